@@ -1,0 +1,186 @@
+#include "PageWriter.h"
+
+#include "TextEncoding.h"
+
+namespace halvero {
+
+namespace {
+
+constexpr std::string_view kNewLine = "\r\n";
+
+// Appends page lines to one buffer; every line ends with CR LF.
+class PageText {
+public:
+    explicit PageText(const MenuSettings& settings) : m_settings(settings) { m_text.reserve(8192); }
+
+    template <typename... Parts> void line(const Parts&... parts) {
+        (m_text.append(parts), ...);
+        m_text.append(kNewLine);
+    }
+
+    // Setting values, as stored but always valid UTF-8.
+    std::string v(int index) const { return ToValidUtf8(m_settings.value(index)); }
+    std::string lower(int index) const {
+        std::string text = v(index);
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    }
+    // "width px style colour" of one border, from its three entries.
+    std::string border(int widthIndex) const {
+        return v(widthIndex) + "px " + lower(widthIndex + 1) + " " + v(widthIndex + 2);
+    }
+
+    std::string take() { return std::move(m_text); }
+
+private:
+    const MenuSettings& m_settings;
+    std::string m_text;
+};
+
+} // namespace
+
+long PageWriter::itemCount(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long count = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        count = count * 10 + (text[i] - '0');
+        if (count > kMaxItems)
+            count = kMaxItems; // keeps reading the digits without overflow
+    }
+    return negative ? 0 : count;
+}
+
+std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& stamp) {
+    PageText p(settings);
+    const bool noCase = [&] {
+        std::string text = settings.value(MenuSettings::kStatusUrl);
+        for (char& c : text)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        return text == "NO";
+    }();
+
+    p.line("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+           "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">");
+    p.line("<html lang='en-us' xml:lang='en-us' xmlns='http://www.w3.org/1999/xhtml'>");
+    p.line("  <head>");
+    p.line("    <meta http-equiv='content-language' content='en-us' />");
+    p.line("    <meta http-equiv='content-type' content='text/html; charset=utf-8' />");
+    p.line();
+    p.line("    <meta http-equiv='pragma' content='no-cache' />");
+    p.line("    <meta http-equiv='cache-control' content='no-cache' />");
+    p.line("    <meta http-equiv='content-style-type' content='text/css' />");
+    p.line();
+    p.line("    <meta name='robots' content='index,follow' />");
+    p.line("    <meta name='keywords' content='Corvantis' />");
+    p.line("    <meta name='timestamp' content='", stamp.date(), " - ", stamp.time(), "' />");
+    p.line("    <meta name='description' content='Corvantis' />");
+    p.line();
+    p.line("    <title>Corvantis</title>");
+    p.line();
+    p.line("    <link rel='shortcut icon' href='images/siteicon.ico' />");
+    p.line("    <link rel='stylesheet' href='css/style.css' type='text/css' />");
+    p.line();
+    p.line("    <script src='js/secure.js' type='text/javascript'></script>");
+    p.line("    <style type='text/css'>");
+    p.line("      body");
+    p.line("      {");
+    p.line("        background-color:#6699CC;");
+    p.line("      }");
+    p.line();
+    // Link classes: normal (font 7-9) and hovered (font 24-26).
+    for (const auto& [selector, font] : {std::pair{"a.Menu, a.Menu:visited, a.Menu:active", 7},
+                                         std::pair{"a.Menu:hover", 24}}) {
+        p.line("      ", selector);
+        p.line("      {");
+        p.line("        border:0px;");
+        p.line("        cursor:hand;");
+        p.line("        color:", p.v(font + 2), ";");
+        p.line("        text-indent:0px;");
+        p.line("        text-decoration:none;");
+        p.line("        font-size:", p.v(font + 1), "pt;");
+        p.line("        font-weight:600;");
+        p.line("        font-family:", p.v(font), ";");
+        p.line("      }");
+        p.line();
+    }
+    // Cell classes: normal (entries 9, 11, 12-23) and hovered (26, 28, 29-40).
+    for (const auto& [selector, first] : {std::pair{"td.Menu", 7}, std::pair{"td.Hover", 24}}) {
+        p.line("      ", selector);
+        p.line("      {");
+        p.line("        color:", p.v(first + 2), ";");
+        p.line("        background-color:", p.v(first + 4), ";");
+        p.line("        border-left:", p.border(first + 5), ";");
+        p.line("        border-top:", p.border(first + 8), ";");
+        p.line("        border-right:", p.border(first + 11), ";");
+        p.line("        border-bottom:", p.border(first + 14), ";");
+        p.line("      }");
+        if (first == 7)
+            p.line();
+    }
+    p.line("    </style>");
+    p.line();
+    p.line("    <script type='text/javascript'>");
+    p.line("      function OnMouseOver()");
+    p.line("      {");
+    if (noCase)
+        p.line("        window.status = \"", EscapeScriptString(p.v(MenuSettings::kStatusMessage)),
+               "\";");
+    p.line("        window.event.srcElement.style.border = \"0px\";");
+    p.line("        window.event.srcElement.style.cursor = \"hand\";");
+    p.line();
+    p.line("        window.event.srcElement.parentNode.className = \"Hover\";");
+    p.line("      }");
+    p.line();
+    p.line("      function OnMouseOut()");
+    p.line("      {");
+    p.line("        window.Status = \"\";");
+    p.line("        window.event.srcElement.style.border = \"0px\";");
+    p.line();
+    p.line("        window.event.srcElement.parentNode.className = \"Menu\";");
+    p.line("      }");
+    p.line();
+    p.line("      function OnClick()");
+    p.line("      {");
+    p.line("        BGSound.src = \"songs/hover.wav\";");
+    p.line("      }");
+    p.line("    </script>");
+    p.line();
+    p.line("    <bgsound id='BGSound' src='' loop='1' />");
+    p.line("  </head>");
+    p.line("  <body>");
+    p.line("    <br />");
+    p.line("    <div align='center'>");
+    const std::string width = p.v(3), height = p.v(4), distance = p.v(2);
+    p.line("      <table border='0' cellspacing='0' cellpadding='0' width='", width, "'>");
+    p.line("        <tr><td height='", distance, "'></td></tr>");
+
+    const std::string target = p.v(MenuSettings::kTarget);
+    const long count = itemCount(settings.value(0));
+    for (long item = 1; item <= count; ++item) {
+        p.line("        <tr>");
+        p.line("          <td class='Menu' align='center' valign='middle' width='", width,
+               "' height='", height, noCase ? "' onmouseout='window.status=\"\";'>" : "'>");
+        p.line("            <a class='Menu' href='", kHomeUrl, "' target='", target,
+               noCase ? "' onmouseover='OnMouseOver();return(true);'" : "' onmouseover='OnMouseOver();'",
+               " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>Corvantis</a>");
+        p.line("          </td>");
+        p.line("        </tr>");
+        p.line("        <tr><td height='", distance, "'></td></tr>");
+    }
+    p.line("      </table>");
+    p.line("    </div>");
+    p.line("    <br />");
+    p.line("  </body>");
+    p.line("</html>");
+    return p.take();
+}
+
+} // namespace halvero

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "MenuSettings.h"
+#include "Timestamp.h"
+
+namespace halvero {
+
+// Builds the menu page from the settings: an XHTML 1.0 Transitional page with
+// a centred one-column table of identical menu cells, the "Menu" and "Hover"
+// style classes and the script that swaps them. Pure text assembly: it reads
+// no clock and touches no file (see PageFile for the write).
+class PageWriter {
+public:
+    // Where every menu link leads.
+    static constexpr std::string_view kHomeUrl = "http://www.example.com/";
+    // The most item blocks a page gets; the item count is a typed number in
+    // principle, and a mistyped billion must not exhaust memory.
+    static constexpr long kMaxItems = 10000;
+
+    // The whole page, lines joined and ended by CR LF. Values are inserted
+    // as stored (border styles in lower case), made valid UTF-8; the status
+    // message is escaped as a JavaScript string.
+    static std::string compose(const MenuSettings& settings, const Timestamp& stamp);
+
+    // Entry 0 read as a whole number: leading blanks, an optional sign and
+    // the digits up to the first other character ("5", " 7", "3abc" -> 3);
+    // no digits give 0. Clamped to 0..kMaxItems.
+    static long itemCount(std::string_view text);
+};
+
+} // namespace halvero

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace halvero {
+
+// The page is UTF-8; these helpers keep typed values from breaking it.
+
+// Returns the text with every byte sequence that is not valid UTF-8 replaced
+// by U+FFFD. Valid text, ASCII included, comes back unchanged.
+std::string ToValidUtf8(std::string_view text);
+
+// The body of a double-quoted JavaScript string literal that evaluates to
+// `text` and cannot end the literal or the enclosing <script> element:
+// backslash, quote, control characters, "<" and the two JavaScript line
+// separators are escaped; everything else is copied. Expects valid UTF-8.
+std::string EscapeScriptString(std::string_view text);
+
+} // namespace halvero

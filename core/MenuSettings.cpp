@@ -8,9 +8,8 @@ namespace halvero {
 namespace {
 
 constexpr std::array<std::string_view, MenuSettings::kIndexCount> kLabels = {
-    "Menu Item Count",     "Menu Direction",      "Menu Items Distance",
-    "Menu Item Width",     "Menu Item Height",    "Show URL in Statusbar",
-    "Message in Statusbar",
+    "Menu Item Count", "Menu Direction", "Menu Items Distance", "Menu Item Width",
+    "Menu Item Height", "Show URL in Statusbar", "Message in Statusbar",
     // Normal item, 7..23
     "Font Name", "Font Size", "Font Color", "Underline", "Back Color", "Border Left Width",
     "Border Left Type", "Border Left Color", "Border Top Width", "Border Top Type",
@@ -79,13 +78,17 @@ const MenuSettings::Entry& MenuSettings::entry(int index) const {
     return m_entries[static_cast<std::size_t>(index)];
 }
 
-const std::string& MenuSettings::value(int index) const { return entry(index).value; }
+const std::string& MenuSettings::value(int index) const {
+    return entry(index).value;
+}
 
 const std::vector<std::string>& MenuSettings::items(int index) const {
     return entry(index).items;
 }
 
-bool MenuSettings::isEnabled(int index) const { return entry(index).enabled; }
+bool MenuSettings::isEnabled(int index) const {
+    return entry(index).enabled;
+}
 
 void MenuSettings::notify(int index, Change change) {
     if (m_observer)
@@ -165,8 +168,14 @@ void MenuSettings::initialise() {
 
     for (int i : kWidthEntries)
         setItems(i, numbers(10));
-    for (auto [i, v] : {std::pair{12, "1"}, {15, "1"}, {18, "2"}, {21, "2"}, {29, "2"}, {32, "2"},
-                        {35, "1"}, {38, "1"}})
+    for (auto [i, v] : {std::pair{12, "1"},
+                        {15, "1"},
+                        {18, "2"},
+                        {21, "2"},
+                        {29, "2"},
+                        {32, "2"},
+                        {35, "1"},
+                        {38, "1"}})
         assign(i, v);
 
     for (int i : kTypeEntries) {
@@ -174,9 +183,18 @@ void MenuSettings::initialise() {
         assign(i, "Solid");
     }
 
-    for (auto [i, v] : {std::pair{11, "#FEF0BA"}, {28, "#FEF098"}, {9, "#0000FF"}, {26, "#0000FF"},
-                        {14, "#FFFFFF"}, {17, "#FFFFFF"}, {20, "#999999"}, {23, "#999999"},
-                        {31, "#999999"}, {34, "#999999"}, {37, "#FFFFFF"}, {40, "#FFFFFF"}})
+    for (auto [i, v] : {std::pair{11, "#FEF0BA"},
+                        {28, "#FEF098"},
+                        {9, "#0000FF"},
+                        {26, "#0000FF"},
+                        {14, "#FFFFFF"},
+                        {17, "#FFFFFF"},
+                        {20, "#999999"},
+                        {23, "#999999"},
+                        {31, "#999999"},
+                        {34, "#999999"},
+                        {37, "#FFFFFF"},
+                        {40, "#FFFFFF"}})
         assign(i, v);
 }
 

@@ -24,7 +24,8 @@ public:
     explicit TemporaryFile(const std::string& finalPath) {
         const auto slash = finalPath.find_last_of('/');
         const std::string folder = slash == std::string::npos ? "" : finalPath.substr(0, slash + 1);
-        const std::string name = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
+        const std::string name =
+            slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
         std::string pattern = folder + "." + name + ".XXXXXX";
         std::vector<char> buffer(pattern.begin(), pattern.end());
         buffer.push_back('\0');
@@ -73,7 +74,7 @@ bool writeAll(int fd, std::string_view text) {
 // A new page gets the mode a newly created file would get; a replaced page
 // keeps the mode it had.
 mode_t pageMode(const std::string& path) {
-    struct stat existing{};
+    struct stat existing {};
     if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
         return existing.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -100,7 +101,7 @@ std::string PageFile::joinPath(std::string_view folder, std::string_view fileNam
 }
 
 void PageFile::write(const std::string& path, std::string_view text) {
-    struct stat target{};
+    struct stat target {};
     if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
         errno = EISDIR;
         fail(path);

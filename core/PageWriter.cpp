@@ -96,8 +96,8 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("      }");
     p.line();
     // Link classes: normal (font 7-9) and hovered (font 24-26).
-    for (const auto& [selector, font] : {std::pair{"a.Menu, a.Menu:visited, a.Menu:active", 7},
-                                         std::pair{"a.Menu:hover", 24}}) {
+    for (const auto& [selector, font] :
+         {std::pair{"a.Menu, a.Menu:visited, a.Menu:active", 7}, std::pair{"a.Menu:hover", 24}}) {
         p.line("      ", selector);
         p.line("      {");
         p.line("        border:0px;");
@@ -169,7 +169,8 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,
                "' height='", height, noCase ? "' onmouseout='window.status=\"\";'>" : "'>");
         p.line("            <a class='Menu' href='", kHomeUrl, "' target='", target,
-               noCase ? "' onmouseover='OnMouseOver();return(true);'" : "' onmouseover='OnMouseOver();'",
+               noCase ? "' onmouseover='OnMouseOver();return(true);'"
+                      : "' onmouseover='OnMouseOver();'",
                " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>Corvantis</a>");
         p.line("          </td>");
         p.line("        </tr>");

@@ -24,15 +24,20 @@ MenuSettings initialised() {
 TEST(MenuSettings, DefaultsAfterInitialisation) {
     const MenuSettings s = initialised();
     const std::vector<std::pair<int, std::string>> defaults = {
-        {0, "5"},         {1, "Vertical"}, {2, "4"},        {3, "120"},       {4, "20"},
-        {5, "No"},        {6, "Corvantis"}, {7, "Tahoma"},  {8, "8"},         {9, "#0000FF"},
-        {10, "No"},       {11, "#FEF0BA"}, {12, "1"},       {13, "Solid"},    {14, "#FFFFFF"},
-        {15, "1"},        {16, "Solid"},   {17, "#FFFFFF"}, {18, "2"},        {19, "Solid"},
-        {20, "#999999"},  {21, "2"},       {22, "Solid"},   {23, "#999999"},  {24, "Tahoma"},
-        {25, "8"},        {26, "#0000FF"}, {27, "No"},      {28, "#FEF098"},  {29, "2"},
-        {30, "Solid"},    {31, "#999999"}, {32, "2"},       {33, "Solid"},    {34, "#999999"},
-        {35, "1"},        {36, "Solid"},   {37, "#FFFFFF"}, {38, "1"},        {39, "Solid"},
-        {40, "#FFFFFF"},  {MenuSettings::kTarget, "_blank"}};
+        {0, "5"},         {1, "Vertical"}, {2, "4"},
+        {3, "120"},       {4, "20"},       {5, "No"},
+        {6, "Corvantis"}, {7, "Tahoma"},   {8, "8"},
+        {9, "#0000FF"},   {10, "No"},      {11, "#FEF0BA"},
+        {12, "1"},        {13, "Solid"},   {14, "#FFFFFF"},
+        {15, "1"},        {16, "Solid"},   {17, "#FFFFFF"},
+        {18, "2"},        {19, "Solid"},   {20, "#999999"},
+        {21, "2"},        {22, "Solid"},   {23, "#999999"},
+        {24, "Tahoma"},   {25, "8"},       {26, "#0000FF"},
+        {27, "No"},       {28, "#FEF098"}, {29, "2"},
+        {30, "Solid"},    {31, "#999999"}, {32, "2"},
+        {33, "Solid"},    {34, "#999999"}, {35, "1"},
+        {36, "Solid"},    {37, "#FFFFFF"}, {38, "1"},
+        {39, "Solid"},    {40, "#FFFFFF"}, {MenuSettings::kTarget, "_blank"}};
     ASSERT_EQ(defaults.size(), 42u);
     for (const auto& [index, value] : defaults)
         EXPECT_EQ(s.value(index), value) << "entry " << index;

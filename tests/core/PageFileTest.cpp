@@ -80,7 +80,8 @@ TEST_F(PageFileTest, MissingFolderIsReportedWithPathAndReason) {
     } catch (const PageWriteError& error) {
         EXPECT_EQ(error.path(), path);
         EXPECT_EQ(error.reason(), "No such file or directory");
-        EXPECT_EQ(std::string(error.what()), "Cannot write \"" + path + "\": No such file or directory");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot write \"" + path + "\": No such file or directory");
     }
 }
 
@@ -108,7 +109,7 @@ TEST_F(PageFileTest, ReadOnlyFolderLeavesTheOldPage) {
 TEST_F(PageFileTest, FailureHalfwayLeavesTheOldPageWhole) {
     PageFile::write(page, "old page");
     // A file-size limit makes the write fail partway, as a full disk would.
-    struct rlimit saved{};
+    struct rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;

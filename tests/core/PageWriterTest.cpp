@@ -84,9 +84,10 @@ TEST(PageWriter, YesCaseDropsTheStatusLineAndTheReturnValue) {
     EXPECT_EQ(countOf(page, "window.Status = \"\";"), 1u);
     EXPECT_EQ(text[103],
               "          <td class='Menu' align='center' valign='middle' width='120' height='20'>");
-    EXPECT_EQ(text[104], "            <a class='Menu' href='http://www.example.com/' target='_blank' "
-                         "onmouseover='OnMouseOver();' onmouseout='OnMouseOut();' "
-                         "onclick='OnClick();return(true);'>Corvantis</a>");
+    EXPECT_EQ(text[104],
+              "            <a class='Menu' href='http://www.example.com/' target='_blank' "
+              "onmouseover='OnMouseOver();' onmouseout='OnMouseOut();' "
+              "onclick='OnClick();return(true);'>Corvantis</a>");
 }
 
 TEST(PageWriter, CaseTestIgnoresLetterCase) {
@@ -142,8 +143,7 @@ TEST(PageWriter, StatusMessageIsAnEscapedScriptString) {
     s.setValue(6, "Say \"hi\" \\ </script>\r\nbye");
     const auto text = lines(PageWriter::compose(s, kStamp));
     ASSERT_EQ(text.size(), 138u);
-    EXPECT_EQ(text[75],
-              "        window.status = \"Say \\\"hi\\\" \\\\ \\x3C/script>\\r\\nbye\";");
+    EXPECT_EQ(text[75], "        window.status = \"Say \\\"hi\\\" \\\\ \\x3C/script>\\r\\nbye\";");
 }
 
 TEST(PageWriter, NonAsciiTextIsWrittenAsUtf8) {

@@ -1,0 +1,92 @@
+#include "ControlLook.h"
+
+#include "ControlKind.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+const QColor ControlLook::kCream(255, 255, 204);
+const QColor ControlLook::kNavy(0, 0, 128);
+const QColor ControlLook::kOliveYellow(192, 192, 0);
+
+const ControlLook::Row* ControlLook::rowFor(const QString& kind, const Table& table) {
+    for (const Row& row : table)
+        if (row.kind.compare(kind, Qt::CaseSensitive) == 0)
+            return &row;
+    return nullptr;
+}
+
+void ControlLook::apply(const QList<QObject*>& controls, const Table& table) {
+    for (QObject* control : controls) {
+        auto* widget = qobject_cast<QWidget*>(control);
+        if (!widget)
+            continue;
+        if (const Row* row = rowFor(ControlKind::of(widget), table))
+            row->apply(widget);
+    }
+}
+
+void ControlLook::setBold(QWidget* control) {
+    QFont font = control->font();
+    font.setBold(true);
+    control->setFont(font);
+}
+
+void ControlLook::setFace(QWidget* control, const QString& face) {
+    QFont font = control->font();
+    font.setFamilies({face});
+    control->setFont(font);
+}
+
+void ControlLook::setTextColor(QWidget* control, const QColor& color) {
+    QPalette palette = control->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, color);
+        palette.setColor(QPalette::Inactive, role, color);
+    }
+    control->setPalette(palette);
+}
+
+void ControlLook::setBackColor(QWidget* control, const QColor& color) {
+    QPalette palette = control->palette();
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
+        palette.setColor(QPalette::Active, role, color);
+        palette.setColor(QPalette::Inactive, role, color);
+    }
+    control->setPalette(palette);
+    // An editable combo box paints its text field with the line edit's own
+    // palette, which it copies only once.
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        combo->lineEdit()->setPalette(palette);
+}
+
+QColor ControlLook::backColor(const QWidget* control) {
+    return control->palette().color(QPalette::Active, QPalette::Base);
+}
+
+void ControlLook::setAlignment(QWidget* control, Qt::Alignment horizontal) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setAlignment(horizontal | Qt::AlignVCenter);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setAlignment(horizontal | Qt::AlignVCenter);
+}
+
+void ControlLook::setTransparent(QWidget* control) {
+    control->setAutoFillBackground(false);
+    control->setAttribute(Qt::WA_TranslucentBackground, false);
+}
+
+void ControlLook::setSingleBorder(QWidget* control, bool single) {
+    if (auto* frame = qobject_cast<QFrame*>(control)) {
+        frame->setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
+        frame->setFrameShadow(QFrame::Plain);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setFrame(single);
+    }
+}
+
+void ControlLook::setRightToLeft(QWidget* control, bool rightToLeft) {
+    control->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+}

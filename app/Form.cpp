@@ -1,0 +1,108 @@
+#include "Form.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+QPointer<Form> Form::s_active;
+
+Form::Form(QWidget* parent) : QWidget(parent) {
+    // Key events reach the focused control directly; the filter on the
+    // application sees them first, for key preview and the cancel button.
+    qApp->installEventFilter(this);
+}
+
+Form::~Form() = default;
+
+void Form::Show() {
+    show();
+    raise();
+    activateWindow();
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        activate();
+    }
+}
+
+void Form::ShowModal() {
+    const QPointer<Form> opener = s_active;
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    m_modalLoop = &loop;
+    Show();
+    if (!m_unloaded)
+        loop.exec(QEventLoop::DialogExec);
+    m_modalLoop = nullptr;
+    // The window is gone before its opener becomes active again.
+    delete this;
+    if (opener && opener->isVisible())
+        opener->activate();
+}
+
+void Form::Unload() {
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    qApp->removeEventFilter(this);
+    hide();
+    emit unloaded();
+    if (m_modalLoop)
+        m_modalLoop->quit(); // ShowModal deletes the window
+    else
+        deleteLater();
+}
+
+void Form::activate() {
+    s_active = this;
+    Form_Activate();
+}
+
+void Form::setBackdrop(const QImage& image) {
+    m_backdrop = image;
+    update();
+}
+
+QList<QObject*> Form::controls() const {
+    QList<QObject*> result;
+    for (QObject* child : children())
+        if (child->isWidgetType() || qobject_cast<QTimer*>(child))
+            result.append(child);
+    return result;
+}
+
+void Form::Form_KeyDown(int, Qt::KeyboardModifiers) {}
+
+void Form::paintEvent(QPaintEvent*) {
+    if (m_backdrop.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_backdrop);
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // A close from the window system (Alt+F4) unloads like the program does;
+    // it never leaves a hidden window behind a running modal loop.
+    event->accept();
+    Unload();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != this || !isVisible())
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (m_keyPreview)
+        Form_KeyDown(key->key(), key->modifiers());
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && m_cancel &&
+        m_cancel->isEnabled()) {
+        m_cancel->click();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,167 @@
+#include "Pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QPixmap blank(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QPainterPath roundedRect(qreal x, qreal y, qreal w, qreal h, qreal r) {
+    QPainterPath path;
+    path.addRoundedRect(x, y, w, h, r, r);
+    return path;
+}
+
+// Outline and fill of a shape in the classic pointer manner: white inside,
+// one black pixel around.
+void drawShape(QPainter& painter, const QPainterPath& path, const QColor& fill = Qt::white) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(fill);
+    painter.drawPath(path);
+}
+
+void drawPointingHand(QPainter& painter) {
+    QPainterPath hand = roundedRect(9.5, 0.5, 5, 18, 2.5);
+    hand = hand.united(roundedRect(14.5, 9.5, 4, 10, 2));
+    hand = hand.united(roundedRect(18.5, 10.5, 4, 10, 2));
+    hand = hand.united(roundedRect(22.5, 11.5, 4, 10, 2));
+    hand = hand.united(roundedRect(9.5, 15.5, 17, 14, 4));
+    QPainterPath thumb;
+    thumb.moveTo(10, 24);
+    thumb.lineTo(4, 17);
+    thumb.cubicTo(2, 14, 6, 12, 8, 15);
+    thumb.lineTo(11, 19);
+    thumb.closeSubpath();
+    drawShape(painter, hand.united(thumb).simplified());
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(14.5, 13), QPointF(14.5, 18));
+    painter.drawLine(QPointF(18.5, 14), QPointF(18.5, 18));
+    painter.drawLine(QPointF(22.5, 15), QPointF(22.5, 19));
+}
+
+QPixmap handPicture(bool forbidden) {
+    QPixmap pixmap = blank(Pictures::kPointerSize);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawPointingHand(painter);
+    if (forbidden) {
+        const QRectF sign(19, 19, 12, 12);
+        painter.setPen(QPen(QColor(220, 0, 0), 2.2));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(sign);
+        painter.drawLine(QPointF(21.5, 21.5), QPointF(28.5, 28.5));
+    }
+    return pixmap;
+}
+
+QCursor cursor(const QPixmap& pixmap, int x, int y) {
+    return QCursor(pixmap, x, y);
+}
+
+} // namespace
+
+QPixmap Pictures::handImage() {
+    return handPicture(false);
+}
+QPixmap Pictures::forbiddenHandImage() {
+    return handPicture(true);
+}
+
+QPixmap Pictures::grabImage() {
+    QPixmap pixmap = blank(kPointerSize);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath fist = roundedRect(3.5, 6.5, 20, 16, 5);
+    for (int k = 0; k < 4; ++k)
+        fist = fist.united(roundedRect(4.5 + 4.5 * k, 3.5, 5, 8, 2.5));
+    drawShape(painter, fist.simplified());
+    painter.setPen(QPen(Qt::black, 1));
+    for (int k = 1; k < 4; ++k)
+        painter.drawLine(QPointF(4.5 + 4.5 * k, 6), QPointF(4.5 + 4.5 * k, 11));
+    drawShape(painter, roundedRect(6.5, 21.5, 15, 7, 1.5), QColor(40, 80, 220));
+    return pixmap;
+}
+
+QPixmap Pictures::penImage() {
+    QPixmap pixmap = blank(kPointerSize);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The I-beam, centred on the hot spot.
+    painter.setPen(QPen(Qt::white, 3));
+    painter.drawLine(5, 2, 5, 16);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(5.5, 2), QPointF(5.5, 16));
+    painter.drawLine(QPointF(3, 2.5), QPointF(8, 2.5));
+    painter.drawLine(QPointF(3, 16.5), QPointF(8, 16.5));
+    // A pen in a hand.
+    painter.setPen(QPen(QColor(30, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(13, 14), QPointF(27, 28));
+    painter.setPen(QPen(QColor(200, 160, 40), 1.5));
+    painter.drawLine(QPointF(11, 12), QPointF(14, 15));
+    drawShape(painter, roundedRect(17.5, 15.5, 12, 9, 4));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(21.5, 16), QPointF(21.5, 20));
+    painter.drawLine(QPointF(25.5, 16), QPointF(25.5, 20));
+    return pixmap;
+}
+
+QCursor Pictures::HandPointer() {
+    return cursor(handImage(), 12, 1);
+}
+QCursor Pictures::ForbiddenHandPointer() {
+    return cursor(forbiddenHandImage(), 12, 1);
+}
+QCursor Pictures::GrabPointer() {
+    return cursor(grabImage(), 7, 7);
+}
+QCursor Pictures::PenPointer() {
+    return cursor(penImage(), 5, 9);
+}
+
+QPixmap Pictures::closeGlyph() {
+    QPixmap pixmap(kCloseGlyphSize, kCloseGlyphSize);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(64, 64, 64));
+    painter.drawEllipse(QRectF(0.5, 0.5, 20, 20));
+    QPainterPath cross;
+    cross.moveTo(6, 6);
+    cross.lineTo(15, 15);
+    cross.moveTo(15, 6);
+    cross.lineTo(6, 15);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 4.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(cross);
+    painter.setPen(QPen(QColor(200, 200, 200), 2.5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPath(cross);
+    return pixmap;
+}
+
+QIcon Pictures::appIcon() {
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient gradient(0, 0, 0, size);
+        gradient.setColorAt(0, QColor(0, 0, 255));
+        gradient.setColorAt(1, QColor(0, 0, 40));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(gradient);
+        painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+        painter.setBrush(QColor(255, 255, 204));
+        const qreal bar = size / 8.0;
+        for (int k = 0; k < 3; ++k)
+            painter.drawRect(QRectF(size * 0.2, size * 0.2 + k * 2.2 * bar, size * 0.6, bar * 1.4));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}

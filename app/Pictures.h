@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+// The program's own pictures, drawn in code so the executable carries them:
+// four 32 x 32 mouse pointers with their hot spots, the 21 x 21 close glyph
+// of the borderless windows and the window icon.
+class Pictures {
+public:
+    static constexpr int kPointerSize = 32;
+    static constexpr int kCloseGlyphSize = 21;
+
+    // A pointing hand; hot spot at the finger tip (12, 1).
+    static QCursor HandPointer();
+    // The same hand with a red prohibition sign on its back; hot spot (12, 1).
+    static QCursor ForbiddenHandPointer();
+    // A closed hand with a blue cuff; hot spot (7, 7).
+    static QCursor GrabPointer();
+    // A text I-beam beside a hand holding a pen; hot spot (5, 9).
+    static QCursor PenPointer();
+
+    static QPixmap handImage();
+    static QPixmap forbiddenHandImage();
+    static QPixmap grabImage();
+    static QPixmap penImage();
+
+    // A dark-grey disc on white, crossed by a light-grey X outlined in black.
+    static QPixmap closeGlyph();
+    static QIcon appIcon();
+};

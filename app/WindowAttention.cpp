@@ -1,0 +1,46 @@
+#include "WindowAttention.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+Display* x11Display() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->display() : nullptr;
+}
+
+} // namespace
+
+void WindowAttention::set(QWidget* window, bool on) {
+    Display* display = x11Display();
+    if (!display || !window->testAttribute(Qt::WA_WState_Created))
+        return;
+    const auto id = static_cast<Window>(window->winId());
+    XWMHints* hints = XGetWMHints(display, id);
+    XWMHints fresh{};
+    XWMHints* target = hints ? hints : &fresh;
+    if (on)
+        target->flags |= XUrgencyHint;
+    else
+        target->flags &= ~XUrgencyHint;
+    XSetWMHints(display, id, target);
+    XFlush(display);
+    if (hints)
+        XFree(hints);
+}
+
+bool WindowAttention::isSet(const QWidget* window) {
+    Display* display = x11Display();
+    if (!display || !window->testAttribute(Qt::WA_WState_Created))
+        return false;
+    XWMHints* hints = XGetWMHints(display, static_cast<Window>(window->winId()));
+    if (!hints)
+        return false;
+    const bool urgent = (hints->flags & XUrgencyHint) != 0;
+    XFree(hints);
+    return urgent;
+}

@@ -1,0 +1,28 @@
+#include "WindowDrag.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QWidget>
+
+WindowDrag::WindowDrag(QWidget* window)
+    : QObject(window), m_window(window), m_offset(QCursor::pos() - window->pos()) {
+    qApp->installEventFilter(this);
+}
+
+void WindowDrag::start(QWidget* window) {
+    new WindowDrag(window);
+}
+
+bool WindowDrag::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && m_window) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        m_window->move(mouse->globalPosition().toPoint() - m_offset);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease || !m_window) {
+        qApp->removeEventFilter(this);
+        deleteLater();
+    }
+    return false;
+}

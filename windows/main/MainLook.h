@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ControlLook.h"
+
+// The main window's look: bold faces, navy on cream for the fields and
+// buttons, olive-yellow transparent labels over the gradient. The rows for
+// check boxes, text boxes and frames style nothing the window holds today but
+// apply to any such control placed on it. A text box whose "tag" property
+// reads "F" in any case is a right-to-left Tahoma field.
+class MainLook {
+public:
+    static const ControlLook::Table& table();
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ControlArray.h"
+#include "Form.h"
+#include "MenuSettings.h"
+
+#include <QColor>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The main window: every menu setting as a labelled combo box in three
+// columns (menu, normal item, hovered item), and the four commands: create
+// the page, preview it, About, Exit. It mirrors the settings record into the
+// combo boxes and the user's edits back into the record; the page itself is
+// composed and written by the core. It does not preview or describe the
+// program itself: frm3 and frm2 do.
+class frm1 : public Form {
+    Q_OBJECT
+public:
+    frm1();
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyDown(int keyCode, Qt::KeyboardModifiers shift) override;
+
+    void cmd_Click(std::int16_t index);
+    void cbo_Change(std::int16_t index);
+    void cbo_Click(std::int16_t index);
+    void cmdChangeColor_Click(std::int16_t index);
+    void tmrFlashForm_Timer();
+
+    // Writes the page for the settings of this moment into the program's
+    // folder. Throws halvero::PageWriteError when the file cannot be written.
+    void GenerateHTMLFile(const std::string& strFileName);
+
+    // The folder the page goes into: the executable's, unless set otherwise.
+    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    QString programFolder() const { return m_programFolder; }
+    // The full path of the page, as the writer and the preview use it.
+    QString pagePath() const;
+
+    const halvero::MenuSettings& settings() const { return m_settings; }
+    std::int32_t lngChildShown = 0;
+
+    // The colour dialog: takes the colour to open on, returns the chosen
+    // one or nothing when the user cancels. Replaceable for tests.
+    std::function<std::optional<QColor>(const QColor& initial)> MyDialog;
+
+    ControlArray<QLabel> lblTitle;
+    ControlArray<QLabel> lbl;
+    ControlArray<QComboBox> cbo;
+    ControlArray<QPushButton> cmd;
+    ControlArray<QPushButton> cmdChangeColor;
+    QLabel* lblTarget = nullptr;
+    QComboBox* cboTarget = nullptr;
+    QTimer* tmrFlashForm = nullptr;
+
+private:
+    void createControls();
+    void setTabOrder();
+    void setPointers();
+    void placeWindow();
+    QComboBox* entry(int index) const;
+    void mirror(int index, halvero::MenuSettings::Change change);
+    void onEntryTextChanged(int index);
+    void ExitApplication();
+    void showWriteError(const QString& message);
+
+    halvero::MenuSettings m_settings;
+    QString m_programFolder;
+    bool m_mirroring = false;
+    bool m_flashOn = false;
+};

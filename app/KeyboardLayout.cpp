@@ -1,5 +1,7 @@
 #include "KeyboardLayout.h"
 
+#include "X11Connection.h"
+
 #include <QGuiApplication>
 
 #include <X11/XKBlib.h>
@@ -7,11 +9,6 @@
 #include <X11/Xlib.h>
 
 namespace {
-
-Display* x11Display() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->display() : nullptr;
-}
 
 // The layout field of the root window's _XKB_RULES_NAMES property: rules,
 // model, layout, variant and options as NUL-separated strings.
@@ -41,27 +38,34 @@ bool KeyboardLayout::isPersianOrArabic(const QString& layout) {
 }
 
 QStringList KeyboardLayout::layouts() {
-    Display* display = x11Display();
+    Display* display = X11Connection::display();
     if (!display)
         return {};
     return rulesLayouts(display).split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
 int KeyboardLayout::currentGroup() {
-    Display* display = x11Display();
+    Display* display = X11Connection::display();
     XkbStateRec state{};
     if (!display || XkbGetState(display, XkbUseCoreKbd, &state) != Success)
         return 0;
     return state.group;
 }
 
+void KeyboardLayout::lockGroup(int group) {
+    Display* display = X11Connection::display();
+    if (!display || group < 0)
+        return;
+    XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>(group));
+    XSync(display, False);
+}
+
 bool KeyboardLayout::switchAwayFromRightToLeft() {
-    Display* display = x11Display();
+    Display* display = X11Connection::display();
     const QStringList list = layouts();
     const int group = currentGroup();
     if (!display || group >= list.size() || !isPersianOrArabic(list[group]))
         return false;
-    XkbLockGroup(display, XkbUseCoreKbd, static_cast<unsigned>((group + 1) % list.size()));
-    XSync(display, False);
+    lockGroup(static_cast<int>((group + 1) % list.size()));
     return true;
 }

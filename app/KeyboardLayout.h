@@ -10,6 +10,8 @@ class KeyboardLayout {
 public:
     static QStringList layouts();
     static int currentGroup();
+    // Makes `group` the active layout; does nothing without an X server.
+    static void lockGroup(int group);
 
     // When the active layout is Persian ("ir") or Arabic ("ara"), switches to
     // the next layout in the user's list (wrapping round); any other layout

@@ -1,22 +1,15 @@
 #include "WindowAttention.h"
 
+#include "X11Connection.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-namespace {
-
-Display* x11Display() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->display() : nullptr;
-}
-
-} // namespace
-
 void WindowAttention::set(QWidget* window, bool on) {
-    Display* display = x11Display();
+    Display* display = X11Connection::display();
     if (!display || !window->testAttribute(Qt::WA_WState_Created))
         return;
     const auto id = static_cast<Window>(window->winId());
@@ -34,7 +27,7 @@ void WindowAttention::set(QWidget* window, bool on) {
 }
 
 bool WindowAttention::isSet(const QWidget* window) {
-    Display* display = x11Display();
+    Display* display = X11Connection::display();
     if (!display || !window->testAttribute(Qt::WA_WState_Created))
         return false;
     XWMHints* hints = XGetWMHints(display, static_cast<Window>(window->winId()));

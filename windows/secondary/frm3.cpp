@@ -33,6 +33,11 @@ frm3::frm3() {
     MyWebBrowser->setGeometry(Twips::rect(120, 720, 9855, 3855));
     auto* page = new PreviewPage(MyWebBrowser);
     MyWebBrowser->setPage(page);
+    // An empty page makes the view build its drawing surface now. Built
+    // later, while the window is showing, it would make Qt rebuild the
+    // native window and drop it from the list of modal windows, leaving the
+    // main window clickable behind the preview.
+    page->setUrl(QUrl(QStringLiteral("about:blank")));
     connect(page, &PreviewPage::statusWritten, this, &frm3::onStatusWritten);
     connect(page, &QWebEnginePage::linkHovered, this, &frm3::onLinkHovered);
 

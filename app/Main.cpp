@@ -1,9 +1,13 @@
 #include "Application.h"
+#include "PreviewLoader.h"
 #include "SingleInstance.h"
 #include "frm1.h"
 #include "modMain.h"
 
 #include <QApplication>
+
+extern "C" const unsigned char halvero_preview_module_begin[];
+extern "C" const unsigned char halvero_preview_module_end[];
 
 int modMain::Main(int argc, char** argv) {
     SingleInstance instance;
@@ -11,6 +15,7 @@ int modMain::Main(int argc, char** argv) {
         return 0; // another copy runs on this desktop: end silently
 
     QApplication application(argc, argv);
+    PreviewLoader::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
     Application::configure();
     SetApplicationInfo();
     auto* mainWindow = Form::Load<frm1>();

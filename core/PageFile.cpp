@@ -11,13 +11,6 @@ namespace halvero {
 
 namespace {
 
-std::string folderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Closes the descriptor and removes the temporary file unless released.
 class TemporaryFile {
 public:
@@ -116,15 +109,10 @@ void PageFile::write(const std::string& path, std::string_view text) {
         fail(path);
     if (::rename(temporary.path().c_str(), path.c_str()) != 0)
         fail(path);
+    // The folder itself is not flushed: after a crash the rename may be
+    // undone, but then the old page is there, whole, and the user simply
+    // creates the page again. Flushing the folder would double the cost.
     temporary.release();
-
-    // Make the rename itself durable; the page is already in place, so a
-    // folder that cannot be synced is no reason to report a failure.
-    const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
 }
 
 } // namespace halvero

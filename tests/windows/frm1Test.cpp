@@ -303,7 +303,7 @@ private slots:
         whenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box);
-            QCOMPARE(box->objectName(), QStringLiteral("writeError"));
+            QCOMPARE(box->objectName(), QStringLiteral("commandError"));
             shown = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });

@@ -6,11 +6,11 @@
 #include "MainLook.h"
 #include "PageFile.h"
 #include "PageWriter.h"
+#include "PreviewLoader.h"
 #include "Pictures.h"
 #include "Twips.h"
 #include "WindowAttention.h"
 #include "frm2.h"
-#include "frm3.h"
 #include "modMain.h"
 
 #include <QColorDialog>
@@ -329,11 +329,10 @@ void frm1::GenerateHTMLFile(const std::string& strFileName) {
     halvero::PageFile::write(halvero::PageFile::joinPath(folder, strFileName), page);
 }
 
-void frm1::showWriteError(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"),
-                    QStringLiteral("The page could not be written."), QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("writeError"));
-    box.setInformativeText(message);
+void frm1::showError(const QString& what, const QString& why) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"), what, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("commandError"));
+    box.setInformativeText(why);
     box.exec();
 }
 
@@ -343,12 +342,18 @@ void frm1::cmd_Click(std::int16_t index) {
         try {
             GenerateHTMLFile("pattern.htm");
         } catch (const halvero::PageWriteError& error) {
-            showWriteError(QString::fromLocal8Bit(error.what()));
+            showError(QStringLiteral("The page could not be written."),
+                      QString::fromLocal8Bit(error.what()));
         }
     } else if (index == 1) {
         lngChildShown = 1;
-        auto* preview = Form::Load<frm3>();
-        preview->setPathName(pagePath());
+        QString error;
+        Form* preview = PreviewLoader::Load(pagePath(), &error);
+        if (!preview) {
+            lngChildShown = 0;
+            showError(QStringLiteral("The preview could not be opened."), error);
+            return;
+        }
         preview->ShowModal();
     } else if (index == count - 2) {
         lngChildShown = 1;

@@ -71,7 +71,7 @@ private:
     void mirror(int index, halvero::MenuSettings::Change change);
     void onEntryTextChanged(int index);
     void ExitApplication();
-    void showWriteError(const QString& message);
+    void showError(const QString& what, const QString& why);
 
     halvero::MenuSettings m_settings;
     QString m_programFolder;

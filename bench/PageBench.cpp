@@ -1,0 +1,89 @@
+// Times composing and writing the default page. Each figure is printed as a
+// ratio against a baseline measured in the same run, since absolute times on
+// shared machines wander: composing against copying the same number of bytes,
+// the atomic write against one plain write of the same bytes to the same
+// folder, flushed to disk the same way.
+#include "MenuSettings.h"
+#include "PageFile.h"
+#include "PageWriter.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// Median time of one call of `work`, in microseconds, over `rounds` rounds
+// of `repeats` calls each.
+template <typename Work> double medianMicros(int rounds, int repeats, Work work) {
+    std::vector<double> times;
+    for (int r = 0; r < rounds; ++r) {
+        const auto start = Clock::now();
+        for (int k = 0; k < repeats; ++k)
+            work();
+        const std::chrono::duration<double, std::micro> spent = Clock::now() - start;
+        times.push_back(spent.count() / repeats);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void plainWrite(const std::string& path, const std::string& text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()) ||
+        ::fsync(fd) != 0) {
+        std::perror("plain write");
+        std::exit(1);
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string folder = argc > 1 ? argv[1] : ".";
+    halvero::MenuSettings settings;
+    settings.initialise();
+    const halvero::Timestamp stamp{2026, 1, 2, 3, 4, 5};
+    const std::string page = halvero::PageWriter::compose(settings, stamp);
+
+    volatile std::size_t sink = 0;
+    const double compose = medianMicros(31, 2000, [&] {
+        sink = sink + halvero::PageWriter::compose(settings, stamp).size();
+    });
+    const double copy = medianMicros(31, 2000, [&] {
+        std::string copied(page.size(), '\0');
+        std::memcpy(copied.data(), page.data(), page.size());
+        sink = sink + copied.size();
+    });
+
+    const std::string safePath = halvero::PageFile::joinPath(folder, "bench-safe.htm");
+    const std::string plainPath = halvero::PageFile::joinPath(folder, "bench-plain.htm");
+    double safe = 0, plain = 0;
+    // Interleaved so both see the same disk weather.
+    std::vector<double> safeTimes, plainTimes;
+    for (int r = 0; r < 15; ++r) {
+        safeTimes.push_back(medianMicros(1, 20, [&] { halvero::PageFile::write(safePath, page); }));
+        plainTimes.push_back(medianMicros(1, 20, [&] { plainWrite(plainPath, page); }));
+    }
+    std::sort(safeTimes.begin(), safeTimes.end());
+    std::sort(plainTimes.begin(), plainTimes.end());
+    safe = safeTimes[safeTimes.size() / 2];
+    plain = plainTimes[plainTimes.size() / 2];
+    ::unlink(safePath.c_str());
+    ::unlink(plainPath.c_str());
+
+    std::printf("default page: %zu bytes\n", page.size());
+    std::printf("compose      %8.2f us   %6.1f x copying the same bytes (%.2f us)\n", compose,
+                compose / copy, copy);
+    std::printf("atomic write %8.2f us   %6.2f x one plain flushed write (%.2f us)\n", safe,
+                safe / plain, plain);
+    return 0;
+}

@@ -75,7 +75,9 @@ void PreviewLoader::setModuleImage(const unsigned char* begin, const unsigned ch
     s_imageEnd = end;
 }
 
-void PreviewLoader::setFactory(Factory factory) { s_factory = factory; }
+void PreviewLoader::setFactory(Factory factory) {
+    s_factory = factory;
+}
 
 Form* PreviewLoader::Load(const QString& pathName, QString* error) {
     if (!s_factory)

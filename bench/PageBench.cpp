@@ -55,9 +55,8 @@ int main(int argc, char** argv) {
     const std::string page = halvero::PageWriter::compose(settings, stamp);
 
     volatile std::size_t sink = 0;
-    const double compose = medianMicros(31, 2000, [&] {
-        sink = sink + halvero::PageWriter::compose(settings, stamp).size();
-    });
+    const double compose = medianMicros(
+        31, 2000, [&] { sink = sink + halvero::PageWriter::compose(settings, stamp).size(); });
     const double copy = medianMicros(31, 2000, [&] {
         std::string copied(page.size(), '\0');
         std::memcpy(copied.data(), page.data(), page.size());

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Drives a copy of the halvero executable with xdotool and checks what a user
+# would see: the window, the page file, the preview, About, the exit
+# question, a second copy and the keyboard layout at exit. Screenshots of
+# each step go to the output folder. Usage: end_to_end.sh HALVERO XKB_GROUP OUT
+set -uo pipefail
+halvero=$1 xkb_group=$2 out=$3
+rm -rf "$out" && mkdir -p "$out"
+work=$(mktemp -d) && cp "$halvero" "$work/halvero"
+page="$work/pattern.htm"
+export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb
+step=0 failures=0 pid=
+
+shot() { step=$((step + 1)); import -window root "$out/$(printf %02d $step)-$1.png" 2>/dev/null; }
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); shot "failure"; }
+check() { if eval "$1"; then echo "ok: $2"; else fail "$2"; fi; }
+# Waits up to $2 seconds (default 10) for a visible window named $1.
+window() {
+  local id
+  for _ in $(seq 1 $((${2:-10} * 10))); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+gone() { for _ in $(seq 1 50); do window "$1" 0 >/dev/null || return 0; sleep 0.1; done; return 1; }
+# Clicks at a point of the main window's client area.
+click() { xdotool mousemove $((MX + $1)) $((MY + $2)) click 1; sleep 0.3; }
+start() {
+  "$work/halvero" >"$out/halvero.log" 2>&1 &
+  pid=$!
+  main=$(window '^Halvero$') || { fail "the main window did not appear"; return 1; }
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  MX=$X MY=$Y MW=$WIDTH
+  sleep 0.5
+}
+crlf_lines() { tr -cd '\r' <"$page" | wc -c; }
+
+# Start: caption, size and place.
+start || exit 1
+shot start
+screen_width=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+check '[[ $MY -eq 50 ]]' "window 50 pixels below the top (y=$MY)"
+check '(( ${MX} - (screen_width - MW) / 2 <= 1 && (screen_width - MW) / 2 - MX <= 1 ))' \
+  "window centred (x=$MX, width $MW)"
+
+# A second copy ends at once, with status 0 and no window.
+before=$(xdotool search --onlyvisible --name '^Halvero$' | wc -l)
+timeout 1 "$work/halvero" >/dev/null 2>&1
+check '[[ $? -eq 0 ]]' "a second copy exits 0 within a second"
+check '[[ $(xdotool search --onlyvisible --name "^Halvero$" | wc -l) -eq $before ]]' \
+  "the second copy shows no window"
+
+# Create: the default page beside the executable.
+click 150 252
+check '[[ -f $page ]]' "Create writes pattern.htm beside the executable"
+check '[[ $(crlf_lines) -eq 138 ]]' "the default page has 138 lines"
+shot created
+
+# A colour through the Back Color button, then Create again.
+click 596 146
+if dialog=$(window 'Select Color'); then
+  shot colour-dialog
+  xdotool key alt+h ctrl+a && xdotool type '#FF0000' && xdotool key Return
+  gone 'Select Color'
+  click 150 252
+  check 'grep -q "background-color:#FF0000;" "$page"' "the picked colour reaches the page"
+else
+  fail "the colour dialog did not open"
+fi
+shot colour-changed
+
+# Preview: loads, hover look and status line, Escape closes.
+click 150 284
+if preview=$(window 'HTML Preview' 20); then
+  sleep 3
+  eval "$(xdotool getwindowgeometry --shell "$preview")"
+  xdotool mousemove $((X + 336)) $((Y + 95)); sleep 0.3
+  xdotool mousemove $((X + 337)) $((Y + 93)); sleep 1
+  shot preview-hover
+  xdotool key Escape
+  check 'gone "HTML Preview"' "Escape closes the preview"
+else
+  fail "the preview did not open"
+fi
+
+# About: opens and closes.
+click 232 468
+if window '^About$' >/dev/null; then
+  shot about
+  xdotool key Escape
+  check 'gone "^About$"' "Escape closes About"
+else
+  fail "About did not open"
+fi
+
+# Escape, No: still running. Escape, Yes: ends with status 0.
+xdotool key Escape
+if window '^Question$' >/dev/null; then
+  shot exit-question
+  xdotool key alt+n
+  sleep 0.5
+  check 'kill -0 $pid 2>/dev/null' "answering No keeps the program running"
+else
+  fail "Escape did not ask"
+fi
+xdotool key Escape
+window '^Question$' >/dev/null && xdotool key alt+y
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid"
+check '[[ $? -eq 0 ]]' "answering Yes ends the program with status 0"
+
+# Keyboard layout at exit: Persian moves on, English stays.
+# The answer is typed with Tab and Space, which every layout has: a letter
+# missing from the active layout would make xdotool switch layouts itself.
+layouts() {
+  for _ in 1 2 3; do
+    setxkbmap -layout "$1" && setxkbmap -query | grep -q "^layout: *$1\$" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+# The X server must run with -noreset: otherwise it resets its keymap each
+# time its last client leaves, and the group could not be read after exit.
+exit_with_layouts() {
+  start || return 1
+  check "layouts $1" "layouts set to $1"
+  xdotool key Escape
+  window '^Question$' >/dev/null && xdotool key Tab space
+  wait "$pid"
+}
+if command -v setxkbmap >/dev/null; then
+  exit_with_layouts ir,us
+  check '[[ $("$xkb_group") -eq 1 ]]' "exit with Persian active switches to the next layout"
+  exit_with_layouts us,ir
+  check '[[ $("$xkb_group") -eq 0 ]]' "exit with English active leaves the layout alone"
+  setxkbmap -layout us
+fi
+
+rm -rf "$work"
+echo "$((step)) screenshots in $out"
+if ((failures)); then echo "$failures check(s) failed"; exit 1; fi
+echo "all end-to-end checks passed"

@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libgl-dev libx11-dev libgtest-dev
-          xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick fonts-dejavu-core)
+          xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick fonts-dejavu-core
+          clang libclang-rt-14-dev clang-format git)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

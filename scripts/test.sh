@@ -1,10 +1,62 @@
 #!/usr/bin/env bash
-# Sets up, builds with warnings as errors and runs every test under a virtual
-# X server (the window tests and the browser engine need one).
+# Sets up and runs every check, stopping at the first that fails:
+#  1. formatting (clang-format) of every C++ file;
+#  2. the build with warnings as errors, and all tests, end-to-end included;
+#  3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#  4. a bounded libFuzzer run of each core fuzz target (clang).
+# `scripts/test.sh --quick` stops after step 2.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+quick=0
+[[ ${1:-} == --quick ]] && quick=1
+
 "$root/scripts/setup.sh" -DHALVERO_WERROR=ON
+
+echo "== formatting"
+unformatted=$(git ls-files -co --exclude-standard '*.cpp' '*.h' |
+  xargs -r clang-format --dry-run --Werror 2>&1 | grep -c 'error:' || true)
+if ((unformatted)); then
+  git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
+  echo "clang-format: $unformatted places differ (run clang-format -i on them)" >&2
+  exit 1
+fi
+
 # The browser engine refuses to start as root with its sandbox on.
 if [[ $(id -u) -eq 0 ]]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
-xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-  ctest --test-dir "$root/build" --output-on-failure -j 2 --timeout 300
+run_tests() {
+  # -noreset: the keyboard-layout tests need the keymap to outlive clients.
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    ctest --test-dir "$1" --output-on-failure -j 2 --timeout 300
+}
+
+echo "== tests"
+run_tests "$root/build"
+((quick)) && exit 0
+
+echo "== tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -DHALVERO_SANITIZE=ON -DHALVERO_WERROR=ON
+cmake --build "$root/build-asan" -j "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=0 \
+  run_tests "$root/build-asan"
+
+echo "== fuzzing"
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DHALVERO_FUZZ=ON -DHALVERO_WERROR=ON
+cmake --build "$root/build-fuzz" -j "$(nproc)"
+for target in ColorFuzz PageFuzz; do
+  corpus=$(mktemp -d)
+  name=${target%Fuzz}
+  cp "$root/tests/fuzz/corpus/${name,,}/"* "$corpus/"
+  mkdir -p "$root/build-fuzz/crashes"
+  if ! "$root/build-fuzz/tests/fuzz/$target" -max_total_time="${FUZZ_SECONDS:-30}" \
+      -timeout=10 -artifact_prefix="$root/build-fuzz/crashes/$target-" "$corpus" 2>"$corpus.log"; then
+    tail -40 "$corpus.log"
+    echo "$target found a crash: see $root/build-fuzz/crashes/" >&2
+    exit 1
+  fi
+  grep -E '^Done [0-9]+ runs' "$corpus.log" | sed "s/^/$target: /"
+  rm -rf "$corpus" "$corpus.log"
+done
+echo "all checks passed"

@@ -1,0 +1,20 @@
+// libFuzzer target: any text given to HexToColor either reads as a colour in
+// range that round-trips through ColorToHex, or is refused with the error.
+#include "ColorValues.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    try {
+        const std::int32_t value = halvero::HexToColor(text);
+        if (value < 0 || value > 0xFFFFFF)
+            std::abort();
+        if (halvero::HexToColor(halvero::ColorToHex(value)) != value)
+            std::abort();
+    } catch (const halvero::ColorTextError&) {
+    }
+    return 0;
+}

@@ -1,9 +1,10 @@
 // Opens the preview from the main window as the user does, with the preview
 // module loaded from its file the way the program loads it from memory.
 // Prints the milliseconds from pressing "Preview HTML Page File" until the
-// page has loaded, then the memory (resident set of this process and the
-// browser's helper processes) with the main window only, with the preview
-// open, and after opening and closing it ten more times.
+// page has loaded, then the memory (proportional set size of this process
+// and the browser's helper processes) with the main window only, with the
+// preview open, after closing it, and after opening and closing it ten more
+// times.
 // Usage: preview_bench PAGE_FOLDER MODULE_FILE
 #include "Application.h"
 #include "PreviewLoader.h"
@@ -22,19 +23,21 @@
 
 namespace {
 
-long rssKb(int pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
+// Proportional set size: shared pages are split between the processes that
+// share them, so the browser's helper processes add up honestly.
+long pssKb(int pid) {
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
         return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    for (const QByteArray& line : rollup.readAll().split('\n'))
+        if (line.startsWith("Pss:"))
+            return line.mid(4).trimmed().split(' ').value(0).toLong();
     return 0;
 }
 
 // This process and all its descendants.
-long treeRssKb(int pid) {
-    long total = rssKb(pid);
+long treePssKb(int pid) {
+    long total = pssKb(pid);
     for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         bool number = false;
         const int child = entry.toInt(&number);
@@ -46,7 +49,7 @@ long treeRssKb(int pid) {
         const QByteArray text = stat.readAll();
         const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
         if (fields.value(1).toInt() == pid)
-            total += treeRssKb(child);
+            total += treePssKb(child);
     }
     return total;
 }
@@ -61,6 +64,7 @@ public:
     QElapsedTimer clock;
     QList<double> loadMs;
     long previewKb = 0;
+    long closedKb = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && watched->inherits("frm3")) {
@@ -75,7 +79,7 @@ public slots:
     void loaded(bool) {
         loadMs.append(clock.nsecsElapsed() / 1e6);
         if (loadMs.size() == 1)
-            previewKb = treeRssKb(getpid());
+            previewKb = treePssKb(getpid());
         QTimer::singleShot(0, m_preview, [preview = m_preview] { preview->close(); });
     }
 
@@ -104,26 +108,32 @@ int main(int argc, char** argv) {
     settle.start();
     while (settle.elapsed() < 300)
         QApplication::processEvents();
-    const long mainKb = treeRssKb(getpid());
+    const long mainKb = treePssKb(getpid());
 
     Watcher watcher;
     application.installEventFilter(&watcher);
     for (int round = 0; round < 11; ++round) {
         watcher.clock.start();
         main->cmd[1]->click(); // returns once the preview has closed again
+        if (round == 0) {
+            settle.start();
+            while (settle.elapsed() < 1000)
+                QApplication::processEvents();
+            watcher.closedKb = treePssKb(getpid());
+        }
     }
     settle.start();
     while (settle.elapsed() < 1000)
         QApplication::processEvents();
-    const long afterKb = treeRssKb(getpid());
+    const long afterKb = treePssKb(getpid());
 
     QList<double> later = watcher.loadMs.mid(1);
     std::sort(later.begin(), later.end());
     std::printf("first preview %.1f ms, later previews (median) %.1f ms\n", watcher.loadMs.value(0),
                 later.value(later.size() / 2));
-    std::printf("memory: main window %ld KiB, preview open %ld KiB, after 10 more "
-                "openings %ld KiB (%+ld KiB)\n",
-                mainKb, watcher.previewKb, afterKb, afterKb - mainKb);
+    std::printf("memory: main window %ld KiB, preview open %ld KiB, closed %ld KiB, after 10 "
+                "more openings %ld KiB (%+ld KiB)\n",
+                mainKb, watcher.previewKb, watcher.closedKb, afterKb, afterKb - watcher.closedKb);
     return 0;
 }
 

@@ -90,3 +90,18 @@ void ControlLook::setSingleBorder(QWidget* control, bool single) {
 void ControlLook::setRightToLeft(QWidget* control, bool rightToLeft) {
     control->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
 }
+
+void ControlLook::setButtonLook(QWidget* control, const QColor& back) {
+    setBold(control);
+    setFace(control, QStringLiteral("Verdana"));
+    setBackColor(control, back);
+}
+
+void ControlLook::setLabelLook(QWidget* control) {
+    setAlignment(control, Qt::AlignHCenter);
+    setBold(control);
+    setTextColor(control, kOliveYellow);
+    setFace(control, QStringLiteral("Verdana"));
+    setTransparent(control);
+    setSingleBorder(control, false);
+}

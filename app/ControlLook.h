@@ -41,4 +41,10 @@ public:
     static void setTransparent(QWidget* control);
     static void setSingleBorder(QWidget* control, bool single);
     static void setRightToLeft(QWidget* control, bool rightToLeft);
+
+    // The looks every window gives its buttons and labels: a bold Verdana
+    // button on `back`; a centred, bold Verdana, olive-yellow, borderless
+    // label that shows the backdrop behind its text.
+    static void setButtonLook(QWidget* control, const QColor& back);
+    static void setLabelLook(QWidget* control);
 };

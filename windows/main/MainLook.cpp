@@ -7,9 +7,7 @@ namespace {
 using L = ControlLook;
 
 void commandButton(QWidget* w) {
-    L::setBold(w);
-    L::setFace(w, QStringLiteral("Verdana"));
-    L::setBackColor(w, L::kCream);
+    L::setButtonLook(w, L::kCream);
 }
 
 void checkBox(QWidget* w) {
@@ -44,12 +42,7 @@ void frame(QWidget* w) {
 }
 
 void label(QWidget* w) {
-    L::setAlignment(w, Qt::AlignHCenter);
-    L::setBold(w);
-    L::setTextColor(w, L::kOliveYellow);
-    L::setFace(w, QStringLiteral("Verdana"));
-    L::setTransparent(w);
-    L::setSingleBorder(w, false);
+    L::setLabelLook(w);
     // Set although it never shows: the label is transparent.
     L::setBackColor(w, L::kCream);
 }

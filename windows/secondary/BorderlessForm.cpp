@@ -47,20 +47,8 @@ void BorderlessForm::loadCommon(const QColor& buttonColor) {
     using L = ControlLook;
     const ControlLook::Table table = {
         {QStringLiteral("CommandButton"),
-         [buttonColor](QWidget* w) {
-             L::setBold(w);
-             L::setFace(w, QStringLiteral("Verdana"));
-             L::setBackColor(w, buttonColor);
-         }},
-        {QStringLiteral("Label"),
-         [](QWidget* w) {
-             L::setAlignment(w, Qt::AlignHCenter);
-             L::setBold(w);
-             L::setTextColor(w, L::kOliveYellow);
-             L::setFace(w, QStringLiteral("Verdana"));
-             L::setTransparent(w);
-             L::setSingleBorder(w, false);
-         }},
+         [buttonColor](QWidget* w) { L::setButtonLook(w, buttonColor); }},
+        {QStringLiteral("Label"), L::setLabelLook},
     };
     ControlLook::apply(controls(), table);
 

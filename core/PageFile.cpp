@@ -1,8 +1,8 @@
 #include "PageFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>

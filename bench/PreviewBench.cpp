@@ -5,7 +5,7 @@
 // and the browser's helper processes) with the main window only, with the
 // preview open, after closing it, and after opening and closing it ten more
 // times.
-// Usage: preview_bench PAGE_FOLDER MODULE_FILE
+// Usage: preview_bench PAGE_FOLDER MODULE_FILE [MORE_OPENINGS (10)]
 #include "Application.h"
 #include "PreviewLoader.h"
 #include "frm1.h"
@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -91,6 +92,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 3)
         return 2;
+    const int more = argc > 3 ? std::atoi(argv[3]) : 10;
     Application::configure();
     modMain::SetApplicationInfo();
     QFile module(QString::fromLocal8Bit(argv[2]));
@@ -112,7 +114,7 @@ int main(int argc, char** argv) {
 
     Watcher watcher;
     application.installEventFilter(&watcher);
-    for (int round = 0; round < 11; ++round) {
+    for (int round = 0; round <= more; ++round) {
         watcher.clock.start();
         main->cmd[1]->click(); // returns once the preview has closed again
         if (round == 0) {
@@ -131,9 +133,10 @@ int main(int argc, char** argv) {
     std::sort(later.begin(), later.end());
     std::printf("first preview %.1f ms, later previews (median) %.1f ms\n", watcher.loadMs.value(0),
                 later.value(later.size() / 2));
-    std::printf("memory: main window %ld KiB, preview open %ld KiB, closed %ld KiB, after 10 "
+    std::printf("memory: main window %ld KiB, preview open %ld KiB, closed %ld KiB, after %d "
                 "more openings %ld KiB (%+ld KiB)\n",
-                mainKb, watcher.previewKb, watcher.closedKb, afterKb, afterKb - watcher.closedKb);
+                mainKb, watcher.previewKb, watcher.closedKb, more, afterKb,
+                afterKb - watcher.closedKb);
     return 0;
 }
 

@@ -345,6 +345,25 @@ private slots:
         QCOMPARE(window->cbo[9]->currentText(), QStringLiteral("#0000FF"));
     }
 
+    void previewThatCannotLoadSaysSoAndKeepsEverything() {
+        // This test program carries no preview module.
+        window->cbo[3]->lineEdit()->selectAll();
+        QTest::keyClicks(window->cbo[3]->lineEdit(), QStringLiteral("99"));
+        QString what, why;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            what = box->text();
+            why = box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        window->cmd[1]->click();
+        QCOMPARE(what, QStringLiteral("The preview could not be opened."));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(window->lngChildShown, 0);
+        QCOMPARE(window->cbo[3]->currentText(), QStringLiteral("99"));
+    }
+
     void activationWithTheFlagSetKeepsTypedTexts() {
         window->cbo[6]->lineEdit()->selectAll();
         QTest::keyClicks(window->cbo[6]->lineEdit(), QStringLiteral("kept"));

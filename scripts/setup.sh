@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-packages=(cmake g++ make qt6-base-dev qt6-webengine-dev libgl-dev libx11-dev libgtest-dev
+packages=(cmake g++ make qt6-base-dev qt6-declarative-dev qt6-webengine-dev libgl-dev libx11-dev libgtest-dev
           xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick fonts-dejavu-core
           clang libclang-rt-14-dev clang-format git)
 missing=()

@@ -65,11 +65,10 @@ bool writeAll(int fd, std::string_view text) {
 }
 
 // A new page gets the mode a newly created file would get; a replaced page
-// keeps the mode it had.
-mode_t pageMode(const std::string& path) {
-    struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        return existing.st_mode & 07777;
+// keeps the mode it had. `existing` is the old page's status, if there is one.
+mode_t pageMode(const struct stat* existing) {
+    if (existing && S_ISREG(existing->st_mode))
+        return existing->st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -95,11 +94,12 @@ std::string PageFile::joinPath(std::string_view folder, std::string_view fileNam
 
 void PageFile::write(const std::string& path, std::string_view text) {
     struct stat target {};
-    if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
+    const bool exists = ::stat(path.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode)) {
         errno = EISDIR;
         fail(path);
     }
-    const mode_t mode = pageMode(path);
+    const mode_t mode = pageMode(exists ? &target : nullptr);
 
     TemporaryFile temporary(path);
     if (temporary.fd() < 0)

@@ -317,16 +317,17 @@ void frm1::tmrFlashForm_Timer() {
     WindowAttention::set(this, m_flashOn);
 }
 
+std::string frm1::pathFor(const std::string& fileName) const {
+    return halvero::PageFile::joinPath(QFile::encodeName(m_programFolder).toStdString(), fileName);
+}
+
 QString frm1::pagePath() const {
-    const std::string folder = QFile::encodeName(m_programFolder).toStdString();
-    return QFile::decodeName(
-        QByteArray::fromStdString(halvero::PageFile::joinPath(folder, "pattern.htm")));
+    return QFile::decodeName(QByteArray::fromStdString(pathFor("pattern.htm")));
 }
 
 void frm1::GenerateHTMLFile(const std::string& strFileName) {
-    const std::string folder = QFile::encodeName(m_programFolder).toStdString();
     const std::string page = halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
-    halvero::PageFile::write(halvero::PageFile::joinPath(folder, strFileName), page);
+    halvero::PageFile::write(pathFor(strFileName), page);
 }
 
 void frm1::showError(const QString& what, const QString& why) {

@@ -68,6 +68,8 @@ private:
     void setPointers();
     void placeWindow();
     QComboBox* entry(int index) const;
+    // A file in the program's folder, as the file system names it.
+    std::string pathFor(const std::string& fileName) const;
     void mirror(int index, halvero::MenuSettings::Change change);
     void onEntryTextChanged(int index);
     void ExitApplication();

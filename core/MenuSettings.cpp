@@ -55,13 +55,13 @@ std::string_view MenuSettings::label(int index) {
 InputKind MenuSettings::inputKind(int index) {
     checkIndex(index);
     switch (index) {
-    case 3:
-    case 4:
+    case kItemWidth:
+    case kItemHeight:
     case kStatusMessage:
     case kTarget:
         return InputKind::Text;
-    case 23:
-    case 40:
+    case kNormal.bottom.color:
+    case kHover.bottom.color:
         return InputKind::ColorTyped;
     default:
         return isColorEntry(index) ? InputKind::ColorPicked : InputKind::List;
@@ -101,6 +101,10 @@ void MenuSettings::setValue(int index, std::string value) {
         return;
     e.value = std::move(value);
     notify(index, Change::Value);
+}
+
+void MenuSettings::edit(int index, std::string value) {
+    entry(index).value = std::move(value);
 }
 
 void MenuSettings::assign(int index, std::string value) {

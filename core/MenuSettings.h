@@ -16,19 +16,61 @@ enum class InputKind {
     ColorTyped,  // a colour text, typed or set by the colour button
 };
 
+// Where one border's three entries sit.
+struct BorderEntries {
+    int width, type, color;
+};
+
+// The entries that describe one menu item. The normal item's column starts
+// at entry 7, the hovered item's at 24; both hold the same fields in the
+// same order, so entry kHover.x describes for the hovered item what
+// kNormal.x describes for the normal one.
+struct ItemEntries {
+    int fontName, fontSize, fontColor, underline, backColor;
+    BorderEntries left, top, right, bottom;
+
+    static constexpr int kFieldCount = 17;
+    static constexpr ItemEntries startingAt(int first) {
+        return {first,
+                first + 1,
+                first + 2,
+                first + 3,
+                first + 4,
+                {first + 5, first + 6, first + 7},
+                {first + 8, first + 9, first + 10},
+                {first + 11, first + 12, first + 13},
+                {first + 14, first + 15, first + 16}};
+    }
+    constexpr int first() const { return fontName; }
+    constexpr bool holds(int index) const {
+        return index >= first() && index < first() + kFieldCount;
+    }
+};
+
 // The menu settings: entries 0 to 40 (the main window's combo boxes, entries
 // 7-23 for the normal item, 24-40 for the hovered one) plus the link target.
 // Every value is text and reaches the page unchanged; the record checks
-// nothing. It does not know about windows: an observer is told about every
-// change, in the order the changes are made, so a window can mirror them.
+// nothing. It does not know about windows. Changes flow one way each:
+//  - the user's edits arrive through edit(), which tells nobody, since the
+//    box that raised the edit already shows it;
+//  - changes the program makes (setValue, initialise, the status-bar rule)
+//    are told to the observer in the order they are made, so a window can
+//    show them.
 class MenuSettings {
 public:
     static constexpr int kEntryCount = 41; // entries 0..40
     static constexpr int kTarget = 41;     // index of the target entry
     static constexpr int kIndexCount = 42;
 
+    static constexpr int kItemCount = 0;     // "Menu Item Count"
+    static constexpr int kDirection = 1;     // "Menu Direction"
+    static constexpr int kDistance = 2;      // "Menu Items Distance"
+    static constexpr int kItemWidth = 3;     // "Menu Item Width"
+    static constexpr int kItemHeight = 4;    // "Menu Item Height"
     static constexpr int kStatusUrl = 5;     // "Show URL in Statusbar"
     static constexpr int kStatusMessage = 6; // "Message in Statusbar"
+    static constexpr ItemEntries kNormal = ItemEntries::startingAt(7);
+    static constexpr ItemEntries kHover = ItemEntries::startingAt(24);
 
     // The twelve colour entries, normal item first.
     static constexpr std::array<int, 12> kColorEntries = {9,  11, 14, 17, 20, 23,
@@ -49,9 +91,11 @@ public:
     const std::vector<std::string>& items(int index) const;
     bool isEnabled(int index) const;
 
-    // Sets a value as typed or chosen. Telling the observer is skipped when
-    // the value does not change, so mirroring a value back is harmless.
+    // A change made by the program (a picked colour, say): stored and told
+    // to the observer, unless the value is unchanged.
     void setValue(int index, std::string value);
+    // The user's own edit, as typed or chosen: stored, nobody told.
+    void edit(int index, std::string value);
 
     // Fills every entry with its offered items and its default, step by step
     // in a fixed order (colour entries last, so their boxes are painted once

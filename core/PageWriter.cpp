@@ -28,8 +28,8 @@ public:
         return text;
     }
     // "width px style colour" of one border, from its three entries.
-    std::string border(int widthIndex) const {
-        return v(widthIndex) + "px " + lower(widthIndex + 1) + " " + v(widthIndex + 2);
+    std::string border(const BorderEntries& entries) const {
+        return v(entries.width) + "px " + lower(entries.type) + " " + v(entries.color);
     }
 
     std::string take() { return std::move(m_text); }
@@ -95,34 +95,35 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("        background-color:#6699CC;");
     p.line("      }");
     p.line();
-    // Link classes: normal (font 7-9) and hovered (font 24-26).
-    for (const auto& [selector, font] :
-         {std::pair{"a.Menu, a.Menu:visited, a.Menu:active", 7}, std::pair{"a.Menu:hover", 24}}) {
+    constexpr ItemEntries normal = MenuSettings::kNormal, hover = MenuSettings::kHover;
+    // Link classes: the font of the normal and of the hovered item.
+    for (const auto& [selector, item] :
+         {std::pair{"a.Menu, a.Menu:visited, a.Menu:active", normal}, {"a.Menu:hover", hover}}) {
         p.line("      ", selector);
         p.line("      {");
         p.line("        border:0px;");
         p.line("        cursor:hand;");
-        p.line("        color:", p.v(font + 2), ";");
+        p.line("        color:", p.v(item.fontColor), ";");
         p.line("        text-indent:0px;");
         p.line("        text-decoration:none;");
-        p.line("        font-size:", p.v(font + 1), "pt;");
+        p.line("        font-size:", p.v(item.fontSize), "pt;");
         p.line("        font-weight:600;");
-        p.line("        font-family:", p.v(font), ";");
+        p.line("        font-family:", p.v(item.fontName), ";");
         p.line("      }");
         p.line();
     }
-    // Cell classes: normal (entries 9, 11, 12-23) and hovered (26, 28, 29-40).
-    for (const auto& [selector, first] : {std::pair{"td.Menu", 7}, std::pair{"td.Hover", 24}}) {
+    // Cell classes: colours and borders of the normal and the hovered cell.
+    for (const auto& [selector, item] : {std::pair{"td.Menu", normal}, {"td.Hover", hover}}) {
         p.line("      ", selector);
         p.line("      {");
-        p.line("        color:", p.v(first + 2), ";");
-        p.line("        background-color:", p.v(first + 4), ";");
-        p.line("        border-left:", p.border(first + 5), ";");
-        p.line("        border-top:", p.border(first + 8), ";");
-        p.line("        border-right:", p.border(first + 11), ";");
-        p.line("        border-bottom:", p.border(first + 14), ";");
+        p.line("        color:", p.v(item.fontColor), ";");
+        p.line("        background-color:", p.v(item.backColor), ";");
+        p.line("        border-left:", p.border(item.left), ";");
+        p.line("        border-top:", p.border(item.top), ";");
+        p.line("        border-right:", p.border(item.right), ";");
+        p.line("        border-bottom:", p.border(item.bottom), ";");
         p.line("      }");
-        if (first == 7)
+        if (item.first() == normal.first())
             p.line();
     }
     p.line("    </style>");
@@ -158,12 +159,14 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("  <body>");
     p.line("    <br />");
     p.line("    <div align='center'>");
-    const std::string width = p.v(3), height = p.v(4), distance = p.v(2);
+    const std::string width = p.v(MenuSettings::kItemWidth);
+    const std::string height = p.v(MenuSettings::kItemHeight);
+    const std::string distance = p.v(MenuSettings::kDistance);
     p.line("      <table border='0' cellspacing='0' cellpadding='0' width='", width, "'>");
     p.line("        <tr><td height='", distance, "'></td></tr>");
 
     const std::string target = p.v(MenuSettings::kTarget);
-    const long count = itemCount(settings.value(0));
+    const long count = itemCount(settings.value(MenuSettings::kItemCount));
     for (long item = 1; item <= count; ++item) {
         p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,

@@ -14,6 +14,9 @@ namespace halvero {
 // no clock and touches no file (see PageFile for the write).
 class PageWriter {
 public:
+    // The page's file name in its folder: what Create writes, what the
+    // preview shows.
+    static constexpr std::string_view kFileName = "pattern.htm";
     // Where every menu link leads.
     static constexpr std::string_view kHomeUrl = "http://www.example.com/";
     // The most item blocks a page gets; the item count is a typed number in

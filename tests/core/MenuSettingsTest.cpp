@@ -166,4 +166,7 @@ TEST(MenuSettings, SettingAnUnchangedValueTellsNobody) {
     EXPECT_EQ(calls, 0);
     s.setValue(3, "121");
     EXPECT_EQ(calls, 1);
+    s.edit(3, "9120x"); // the user's own edit goes nowhere else
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(s.value(3), "9120x");
 }

@@ -71,6 +71,14 @@ else
 fi
 shot colour-changed
 
+# Typing in the middle of "Menu Item Width" ("120") keeps the caret.
+click 200 122
+xdotool key Home && xdotool type 9 && xdotool key Right Right && xdotool type x
+sleep 0.3
+click 150 252
+check 'grep -q "width=.912x0." "$page"' "typing in the middle of an entry reaches the page as typed"
+shot typed-in-the-middle
+
 # Preview: loads, hover look and status line, Escape closes.
 click 150 284
 if preview=$(window 'HTML Preview' 20); then

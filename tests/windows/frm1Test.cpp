@@ -5,6 +5,8 @@
 #include "Pictures.h"
 #include "modMain.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -376,6 +378,118 @@ private slots:
         QCOMPARE(window->cboTarget->count(), 4);
     }
 
+    // Typing goes into the page as typed: the caret, the selection and the
+    // undo history stay where the user put them, and nothing completes the
+    // text to an offered item.
+    void typingGoesIntoThePageAsTyped_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("inPage"); // where the value lands, %1 for it
+        QTest::addColumn<QString>("prefix"); // of an offered item, kept as typed
+        QTest::newRow("number") << "cbo3"
+                                << "width='%1'"
+                                << "2";
+        QTest::newRow("message") << "cbo6"
+                                 << "window.status = \"%1\";"
+                                 << "Welcome";
+        QTest::newRow("target") << "cboTarget"
+                                << "target='%1'"
+                                << "_";
+        QTest::newRow("colour 23") << "cbo23"
+                                   << "border-bottom:2px solid %1;"
+                                   << "#9";
+        QTest::newRow("colour 40") << "cbo40"
+                                   << "border-bottom:1px solid %1;"
+                                   << "#F";
+    }
+    void typingGoesIntoThePageAsTyped() {
+        QFETCH(QString, box);
+        QFETCH(QString, inPage);
+        QFETCH(QString, prefix);
+        QLineEdit* edit = window->findChild<QComboBox*>(box)->lineEdit();
+        const QString start = edit->text();
+        QTest::mouseClick(edit, Qt::LeftButton);
+
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClicks(edit, QStringLiteral("9"));
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClicks(edit, QStringLiteral("x"));
+        const QString typed =
+            QStringLiteral("9") + start.left(2) + QStringLiteral("x") + start.mid(2);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(createdPage().contains(inPage.arg(typed)));
+
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("9") + start);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), start);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(edit->text(), QStringLiteral("9") + start);
+
+        // Select the two characters after the first and replace them.
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(edit->selectedText(), start.left(2));
+        QTest::keyClicks(edit, QStringLiteral("ab"));
+        QCOMPARE(edit->text(), QStringLiteral("9ab") + start.mid(2));
+        QCOMPARE(edit->cursorPosition(), 3);
+        QVERIFY(createdPage().contains(inPage.arg(edit->text())));
+
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, prefix);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), prefix);
+        QVERIFY(createdPage().contains(inPage.arg(prefix)));
+    }
+
+    void enterKeepsTheCaseAsTyped() {
+        QLineEdit* edit = window->cbo[6]->lineEdit();
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QStringLiteral("corvantis"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        window->cbo[7]->setFocus(); // editing ends
+        QCOMPARE(edit->text(), QStringLiteral("corvantis"));
+        QVERIFY(createdPage().contains(QStringLiteral("window.status = \"corvantis\";")));
+    }
+
+    void pickingFromTheListWithTheKeyboard() {
+        QComboBox* target = window->cboTarget;
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier); // opens on "_blank"
+        QTRY_VERIFY(target->view()->isVisible());
+        QTest::keyClick(target->view(), Qt::Key_Down);
+        QTest::keyClick(target->view(), Qt::Key_Return);
+        QTRY_VERIFY(!target->view()->isVisible());
+        QCOMPARE(target->currentText(), QStringLiteral("_parent"));
+        QCOMPARE(createdPage().count(QStringLiteral("target='_parent'")), 5);
+    }
+
+    void entriesAreNamedForScreenReaders() {
+        // What a screen reader announces: the name of the label that labels
+        // the control, or else the control's own name.
+        auto nameOf = [](QWidget* w) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+            if (!face)
+                return QString();
+            const auto labels = face->relations(QAccessible::Label);
+            return labels.isEmpty() ? face->text(QAccessible::Name)
+                                    : labels.first().first->text(QAccessible::Name);
+        };
+        QCOMPARE(nameOf(window->cbo[3]), QStringLiteral("Menu Item Width"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(window->cbo[3])->role(),
+                 QAccessible::ComboBox);
+        QCOMPARE(nameOf(window->cbo[23]), QStringLiteral("Borde Button Color"));
+        QCOMPARE(nameOf(window->cbo[40]), QStringLiteral("Border Button Color"));
+        QCOMPARE(nameOf(window->cboTarget), QStringLiteral("Target"));
+        QCOMPARE(nameOf(window->cmdChangeColor[9]), QStringLiteral("Choose Font Color"));
+        QCOMPARE(nameOf(window->cmdChangeColor[23]), QStringLiteral("Choose Borde Button Color"));
+        for (int i = 0; i < halvero::MenuSettings::kEntryCount; ++i)
+            QVERIFY(!nameOf(window->cbo[static_cast<std::int16_t>(i)]).isEmpty());
+    }
+
     void timerTogglesWithoutStopping() {
         window->tmrFlashForm_Timer();
         window->tmrFlashForm_Timer();
@@ -383,6 +497,12 @@ private slots:
     }
 
 private:
+    // Presses Create and reads what it wrote.
+    QString createdPage() {
+        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        return readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
+    }
+
     std::unique_ptr<QTemporaryDir> folder;
     QPointer<frm1> window;
 };

@@ -17,10 +17,12 @@ class QTimer;
 
 // The main window: every menu setting as a labelled combo box in three
 // columns (menu, normal item, hovered item), and the four commands: create
-// the page, preview it, About, Exit. It mirrors the settings record into the
-// combo boxes and the user's edits back into the record; the page itself is
-// composed and written by the core. It does not preview or describe the
-// program itself: frm3 and frm2 do.
+// the page, preview it, About, Exit. Edits travel one way: what the user
+// types or picks goes from the box into the settings record and no further;
+// what the program changes in the record (defaults, the status-bar rule, a
+// picked colour) is written into the box, whose change handler repaints a
+// colour box. The page itself is composed and written by the core. It does
+// not preview or describe the program itself: frm3 and frm2 do.
 class frm1 : public Form {
     Q_OBJECT
 public:
@@ -47,6 +49,8 @@ public:
     QString pagePath() const;
 
     const halvero::MenuSettings& settings() const { return m_settings; }
+    // The box of entry `index`: cbo(index), or cboTarget for MenuSettings::kTarget.
+    QComboBox* entry(int index) const;
     std::int32_t lngChildShown = 0;
 
     // The colour dialog: takes the colour to open on, returns the chosen
@@ -63,20 +67,18 @@ public:
     QTimer* tmrFlashForm = nullptr;
 
 private:
-    void createControls();
-    void setTabOrder();
-    void setPointers();
+    void connectHandlers();
     void placeWindow();
-    QComboBox* entry(int index) const;
+
     // A file in the program's folder, as the file system names it.
     std::string pathFor(const std::string& fileName) const;
-    void mirror(int index, halvero::MenuSettings::Change change);
-    void onEntryTextChanged(int index);
+    void showChange(int index, halvero::MenuSettings::Change change);
+    void userEdited(int index, const QString& text);
+    void userPicked(int index, const QString& text);
     void ExitApplication();
     void showError(const QString& what, const QString& why);
 
     halvero::MenuSettings m_settings;
     QString m_programFolder;
-    bool m_mirroring = false;
     bool m_flashOn = false;
 };

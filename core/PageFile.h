@@ -19,9 +19,11 @@ private:
 };
 
 // Writing the page file. The file is replaced as a whole: the text goes to a
-// temporary file in the same folder, is flushed to disk and then renamed over
-// the old page, so a failure at any point leaves the previous page as it was
-// and no temporary file behind.
+// temporary file in the same folder (unnamed where the file system allows),
+// is flushed to disk and then renamed over the old page, so a failure at any
+// point, a killed process included, leaves the previous page as it was. A
+// page the user may not write is reported, not replaced; a page that is a
+// symbolic link is written where the link points, and the link stays.
 class PageFile {
 public:
     // The folder and the file name with exactly one separator between them;

@@ -1,18 +1,64 @@
 #include "PageFile.h"
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace halvero;
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `attempt` with the rights of a normal user and returns what it
+// returns: directly for a normal user, in a child process that gives up
+// root's rights for root (who may write anything).
+std::string asNormalUser(const std::function<std::string()>& attempt) {
+    if (::geteuid() != 0)
+        return attempt();
+    int out[2];
+    if (::pipe(out) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        std::string result = "could not drop root's rights";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+            result = attempt();
+        const ssize_t ignored = ::write(out[1], result.data(), result.size());
+        (void)ignored;
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, static_cast<std::size_t>(n));
+    ::close(out[0]);
+    ::waitpid(child, nullptr, 0);
+    return result;
+}
+
+// What a write reports: "written", or the reason it failed.
+std::string tryWrite(const std::string& path, std::string_view text) {
+    try {
+        PageFile::write(path, text);
+        return "written";
+    } catch (const PageWriteError& error) {
+        return error.reason();
+    }
+}
 
 class PageFileTest : public ::testing::Test {
 protected:
@@ -36,6 +82,15 @@ protected:
     }
     std::size_t entries() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+    }
+    // Hands the folder and what is in it to the normal user the tests run
+    // as, when they run as root.
+    void giveToNormalUser() const {
+        if (::geteuid() != 0)
+            return;
+        ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+        for (const auto& entry : fs::directory_iterator(folder))
+            ASSERT_EQ(::lchown(entry.path().c_str(), kNobody, kNobody), 0);
     }
 
     std::string folder;
@@ -94,16 +149,86 @@ TEST_F(PageFileTest, NameTakenByAFolderIsAnError) {
 
 TEST_F(PageFileTest, ReadOnlyFolderLeavesTheOldPage) {
     PageFile::write(page, "old");
+    giveToNormalUser();
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder.c_str(), W_OK) == 0)
-        GTEST_SKIP() << "permissions are not enforced for this user";
-    try {
-        PageFile::write(page, "new");
-        FAIL() << "no error";
-    } catch (const PageWriteError& error) {
-        EXPECT_EQ(error.reason(), "Permission denied");
-    }
+    EXPECT_EQ(asNormalUser([&] { return tryWrite(page, "new"); }), "Permission denied");
     EXPECT_EQ(read(), "old");
+}
+
+TEST_F(PageFileTest, ReadOnlyPageIsReportedAndLeftUntouched) {
+    PageFile::write(page, "old");
+    fs::permissions(page, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    giveToNormalUser();
+    EXPECT_EQ(asNormalUser([&] {
+                  try {
+                      PageFile::write(page, "new");
+                      return std::string("written");
+                  } catch (const PageWriteError& error) {
+                      return error.path() + ": " + error.reason();
+                  }
+              }),
+              page + ": Permission denied");
+    EXPECT_EQ(read(), "old");
+    EXPECT_EQ(fs::status(page).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(entries(), 1u);
+    if (::geteuid() == 0) { // root may write any file
+        PageFile::write(page, "root's");
+        EXPECT_EQ(read(), "root's");
+    }
+}
+
+TEST_F(PageFileTest, SymbolicLinkIsWrittenThroughAndStays) {
+    fs::create_directory(folder + "/site");
+    const std::string target = folder + "/site/menu.htm";
+    fs::create_symlink("site/menu.htm", page); // relative, and dangling at first
+    PageFile::write(page, "first");
+    PageFile::write(page, "second");
+    EXPECT_TRUE(fs::is_symlink(page));
+    EXPECT_EQ(read(), "second");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder + "/site"), {}), 1);
+    EXPECT_EQ(entries(), 2u);
+}
+
+TEST_F(PageFileTest, LeftoversOfEarlierWritesAreRemovedAndNothingElse) {
+    for (const char* name : {".pattern.htm.Ab12Cd", ".pattern.htm.zzzzzz", ".pattern.htm.bak",
+                             ".pattern.htm.Ab12Cde", "pattern.htm.Ab12Cd", ".other.htm.Ab12Cd"})
+        std::ofstream(folder + "/" + name) << "x";
+    PageFile::write(page, "page");
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left,
+              (std::vector<std::string>{".other.htm.Ab12Cd", ".pattern.htm.Ab12Cde",
+                                        ".pattern.htm.bak", "pattern.htm", "pattern.htm.Ab12Cd"}));
+}
+
+// A process killed at any moment of a write leaves one of the complete
+// pages, and the next write leaves no temporary file behind.
+TEST_F(PageFileTest, KilledWritesLeaveAWholePageAndNoTemporaryFiles) {
+    const std::string versions[] = {std::string(300000, 'a') + "\r\n",
+                                    std::string(200000, 'b') + "\r\n"};
+    const std::string next = "next\r\n";
+    PageFile::write(page, versions[0]);
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<int> micros(0, 4000);
+    for (int round = 0; round < 60; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i)
+                PageFile::write(page, versions[i % 2]);
+        }
+        ::usleep(static_cast<useconds_t>(micros(random)));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = read();
+        ASSERT_TRUE(now == versions[0] || now == versions[1] || now == next)
+            << "round " << round << ": a page of " << now.size() << " bytes";
+        PageFile::write(page, next);
+        ASSERT_EQ(entries(), 1u) << "round " << round << ": a temporary file remains";
+    }
 }
 
 TEST_F(PageFileTest, FailureHalfwayLeavesTheOldPageWhole) {

@@ -1,11 +1,27 @@
 #include "ControlLook.h"
 
 #include "ControlKind.h"
+#include "GraphicalButtonStyle.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QWidget>
+
+namespace {
+
+QTextDocument* documentOf(QWidget* control) {
+    if (auto* edit = qobject_cast<QTextEdit*>(control))
+        return edit->document();
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(control))
+        return edit->document();
+    return nullptr;
+}
+
+} // namespace
 
 const QColor ControlLook::kCream(255, 255, 204);
 const QColor ControlLook::kNavy(0, 0, 128);
@@ -67,10 +83,16 @@ QColor ControlLook::backColor(const QWidget* control) {
 }
 
 void ControlLook::setAlignment(QWidget* control, Qt::Alignment horizontal) {
-    if (auto* label = qobject_cast<QLabel*>(control))
+    if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setAlignment(horizontal | Qt::AlignVCenter);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setAlignment(horizontal | Qt::AlignVCenter);
+    } else if (QTextDocument* document = documentOf(control)) {
+        // A multi-line box: every paragraph, typed later or not.
+        QTextOption option = document->defaultTextOption();
+        option.setAlignment(horizontal);
+        document->setDefaultTextOption(option);
+    }
 }
 
 void ControlLook::setTransparent(QWidget* control) {
@@ -79,7 +101,9 @@ void ControlLook::setTransparent(QWidget* control) {
 }
 
 void ControlLook::setSingleBorder(QWidget* control, bool single) {
-    if (auto* frame = qobject_cast<QFrame*>(control)) {
+    if (auto* group = qobject_cast<QGroupBox*>(control)) {
+        group->setFlat(!single); // a flat group box draws only its top line
+    } else if (auto* frame = qobject_cast<QFrame*>(control)) {
         frame->setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
         frame->setFrameShadow(QFrame::Plain);
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
@@ -92,6 +116,7 @@ void ControlLook::setRightToLeft(QWidget* control, bool rightToLeft) {
 }
 
 void ControlLook::setButtonLook(QWidget* control, const QColor& back) {
+    control->setStyle(GraphicalButtonStyle::instance());
     setBold(control);
     setFace(control, QStringLiteral("Verdana"));
     setBackColor(control, back);

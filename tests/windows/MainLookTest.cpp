@@ -6,8 +6,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -77,6 +79,35 @@ private slots:
         QVERIFY(bold(edit) && edit->hasFrame());
         QCOMPARE(text(edit), ControlLook::kNavy);
         QCOMPARE(back(edit), ControlLook::kCream);
+    }
+
+    // Every class mapped to a kind takes all of its row.
+    void multiLineTextBoxesTakeTheTextBoxRow() {
+        QWidget window;
+        auto* rich = new QTextEdit(&window);
+        auto* plain = new QPlainTextEdit(&window);
+        rich->setProperty("tag", QStringLiteral("f"));
+        ControlLook::apply({rich, plain}, MainLook::table());
+        QCOMPARE(rich->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignRight);
+        QCOMPARE(rich->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(face(rich), QStringLiteral("Tahoma"));
+        QCOMPARE(plain->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask,
+                 Qt::AlignLeft);
+        for (QFrame* box : {static_cast<QFrame*>(rich), static_cast<QFrame*>(plain)}) {
+            QCOMPARE(box->frameShape(), QFrame::Box);
+            QCOMPARE(text(box), ControlLook::kNavy);
+            QCOMPARE(back(box), ControlLook::kCream);
+        }
+    }
+
+    void groupBoxTakesTheFramesSingleBorder() {
+        QWidget window;
+        auto* group = new QGroupBox(&window);
+        group->setFlat(true);
+        ControlLook::apply({group}, MainLook::table());
+        QVERIFY(!group->isFlat());
+        QVERIFY(bold(group) && face(group) == "Verdana");
     }
 
     void unknownOrMiscasedKindsAreLeftAlone() {

@@ -490,6 +490,20 @@ private slots:
             QVERIFY(!nameOf(window->cbo[static_cast<std::int16_t>(i)]).isEmpty());
     }
 
+    // Graphical buttons are cream, flat from top to bottom, darker while
+    // pressed.
+    void buttonFacesAreFlatCream() {
+        for (QPushButton* button : {window->cmd[0], window->cmd[3], window->cmdChangeColor[9]}) {
+            const QImage face = button->grab().toImage();
+            for (int y : {3, face.height() / 2, face.height() - 4})
+                QCOMPARE(face.pixelColor(3, y), ControlLook::kCream);
+        }
+        window->cmd[1]->setDown(true);
+        const QImage pressed = window->cmd[1]->grab().toImage();
+        window->cmd[1]->setDown(false);
+        QVERIFY(pressed.pixelColor(3, 3) != ControlLook::kCream);
+    }
+
     void timerTogglesWithoutStopping() {
         window->tmrFlashForm_Timer();
         window->tmrFlashForm_Timer();

@@ -93,6 +93,32 @@ private slots:
         QTRY_VERIFY(again.isNull());
     }
 
+    // The close button is painted flat in the About table's colour around
+    // its glyph, with a navy dotted ring while it holds the focus.
+    void closeButtonShowsItsColourAndFocus() {
+        auto* about = Form::Load<frm2>();
+        about->Show();
+        QPushButton* close = about->cmdReturn;
+        const QColor lavender(0xC0, 0xC0, 0xFF), navy(0, 0, 128);
+        auto ringRow = [&] {
+            QList<QColor> row;
+            const QImage image = close->grab().toImage();
+            for (int x = 2; x < image.width() - 2; ++x)
+                row << image.pixelColor(x, 1);
+            return row;
+        };
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTRY_VERIFY(close->hasFocus());
+        const QList<QColor> focused = ringRow();
+        QVERIFY(focused.contains(navy));
+        close->clearFocus();
+        const QList<QColor> plain = ringRow();
+        QCOMPARE(plain.count(lavender), plain.size());
+        const QImage image = close->grab().toImage();
+        QVERIFY(image.pixelColor(image.width() / 2, image.height() / 2) != lavender); // the glyph
+        delete about;
+    }
+
     void textLinesDoNotMoveTheWindow() {
         auto* about = Form::Load<frm2>();
         about->Show();

@@ -32,8 +32,9 @@ void BorderlessForm::createCloseButton() {
     cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
     cmdReturn->setGeometry(Twips::rect(9600, 240, 255, 255));
     cmdReturn->setIcon(Pictures::closeGlyph());
-    cmdReturn->setIconSize(cmdReturn->size());
-    cmdReturn->setFlat(true);
+    // The glyph sits centred inside the button's edge and a ring of its
+    // face, where the focus mark goes.
+    cmdReturn->setIconSize(cmdReturn->size() - QSize(4, 4));
     cmdReturn->setCursor(Pictures::HandPointer());
     cmdReturn->setToolTip(QStringLiteral("Close"));
     cmdReturn->setAccessibleName(QStringLiteral("Close"));

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWindow>
 
 QPointer<Form> Form::s_active;
 
@@ -31,6 +32,13 @@ void Form::Show() {
 void Form::ShowModal() {
     const QPointer<Form> opener = s_active;
     setWindowModality(Qt::ApplicationModal);
+    // The window manager keeps a window above the one it is transient for
+    // (WM_TRANSIENT_FOR on X11, the parent relation on Wayland), so the
+    // blocked opener can never cover it.
+    if (opener && opener->isVisible() && opener != this) {
+        winId();
+        windowHandle()->setTransientParent(opener->windowHandle());
+    }
     QEventLoop loop;
     m_modalLoop = &loop;
     Show();

@@ -9,7 +9,9 @@ class QEventLoop;
 
 // A window with the life cycle the program's windows are written against:
 //  - Load<T>() builds the window hidden and runs Form_Load to the end;
-//  - Show() shows it modeless, ShowModal() shows it modal with no owner and
+//  - Show() shows it modeless, ShowModal() shows it application-modal,
+//    transient for the form that opened it (kept above it by the window
+//    manager), and
 //    returns only once the window is unloaded (other windows take no input
 //    meanwhile);
 //  - Unload() hides and destroys it; the next Load builds a fresh one.

@@ -16,7 +16,7 @@ QPointer<Form> frmBackdrop;
 void SetApplicationInfo() {
     strAppName = QStringLiteral("Halvero");
     strAppDate = QStringLiteral("2003/10/29 - 1382/08/06");
-    strAppVersion = QStringLiteral("1.0.0");
+    strAppVersion = QStringLiteral(HALVERO_VERSION);
 }
 
 void PaintBackdrop() {

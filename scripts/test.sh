@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Sets up and runs every check, stopping at the first that fails:
 #  1. formatting (clang-format) of every C++ file;
-#  2. the build with warnings as errors, and all tests, end-to-end included;
-#  3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#  4. a bounded libFuzzer run of each core fuzz target (clang).
+#  2. the build with warnings as errors (the "test" preset, build-test/) and
+#     all tests, end-to-end and the Debian package included;
+#  3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#     (the "asan" preset, build-asan/);
+#  4. a bounded libFuzzer run of each core fuzz target (the "fuzz" preset,
+#     clang, build-fuzz/).
 # `scripts/test.sh --quick` stops after step 2.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,40 +14,40 @@ cd "$root"
 quick=0
 [[ ${1:-} == --quick ]] && quick=1
 
-"$root/scripts/setup.sh" -DHALVERO_WERROR=ON
+source scripts/packages.sh
+install_missing "${run_packages[@]}" "${test_packages[@]}"
 
 echo "== formatting"
-unformatted=$(git ls-files -co --exclude-standard '*.cpp' '*.h' |
-  xargs -r clang-format --dry-run --Werror 2>&1 | grep -c 'error:' || true)
-if ((unformatted)); then
-  git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
-  echo "clang-format: $unformatted places differ (run clang-format -i on them)" >&2
+files=$(git ls-files -co --exclude-standard '*.cpp' '*.h')
+if ! echo "$files" | xargs -r clang-format --dry-run --Werror 2>/dev/null; then
+  echo "$files" | xargs -r clang-format --dry-run --Werror 2>&1 | grep 'error:' >&2
+  echo "clang-format: these places differ (run clang-format -i on them)" >&2
   exit 1
 fi
 
 # The browser engine refuses to start as root with its sandbox on.
 if [[ $(id -u) -eq 0 ]]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
-run_tests() {
+build_and_test() {
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j "$(nproc)"
   # -noreset: the keyboard-layout tests need the keymap to outlive clients.
   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-    ctest --test-dir "$1" --output-on-failure -j 2 --timeout 300
+    ctest --preset "$1" --output-on-failure -j 2 --timeout 300
 }
 
 echo "== tests"
-run_tests "$root/build"
+build_and_test test
 ((quick)) && exit 0
 
 echo "== tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S "$root" -B "$root/build-asan" -DHALVERO_SANITIZE=ON -DHALVERO_WERROR=ON
-cmake --build "$root/build-asan" -j "$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=0 \
-  run_tests "$root/build-asan"
+  build_and_test asan
 
 echo "== fuzzing"
-CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DHALVERO_FUZZ=ON -DHALVERO_WERROR=ON
-cmake --build "$root/build-fuzz" -j "$(nproc)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
 for target in ColorFuzz PageFuzz; do
   corpus=$(mktemp -d)
   name=${target%Fuzz}

@@ -18,6 +18,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +44,28 @@ QString readAll(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
+}
+
+// Makes `folder` refuse writes: for root, who may write any folder, a
+// read-only bind mount seen by this thread alone; for anyone else, its
+// permissions. False where neither can be done.
+bool makeReadOnly(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::geteuid() != 0)
+        return ::chmod(path.constData(), 0555) == 0;
+    return ::unshare(CLONE_NEWNS) == 0 &&
+           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0 &&
+           ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) ==
+               0;
+}
+
+void makeWritableAgain(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::geteuid() != 0)
+        ::chmod(path.constData(), 0755);
+    else
+        ::umount2(path.constData(), MNT_DETACH);
 }
 
 } // namespace
@@ -502,6 +528,50 @@ private slots:
         const QImage pressed = window->cmd[1]->grab().toImage();
         window->cmd[1]->setDown(false);
         QVERIFY(pressed.pixelColor(3, 3) != ControlLook::kCream);
+    }
+
+    // An installed program's folder is not the user's to write: the page
+    // goes to the user's documents folder, said once, and the preview
+    // follows it there.
+    void readOnlyProgramFolderSendsThePageToTheUsersFolder() {
+        if (!makeReadOnly(folder->path()))
+            QSKIP("cannot make a folder read-only here");
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+        window->setProgramFolder(folder->path());
+
+        QStringList told;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told << box->objectName() + ": " + box->informativeText();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        answer.start(10);
+        const QString page = home.path() + "/Documents/Halvero/pattern.htm";
+        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        QCOMPARE(told, QStringList{"pageWrittenElsewhere: " + page});
+        QVERIFY(readAll(page).contains(QStringLiteral("width='120'")));
+        QVERIFY(!QFile::exists(folder->path() + "/pattern.htm"));
+        QCOMPARE(window->pagePath(), page);
+
+        // A per-user folder that cannot be made gives the usual error.
+        QFile(home.path() + "/taken").open(QIODevice::WriteOnly);
+        qputenv("HOME", QFile::encodeName(home.path() + "/taken"));
+        window->setProgramFolder(folder->path());
+        told.clear();
+        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].startsWith("commandError: ") && told[0].contains("Not a directory"),
+                 qPrintable(told[0]));
+
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        makeWritableAgain(folder->path());
     }
 
     void timerTogglesWithoutStopping() {

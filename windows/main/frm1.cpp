@@ -32,18 +32,19 @@ using halvero::MenuSettings;
 
 namespace {
 
+constexpr std::string_view kPageFile = halvero::PageWriter::kFileName;
+
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
 
-frm1::frm1() {
+frm1::frm1() : m_pageFolder(QCoreApplication::applicationDirPath()) {
     setWindowTitle(QStringLiteral("Halvero"));
     setWindowIcon(Pictures::appIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    m_programFolder = QCoreApplication::applicationDirPath();
     MyDialog = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(initial, this);
         if (!chosen.isValid())
@@ -187,18 +188,36 @@ void frm1::tmrFlashForm_Timer() {
     WindowAttention::set(this, m_flashOn);
 }
 
-std::string frm1::pathFor(const std::string& fileName) const {
-    return halvero::PageFile::joinPath(QFile::encodeName(m_programFolder).toStdString(), fileName);
+std::string frm1::pathFor(const std::string& fileName) {
+    return halvero::PageFile::joinPath(QFile::encodeName(m_pageFolder.path()).toStdString(),
+                                       fileName);
 }
 
-QString frm1::pagePath() const {
-    return QFile::decodeName(
-        QByteArray::fromStdString(pathFor(std::string(halvero::PageWriter::kFileName))));
+QString frm1::pagePath() {
+    return QFile::decodeName(QByteArray::fromStdString(pathFor(std::string(kPageFile))));
 }
 
 void frm1::GenerateHTMLFile(const std::string& strFileName) {
     const std::string page = halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
+    QString reason;
+    if (!m_pageFolder.prepare(&reason))
+        throw halvero::PageWriteError(pathFor(strFileName), reason.toStdString());
     halvero::PageFile::write(pathFor(strFileName), page);
+}
+
+// Said once a run: the page is not beside the program, where the user may
+// look for it first.
+void frm1::tellWherePageWent() {
+    if (!m_pageFolder.isPerUser() || m_toldPerUserFolder)
+        return;
+    m_toldPerUserFolder = true;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Halvero"),
+                    QStringLiteral("The program's folder cannot be written, so the page was "
+                                   "written to your own folder:"),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("pageWrittenElsewhere"));
+    box.setInformativeText(pagePath());
+    box.exec();
 }
 
 void frm1::showError(const QString& what, const QString& why) {
@@ -212,7 +231,8 @@ void frm1::cmd_Click(std::int16_t index) {
     const std::int16_t count = cmd.count();
     if (index == MainLayout::CreatePage) {
         try {
-            GenerateHTMLFile(std::string(halvero::PageWriter::kFileName));
+            GenerateHTMLFile(std::string(kPageFile));
+            tellWherePageWent();
         } catch (const halvero::PageWriteError& error) {
             showError(QStringLiteral("The page could not be written."),
                       QString::fromLocal8Bit(error.what()));

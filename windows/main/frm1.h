@@ -3,6 +3,7 @@
 #include "ControlArray.h"
 #include "Form.h"
 #include "MenuSettings.h"
+#include "PageFolder.h"
 
 #include <QColor>
 #include <cstdint>
@@ -42,11 +43,11 @@ public:
     // folder. Throws halvero::PageWriteError when the file cannot be written.
     void GenerateHTMLFile(const std::string& strFileName);
 
-    // The folder the page goes into: the executable's, unless set otherwise.
-    void setProgramFolder(const QString& folder) { m_programFolder = folder; }
-    QString programFolder() const { return m_programFolder; }
+    // The program's folder: the executable's, unless set otherwise. The page
+    // goes there, or to the user's own folder when it cannot be written.
+    void setProgramFolder(const QString& folder) { m_pageFolder = PageFolder(folder); }
     // The full path of the page, as the writer and the preview use it.
-    QString pagePath() const;
+    QString pagePath();
 
     const halvero::MenuSettings& settings() const { return m_settings; }
     // The box of entry `index`: cbo(index), or cboTarget for MenuSettings::kTarget.
@@ -71,14 +72,16 @@ private:
     void placeWindow();
 
     // A file in the program's folder, as the file system names it.
-    std::string pathFor(const std::string& fileName) const;
+    std::string pathFor(const std::string& fileName);
     void showChange(int index, halvero::MenuSettings::Change change);
     void userEdited(int index, const QString& text);
     void userPicked(int index, const QString& text);
     void ExitApplication();
     void showError(const QString& what, const QString& why);
+    void tellWherePageWent();
 
     halvero::MenuSettings m_settings;
-    QString m_programFolder;
+    PageFolder m_pageFolder;
+    bool m_toldPerUserFolder = false;
     bool m_flashOn = false;
 };

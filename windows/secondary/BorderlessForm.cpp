@@ -11,7 +11,8 @@
 #include <QScreen>
 
 BorderlessForm::BorderlessForm() {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A dialog to the window system: kept above the window it is transient for.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowIcon(Pictures::appIcon());
     setFixedSize(Twips::toPixels(10095), Twips::toPixels(5055));
     setCursor(Pictures::ForbiddenHandPointer());

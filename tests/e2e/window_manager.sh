@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Under a real window manager (openbox), the preview and About windows are
+# transient for the main window and stay above it when the user clicks the
+# blocked main window. Usage: window_manager.sh HALVERO OUT
+set -uo pipefail
+halvero=$1 out=$2
+rm -rf "$out" && mkdir -p "$out"
+command -v openbox >/dev/null || { echo "openbox is not installed: not run"; exit 0; }
+work=$(mktemp -d) && cp "$halvero" "$work/halvero"
+export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb
+failures=0 wm= pid=
+finish() {
+  [[ -n $pid ]] && kill "$pid" 2>/dev/null
+  [[ -n $wm ]] && kill "$wm" 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
+check() { if eval "$1"; then echo "ok: $2"; else echo "FAIL: $2"; failures=$((failures + 1)); fi; }
+window() {
+  local id
+  for _ in $(seq 1 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+# The client windows from bottom to top, as the window manager stacks them.
+topmost() { xprop -root _NET_CLIENT_LIST_STACKING | grep -o '0x[0-9a-f]*' | tail -1; }
+hex() { printf '0x%x' "$1"; }
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+sleep 1
+"$work/halvero" >"$out/halvero.log" 2>&1 &
+pid=$!
+main=$(window '^Halvero$') || { echo "FAIL: the main window did not appear"; exit 1; }
+sleep 1
+# The client area's place on the screen (xdotool's own figure counts the
+# frame's offset twice).
+MX=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
+MY=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+
+# child NAME X Y: opens a child window with the button at (X, Y) of the main
+# window, then clicks the main window's bare corner.
+child() {
+  xdotool mousemove $((MX + $2)) $((MY + $3)) click 1
+  local id
+  id=$(window "$1") || { echo "FAIL: $1 did not open"; failures=$((failures + 1)); return; }
+  sleep 2
+  check '[[ $(xprop -id "$id" WM_TRANSIENT_FOR) == *"$(hex "$main")"* ]]' \
+    "$1 is transient for the main window"
+  xdotool mousemove $((MX + 5)) $((MY + 5)) click 1
+  sleep 0.5
+  import -window root "$out/$1-after-click.png" 2>/dev/null
+  check '[[ $(topmost) == "$(hex "$id")" ]]' "$1 stays on top after a click on the main window"
+  xdotool windowactivate --sync "$id" key Escape 2>/dev/null || xdotool key Escape
+  sleep 1
+}
+child 'HTML Preview' 150 284
+child '^About$' 232 468
+
+if ((failures)); then echo "$failures check(s) failed"; exit 1; fi
+echo "all window-manager checks passed"

@@ -1,5 +1,5 @@
 #include "Application.h"
-#include "PreviewLoader.h"
+#include "PreviewEngine.h"
 #include "SingleInstance.h"
 #include "frm1.h"
 #include "modMain.h"
@@ -14,8 +14,9 @@ int modMain::Main(int argc, char** argv) {
     if (!instance.acquire(SingleInstance::currentDesktop()))
         return 0; // another copy runs on this desktop: end silently
 
+    PreviewEngine::configureBeforeApplication();
     QApplication application(argc, argv);
-    PreviewLoader::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
+    PreviewEngine::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
     Application::configure();
     SetApplicationInfo();
     auto* mainWindow = Form::Load<frm1>();

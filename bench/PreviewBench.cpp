@@ -7,7 +7,7 @@
 // times.
 // Usage: preview_bench PAGE_FOLDER MODULE_FILE [MORE_OPENINGS (10)]
 #include "Application.h"
-#include "PreviewLoader.h"
+#include "PreviewEngine.h"
 #include "frm1.h"
 #include "modMain.h"
 
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         return 2;
     const QByteArray image = module.readAll();
     const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
-    PreviewLoader::setModuleImage(bytes, bytes + image.size());
+    PreviewEngine::setModuleImage(bytes, bytes + image.size());
 
     auto* main = Form::Load<frm1>();
     main->setProgramFolder(QString::fromLocal8Bit(argv[1]));

@@ -14,7 +14,7 @@ folder=$(mktemp -d)
 if [[ $(id -u) -eq 0 ]]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 halvero=() bare=()
 for ((r = 0; r < rounds; r++)); do
-  out=$("$build/bench/preview_bench" "$folder" "$build/modules/halvero_preview.so" 2>/dev/null)
+  out=$("$build/bench/preview_bench" "$folder" "$build/halvero_preview.so" 2>/dev/null)
   halvero+=("$(sed -n 's/^first preview \([0-9.]*\) ms.*/\1/p' <<<"$out")")
   later=$(sed -n 's/.*later previews (median) \([0-9.]*\) ms/\1/p' <<<"$out")
   memory=$(grep '^memory' <<<"$out")

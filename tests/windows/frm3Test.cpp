@@ -1,6 +1,6 @@
 #include "frm3.h"
 #include "Application.h"
-#include "PreviewLoader.h"
+#include "PreviewEngine.h"
 #include "frm1.h"
 #include "modMain.h"
 
@@ -64,7 +64,7 @@ private slots:
     void initTestCase() {
         Application::configure();
         modMain::SetApplicationInfo();
-        PreviewLoader::setFactory(&halvero_load_preview);
+        PreviewEngine::setFactory(&halvero_load_preview);
         QVERIFY(folder.isValid());
         // A folder name that a raw "file:///" + path would break.
         pageFolder = folder.path() + QStringLiteral("/my menu #1 %20 caf\u00e9");

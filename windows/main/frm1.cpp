@@ -8,7 +8,7 @@
 #include "PageFile.h"
 #include "PageWriter.h"
 #include "Pictures.h"
-#include "PreviewLoader.h"
+#include "PreviewEngine.h"
 #include "QtColor.h"
 #include "Twips.h"
 #include "WindowAttention.h"
@@ -240,7 +240,7 @@ void frm1::cmd_Click(std::int16_t index) {
     } else if (index == MainLayout::PreviewPage) {
         lngChildShown = 1;
         QString error;
-        Form* preview = PreviewLoader::Load(pagePath(), &error);
+        Form* preview = PreviewEngine::Load(pagePath(), &error);
         if (!preview) {
             lngChildShown = 0;
             showError(QStringLiteral("The preview could not be opened."), error);

@@ -8,25 +8,12 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QWebEngineView>
-#include <unistd.h>
-
-namespace {
-
-// The browser engine will not start as root with its sandbox on; only then
-// is it turned off, before the engine's first use in this process.
-void allowEngineAsRoot() {
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
-
-} // namespace
 
 frm3::frm3() {
     setWindowTitle(QStringLiteral("HTML Preview"));
     createTitle();
     createCloseButton();
 
-    allowEngineAsRoot();
     MyWebBrowser = new QWebEngineView(this);
     MyWebBrowser->setObjectName(QStringLiteral("MyWebBrowser"));
     MyWebBrowser->setProperty("kindName", QStringLiteral("WebBrowser"));

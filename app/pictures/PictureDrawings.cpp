@@ -1,12 +1,12 @@
-#include "Pictures.h"
+#include "PictureDrawings.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 
-QPixmap blank(int size) {
-    QPixmap pixmap(size, size);
+QImage blank(int size) {
+    QImage pixmap(size, size, QImage::Format_ARGB32_Premultiplied);
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
@@ -48,8 +48,8 @@ void drawPointingHand(QPainter& painter) {
     painter.drawLine(QPointF(22.5, 15), QPointF(22.5, 19));
 }
 
-QPixmap handPicture(bool forbidden) {
-    QPixmap pixmap = blank(Pictures::kPointerSize);
+QImage handPicture(bool forbidden) {
+    QImage pixmap = blank(PictureDrawings::kPointerSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     drawPointingHand(painter);
@@ -63,21 +63,17 @@ QPixmap handPicture(bool forbidden) {
     return pixmap;
 }
 
-QCursor cursor(const QPixmap& pixmap, int x, int y) {
-    return QCursor(pixmap, x, y);
-}
-
 } // namespace
 
-QPixmap Pictures::handImage() {
+QImage PictureDrawings::hand() {
     return handPicture(false);
 }
-QPixmap Pictures::forbiddenHandImage() {
+QImage PictureDrawings::forbiddenHand() {
     return handPicture(true);
 }
 
-QPixmap Pictures::grabImage() {
-    QPixmap pixmap = blank(kPointerSize);
+QImage PictureDrawings::grab() {
+    QImage pixmap = blank(kPointerSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     QList<QPainterPath> fist = {roundedRect(4, 7, 19, 15, 5)};
@@ -91,8 +87,8 @@ QPixmap Pictures::grabImage() {
     return pixmap;
 }
 
-QPixmap Pictures::penImage() {
-    QPixmap pixmap = blank(kPointerSize);
+QImage PictureDrawings::pen() {
+    QImage pixmap = blank(kPointerSize);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     // The I-beam, centred on the hot spot.
@@ -114,21 +110,8 @@ QPixmap Pictures::penImage() {
     return pixmap;
 }
 
-QCursor Pictures::HandPointer() {
-    return cursor(handImage(), 12, 1);
-}
-QCursor Pictures::ForbiddenHandPointer() {
-    return cursor(forbiddenHandImage(), 12, 1);
-}
-QCursor Pictures::GrabPointer() {
-    return cursor(grabImage(), 7, 7);
-}
-QCursor Pictures::PenPointer() {
-    return cursor(penImage(), 5, 9);
-}
-
-QPixmap Pictures::closeGlyph() {
-    QPixmap pixmap(kCloseGlyphSize, kCloseGlyphSize);
+QImage PictureDrawings::closeGlyph() {
+    QImage pixmap(kCloseGlyphSize, kCloseGlyphSize, QImage::Format_ARGB32_Premultiplied);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -148,24 +131,20 @@ QPixmap Pictures::closeGlyph() {
     return pixmap;
 }
 
-QIcon Pictures::appIcon() {
-    QIcon icon;
-    for (int size : {16, 32}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QLinearGradient gradient(0, 0, 0, size);
-        gradient.setColorAt(0, QColor(0, 0, 255));
-        gradient.setColorAt(1, QColor(0, 0, 40));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(gradient);
-        painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-        painter.setBrush(QColor(255, 255, 204));
-        const qreal bar = size / 8.0;
-        for (int k = 0; k < 3; ++k)
-            painter.drawRect(QRectF(size * 0.2, size * 0.2 + k * 2.2 * bar, size * 0.6, bar * 1.4));
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+QImage PictureDrawings::icon(int size) {
+    QImage pixmap(size, size, QImage::Format_ARGB32_Premultiplied);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 0, 0, size);
+    gradient.setColorAt(0, QColor(0, 0, 255));
+    gradient.setColorAt(1, QColor(0, 0, 40));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    painter.setBrush(QColor(255, 255, 204));
+    const qreal bar = size / 8.0;
+    for (int k = 0; k < 3; ++k)
+        painter.drawRect(QRectF(size * 0.2, size * 0.2 + k * 2.2 * bar, size * 0.6, bar * 1.4));
+    return pixmap;
 }

@@ -4,9 +4,10 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The program's own pictures, drawn in code so the executable carries them:
-// four 32 x 32 mouse pointers with their hot spots, the 21 x 21 close glyph
-// of the borderless windows and the window icon.
+// The program's own pictures, carried as resources (drawn at build time by
+// PictureDrawings) and decoded at first use: four 32 x 32 mouse pointers with
+// their hot spots, the 21 x 21 close glyph of the borderless windows and the
+// window icon. Each is decoded once and shared.
 class Pictures {
 public:
     static constexpr int kPointerSize = 32;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+class Form;
+
+// The browser engine behind the preview: everything the program does to get
+// Qt WebEngine running, in one place.
+//
+// Why it is loaded late. Linking Qt WebEngine into the executable made every
+// start about 60 ms slower (5.4 x a bare Qt window instead of 2.3 x): its
+// libraries take that long to load and relocate, and its start-up hook
+// creates a shared OpenGL context. So the preview window and the engine live
+// in a module, halvero_preview.so, that the first preview loads (about
+// 180 ms, no slower than a program that links the engine from the start);
+// the main window starts at the cost of its own widgets.
+//
+// The engine's start-up rules, applied here before its first use:
+//  - It draws in OpenGL contexts shared with the application's global one.
+//    Where the Qt found at build time exports qt_gl_set_global_share_context
+//    (checked at configure time), that context is created at the first
+//    preview. Otherwise, or with HALVERO_PUBLIC_GL_SHARE=1 in the
+//    environment, the public route is taken: Qt::AA_ShareOpenGLContexts set
+//    before the application object exists, which creates the context at
+//    every start instead (about 35 ms).
+//  - Qt Quick, which draws the engine's pages, must use OpenGL; the module
+//    chooses it (it is the part that links Qt Quick).
+//  - Run as root, the engine starts only with its sandbox off.
+//
+// The module. The executable carries its bytes, so it stays one file that
+// can be copied anywhere, and hands them to the dynamic linker through an
+// in-memory file (InMemoryModule, Linux only). Where in-memory files, or
+// executing them, are refused, halvero_preview.so beside the executable is
+// loaded instead.
+class PreviewEngine {
+public:
+    using Factory = Form* (*)(const QString& pathName);
+
+    // To call before the application object exists: takes the public route
+    // for the shared OpenGL context when the private one is missing or
+    // HALVERO_PUBLIC_GL_SHARE=1 asks for it.
+    static void configureBeforeApplication();
+    // Whether the public route was taken.
+    static bool usesPublicShareRoute();
+
+    // A freshly loaded preview window for the page at `pathName`, not yet
+    // shown; nullptr with `error` set when the module cannot be loaded.
+    static Form* Load(const QString& pathName, QString* error);
+
+    // The module as the executable carries it.
+    static void setModuleImage(const unsigned char* begin, const unsigned char* end);
+    // Uses `factory` instead of the module (programs that link the preview
+    // window in directly, such as its tests).
+    static void setFactory(Factory factory);
+
+    // The module's part: makes Qt Quick draw with OpenGL. Called by the
+    // module before its first window exists.
+    static void chooseGraphicsApi();
+
+private:
+    static void prepareEngine();
+    static Factory loadModule(QString* error);
+};

@@ -1,0 +1,69 @@
+// Loads the real preview module the way the program does (from the bytes it
+// carries), in a program that does not link the browser engine itself, and
+// checks the engine's start-up rules: the shared OpenGL context exists once
+// the first preview opens, by whichever route this run takes, and the page
+// renders. Run once as it is and once with HALVERO_PUBLIC_GL_SHARE=1.
+#include "PreviewEngine.h"
+#include "Application.h"
+#include "Form.h"
+#include "modMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QOpenGLContext>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PreviewEngineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Application::configure();
+        modMain::SetApplicationInfo();
+        QFile module(QStringLiteral(HALVERO_MODULE_FILE));
+        QVERIFY(module.open(QIODevice::ReadOnly));
+        image = module.readAll();
+        const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
+        PreviewEngine::setModuleImage(bytes, bytes + image.size());
+    }
+
+    void firstPreviewSharesTheOpenGLContextAndRenders() {
+        const bool publicRoute = qEnvironmentVariableIntValue("HALVERO_PUBLIC_GL_SHARE") == 1;
+        QCOMPARE(PreviewEngine::usesPublicShareRoute(), publicRoute);
+        // The public route pays for the context at start; the other one not.
+        QCOMPARE(QOpenGLContext::globalShareContext() != nullptr, publicRoute);
+
+        QTemporaryDir folder;
+        const QString page = folder.filePath(QStringLiteral("pattern.htm"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<html><body style='background:#6699CC'></body></html>");
+        file.close();
+
+        QString error;
+        Form* preview = PreviewEngine::Load(page, &error);
+        QVERIFY2(preview, qPrintable(error));
+        QVERIFY(QOpenGLContext::globalShareContext());
+        QCOMPARE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts), publicRoute);
+        preview->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(preview));
+        auto* browser = preview->findChild<QWidget*>(QStringLiteral("MyWebBrowser"));
+        QVERIFY(browser);
+        const QPoint centre = browser->geometry().center();
+        QTRY_COMPARE_WITH_TIMEOUT(preview->grab().toImage().pixelColor(centre),
+                                  QColor(0x66, 0x99, 0xCC), 20000);
+        preview->Unload();
+    }
+
+private:
+    QByteArray image;
+};
+
+int main(int argc, char** argv) {
+    PreviewEngine::configureBeforeApplication();
+    QApplication application(argc, argv);
+    PreviewEngineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PreviewEngineTest.moc"

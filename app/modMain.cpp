@@ -21,7 +21,7 @@ void SetApplicationInfo() {
 
 void PaintBackdrop() {
     if (frmBackdrop)
-        frmBackdrop->setBackdrop(Backdrop::paint(frmBackdrop->size()));
+        frmBackdrop->setBackdrop(Backdrop::column(frmBackdrop->height()));
 }
 
 int DragWindow(QWidget* window, Qt::MouseButtons button, Qt::KeyboardModifiers shift) {

@@ -6,11 +6,14 @@ int Backdrop::bandTop(int band, int height) {
     return static_cast<int>((static_cast<long long>(band) * height + kBands / 2) / kBands);
 }
 
+QImage Backdrop::column(int clientHeight) {
+    return paint(QSize(1, clientHeight));
+}
+
 QImage Backdrop::paint(const QSize& clientSize) {
     QImage image(clientSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     // Row by row: band i covers rows bandTop(i) to bandTop(i + 1) - 1, so
     // every row belongs to exactly one band and rounding leaves no gap.
-    // Filling the rows directly costs a tenth of painting the bands.
     const auto width = static_cast<std::size_t>(image.width());
     int band = 0;
     for (int y = 0; y < image.height(); ++y) {

@@ -11,7 +11,13 @@ class Backdrop {
 public:
     static constexpr int kBands = 256;
 
+    // The gradient at a client size.
     static QImage paint(const QSize& clientSize);
+    // One pixel column of it, for a client height: every row is one colour
+    // across the width, so this is all a window needs to keep and stretch.
+    // A full-size image would cost every start a few milliseconds of page
+    // faults, and its memory for the window's life.
+    static QImage column(int clientHeight);
     // The first pixel row of band i for a client height, so band i covers
     // rows bandTop(i) to bandTop(i + 1) - 1.
     static int bandTop(int band, int height);

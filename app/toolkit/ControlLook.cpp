@@ -44,14 +44,20 @@ void ControlLook::apply(const QList<QObject*>& controls, const Table& table) {
     }
 }
 
+// Both font steps leave a font that already has what they set alone: a
+// window whose controls share a face sets it once for all of them.
 void ControlLook::setBold(QWidget* control) {
     QFont font = control->font();
+    if (font.bold())
+        return;
     font.setBold(true);
     control->setFont(font);
 }
 
 void ControlLook::setFace(QWidget* control, const QString& face) {
     QFont font = control->font();
+    if (font.families() == QStringList{face})
+        return;
     font.setFamilies({face});
     control->setFont(font);
 }

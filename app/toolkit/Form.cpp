@@ -74,6 +74,12 @@ void Form::setBackdrop(const QImage& image) {
     update();
 }
 
+QImage Form::backdrop() const {
+    if (m_backdrop.isNull() || m_backdrop.width() == width())
+        return m_backdrop;
+    return m_backdrop.scaled(width(), m_backdrop.height());
+}
+
 QList<QObject*> Form::controls() const {
     QList<QObject*> result;
     for (QObject* child : children())
@@ -88,7 +94,7 @@ void Form::paintEvent(QPaintEvent*) {
     if (m_backdrop.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_backdrop);
+    painter.drawImage(QRect(0, 0, width(), m_backdrop.height()), m_backdrop);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

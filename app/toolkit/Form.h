@@ -42,9 +42,12 @@ public:
     void setCancelButton(QAbstractButton* button) { m_cancel = button; }
     QAbstractButton* cancelButton() const { return m_cancel; }
 
-    // The persistent drawing surface, painted at (0, 0) on every expose.
+    // The persistent drawing surface, painted on every expose. It is kept
+    // as `image` and stretched across the window's width, so a surface of
+    // horizontal bands (Backdrop::column) is kept one pixel wide.
     void setBackdrop(const QImage& image);
-    const QImage& backdrop() const { return m_backdrop; }
+    // The surface as it is painted: the kept image at the window's width.
+    QImage backdrop() const;
 
     // The window's controls in creation order: its direct children that are
     // widgets or timers.

@@ -51,6 +51,12 @@ frm1::frm1() : m_pageFolder(QCoreApplication::applicationDirPath()) {
             return std::nullopt;
         return chosen;
     };
+    // Every control here is bold Verdana (MainLook): set once for the
+    // window, before the controls exist, instead of once per control.
+    QFont font = this->font();
+    font.setBold(true);
+    font.setFamilies({QStringLiteral("Verdana")});
+    setFont(font);
     MainControls::build(*this);
     connectHandlers();
     m_settings.setObserver(

@@ -1,9 +1,19 @@
 #include "Pictures.h"
 
+#include <QResource>
+#include <cmath>
+
 namespace {
 
-QString resource(const char* name) {
-    return QStringLiteral(":/pictures/") + QLatin1String(name);
+// A picture as picture_writer stored it: square, premultiplied ARGB32
+// pixels, uncompressed, so the image uses the resource's bytes in place.
+QPixmap picture(const char* name) {
+    const QResource resource(QStringLiteral(":/pictures/") + QLatin1String(name));
+    const int side = static_cast<int>(std::lround(std::sqrt(resource.size() / 4.0)));
+    if (resource.data() == nullptr || resource.size() != qint64(side) * side * 4)
+        return {};
+    return QPixmap::fromImage(
+        QImage(resource.data(), side, side, side * 4, QImage::Format_ARGB32_Premultiplied));
 }
 
 // Decoded at the first call, then shared: cursors and pixmaps share their
@@ -18,7 +28,7 @@ const QCursor& cursor(const char* name, int x, int y) {
         if (entry.name == name)
             return *entry.cursor;
         if (!entry.name) {
-            entry = {name, new QCursor(QPixmap(resource(name)), x, y)};
+            entry = {name, new QCursor(picture(name), x, y)};
             return *entry.cursor;
         }
     }
@@ -26,10 +36,10 @@ const QCursor& cursor(const char* name, int x, int y) {
     return arrow;
 }
 
-constexpr char kHand[] = "hand.png";
-constexpr char kForbiddenHand[] = "forbidden-hand.png";
-constexpr char kGrab[] = "grab.png";
-constexpr char kPen[] = "pen.png";
+constexpr char kHand[] = "hand.argb";
+constexpr char kForbiddenHand[] = "forbidden-hand.argb";
+constexpr char kGrab[] = "grab.argb";
+constexpr char kPen[] = "pen.argb";
 
 } // namespace
 
@@ -60,13 +70,12 @@ QPixmap Pictures::penImage() {
 }
 
 QPixmap Pictures::closeGlyph() {
-    return QPixmap(resource("close.png"));
+    return picture("close.argb");
 }
 
 QIcon Pictures::appIcon() {
-    // Files added to an icon are read only when a size is first drawn.
     QIcon icon;
-    icon.addFile(resource("icon-16.png"), QSize(16, 16));
-    icon.addFile(resource("icon-32.png"), QSize(32, 32));
+    icon.addPixmap(picture("icon-16.argb"));
+    icon.addPixmap(picture("icon-32.argb"));
     return icon;
 }

@@ -5,9 +5,10 @@
 #include <QPixmap>
 
 // The program's own pictures, carried as resources (drawn at build time by
-// PictureDrawings) and decoded at first use: four 32 x 32 mouse pointers with
-// their hot spots, the 21 x 21 close glyph of the borderless windows and the
-// window icon. Each is decoded once and shared.
+// PictureDrawings, stored as raw pixels) and taken at first use: four 32 x 32
+// mouse pointers with their hot spots, the 21 x 21 close glyph of the
+// borderless windows and the window icon. Each pointer is made once and
+// shared.
 class Pictures {
 public:
     static constexpr int kPointerSize = 32;

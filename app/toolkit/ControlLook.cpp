@@ -13,6 +13,17 @@
 
 namespace {
 
+// Whether the control's palette has `color` in all `roles`, active and not.
+bool hasColor(const QWidget* control, std::initializer_list<QPalette::ColorRole> roles,
+              const QColor& color) {
+    const QPalette& palette = control->palette();
+    for (QPalette::ColorRole role : roles)
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            if (palette.color(group, role) != color)
+                return false;
+    return true;
+}
+
 QTextDocument* documentOf(QWidget* control) {
     if (auto* edit = qobject_cast<QTextEdit*>(control))
         return edit->document();
@@ -62,7 +73,11 @@ void ControlLook::setFace(QWidget* control, const QString& face) {
     control->setFont(font);
 }
 
+// Like the font steps, the colour steps leave a palette that already has
+// what they set: a window sets its controls' common colours once.
 void ControlLook::setTextColor(QWidget* control, const QColor& color) {
+    if (hasColor(control, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, color))
+        return;
     QPalette palette = control->palette();
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Active, role, color);
@@ -72,6 +87,12 @@ void ControlLook::setTextColor(QWidget* control, const QColor& color) {
 }
 
 void ControlLook::setBackColor(QWidget* control, const QColor& color) {
+    const std::initializer_list<QPalette::ColorRole> roles = {QPalette::Base, QPalette::Button,
+                                                              QPalette::Window};
+    auto* combo = qobject_cast<QComboBox*>(control);
+    QLineEdit* edit = combo ? combo->lineEdit() : nullptr;
+    if (hasColor(control, roles, color) && (!edit || hasColor(edit, roles, color)))
+        return;
     QPalette palette = control->palette();
     for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
         palette.setColor(QPalette::Active, role, color);
@@ -80,8 +101,8 @@ void ControlLook::setBackColor(QWidget* control, const QColor& color) {
     control->setPalette(palette);
     // An editable combo box paints its text field with the line edit's own
     // palette, which it copies only once.
-    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
-        combo->lineEdit()->setPalette(palette);
+    if (edit)
+        edit->setPalette(palette);
 }
 
 QColor ControlLook::backColor(const QWidget* control) {

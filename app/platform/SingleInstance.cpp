@@ -1,7 +1,6 @@
 #include "SingleInstance.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -10,12 +9,26 @@ QString SingleInstance::currentDesktop() {
     QString desktop = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (desktop.isEmpty()) {
         desktop = qEnvironmentVariable("DISPLAY");
-        // ":0" and ":0.1" are the same desktop.
-        desktop.remove(QRegularExpression(QStringLiteral("\\.\\d+$")));
+        // ":0" and ":0.1" are the same desktop: drop a screen number.
+        const qsizetype dot = desktop.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0 && dot + 1 < desktop.size()) {
+            bool digits = true;
+            for (qsizetype i = dot + 1; i < desktop.size(); ++i)
+                digits = digits && desktop[i].isDigit() && desktop[i].unicode() < 128;
+            if (digits)
+                desktop.truncate(dot);
+        }
     }
     if (desktop.isEmpty())
         desktop = QStringLiteral("none");
-    desktop.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+    // Only characters that are safe in a file name.
+    for (QChar& c : desktop) {
+        const char16_t u = c.unicode();
+        const bool safe = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') ||
+                          (u >= '0' && u <= '9') || u == '_' || u == '.' || u == '-';
+        if (!safe)
+            c = QLatin1Char('_');
+    }
     return desktop;
 }
 

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
@@ -20,13 +21,16 @@ Form::Form(QWidget* parent) : QWidget(parent) {
 Form::~Form() = default;
 
 void Form::Show() {
-    show();
-    raise();
-    activateWindow();
+    // The first activation runs just before the window appears, so what it
+    // fills in is there at the first paint and its controls are filled while
+    // still hidden, which costs less.
     if (!m_shownOnce) {
         m_shownOnce = true;
         activate();
     }
+    show();
+    raise();
+    activateWindow();
 }
 
 void Form::ShowModal() {
@@ -90,11 +94,26 @@ QList<QObject*> Form::controls() const {
 
 void Form::Form_KeyDown(int, Qt::KeyboardModifiers) {}
 
-void Form::paintEvent(QPaintEvent*) {
+void Form::paintEvent(QPaintEvent* event) {
     if (m_backdrop.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QRect(0, 0, width(), m_backdrop.height()), m_backdrop);
+    if (m_backdrop.width() != 1) {
+        painter.drawImage(QRect(0, 0, width(), m_backdrop.height()), m_backdrop);
+        return;
+    }
+    // A one-pixel column: each run of equal rows is one flat fill, the
+    // cheapest thing to paint, over the part of the window being exposed.
+    const QRect exposed = event->rect();
+    const int bottom = qMin(exposed.bottom() + 1, m_backdrop.height());
+    for (int y = qMax(exposed.top(), 0); y < bottom;) {
+        const QRgb colour = m_backdrop.pixel(0, y);
+        int end = y + 1;
+        while (end < bottom && m_backdrop.pixel(0, end) == colour)
+            ++end;
+        painter.fillRect(exposed.left(), y, exposed.width(), end - y, QColor(colour));
+        y = end;
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "ControlKind.h"
 #include "MainLayout.h"
+#include "MainLook.h"
 #include "Pictures.h"
 #include "Twips.h"
 #include "frm1.h"
@@ -20,14 +21,15 @@ namespace {
 
 using Kind = MainLayout::Kind;
 
-// An editable box takes text exactly as typed: no completion towards an
-// offered item, and no case-folding match when editing ends (Qt matches
-// case-insensitively there unless the box's completer says otherwise).
+// An editable box takes text exactly as typed: its completer (Qt gives every
+// editable box one) completes from a role no item has, so nothing is ever
+// completed, and is case-sensitive, which also stops Qt from matching the
+// text case-insensitively to an item when editing ends.
 void takeTextAsTyped(QComboBox* box) {
     box->setInsertPolicy(QComboBox::NoInsert);
-    auto* exact = new QCompleter(QStringList(), box);
-    exact->setCaseSensitivity(Qt::CaseSensitive);
-    box->setCompleter(exact);
+    QCompleter* completer = box->completer();
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    completer->setCompletionRole(Qt::UserRole + 1);
 }
 
 QLabel* makeLabel(frm1& window, const MainLayout::Row& row) {
@@ -74,6 +76,7 @@ QComboBox* makeEntry(frm1& window, const MainLayout::Row& row) {
 QPushButton* makeButton(frm1& window, const MainLayout::Row& row) {
     auto* button = new QPushButton(row.caption, &window);
     button->setAutoDefault(false);
+    MainLook::keepStandardButtonText(button);
     const auto index = static_cast<std::int16_t>(row.index);
     if (row.kind == Kind::Command) {
         button->setObjectName(QStringLiteral("cmd%1").arg(index));

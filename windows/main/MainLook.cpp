@@ -1,5 +1,6 @@
 #include "MainLook.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace {
@@ -48,6 +49,29 @@ void label(QWidget* w) {
 }
 
 } // namespace
+
+void MainLook::setCommonLook(QWidget* window) {
+    QFont font = window->font();
+    font.setBold(true);
+    font.setFamilies({QStringLiteral("Verdana")});
+    window->setFont(font);
+    QPalette palette = window->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            palette.setColor(group, role, L::kCream);
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, L::kNavy);
+    }
+    window->setPalette(palette);
+}
+
+void MainLook::keepStandardButtonText(QWidget* button) {
+    QPalette palette = button->palette();
+    const QPalette standard = QApplication::palette(button);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::ButtonText, standard.color(group, QPalette::ButtonText));
+    button->setPalette(palette);
+}
 
 const ControlLook::Table& MainLook::table() {
     static const ControlLook::Table rows = {

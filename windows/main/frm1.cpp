@@ -52,17 +52,7 @@ frm1::frm1() : m_pageFolder(QCoreApplication::applicationDirPath()) {
             return std::nullopt;
         return chosen;
     };
-    // Every control here is bold Verdana on cream (MainLook): set once for
-    // the window, before the controls exist, instead of once per control.
-    QFont font = this->font();
-    font.setBold(true);
-    font.setFamilies({QStringLiteral("Verdana")});
-    setFont(font);
-    QPalette palette = this->palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        for (auto group : {QPalette::Active, QPalette::Inactive})
-            palette.setColor(group, role, ControlLook::kCream);
-    setPalette(palette);
+    MainLook::setCommonLook(this);
     MainControls::build(*this);
     connectHandlers();
     m_settings.setObserver(

@@ -75,6 +75,9 @@ void Form::activate() {
 
 void Form::setBackdrop(const QImage& image) {
     m_backdrop = image;
+    // The backdrop paints every pixel: Qt need not fill the window with its
+    // background colour first.
+    setAttribute(Qt::WA_OpaquePaintEvent, !image.isNull());
     update();
 }
 
@@ -99,6 +102,7 @@ void Form::paintEvent(QPaintEvent* event) {
         return;
     QPainter painter(this);
     if (m_backdrop.width() != 1) {
+        painter.fillRect(event->rect(), palette().window());
         painter.drawImage(QRect(0, 0, width(), m_backdrop.height()), m_backdrop);
         return;
     }
@@ -114,6 +118,9 @@ void Form::paintEvent(QPaintEvent* event) {
         painter.fillRect(exposed.left(), y, exposed.width(), end - y, QColor(colour));
         y = end;
     }
+    if (exposed.bottom() >= m_backdrop.height()) // grown since the backdrop was painted
+        painter.fillRect(exposed.intersected(QRect(0, m_backdrop.height(), width(), height())),
+                         palette().window());
 }
 
 void Form::closeEvent(QCloseEvent* event) {

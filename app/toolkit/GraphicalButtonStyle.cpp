@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
-#include <QStyleFactory>
 #include <QStyleOptionButton>
 
 const QColor GraphicalButtonStyle::kEdge(128, 128, 128);
 const QColor GraphicalButtonStyle::kFocus(0, 0, 128);
 
-GraphicalButtonStyle::GraphicalButtonStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {
+// Over the application's own style, whatever it is, without a second
+// instance of it.
+GraphicalButtonStyle::GraphicalButtonStyle() {
     setParent(qApp);
 }
 

@@ -1,13 +1,13 @@
 #include "Application.h"
 
 #include "Pictures.h"
+#include "ToolkitStyle.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QStyleFactory>
 
 void Application::configure() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new ToolkitStyle);
     QFont font = QApplication::font();
     font.setPointSize(8);
     QApplication::setFont(font);

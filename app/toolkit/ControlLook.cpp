@@ -1,7 +1,7 @@
 #include "ControlLook.h"
 
 #include "ControlKind.h"
-#include "GraphicalButtonStyle.h"
+#include "ToolkitStyle.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -143,7 +143,7 @@ void ControlLook::setRightToLeft(QWidget* control, bool rightToLeft) {
 }
 
 void ControlLook::setButtonLook(QWidget* control, const QColor& back) {
-    control->setStyle(GraphicalButtonStyle::instance());
+    control->setProperty(ToolkitStyle::kGraphical, true);
     setBold(control);
     setFace(control, QStringLiteral("Verdana"));
     setBackColor(control, back);

@@ -125,11 +125,15 @@ void frm1::showChange(int index, MenuSettings::Change change) {
     QComboBox* box = entry(index);
     switch (change) {
     case MenuSettings::Change::Items: {
-        box->clear();
+        const std::vector<std::string>& wanted = m_settings.items(index);
+        if (box->count() > 0)
+            box->clear();
         QStringList items;
-        for (const std::string& item : m_settings.items(index))
+        items.reserve(static_cast<qsizetype>(wanted.size()));
+        for (const std::string& item : wanted)
             items.append(fromUtf8(item));
-        box->addItems(items);
+        if (!items.isEmpty())
+            box->addItems(items);
         break;
     }
     case MenuSettings::Change::Value: {

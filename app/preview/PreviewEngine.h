@@ -11,9 +11,10 @@ class Form;
 // start about 60 ms slower (5.4 x a bare Qt window instead of 2.3 x): its
 // libraries take that long to load and relocate, and its start-up hook
 // creates a shared OpenGL context. So the preview window and the engine live
-// in a module, halvero_preview.so, that the first preview loads (about
-// 180 ms, no slower than a program that links the engine from the start);
-// the main window starts at the cost of its own widgets.
+// in a module, halvero_preview.so, that the first preview loads (0.95 x the
+// time a program that links the engine takes from its start to the loaded
+// page, bench/preview.sh); the main window starts at the cost of its own
+// widgets.
 //
 // The engine's start-up rules, applied here before its first use:
 //  - It draws in OpenGL contexts shared with the application's global one.

@@ -169,3 +169,37 @@ void MainControls::setPointers(frm1& window) {
             box->lineEdit()->setCursor(box->cursor());
     }
 }
+
+void MainControls::show(QComboBox* box, const MenuSettings& settings, int index,
+                        MenuSettings::Change change) {
+    auto text = [](const std::string& utf8) {
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    };
+    switch (change) {
+    case MenuSettings::Change::Items: {
+        const std::vector<std::string>& wanted = settings.items(index);
+        if (box->count() > 0)
+            box->clear();
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(wanted.size()));
+        for (const std::string& item : wanted)
+            items.append(text(item));
+        if (!items.isEmpty())
+            box->addItems(items);
+        break;
+    }
+    case MenuSettings::Change::Value: {
+        const QString value = text(settings.value(index));
+        // The list opens on the value when it is one of the offered items.
+        const int item = box->findText(value, Qt::MatchExactly);
+        if (item >= 0 || !box->isEditable())
+            box->setCurrentIndex(item);
+        if (box->isEditable())
+            box->setEditText(value);
+        break;
+    }
+    case MenuSettings::Change::Enabled:
+        box->setEnabled(settings.isEnabled(index));
+        break;
+    }
+}

@@ -28,16 +28,11 @@
 #include <QScreen>
 #include <QTimer>
 
-using halvero::InputKind;
 using halvero::MenuSettings;
 
 namespace {
 
 constexpr std::string_view kPageFile = halvero::PageWriter::kFileName;
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -55,8 +50,9 @@ frm1::frm1() : m_pageFolder(QCoreApplication::applicationDirPath()) {
     MainLook::setCommonLook(this);
     MainControls::build(*this);
     connectHandlers();
-    m_settings.setObserver(
-        [this](int index, MenuSettings::Change change) { showChange(index, change); });
+    m_settings.setObserver([this](int index, MenuSettings::Change change) {
+        MainControls::show(entry(index), m_settings, index, change);
+    });
 }
 
 // The user's typing (textEdited) and picking (textActivated) go into the
@@ -117,40 +113,6 @@ void frm1::Form_Activate() {
 }
 
 void frm1::Form_KeyDown(int, Qt::KeyboardModifiers) {}
-
-// A change the program made in the record, written into its box. Setting a
-// box's text raises its change handler, which repaints a colour box; it
-// raises no user signal, so nothing travels back into the record.
-void frm1::showChange(int index, MenuSettings::Change change) {
-    QComboBox* box = entry(index);
-    switch (change) {
-    case MenuSettings::Change::Items: {
-        const std::vector<std::string>& wanted = m_settings.items(index);
-        if (box->count() > 0)
-            box->clear();
-        QStringList items;
-        items.reserve(static_cast<qsizetype>(wanted.size()));
-        for (const std::string& item : wanted)
-            items.append(fromUtf8(item));
-        if (!items.isEmpty())
-            box->addItems(items);
-        break;
-    }
-    case MenuSettings::Change::Value: {
-        const QString value = fromUtf8(m_settings.value(index));
-        // The list opens on the value when it is one of the offered items.
-        const int item = box->findText(value, Qt::MatchExactly);
-        if (item >= 0 || !box->isEditable())
-            box->setCurrentIndex(item);
-        if (box->isEditable())
-            box->setEditText(value);
-        break;
-    }
-    case MenuSettings::Change::Enabled:
-        box->setEnabled(m_settings.isEnabled(index));
-        break;
-    }
-}
 
 void frm1::userEdited(int index, const QString& text) {
     m_settings.edit(index, text.toUtf8().toStdString());

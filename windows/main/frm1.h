@@ -73,7 +73,6 @@ private:
 
     // A file in the program's folder, as the file system names it.
     std::string pathFor(const std::string& fileName);
-    void showChange(int index, halvero::MenuSettings::Change change);
     void userEdited(int index, const QString& text);
     void userPicked(int index, const QString& text);
     void ExitApplication();

@@ -13,15 +13,17 @@
 
 namespace {
 
-// Whether the control's palette has `color` in all `roles`, active and not.
-bool hasColor(const QWidget* control, std::initializer_list<QPalette::ColorRole> roles,
-              const QColor& color) {
-    const QPalette& palette = control->palette();
+constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::Text,
+                                              QPalette::ButtonText};
+constexpr QPalette::ColorRole kBackRoles[] = {QPalette::Base, QPalette::Button, QPalette::Window};
+
+// `palette` with `color` in all `roles`, active and not.
+template <typename Roles>
+QPalette withColor(QPalette palette, const Roles& roles, const QColor& color) {
     for (QPalette::ColorRole role : roles)
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-            if (palette.color(group, role) != color)
-                return false;
-    return true;
+            palette.setColor(group, role, color);
+    return palette;
 }
 
 QTextDocument* documentOf(QWidget* control) {
@@ -76,33 +78,21 @@ void ControlLook::setFace(QWidget* control, const QString& face) {
 // Like the font steps, the colour steps leave a palette that already has
 // what they set: a window sets its controls' common colours once.
 void ControlLook::setTextColor(QWidget* control, const QColor& color) {
-    if (hasColor(control, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, color))
-        return;
-    QPalette palette = control->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        palette.setColor(QPalette::Active, role, color);
-        palette.setColor(QPalette::Inactive, role, color);
-    }
-    control->setPalette(palette);
+    const QPalette wanted = withColor(control->palette(), kTextRoles, color);
+    if (wanted != control->palette())
+        control->setPalette(wanted);
 }
 
 void ControlLook::setBackColor(QWidget* control, const QColor& color) {
-    const std::initializer_list<QPalette::ColorRole> roles = {QPalette::Base, QPalette::Button,
-                                                              QPalette::Window};
+    const QPalette wanted = withColor(control->palette(), kBackRoles, color);
     auto* combo = qobject_cast<QComboBox*>(control);
     QLineEdit* edit = combo ? combo->lineEdit() : nullptr;
-    if (hasColor(control, roles, color) && (!edit || hasColor(edit, roles, color)))
-        return;
-    QPalette palette = control->palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
-        palette.setColor(QPalette::Active, role, color);
-        palette.setColor(QPalette::Inactive, role, color);
-    }
-    control->setPalette(palette);
+    if (wanted != control->palette())
+        control->setPalette(wanted);
     // An editable combo box paints its text field with the line edit's own
     // palette, which it copies only once.
-    if (edit)
-        edit->setPalette(palette);
+    if (edit && withColor(edit->palette(), kBackRoles, color) != edit->palette())
+        edit->setPalette(wanted);
 }
 
 QColor ControlLook::backColor(const QWidget* control) {

@@ -51,18 +51,7 @@ void label(QWidget* w) {
 } // namespace
 
 void MainLook::setCommonLook(QWidget* window) {
-    QFont font = window->font();
-    font.setBold(true);
-    font.setFamilies({QStringLiteral("Verdana")});
-    window->setFont(font);
-    QPalette palette = window->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-            palette.setColor(group, role, L::kCream);
-        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(group, role, L::kNavy);
-    }
-    window->setPalette(palette);
+    comboBox(window); // the look most controls share
 }
 
 void MainLook::keepStandardButtonText(QWidget* button) {

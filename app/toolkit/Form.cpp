@@ -73,11 +73,11 @@ void Form::activate() {
     Form_Activate();
 }
 
-void Form::setBackdrop(const QImage& image) {
-    m_backdrop = image;
+void Form::setBackdrop(const QImage& column) {
+    m_backdrop = column;
     // The backdrop paints every pixel: Qt need not fill the window with its
     // background colour first.
-    setAttribute(Qt::WA_OpaquePaintEvent, !image.isNull());
+    setAttribute(Qt::WA_OpaquePaintEvent, !column.isNull());
     update();
 }
 
@@ -101,13 +101,8 @@ void Form::paintEvent(QPaintEvent* event) {
     if (m_backdrop.isNull())
         return;
     QPainter painter(this);
-    if (m_backdrop.width() != 1) {
-        painter.fillRect(event->rect(), palette().window());
-        painter.drawImage(QRect(0, 0, width(), m_backdrop.height()), m_backdrop);
-        return;
-    }
-    // A one-pixel column: each run of equal rows is one flat fill, the
-    // cheapest thing to paint, over the part of the window being exposed.
+    // Each run of equal rows is one flat fill, the cheapest thing to paint,
+    // over the part of the window being exposed.
     const QRect exposed = event->rect();
     const int bottom = qMin(exposed.bottom() + 1, m_backdrop.height());
     for (int y = qMax(exposed.top(), 0); y < bottom;) {

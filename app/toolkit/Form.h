@@ -42,10 +42,10 @@ public:
     void setCancelButton(QAbstractButton* button) { m_cancel = button; }
     QAbstractButton* cancelButton() const { return m_cancel; }
 
-    // The persistent drawing surface, painted on every expose. It is kept
-    // as `image` and stretched across the window's width, so a surface of
-    // horizontal bands (Backdrop::column) is kept one pixel wide.
-    void setBackdrop(const QImage& image);
+    // The persistent drawing surface, painted on every expose: a surface
+    // of horizontal bands, kept as one pixel column (Backdrop::column) and
+    // stretched across the window's width.
+    void setBackdrop(const QImage& column);
     // The surface as it is painted: the kept image at the window's width.
     QImage backdrop() const;
 

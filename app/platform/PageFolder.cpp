@@ -21,26 +21,28 @@ QString PageFolder::perUserFolder() {
 void PageFolder::decide() {
     // Asked with the effective user's rights, as the write will be made.
     const QByteArray folder = QFile::encodeName(m_programFolder);
-    const bool refused = ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0 &&
-                         (errno == EACCES || errno == EROFS || errno == EPERM);
-    m_perUser = refused;
+    m_perUser = ::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0 &&
+                (errno == EACCES || errno == EROFS || errno == EPERM);
+    m_path = m_perUser ? perUserFolder() : m_programFolder;
 }
 
 QString PageFolder::path() {
-    return isPerUser() ? perUserFolder() : m_programFolder;
+    if (!m_path)
+        decide();
+    return *m_path;
 }
 
 bool PageFolder::isPerUser() {
-    if (!m_perUser)
+    if (!m_path)
         decide();
-    return *m_perUser;
+    return m_perUser;
 }
 
 bool PageFolder::prepare(QString* reason) {
     if (!isPerUser())
         return true;
     // Made one level at a time, so the reason is the system's own.
-    const QByteArray folder = QFile::encodeName(perUserFolder());
+    const QByteArray folder = QFile::encodeName(*m_path);
     QByteArray partial;
     for (const QByteArray& part : folder.split('/')) {
         partial += part;

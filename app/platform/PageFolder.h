@@ -22,11 +22,11 @@ public:
     // reason, when it cannot be created.
     bool prepare(QString* reason);
 
-    static QString perUserFolder();
-
 private:
+    static QString perUserFolder();
     void decide();
 
     QString m_programFolder;
-    std::optional<bool> m_perUser;
+    std::optional<QString> m_path; // decided at the first call
+    bool m_perUser = false;
 };

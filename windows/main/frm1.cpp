@@ -167,10 +167,11 @@ QString frm1::pagePath() {
 
 void frm1::GenerateHTMLFile(const std::string& strFileName) {
     const std::string page = halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
+    const std::string path = pathFor(strFileName);
     QString reason;
     if (!m_pageFolder.prepare(&reason))
-        throw halvero::PageWriteError(pathFor(strFileName), reason.toStdString());
-    halvero::PageFile::write(pathFor(strFileName), page);
+        throw halvero::PageWriteError(path, reason.toStdString());
+    halvero::PageFile::write(path, page);
 }
 
 // Said once a run: the page is not beside the program, where the user may

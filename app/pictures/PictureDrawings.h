@@ -4,9 +4,10 @@
 
 // Draws the program's pictures: four 32 x 32 mouse pointers, the 21 x 21
 // close glyph and the window icon. Used at build time only: PictureWriter
-// saves the drawings as PNG files that the program carries as resources
-// (decoding those costs less at start than drawing them). The hot spots
-// and the loading are Pictures's business.
+// saves the drawings as raw pixels that the program carries as resources
+// (using those costs less at start than drawing them) and the icon as the
+// desktop's PNG files. The hot spots and the loading are Pictures's
+// business.
 class PictureDrawings {
 public:
     static constexpr int kPointerSize = 32;

@@ -11,9 +11,6 @@
 // shared.
 class Pictures {
 public:
-    static constexpr int kPointerSize = 32;
-    static constexpr int kCloseGlyphSize = 21;
-
     // A pointing hand; hot spot at the finger tip (12, 1).
     static QCursor HandPointer();
     // The same hand with a red prohibition sign on its back; hot spot (12, 1).

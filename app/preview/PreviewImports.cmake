@@ -4,6 +4,7 @@
 # pull in the objects defining them (symbols the system's libraries define
 # are found there as usual).
 # cmake -DNM=... -DMODULE=... -DDYNAMIC_LIST=... -DLINKER_SCRIPT=... -P PreviewImports.cmake
+cmake_minimum_required(VERSION 3.25) # script mode: today's list() rules
 execute_process(COMMAND ${NM} -D --undefined-only --format=just-symbols ${MODULE}
   OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

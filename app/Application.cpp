@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "Pictures.h"
-#include "ToolkitStyle.h"
+#include "app/pictures/Pictures.h"
+#include "app/toolkit/ToolkitStyle.h"
 
 #include <QApplication>
 #include <QFont>

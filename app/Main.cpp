@@ -1,15 +1,16 @@
-#include "Application.h"
-#include "PreviewEngine.h"
-#include "SingleInstance.h"
-#include "frm1.h"
-#include "modMain.h"
+#include "app/Application.h"
+#include "app/platform/SingleInstance.h"
+#include "app/preview/PreviewEngine.h"
+#include "windows/main/MainWindow.h"
 
 #include <QApplication>
 
 extern "C" const unsigned char halvero_preview_module_begin[];
 extern "C" const unsigned char halvero_preview_module_end[];
 
-int modMain::Main(int argc, char** argv) {
+// Ends silently when another copy runs on this desktop; otherwise loads and
+// shows the main window and runs the event loop until Exit ends it.
+int main(int argc, char** argv) {
     SingleInstance instance;
     if (!instance.acquire(SingleInstance::currentDesktop()))
         return 0; // another copy runs on this desktop: end silently
@@ -18,12 +19,7 @@ int modMain::Main(int argc, char** argv) {
     QApplication application(argc, argv);
     PreviewEngine::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
     Application::configure();
-    SetApplicationInfo();
-    auto* mainWindow = Form::Load<frm1>();
-    mainWindow->Show();
+    auto* mainWindow = Form::load<MainWindow>();
+    mainWindow->showModeless();
     return application.exec();
-}
-
-int main(int argc, char** argv) {
-    return modMain::Main(argc, argv);
 }

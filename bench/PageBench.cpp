@@ -3,9 +3,9 @@
 // shared machines wander: composing against copying the same number of bytes,
 // the atomic write against one plain write of the same bytes to the same
 // folder, flushed to disk the same way.
-#include "MenuSettings.h"
-#include "PageFile.h"
-#include "PageWriter.h"
+#include "core/MenuSettings.h"
+#include "core/PageFile.h"
+#include "core/PageWriter.h"
 
 #include <algorithm>
 #include <chrono>

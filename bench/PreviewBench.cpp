@@ -6,10 +6,9 @@
 // preview open, after closing it, and after opening and closing it ten more
 // times.
 // Usage: preview_bench PAGE_FOLDER MODULE_FILE [MORE_OPENINGS (10)]
-#include "Application.h"
-#include "PreviewEngine.h"
-#include "frm1.h"
-#include "modMain.h"
+#include "app/Application.h"
+#include "app/preview/PreviewEngine.h"
+#include "windows/main/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,9 +67,9 @@ public:
     long closedKb = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->inherits("frm3")) {
+        if (event->type() == QEvent::Show && watched->inherits("PreviewWindow")) {
             m_preview = static_cast<QWidget*>(watched);
-            QObject* view = m_preview->findChild<QObject*>(QStringLiteral("MyWebBrowser"));
+            QObject* view = m_preview->findChild<QObject*>(QStringLiteral("browser"));
             connect(view, SIGNAL(loadFinished(bool)), this, SLOT(loaded(bool)));
         }
         return false;
@@ -94,7 +93,6 @@ int main(int argc, char** argv) {
         return 2;
     const int more = argc > 3 ? std::atoi(argv[3]) : 10;
     Application::configure();
-    modMain::SetApplicationInfo();
     QFile module(QString::fromLocal8Bit(argv[2]));
     if (!module.open(QIODevice::ReadOnly))
         return 2;
@@ -102,10 +100,10 @@ int main(int argc, char** argv) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
     PreviewEngine::setModuleImage(bytes, bytes + image.size());
 
-    auto* main = Form::Load<frm1>();
+    auto* main = Form::load<MainWindow>();
     main->setProgramFolder(QString::fromLocal8Bit(argv[1]));
-    main->Show();
-    main->cmd[0]->click();
+    main->showModeless();
+    main->createPage();
     QElapsedTimer settle;
     settle.start();
     while (settle.elapsed() < 300)
@@ -116,7 +114,7 @@ int main(int argc, char** argv) {
     application.installEventFilter(&watcher);
     for (int round = 0; round <= more; ++round) {
         watcher.clock.start();
-        main->cmd[1]->click(); // returns once the preview has closed again
+        main->showPreview(); // returns once the preview has closed again
         if (round == 0) {
             settle.start();
             while (settle.elapsed() < 1000)

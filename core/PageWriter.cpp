@@ -1,6 +1,6 @@
-#include "PageWriter.h"
+#include "core/PageWriter.h"
 
-#include "TextEncoding.h"
+#include "core/TextEncoding.h"
 
 namespace halvero {
 
@@ -60,7 +60,7 @@ long PageWriter::itemCount(std::string_view text) {
 std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& stamp) {
     PageText p(settings);
     const bool noCase = [&] {
-        std::string text = settings.value(MenuSettings::kStatusUrl);
+        std::string text = settings.value(EntryTable::kStatusUrl);
         for (char& c : text)
             if (c >= 'a' && c <= 'z')
                 c = static_cast<char>(c - 'a' + 'A');
@@ -95,7 +95,7 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("        background-color:#6699CC;");
     p.line("      }");
     p.line();
-    constexpr ItemEntries normal = MenuSettings::kNormal, hover = MenuSettings::kHover;
+    constexpr ItemEntries normal = EntryTable::kNormal, hover = EntryTable::kHover;
     // Link classes: the font of the normal and of the hovered item.
     for (const auto& [selector, item] :
          {std::pair{"a.Menu, a.Menu:visited, a.Menu:active", normal}, {"a.Menu:hover", hover}}) {
@@ -132,7 +132,7 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("      function OnMouseOver()");
     p.line("      {");
     if (noCase)
-        p.line("        window.status = \"", EscapeScriptString(p.v(MenuSettings::kStatusMessage)),
+        p.line("        window.status = \"", EscapeScriptString(p.v(EntryTable::kStatusMessage)),
                "\";");
     p.line("        window.event.srcElement.style.border = \"0px\";");
     p.line("        window.event.srcElement.style.cursor = \"hand\";");
@@ -159,14 +159,14 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("  <body>");
     p.line("    <br />");
     p.line("    <div align='center'>");
-    const std::string width = p.v(MenuSettings::kItemWidth);
-    const std::string height = p.v(MenuSettings::kItemHeight);
-    const std::string distance = p.v(MenuSettings::kDistance);
+    const std::string width = p.v(EntryTable::kItemWidth);
+    const std::string height = p.v(EntryTable::kItemHeight);
+    const std::string distance = p.v(EntryTable::kDistance);
     p.line("      <table border='0' cellspacing='0' cellpadding='0' width='", width, "'>");
     p.line("        <tr><td height='", distance, "'></td></tr>");
 
-    const std::string target = p.v(MenuSettings::kTarget);
-    const long count = itemCount(settings.value(MenuSettings::kItemCount));
+    const std::string target = p.v(EntryTable::kTarget);
+    const long count = itemCount(settings.value(EntryTable::kItemCount));
     for (long item = 1; item <= count; ++item) {
         p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,

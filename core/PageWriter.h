@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "MenuSettings.h"
-#include "Timestamp.h"
+#include "core/MenuSettings.h"
+#include "core/Timestamp.h"
 
 namespace halvero {
 
@@ -28,7 +28,7 @@ public:
     // message is escaped as a JavaScript string.
     static std::string compose(const MenuSettings& settings, const Timestamp& stamp);
 
-    // Entry 0 read as a whole number: leading blanks, an optional sign and
+    // The item count read as a whole number: leading blanks, an optional sign and
     // the digits up to the first other character ("5", " 7", "3abc" -> 3);
     // no digits give 0. Clamped to 0..kMaxItems.
     static long itemCount(std::string_view text);

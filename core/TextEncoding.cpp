@@ -1,4 +1,4 @@
-#include "TextEncoding.h"
+#include "core/TextEncoding.h"
 
 #include <cstdint>
 #include <cstdio>

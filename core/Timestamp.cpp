@@ -1,4 +1,4 @@
-#include "Timestamp.h"
+#include "core/Timestamp.h"
 
 #include <cstdio>
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "PictureDrawings.h"
+#include "app/pictures/PictureDrawings.h"
 
 #include <QPainter>
 #include <QPainterPath>

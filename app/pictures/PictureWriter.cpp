@@ -3,7 +3,7 @@
 // uses them in place: no decoder, no image-format plugins to look up at
 // start), and the window icon as PNG files for the desktop's menu.
 // Usage: picture_writer PICTURES_FOLDER ICON_THEME_FOLDER
-#include "PictureDrawings.h"
+#include "app/pictures/PictureDrawings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "app/pictures/Pictures.h"
 
 #include <QResource>
 #include <cmath>
@@ -43,30 +43,17 @@ constexpr char kPen[] = "pen.argb";
 
 } // namespace
 
-QCursor Pictures::HandPointer() {
+QCursor Pictures::handPointer() {
     return cursor(kHand, 12, 1);
 }
-QCursor Pictures::ForbiddenHandPointer() {
+QCursor Pictures::forbiddenHandPointer() {
     return cursor(kForbiddenHand, 12, 1);
 }
-QCursor Pictures::GrabPointer() {
+QCursor Pictures::grabPointer() {
     return cursor(kGrab, 7, 7);
 }
-QCursor Pictures::PenPointer() {
+QCursor Pictures::penPointer() {
     return cursor(kPen, 5, 9);
-}
-
-QPixmap Pictures::handImage() {
-    return HandPointer().pixmap();
-}
-QPixmap Pictures::forbiddenHandImage() {
-    return ForbiddenHandPointer().pixmap();
-}
-QPixmap Pictures::grabImage() {
-    return GrabPointer().pixmap();
-}
-QPixmap Pictures::penImage() {
-    return PenPointer().pixmap();
 }
 
 QPixmap Pictures::closeGlyph() {

@@ -12,18 +12,13 @@
 class Pictures {
 public:
     // A pointing hand; hot spot at the finger tip (12, 1).
-    static QCursor HandPointer();
+    static QCursor handPointer();
     // The same hand with a red prohibition sign on its back; hot spot (12, 1).
-    static QCursor ForbiddenHandPointer();
+    static QCursor forbiddenHandPointer();
     // A closed hand with a blue cuff; hot spot (7, 7).
-    static QCursor GrabPointer();
+    static QCursor grabPointer();
     // A text I-beam beside a hand holding a pen; hot spot (5, 9).
-    static QCursor PenPointer();
-
-    static QPixmap handImage();
-    static QPixmap forbiddenHandImage();
-    static QPixmap grabImage();
-    static QPixmap penImage();
+    static QCursor penPointer();
 
     // A dark-grey disc on white, crossed by a light-grey X outlined in black.
     static QPixmap closeGlyph();

@@ -1,6 +1,6 @@
-#include "KeyboardLayout.h"
+#include "app/platform/KeyboardLayout.h"
 
-#include "X11Connection.h"
+#include "app/platform/X11Connection.h"
 
 #include <QGuiApplication>
 

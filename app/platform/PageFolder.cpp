@@ -1,4 +1,4 @@
-#include "PageFolder.h"
+#include "app/platform/PageFolder.h"
 
 #include <QDir>
 #include <QFile>

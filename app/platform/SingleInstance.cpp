@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "app/platform/SingleInstance.h"
 
 #include <QDir>
 #include <fcntl.h>

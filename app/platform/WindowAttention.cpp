@@ -1,6 +1,6 @@
-#include "WindowAttention.h"
+#include "app/platform/WindowAttention.h"
 
-#include "X11Connection.h"
+#include "app/platform/X11Connection.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -24,16 +24,4 @@ void WindowAttention::set(QWidget* window, bool on) {
     XFlush(display);
     if (hints)
         XFree(hints);
-}
-
-bool WindowAttention::isSet(const QWidget* window) {
-    Display* display = X11Connection::display();
-    if (!display || !window->testAttribute(Qt::WA_WState_Created))
-        return false;
-    XWMHints* hints = XGetWMHints(display, static_cast<Window>(window->winId()));
-    if (!hints)
-        return false;
-    const bool urgent = (hints->flags & XUrgencyHint) != 0;
-    XFree(hints);
-    return urgent;
 }

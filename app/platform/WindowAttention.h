@@ -8,6 +8,4 @@ class QWidget;
 class WindowAttention {
 public:
     static void set(QWidget* window, bool on);
-    // The urgency hint as the X server holds it; false elsewhere.
-    static bool isSet(const QWidget* window);
 };

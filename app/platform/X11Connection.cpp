@@ -1,4 +1,4 @@
-#include "X11Connection.h"
+#include "app/platform/X11Connection.h"
 
 #include <QGuiApplication>
 

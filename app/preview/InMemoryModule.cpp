@@ -1,4 +1,4 @@
-#include "InMemoryModule.h"
+#include "app/preview/InMemoryModule.h"
 
 #include <cerrno>
 #include <cstring>

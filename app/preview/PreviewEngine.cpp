@@ -1,6 +1,6 @@
-#include "PreviewEngine.h"
+#include "app/preview/PreviewEngine.h"
 
-#include "InMemoryModule.h"
+#include "app/preview/InMemoryModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,7 +20,6 @@ namespace {
 const unsigned char* s_imageBegin = nullptr;
 const unsigned char* s_imageEnd = nullptr;
 PreviewEngine::Factory s_factory = nullptr;
-bool s_publicRoute = false;
 
 constexpr char kEntryPoint[] = "halvero_load_preview";
 constexpr char kModuleFile[] = "halvero_preview.so";
@@ -36,16 +35,12 @@ PreviewEngine::Factory entryPoint(void* module, QString* error) {
 
 void PreviewEngine::configureBeforeApplication() {
 #ifdef HALVERO_QT_GL_SHARE_SETTER
-    s_publicRoute = qEnvironmentVariableIntValue("HALVERO_PUBLIC_GL_SHARE") == 1;
+    const bool publicRoute = qEnvironmentVariableIntValue("HALVERO_PUBLIC_GL_SHARE") == 1;
 #else
-    s_publicRoute = true;
+    const bool publicRoute = true;
 #endif
-    if (s_publicRoute)
+    if (publicRoute)
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-}
-
-bool PreviewEngine::usesPublicShareRoute() {
-    return s_publicRoute;
 }
 
 void PreviewEngine::prepareEngine() {
@@ -78,11 +73,11 @@ PreviewEngine::Factory PreviewEngine::loadModule(QString* error) {
     return nullptr;
 }
 
-Form* PreviewEngine::Load(const QString& pathName, QString* error) {
+Form* PreviewEngine::load(const QString& pagePath, QString* error) {
     prepareEngine();
     if (!s_factory)
         s_factory = loadModule(error);
-    return s_factory ? s_factory(pathName) : nullptr;
+    return s_factory ? s_factory(pagePath) : nullptr;
 }
 
 void PreviewEngine::setModuleImage(const unsigned char* begin, const unsigned char* end) {

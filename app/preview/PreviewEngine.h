@@ -35,18 +35,16 @@ class Form;
 // loaded instead.
 class PreviewEngine {
 public:
-    using Factory = Form* (*)(const QString& pathName);
+    using Factory = Form* (*)(const QString& pagePath);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or
     // HALVERO_PUBLIC_GL_SHARE=1 asks for it.
     static void configureBeforeApplication();
-    // Whether the public route was taken.
-    static bool usesPublicShareRoute();
 
-    // A freshly loaded preview window for the page at `pathName`, not yet
+    // A freshly loaded preview window for the page at `pagePath`, not yet
     // shown; nullptr with `error` set when the module cannot be loaded.
-    static Form* Load(const QString& pathName, QString* error);
+    static Form* load(const QString& pagePath, QString* error);
 
     // The module as the executable carries it.
     static void setModuleImage(const unsigned char* begin, const unsigned char* end);

@@ -1,6 +1,6 @@
 // The part of PreviewEngine that lives in the preview module, the part of the
 // program that links Qt Quick.
-#include "PreviewEngine.h"
+#include "app/preview/PreviewEngine.h"
 
 #include <QQuickWindow>
 

@@ -1,4 +1,4 @@
-#include "Backdrop.h"
+#include "app/toolkit/Backdrop.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ControlKind.h"
+#include "app/toolkit/ControlKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>

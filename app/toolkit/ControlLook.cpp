@@ -1,7 +1,7 @@
-#include "ControlLook.h"
+#include "app/toolkit/ControlLook.h"
 
-#include "ControlKind.h"
-#include "ToolkitStyle.h"
+#include "app/toolkit/ControlKind.h"
+#include "app/toolkit/ToolkitStyle.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,4 +1,6 @@
-#include "Form.h"
+#include "app/toolkit/Form.h"
+
+#include "app/toolkit/Backdrop.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,13 +16,13 @@ QPointer<Form> Form::s_active;
 
 Form::Form(QWidget* parent) : QWidget(parent) {
     // Key events reach the focused control directly; the filter on the
-    // application sees them first, for key preview and the cancel button.
+    // application sees them first, for the cancel button.
     qApp->installEventFilter(this);
 }
 
 Form::~Form() = default;
 
-void Form::Show() {
+void Form::showModeless() {
     // The first activation runs just before the window appears, so what it
     // fills in is there at the first paint and its controls are filled while
     // still hidden, which costs less.
@@ -33,7 +35,7 @@ void Form::Show() {
     activateWindow();
 }
 
-void Form::ShowModal() {
+void Form::showModal() {
     const QPointer<Form> opener = s_active;
     setWindowModality(Qt::ApplicationModal);
     // The window manager keeps a window above the one it is transient for
@@ -45,7 +47,7 @@ void Form::ShowModal() {
     }
     QEventLoop loop;
     m_modalLoop = &loop;
-    Show();
+    showModeless();
     if (!m_unloaded)
         loop.exec(QEventLoop::DialogExec);
     m_modalLoop = nullptr;
@@ -55,7 +57,7 @@ void Form::ShowModal() {
         opener->activate();
 }
 
-void Form::Unload() {
+void Form::unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
@@ -63,28 +65,22 @@ void Form::Unload() {
     hide();
     emit unloaded();
     if (m_modalLoop)
-        m_modalLoop->quit(); // ShowModal deletes the window
+        m_modalLoop->quit(); // showModal deletes the window
     else
         deleteLater();
 }
 
 void Form::activate() {
     s_active = this;
-    Form_Activate();
+    onActivate();
 }
 
-void Form::setBackdrop(const QImage& column) {
-    m_backdrop = column;
+void Form::paintBackdrop() {
+    m_backdrop = Backdrop::column(height());
     // The backdrop paints every pixel: Qt need not fill the window with its
     // background colour first.
-    setAttribute(Qt::WA_OpaquePaintEvent, !column.isNull());
+    setAttribute(Qt::WA_OpaquePaintEvent);
     update();
-}
-
-QImage Form::backdrop() const {
-    if (m_backdrop.isNull() || m_backdrop.width() == width())
-        return m_backdrop;
-    return m_backdrop.scaled(width(), m_backdrop.height());
 }
 
 QList<QObject*> Form::controls() const {
@@ -94,8 +90,6 @@ QList<QObject*> Form::controls() const {
             result.append(child);
     return result;
 }
-
-void Form::Form_KeyDown(int, Qt::KeyboardModifiers) {}
 
 void Form::paintEvent(QPaintEvent* event) {
     if (m_backdrop.isNull())
@@ -122,7 +116,7 @@ void Form::closeEvent(QCloseEvent* event) {
     // A close from the window system (Alt+F4) unloads like the program does;
     // it never leaves a hidden window behind a running modal loop.
     event->accept();
-    Unload();
+    unload();
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
@@ -131,9 +125,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     if (widget->window() != this || !isVisible())
         return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (m_keyPreview)
-        Form_KeyDown(key->key(), key->modifiers());
+    const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && m_cancel &&
         m_cancel->isEnabled()) {
         m_cancel->click();

@@ -1,4 +1,4 @@
-#include "ToolkitStyle.h"
+#include "app/toolkit/ToolkitStyle.h"
 
 #include <QPainter>
 #include <QStyleFactory>

@@ -10,7 +10,6 @@ public:
     static constexpr int kPerPixel = 15;
 
     static constexpr int toPixels(int twips) { return (twips + kPerPixel / 2) / kPerPixel; }
-    static constexpr int fromPixels(int pixels) { return pixels * kPerPixel; }
     static QRect rect(int left, int top, int width, int height) {
         return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
     }

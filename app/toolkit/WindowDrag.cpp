@@ -1,17 +1,23 @@
-#include "WindowDrag.h"
+#include "app/toolkit/WindowDrag.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 WindowDrag::WindowDrag(QWidget* window)
     : QObject(window), m_window(window), m_offset(QCursor::pos() - window->pos()) {
     qApp->installEventFilter(this);
 }
 
-void WindowDrag::start(QWidget* window) {
-    new WindowDrag(window);
+bool WindowDrag::begin(QWidget* window, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    if (!window || buttons != Qt::LeftButton || modifiers != Qt::NoModifier)
+        return false;
+    QWindow* handle = window->windowHandle();
+    if (!handle || !handle->startSystemMove())
+        new WindowDrag(window);
+    return true;
 }
 
 bool WindowDrag::eventFilter(QObject*, QEvent* event) {

@@ -6,12 +6,17 @@
 
 class QWidget;
 
-// Moves a window with the mouse until the left button is released, for
-// window systems that cannot move it themselves. Deletes itself at release.
+// Moves a window with the mouse while the left button is held, the way a
+// press on a caption bar does. The window system moves it where it can (X11
+// and Wayland alike); where it cannot, the window follows the pointer by
+// hand until the button is released. Knows nothing of which control was
+// pressed: the window decides that.
 class WindowDrag : public QObject {
     Q_OBJECT
 public:
-    static void start(QWidget* window);
+    // Starts a move when the press was the left button alone with no
+    // modifier key. Returns whether a move started.
+    static bool begin(QWidget* window, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

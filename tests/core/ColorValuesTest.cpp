@@ -1,4 +1,4 @@
-#include "ColorValues.h"
+#include "core/ColorValues.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
-#include "MenuSettings.h"
+#include "core/MenuSettings.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -37,11 +39,11 @@ TEST(MenuSettings, DefaultsAfterInitialisation) {
         {30, "Solid"},    {31, "#999999"}, {32, "2"},
         {33, "Solid"},    {34, "#999999"}, {35, "1"},
         {36, "Solid"},    {37, "#FFFFFF"}, {38, "1"},
-        {39, "Solid"},    {40, "#FFFFFF"}, {MenuSettings::kTarget, "_blank"}};
+        {39, "Solid"},    {40, "#FFFFFF"}, {EntryTable::kTarget, "_blank"}};
     ASSERT_EQ(defaults.size(), 42u);
     for (const auto& [index, value] : defaults)
         EXPECT_EQ(s.value(index), value) << "entry " << index;
-    for (int i = 0; i < MenuSettings::kIndexCount; ++i)
+    for (int i = 0; i < EntryTable::kCount; ++i)
         EXPECT_TRUE(s.isEnabled(i)) << "entry " << i;
 }
 
@@ -55,7 +57,7 @@ TEST(MenuSettings, OfferedItemsInOrder) {
     EXPECT_EQ(s.items(4), numbers(100));
     EXPECT_EQ(s.items(5), (Items{"No", "Yes"}));
     EXPECT_EQ(s.items(6), (Items{"Welcome To My Site...", "Corvantis"}));
-    EXPECT_EQ(s.items(MenuSettings::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
+    EXPECT_EQ(s.items(EntryTable::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
     for (int base : {7, 24}) {
         EXPECT_EQ(s.items(base), (Items{"Verdana", "Tahoma"}));
         EXPECT_EQ(s.items(base + 1), numbers(72));
@@ -65,53 +67,49 @@ TEST(MenuSettings, OfferedItemsInOrder) {
             EXPECT_EQ(s.items(base + k + 1), Items{"Solid"});
         }
     }
-    for (int i : MenuSettings::kColorEntries)
+    for (int i : {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40})
         EXPECT_TRUE(s.items(i).empty()) << "entry " << i;
 }
 
 TEST(MenuSettings, InitialisingAgainRestoresDefaultsWithoutDuplicates) {
     MenuSettings s = initialised();
     s.setValue(3, "999");
-    s.setValue(MenuSettings::kTarget, "menuFrame");
+    s.setValue(EntryTable::kTarget, "menuFrame");
     s.initialise();
     EXPECT_EQ(s.value(3), "120");
-    EXPECT_EQ(s.value(MenuSettings::kTarget), "_blank");
-    EXPECT_EQ(s.items(MenuSettings::kTarget).size(), 4u);
+    EXPECT_EQ(s.value(EntryTable::kTarget), "_blank");
+    EXPECT_EQ(s.items(EntryTable::kTarget).size(), 4u);
     EXPECT_EQ(s.items(13).size(), 1u);
 }
 
-TEST(MenuSettings, LabelsAndInputKinds) {
-    EXPECT_EQ(MenuSettings::label(0), "Menu Item Count");
-    EXPECT_EQ(MenuSettings::label(6), "Message in Statusbar");
-    EXPECT_EQ(MenuSettings::label(23), "Borde Button Color");
-    EXPECT_EQ(MenuSettings::label(40), "Border Button Color");
-    EXPECT_EQ(MenuSettings::label(MenuSettings::kTarget), "Target");
-    for (int k = 0; k < 16; ++k)
-        EXPECT_EQ(MenuSettings::label(7 + k), MenuSettings::label(24 + k)) << k;
+TEST(EntryTable, CaptionsKindsAndKeys) {
+    EXPECT_EQ(EntryTable::at(0).caption, "Menu Item Count");
+    EXPECT_EQ(EntryTable::at(6).caption, "Message in Statusbar");
+    EXPECT_EQ(EntryTable::at(23).caption, "Borde Button Color");
+    EXPECT_EQ(EntryTable::at(40).caption, "Border Button Color");
+    EXPECT_EQ(EntryTable::at(EntryTable::kTarget).caption, "Target");
+    for (int k = 0; k < 16; ++k) {
+        EXPECT_EQ(EntryTable::at(7 + k).caption, EntryTable::at(24 + k).caption) << k;
+        EXPECT_EQ(EntryTable::at(7 + k).key, EntryTable::at(24 + k).key) << k;
+    }
 
+    const std::vector<int> colours = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
     int typed = 0, picked = 0, text = 0;
-    for (int i = 0; i < MenuSettings::kIndexCount; ++i) {
-        switch (MenuSettings::inputKind(i)) {
-        case InputKind::ColorTyped:
-            ++typed;
-            break;
-        case InputKind::ColorPicked:
-            ++picked;
-            EXPECT_TRUE(MenuSettings::isColorEntry(i));
-            break;
-        case InputKind::Text:
-            ++text;
-            break;
-        case InputKind::List:
-            EXPECT_FALSE(MenuSettings::isColorEntry(i)) << i;
-            break;
-        }
+    for (const EntryDescriptor& d : EntryTable::all()) {
+        const bool colour = std::find(colours.begin(), colours.end(), d.index) != colours.end();
+        EXPECT_EQ(d.isColor(), colour) << d.index;
+        typed += d.kind == InputKind::ColorTyped;
+        picked += d.kind == InputKind::ColorPicked;
+        text += d.kind == InputKind::Text;
+        // Keys are unique within their column, and find() gets back there.
+        EXPECT_EQ(EntryTable::find(d.group, d.key), &d) << d.key;
     }
     EXPECT_EQ(typed, 2);
     EXPECT_EQ(picked, 10);
     EXPECT_EQ(text, 4);
-    EXPECT_EQ(MenuSettings::inputKind(23), InputKind::ColorTyped);
-    EXPECT_EQ(MenuSettings::inputKind(40), InputKind::ColorTyped);
+    EXPECT_EQ(EntryTable::at(23).kind, InputKind::ColorTyped);
+    EXPECT_EQ(EntryTable::at(40).kind, InputKind::ColorTyped);
+    EXPECT_EQ(EntryTable::find(EntryGroup::Menu, "fontName"), nullptr);
 }
 
 TEST(MenuSettings, RejectsIndexesOutsideTheRecord) {
@@ -119,7 +117,7 @@ TEST(MenuSettings, RejectsIndexesOutsideTheRecord) {
     EXPECT_THROW(s.value(-1), std::out_of_range);
     EXPECT_THROW(s.value(42), std::out_of_range);
     EXPECT_THROW(s.setValue(42, "x"), std::out_of_range);
-    EXPECT_THROW(MenuSettings::label(-1), std::out_of_range);
+    EXPECT_THROW(EntryTable::at(-1), std::out_of_range);
 }
 
 TEST(MenuSettings, StatusBarRuleBothWays) {
@@ -144,18 +142,30 @@ TEST(MenuSettings, StatusBarRuleBothWays) {
     EXPECT_TRUE(s.isEnabled(6));
 }
 
-TEST(MenuSettings, ObserverSeesValueChangesInInitialisationOrder) {
+// Every box gets its list before any value, and colour entries come last,
+// so a colour box is painted once, after every list is in place.
+TEST(MenuSettings, InitialisationFillsListsFirstAndColoursLast) {
     MenuSettings s;
-    std::vector<int> valueOrder;
-    s.setObserver([&](int index, MenuSettings::Change change) {
-        if (change == MenuSettings::Change::Value)
-            valueOrder.push_back(index);
-    });
+    std::vector<std::pair<int, MenuSettings::Change>> told;
+    s.setObserver(
+        [&](int index, MenuSettings::Change change) { told.emplace_back(index, change); });
     s.initialise();
-    const std::vector<int> expected = {0,  1,  2,  3,  4,  5,  6,  7,  41, 24, 8,  25, 10, 27,
-                                       12, 15, 18, 21, 29, 32, 35, 38, 13, 16, 19, 22, 30, 33,
-                                       36, 39, 11, 28, 9,  26, 14, 17, 20, 23, 31, 34, 37, 40};
-    EXPECT_EQ(valueOrder, expected);
+    std::vector<int> items, values;
+    for (const auto& [index, change] : told) {
+        if (change == MenuSettings::Change::Items) {
+            EXPECT_TRUE(values.empty()) << "items of " << index << " after a value";
+            items.push_back(index);
+        } else if (change == MenuSettings::Change::Value) {
+            values.push_back(index);
+        }
+    }
+    EXPECT_EQ(items.size(), 42u);
+    ASSERT_EQ(values.size(), 42u);
+    const auto firstColour = std::find_if(values.begin(), values.end(),
+                                          [](int i) { return EntryTable::at(i).isColor(); });
+    EXPECT_EQ(values.end() - firstColour, 12);
+    EXPECT_TRUE(
+        std::all_of(firstColour, values.end(), [](int i) { return EntryTable::at(i).isColor(); }));
 }
 
 TEST(MenuSettings, SettingAnUnchangedValueTellsNobody) {

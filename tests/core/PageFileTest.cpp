@@ -1,4 +1,4 @@
-#include "PageFile.h"
+#include "core/PageFile.h"
 
 #include <algorithm>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "PageWriter.h"
+#include "core/PageWriter.h"
 
 #include <algorithm>
 #include <fstream>
@@ -101,7 +101,7 @@ TEST(PageWriter, CaseTestIgnoresLetterCase) {
 TEST(PageWriter, TwentyIdenticalItems) {
     MenuSettings s = defaults();
     s.setValue(0, "20");
-    s.setValue(MenuSettings::kTarget, "_self");
+    s.setValue(EntryTable::kTarget, "_self");
     const std::string page = PageWriter::compose(s, kStamp);
     EXPECT_EQ(countOf(page, ">Corvantis</a>"), 20u);
     EXPECT_EQ(countOf(page, "href='http://www.example.com/' target='_self'"), 20u);
@@ -150,7 +150,7 @@ TEST(PageWriter, NonAsciiTextIsWrittenAsUtf8) {
     MenuSettings s = defaults();
     const std::string persian = "\xD8\xAE\xD9\x88\xD8\xB4 \xD8\xA2\xD9\x85\xD8\xAF\xDB\x8C\xD8\xAF";
     s.setValue(6, persian);
-    s.setValue(MenuSettings::kTarget, "caf\xC3\xA9");
+    s.setValue(EntryTable::kTarget, "caf\xC3\xA9");
     const std::string page = PageWriter::compose(s, kStamp);
     EXPECT_NE(page.find("window.status = \"" + persian + "\";"), std::string::npos);
     EXPECT_EQ(countOf(page, "target='caf\xC3\xA9'"), 5u);

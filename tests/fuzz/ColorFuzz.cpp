@@ -1,6 +1,6 @@
 // libFuzzer target: any text given to HexToColor either reads as a colour in
 // range that round-trips through ColorToHex, or is refused with the error.
-#include "ColorValues.h"
+#include "core/ColorValues.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // libFuzzer target: the page composed from arbitrary entry texts. The input
 // is split at NUL bytes into the entries' values, in index order. The page
 // must be valid UTF-8, end with CR LF, and no message may end its script.
-#include "MenuSettings.h"
-#include "PageWriter.h"
-#include "TextEncoding.h"
+#include "core/MenuSettings.h"
+#include "core/PageWriter.h"
+#include "core/TextEncoding.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.initialise();
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
-    for (int index = 0; index < halvero::MenuSettings::kIndexCount && start <= input.size();
-         ++index) {
+    for (int index = 0; index < halvero::EntryTable::kCount && start <= input.size(); ++index) {
         std::size_t end = input.find('\0', start);
         if (end == std::string::npos)
             end = input.size();

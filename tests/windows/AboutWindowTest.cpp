@@ -1,104 +1,114 @@
-#include "frm2.h"
-#include "Application.h"
-#include "ControlLook.h"
-#include "modMain.h"
+#include "windows/secondary/AboutWindow.h"
+#include "app/Application.h"
+#include "app/Identity.h"
+#include "app/toolkit/ControlLook.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-class frm2Test : public QObject {
+namespace {
+
+QLabel* line(QWidget* about, int i) {
+    return about->findChild<QLabel*>(QStringLiteral("line%1").arg(i));
+}
+QLabel* title(QWidget* about) {
+    return about->findChild<QLabel*>(QStringLiteral("title"));
+}
+QPushButton* closeButton(QWidget* about) {
+    return about->findChild<QPushButton*>(QStringLiteral("closeButton"));
+}
+
+} // namespace
+
+class AboutWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { Application::configure(); }
 
     void showsTheIdentityAndTheFixedLines() {
-        modMain::SetApplicationInfo();
-        auto* about = Form::Load<frm2>();
-        about->setApplicationName(modMain::strAppName);
-        about->setApplicationDate(modMain::strAppDate);
-        about->setApplicationVersion(modMain::strAppVersion);
-        QCOMPARE(about->lbl[0]->text(), QString()); // empty until shown
-        about->Show();
-        QCOMPARE(about->lblTitle->text(), QStringLiteral("About"));
-        QCOMPARE(about->lbl[0]->text(), QStringLiteral("Application Name: Halvero"));
-        QCOMPARE(about->lbl[1]->text(),
+        auto* about = Form::load<AboutWindow>();
+        about->setApplicationName(Identity::name());
+        about->setApplicationDate(Identity::date());
+        about->setApplicationVersion(Identity::version());
+        QCOMPARE(line(about, 0)->text(), QString()); // empty until shown
+        about->showModeless();
+        QCOMPARE(title(about)->text(), QStringLiteral("About"));
+        QCOMPARE(line(about, 0)->text(), QStringLiteral("Application Name: Halvero"));
+        QCOMPARE(line(about, 1)->text(),
                  QStringLiteral("Version: 1.0.0 - Date: 2003/10/29 - 1382/08/06"));
-        QVERIFY(about->lbl[2]->text().startsWith(QStringLiteral("Written by: ")));
-        QVERIFY(about->lbl[2]->text().contains(QStringLiteral(" - From: ")));
-        QVERIFY(about->lbl[3]->text().startsWith(QStringLiteral("Phone: +")));
+        QVERIFY(line(about, 2)->text().startsWith(QStringLiteral("Written by: ")));
+        QVERIFY(line(about, 2)->text().contains(QStringLiteral(" - From: ")));
+        QVERIFY(line(about, 3)->text().startsWith(QStringLiteral("Phone: +")));
         for (int i = 4; i <= 7; ++i)
-            QVERIFY(about->lbl[static_cast<std::int16_t>(i)]->text().startsWith(
-                QStringLiteral("EMail: ")));
+            QVERIFY(line(about, i)->text().startsWith(QStringLiteral("EMail: ")));
         for (int i = 4; i <= 9; ++i)
-            QVERIFY(about->lbl[static_cast<std::int16_t>(i)]->text().contains(
-                QStringLiteral("example.com")));
-        QVERIFY(about->lbl[9]->text().endsWith(QStringLiteral(", In FREE utilities part")));
-        QCOMPARE(about->lbl[11]->text(), QStringLiteral("IT'S FREE!"));
+            QVERIFY(line(about, i)->text().contains(QStringLiteral("example.com")));
+        QVERIFY(line(about, 9)->text().endsWith(QStringLiteral(", In FREE utilities part")));
+        QCOMPARE(line(about, 11)->text(), QStringLiteral("IT'S FREE!"));
         delete about;
     }
 
     void unsetPropertiesLeaveTheirPlaceEmpty() {
-        auto* about = Form::Load<frm2>();
-        about->Show();
-        QCOMPARE(about->lbl[0]->text(), QStringLiteral("Application Name: "));
-        QCOMPARE(about->lbl[1]->text(), QStringLiteral("Version:  - Date: "));
+        auto* about = Form::load<AboutWindow>();
+        about->showModeless();
+        QCOMPARE(line(about, 0)->text(), QStringLiteral("Application Name: "));
+        QCOMPARE(line(about, 1)->text(), QStringLiteral("Version:  - Date: "));
         delete about;
     }
 
     void identityIsShownAsGivenEvenWhenItLooksLikeMarkup() {
-        auto* about = Form::Load<frm2>();
+        auto* about = Form::load<AboutWindow>();
         about->setApplicationName(QStringLiteral("<b>x</b> "));
-        about->Show();
-        QCOMPARE(about->lbl[0]->text(), QStringLiteral("Application Name: <b>x</b> "));
-        QCOMPARE(about->lbl[0]->textFormat(), Qt::PlainText);
+        about->showModeless();
+        QCOMPARE(line(about, 0)->text(), QStringLiteral("Application Name: <b>x</b> "));
+        QCOMPARE(line(about, 0)->textFormat(), Qt::PlainText);
         delete about;
     }
 
     void onlyTheLastLineIsRed() {
-        auto* about = Form::Load<frm2>();
-        for (std::int16_t i = 0; i < frm2::kLines; ++i)
-            QCOMPARE(about->lbl[i]->palette().color(QPalette::WindowText),
+        auto* about = Form::load<AboutWindow>();
+        for (int i = 0; i < AboutWindow::kLines; ++i)
+            QCOMPARE(line(about, i)->palette().color(QPalette::WindowText),
                      i == 11 ? QColor(255, 0, 0) : ControlLook::kOliveYellow);
-        QCOMPARE(about->lblTitle->palette().color(QPalette::WindowText), ControlLook::kOliveYellow);
-        QCOMPARE(about->lblTitle->font().pointSize(), 18);
-        QCOMPARE(about->cmdReturn->palette().color(QPalette::Button), QColor(192, 192, 255));
+        QCOMPARE(title(about)->palette().color(QPalette::WindowText), ControlLook::kOliveYellow);
+        QCOMPARE(title(about)->font().pointSize(), 18);
+        QCOMPARE(closeButton(about)->palette().color(QPalette::Button), QColor(192, 192, 255));
         delete about;
     }
 
     void layoutAndFocus() {
-        auto* about = Form::Load<frm2>();
+        auto* about = Form::load<AboutWindow>();
         QCOMPARE(about->size(), QSize(673, 337));
         QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(about->lbl[11]->geometry(), QRect(8, 312, 657, 17));
-        QCOMPARE(about->cmdReturn->geometry(), QRect(640, 16, 17, 17));
-        QCOMPARE(about->lblTitle->geometry(), QRect(8, 8, 657, 33));
-        for (std::int16_t i = 0; i < frm2::kLines; ++i)
-            QCOMPARE(about->lbl[i]->focusPolicy(), Qt::NoFocus);
-        QVERIFY(about->cmdReturn->focusPolicy() & Qt::TabFocus);
-        QCOMPARE(about->cancelButton(), about->cmdReturn);
+        QCOMPARE(line(about, 11)->geometry(), QRect(8, 312, 657, 17));
+        QCOMPARE(closeButton(about)->geometry(), QRect(640, 16, 17, 17));
+        QCOMPARE(title(about)->geometry(), QRect(8, 8, 657, 33));
+        for (int i = 0; i < AboutWindow::kLines; ++i)
+            QCOMPARE(line(about, i)->focusPolicy(), Qt::NoFocus);
+        QVERIFY(closeButton(about)->focusPolicy() & Qt::TabFocus);
         delete about;
     }
 
     void escapeAndTheCloseButtonUnload() {
-        QPointer<frm2> about = Form::Load<frm2>();
-        about->Show();
-        QTest::keyClick(about->cmdReturn, Qt::Key_Escape);
-        QVERIFY(about->isUnloaded());
+        QPointer<AboutWindow> about = Form::load<AboutWindow>();
+        about->showModeless();
+        QTest::keyClick(closeButton(about), Qt::Key_Escape);
+        QVERIFY(!about->isVisible());
         QTRY_VERIFY(about.isNull());
 
-        QPointer<frm2> again = Form::Load<frm2>();
-        again->Show();
-        again->cmdReturn->click();
+        QPointer<AboutWindow> again = Form::load<AboutWindow>();
+        again->showModeless();
+        closeButton(again)->click();
         QTRY_VERIFY(again.isNull());
     }
 
     // The close button is painted flat in the About table's colour around
     // its glyph, with a navy dotted ring while it holds the focus.
     void closeButtonShowsItsColourAndFocus() {
-        auto* about = Form::Load<frm2>();
-        about->Show();
-        QPushButton* close = about->cmdReturn;
+        auto* about = Form::load<AboutWindow>();
+        about->showModeless();
+        QPushButton* close = closeButton(about);
         const QColor lavender(0xC0, 0xC0, 0xFF), navy(0, 0, 128);
         auto ringRow = [&] {
             QList<QColor> row;
@@ -120,16 +130,16 @@ private slots:
     }
 
     void textLinesDoNotMoveTheWindow() {
-        auto* about = Form::Load<frm2>();
-        about->Show();
+        auto* about = Form::load<AboutWindow>();
+        about->showModeless();
         const QPoint start = about->pos();
-        QTest::mousePress(about->lbl[3], Qt::LeftButton);
-        QTest::mouseMove(about->lbl[3], QPoint(200, 10));
-        QTest::mouseRelease(about->lbl[3], Qt::LeftButton);
+        QTest::mousePress(line(about, 3), Qt::LeftButton);
+        QTest::mouseMove(line(about, 3), QPoint(200, 10));
+        QTest::mouseRelease(line(about, 3), Qt::LeftButton);
         QCOMPARE(about->pos(), start);
         delete about;
     }
 };
 
-QTEST_MAIN(frm2Test)
-#include "frm2Test.moc"
+QTEST_MAIN(AboutWindowTest)
+#include "AboutWindowTest.moc"

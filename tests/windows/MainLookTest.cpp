@@ -1,5 +1,5 @@
-#include "MainLook.h"
-#include "ControlLook.h"
+#include "windows/main/MainLook.h"
+#include "app/toolkit/ControlLook.h"
 
 #include <QCheckBox>
 #include <QComboBox>

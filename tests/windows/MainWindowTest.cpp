@@ -1,9 +1,9 @@
-#include "frm1.h"
-#include "Application.h"
-#include "ColorValues.h"
-#include "ControlLook.h"
-#include "Pictures.h"
-#include "modMain.h"
+#include "windows/main/MainWindow.h"
+#include "app/Application.h"
+#include "app/pictures/Pictures.h"
+#include "app/toolkit/ControlLook.h"
+#include "core/ColorValues.h"
+#include "core/EntryTable.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,21 +69,22 @@ void makeWritableAgain(const QString& folder) {
         ::umount2(path.constData(), MNT_DETACH);
 }
 
+using halvero::EntryTable;
+
+constexpr int kColorEntries[] = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
+
 } // namespace
 
-class frm1Test : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        Application::configure();
-        modMain::SetApplicationInfo();
-    }
+    void initTestCase() { Application::configure(); }
 
     void init() {
         folder = std::make_unique<QTemporaryDir>();
-        window = Form::Load<frm1>();
+        window = Form::load<MainWindow>();
         window->setProgramFolder(folder->path());
-        window->Show();
+        window->showModeless();
     }
     void cleanup() {
         delete window.data();
@@ -90,42 +92,41 @@ private slots:
     }
 
     void everyEntryShowsItsDefaultAfterStartUp() {
-        const halvero::MenuSettings& settings = window->settings();
-        for (int i = 0; i < halvero::MenuSettings::kEntryCount; ++i) {
-            QComboBox* box = window->cbo[static_cast<std::int16_t>(i)];
-            QCOMPARE(box->currentText().toStdString(), settings.value(i));
-            QCOMPARE(box->count(), static_cast<int>(settings.items(i).size()));
-            for (int k = 0; k < box->count(); ++k)
-                QCOMPARE(box->itemText(k).toStdString(), settings.items(i)[static_cast<size_t>(k)]);
+        for (const halvero::EntryDescriptor& entry : EntryTable::all()) {
+            QComboBox* entryBox = box(entry.index);
+            QCOMPARE(entryBox->currentText().toStdString(), entry.defaultValue);
+            const std::vector<std::string> items = entry.offeredItems();
+            QCOMPARE(entryBox->count(), static_cast<int>(items.size()));
+            for (int k = 0; k < entryBox->count(); ++k)
+                QCOMPARE(entryBox->itemText(k).toStdString(), items[static_cast<size_t>(k)]);
         }
-        QCOMPARE(window->cbo[0]->currentText(), QStringLiteral("5"));
-        QCOMPARE(window->cbo[6]->currentText(), QStringLiteral("Corvantis"));
-        QVERIFY(window->cbo[6]->isEnabled());
-        QCOMPARE(window->cboTarget->currentText(), QStringLiteral("_blank"));
+        QCOMPARE(box(0)->currentText(), QStringLiteral("5"));
+        QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
+        QVERIFY(box(6)->isEnabled());
+        QCOMPARE(box(EntryTable::kTarget)->currentText(), QStringLiteral("_blank"));
         QStringList targets;
-        for (int k = 0; k < window->cboTarget->count(); ++k)
-            targets << window->cboTarget->itemText(k);
+        for (int k = 0; k < box(EntryTable::kTarget)->count(); ++k)
+            targets << box(EntryTable::kTarget)->itemText(k);
         QCOMPARE(targets, (QStringList{"_top", "_self", "_blank", "_parent"}));
     }
 
     void inputKindsOfTheBoxes() {
-        QVERIFY(!window->cbo[0]->isEditable());
-        QVERIFY(!window->cbo[5]->isEditable());
-        QVERIFY(window->cbo[3]->isEditable() && !window->cbo[3]->lineEdit()->isReadOnly());
-        QVERIFY(window->cboTarget->isEditable());
-        for (int i : halvero::MenuSettings::kColorEntries) {
-            QComboBox* box = window->cbo[static_cast<std::int16_t>(i)];
-            QVERIFY(box->isEditable());
-            QCOMPARE(box->lineEdit()->isReadOnly(), i != 23 && i != 40);
+        QVERIFY(!box(0)->isEditable());
+        QVERIFY(!box(5)->isEditable());
+        QVERIFY(box(3)->isEditable() && !box(3)->lineEdit()->isReadOnly());
+        QVERIFY(box(EntryTable::kTarget)->isEditable());
+        for (int i : kColorEntries) {
+            QVERIFY(box(i)->isEditable());
+            QCOMPARE(box(i)->lineEdit()->isReadOnly(), i != 23 && i != 40);
         }
     }
 
     void colourBoxesShowTheirColours() {
-        QCOMPARE(ControlLook::backColor(window->cbo[11]), QColor(0xFE, 0xF0, 0xBA));
-        QCOMPARE(ControlLook::backColor(window->cbo[9]), QColor(0, 0, 255));
-        QCOMPARE(ControlLook::backColor(window->cbo[20]), QColor(0x99, 0x99, 0x99));
+        QCOMPARE(ControlLook::backColor(box(11)), QColor(0xFE, 0xF0, 0xBA));
+        QCOMPARE(ControlLook::backColor(box(9)), QColor(0, 0, 255));
+        QCOMPARE(ControlLook::backColor(box(20)), QColor(0x99, 0x99, 0x99));
         // A box without a colour keeps the cream of its look.
-        QCOMPARE(ControlLook::backColor(window->cbo[7]), ControlLook::kCream);
+        QCOMPARE(ControlLook::backColor(box(7)), ControlLook::kCream);
     }
 
     void designGeometry() {
@@ -133,149 +134,152 @@ private slots:
         QCOMPARE(window->y(), QGuiApplication::primaryScreen()->geometry().top() + 50);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(window->x() + window->width() / 2 - screen.center().x()) <= 1);
-        QCOMPARE(window->cbo[9]->geometry(), QRect(464, 88, 121, 21));
-        QCOMPARE(window->cmdChangeColor[9]->geometry(), QRect(584, 88, 25, 21));
-        QCOMPARE(window->cmdChangeColor[40]->geometry(), QRect(888, 456, 25, 21));
-        QCOMPARE(window->cmd[3]->text(), QStringLiteral("&Exit"));
-        QCOMPARE(window->cmd[3]->geometry(), QRect(8, 456, 145, 25));
-        QCOMPARE(window->lbl[23]->text(), QStringLiteral("Borde Button Color"));
-        QCOMPARE(window->lbl[40]->text(), QStringLiteral("Border Button Color"));
+        QCOMPARE(box(9)->geometry(), QRect(464, 88, 121, 21));
+        QCOMPARE(colorButton(9)->geometry(), QRect(584, 88, 25, 21));
+        QCOMPARE(colorButton(40)->geometry(), QRect(888, 456, 25, 21));
+        QCOMPARE(button("exitButton")->text(), QStringLiteral("&Exit"));
+        QCOMPARE(button("exitButton")->geometry(), QRect(8, 456, 145, 25));
+        QCOMPARE(label(23)->text(), QStringLiteral("Borde Button Color"));
+        QCOMPARE(label(40)->text(), QStringLiteral("Border Button Color"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Halvero"));
-        QCOMPARE(window->cmdChangeColor.count(), std::int16_t(12));
+        QCOMPARE(window->findChildren<QPushButton*>(QRegularExpression("chooseColor$")).size(), 12);
     }
 
-    void loadStepsLeaveTimerCancelButtonAndFlag() {
-        QVERIFY(window->tmrFlashForm->isActive());
-        QCOMPARE(window->tmrFlashForm->interval(), 1000);
-        QCOMPARE(window->cancelButton(), window->cmd[3]);
-        QCOMPARE(window->lngChildShown, 0);
-        QVERIFY(!window->backdrop().isNull());
-        QCOMPARE(window->backdrop().height(), window->height());
+    // The window is painted before it shows: the gradient runs from blue
+    // at the top to black at the bottom of the window's final height.
+    void backdropSpansTheWholeWindow() {
+        const QImage shown = window->grab().toImage();
+        QCOMPARE(shown.height(), window->height());
+        QCOMPARE(shown.pixelColor(2, 0), QColor(0, 0, 255));
+        QVERIFY(shown.pixelColor(2, shown.height() - 1).blue() <= 1);
     }
 
     void tabOrderFollowsTheColumns() {
         QList<QWidget*> expected;
         for (int i = 0; i <= 6; ++i)
-            expected << window->cbo[static_cast<std::int16_t>(i)];
-        expected << window->cboTarget;
+            expected << box(i);
+        expected << box(EntryTable::kTarget);
         for (int i = 7; i <= 40; ++i) {
-            expected << window->cbo[static_cast<std::int16_t>(i)];
-            if (auto* button = window->cmdChangeColor[static_cast<std::int16_t>(i)])
+            expected << box(i);
+            if (auto* button = colorButton(i))
                 expected << button;
         }
-        for (int i = 0; i < 4; ++i)
-            expected << window->cmd[static_cast<std::int16_t>(i)];
+        for (const char* name : {"createPageButton", "previewButton", "aboutButton", "exitButton"})
+            expected << button(name);
         // Walk the focus chain, keeping only what Tab can reach.
         QList<QWidget*> chain;
-        QWidget* w = window->cbo[0];
+        QWidget* w = box(0);
         do {
             QWidget* control = w->focusProxy() ? w->focusProxy() : w;
             if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == window.data() &&
                 !chain.contains(w) && control)
                 chain << w;
             w = w->nextInFocusChain();
-        } while (w != window->cbo[0]);
+        } while (w != box(0));
         QCOMPARE(chain.mid(0, expected.size()), expected);
         QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : window->focusWidget(),
-                 window->cbo[0]->focusProxy() ? window->cbo[0]->focusProxy() : window->cbo[0]);
+                 box(0)->focusProxy() ? box(0)->focusProxy() : box(0));
     }
 
     void pointersPerKindOfControl() {
-        const QImage hand = Pictures::handImage().toImage();
-        QCOMPARE(window->cursor().pixmap().toImage(), Pictures::forbiddenHandImage().toImage());
-        QCOMPARE(window->cmd[0]->cursor().pixmap().toImage(), hand);
-        QCOMPARE(window->cmdChangeColor[9]->cursor().pixmap().toImage(), hand);
-        QCOMPARE(window->cbo[0]->cursor().pixmap().toImage(), hand);
-        QCOMPARE(window->cbo[9]->cursor().pixmap().toImage(), Pictures::grabImage().toImage());
-        QCOMPARE(window->cbo[23]->lineEdit()->cursor().pixmap().toImage(),
-                 Pictures::grabImage().toImage());
-        QCOMPARE(window->cbo[3]->lineEdit()->cursor().pixmap().toImage(),
-                 Pictures::penImage().toImage());
-        QCOMPARE(window->cboTarget->cursor().pixmap().toImage(), Pictures::penImage().toImage());
-        QCOMPARE(window->lbl[0]->cursor().shape(), Qt::ArrowCursor);
+        const QImage hand = Pictures::handPointer().pixmap().toImage();
+        QCOMPARE(window->cursor().pixmap().toImage(),
+                 Pictures::forbiddenHandPointer().pixmap().toImage());
+        QCOMPARE(button("createPageButton")->cursor().pixmap().toImage(), hand);
+        QCOMPARE(colorButton(9)->cursor().pixmap().toImage(), hand);
+        QCOMPARE(box(0)->cursor().pixmap().toImage(), hand);
+        QCOMPARE(box(9)->cursor().pixmap().toImage(), Pictures::grabPointer().pixmap().toImage());
+        QCOMPARE(box(23)->lineEdit()->cursor().pixmap().toImage(),
+                 Pictures::grabPointer().pixmap().toImage());
+        QCOMPARE(box(3)->lineEdit()->cursor().pixmap().toImage(),
+                 Pictures::penPointer().pixmap().toImage());
+        QCOMPARE(box(EntryTable::kTarget)->cursor().pixmap().toImage(),
+                 Pictures::penPointer().pixmap().toImage());
+        QCOMPARE(label(0)->cursor().shape(), Qt::ArrowCursor);
     }
 
     void statusBarRuleBothWays() {
-        QComboBox* message = window->cbo[6];
+        QComboBox* message = box(6);
         message->lineEdit()->selectAll();
         QTest::keyClicks(message->lineEdit(), QStringLiteral("Hello there"));
-        QCOMPARE(window->settings().value(6), std::string("Hello there"));
+        QVERIFY(createdPage().contains(QStringLiteral("window.status = \"Hello there\";")));
 
-        QTest::keyClick(window->cbo[5], Qt::Key_Down); // "Yes"
-        QCOMPARE(window->cbo[5]->currentText(), QStringLiteral("Yes"));
+        QTest::keyClick(box(5), Qt::Key_Down); // "Yes"
+        QCOMPARE(box(5)->currentText(), QStringLiteral("Yes"));
         QVERIFY(!message->isEnabled());
         QCOMPARE(message->currentText(), QString());
 
-        QTest::keyClick(window->cbo[5], Qt::Key_Up); // "No"
+        QTest::keyClick(box(5), Qt::Key_Up); // "No"
         QVERIFY(message->isEnabled());
         QCOMPARE(message->currentText(), QStringLiteral("Corvantis"));
-        QCOMPARE(window->settings().value(6), std::string("Corvantis"));
+        QVERIFY(createdPage().contains(QStringLiteral("window.status = \"Corvantis\";")));
     }
 
     void eachColourButtonWritesOnlyIntoItsOwnEntry() {
         int next = 1;
         QColor offered;
-        window->MyDialog = [&](const QColor& initial) -> std::optional<QColor> {
+        window->setColorDialog([&](const QColor& initial) -> std::optional<QColor> {
             offered = initial;
             return QColor(next, 2 * next, 3 * next);
-        };
-        for (int i : halvero::MenuSettings::kColorEntries) {
-            const auto index = static_cast<std::int16_t>(i);
+        });
+        for (int i : kColorEntries) {
+            const int index = i;
             std::vector<std::string> before;
-            for (int k = 0; k < halvero::MenuSettings::kIndexCount; ++k)
-                before.push_back(window->settings().value(k));
-            const QColor current = ControlLook::backColor(window->cbo[index]);
+            for (int k = 0; k < EntryTable::kCount; ++k)
+                before.push_back(box(k)->currentText().toStdString());
+            const QColor current = ControlLook::backColor(box(index));
             next = i;
-            window->cmdChangeColor[index]->click();
+            colorButton(index)->click();
             QCOMPARE(offered, current); // the dialog opens on the entry's colour
             const QColor expected(i, 2 * i, 3 * i);
-            QCOMPARE(window->cbo[index]->currentText(),
+            QCOMPARE(box(index)->currentText(),
                      QString::fromStdString(halvero::ColorToHex(
                          expected.red() + 256 * expected.green() + 65536 * expected.blue())));
-            QCOMPARE(ControlLook::backColor(window->cbo[index]), expected);
-            for (int k = 0; k < halvero::MenuSettings::kIndexCount; ++k)
+            QCOMPARE(ControlLook::backColor(box(index)), expected);
+            for (int k = 0; k < EntryTable::kCount; ++k)
                 if (k != i)
-                    QCOMPARE(window->settings().value(k), before[static_cast<size_t>(k)]);
+                    QCOMPARE(box(k)->currentText().toStdString(), before[static_cast<size_t>(k)]);
         }
     }
 
     void pureRedFromButtonNine() {
-        window->MyDialog = [](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); };
-        window->cmdChangeColor[9]->click();
-        QCOMPARE(window->cbo[9]->currentText(), QStringLiteral("#FF0000"));
-        QCOMPARE(ControlLook::backColor(window->cbo[9]), QColor(255, 0, 0));
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); });
+        colorButton(9)->click();
+        QCOMPARE(box(9)->currentText(), QStringLiteral("#FF0000"));
+        QCOMPARE(ControlLook::backColor(box(9)), QColor(255, 0, 0));
     }
 
     void cancellingTheDialogChangesNothing() {
-        window->MyDialog = [](const QColor&) { return std::optional<QColor>(); };
-        window->cmdChangeColor[26]->click();
-        QCOMPARE(window->cbo[26]->currentText(), QStringLiteral("#0000FF"));
-        QCOMPARE(ControlLook::backColor(window->cbo[26]), QColor(0, 0, 255));
+        window->setColorDialog([](const QColor&) { return std::optional<QColor>(); });
+        colorButton(26)->click();
+        QCOMPARE(box(26)->currentText(), QStringLiteral("#0000FF"));
+        QCOMPARE(ControlLook::backColor(box(26)), QColor(0, 0, 255));
     }
 
     void typedColoursKeepTheLastGoodColourUntilReadable() {
-        for (std::int16_t index : {std::int16_t(23), std::int16_t(40)}) {
-            QLineEdit* edit = window->cbo[index]->lineEdit();
-            const QColor start = ControlLook::backColor(window->cbo[index]);
+        for (int index : {23, 40}) {
+            QLineEdit* edit = box(index)->lineEdit();
+            const QColor start = ControlLook::backColor(box(index));
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Backspace); // ""
-            QCOMPARE(ControlLook::backColor(window->cbo[index]), start);
+            QCOMPARE(ControlLook::backColor(box(index)), start);
             for (const char* typed : {"#", "#F", "red"}) {
                 edit->selectAll();
                 QTest::keyClicks(edit, QString::fromLatin1(typed));
-                QCOMPARE(window->cbo[index]->currentText(), QString::fromLatin1(typed));
-                QCOMPARE(ControlLook::backColor(window->cbo[index]), start);
+                QCOMPARE(box(index)->currentText(), QString::fromLatin1(typed));
+                QCOMPARE(ControlLook::backColor(box(index)), start);
             }
             edit->selectAll();
             QTest::keyClicks(edit, QStringLiteral("#00FF00"));
-            QCOMPARE(ControlLook::backColor(window->cbo[index]), QColor(0, 255, 0));
-            QCOMPARE(window->settings().value(index), std::string("#00FF00"));
+            QCOMPARE(ControlLook::backColor(box(index)), QColor(0, 255, 0));
+            QVERIFY(createdPage().contains(QStringLiteral(" #00FF00;")));
         }
     }
 
     void escapeAsksAndNoKeepsEverything() {
-        window->cbo[3]->lineEdit()->selectAll();
-        QTest::keyClicks(window->cbo[3]->lineEdit(), QStringLiteral("333"));
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         bool noIsDefault = false;
@@ -288,30 +292,30 @@ private slots:
             noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
             box->button(QMessageBox::No)->click();
         });
-        QTest::keyClick(window->cbo[7], Qt::Key_Escape);
+        QTest::keyClick(box(7), Qt::Key_Escape);
         QCOMPARE(text, QStringLiteral("Do you want to exit?"));
         QCOMPARE(title, QStringLiteral("Question"));
         QCOMPARE(icon, QMessageBox::Question);
         QVERIFY(noIsDefault);
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->cbo[3]->currentText(), QStringLiteral("333"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
     }
 
     void createWritesTheEntriesOfThatMoment() {
-        window->cbo[3]->lineEdit()->selectAll();
-        QTest::keyClicks(window->cbo[3]->lineEdit(), QStringLiteral("200"));
-        QTest::keyClick(window->cbo[7], Qt::Key_Up);   // "Verdana"
-        QTest::keyClick(window->cbo[0], Qt::Key_Down); // "6"
-        window->cmd[0]->click();
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("200"));
+        QTest::keyClick(box(7), Qt::Key_Up);   // "Verdana"
+        QTest::keyClick(box(0), Qt::Key_Down); // "6"
+        button("createPageButton")->click();
         const QString page = readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
         QCOMPARE(page.count(QStringLiteral("width='200'")), 7);
         QVERIFY(page.contains(QStringLiteral("font-family:Verdana;")));
         QCOMPARE(page.count(QStringLiteral(">Corvantis</a>")), 6);
         QCOMPARE(page.count(QStringLiteral("\r\n")), 108 + 6 * 6);
 
-        window->cboTarget->lineEdit()->selectAll();
-        QTest::keyClicks(window->cboTarget->lineEdit(), QStringLiteral("main"));
-        window->cmd[0]->click();
+        box(EntryTable::kTarget)->lineEdit()->selectAll();
+        QTest::keyClicks(box(EntryTable::kTarget)->lineEdit(), QStringLiteral("main"));
+        button("createPageButton")->click();
         QCOMPARE(readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")))
                      .count(QStringLiteral("target='main'")),
                  6);
@@ -319,12 +323,12 @@ private slots:
 
     void failedWriteShowsTheErrorAndKeepsEverything() {
         const QString page = QDir(folder->path()).filePath(QStringLiteral("pattern.htm"));
-        window->cmd[0]->click();
+        button("createPageButton")->click();
         const QString oldPage = readAll(page);
         QVERIFY(!oldPage.isEmpty());
 
-        window->cbo[3]->lineEdit()->selectAll();
-        QTest::keyClicks(window->cbo[3]->lineEdit(), QStringLiteral("77"));
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("77"));
         const QString missing = folder->path() + QStringLiteral("/gone");
         window->setProgramFolder(missing);
         QString shown;
@@ -335,11 +339,11 @@ private slots:
             shown = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });
-        window->cmd[0]->click();
+        button("createPageButton")->click();
         QVERIFY(shown.contains(missing + QStringLiteral("/pattern.htm")));
         QVERIFY(shown.contains(QStringLiteral("No such file or directory")));
         QVERIFY(window->isVisible());
-        QCOMPARE(window->cbo[3]->currentText(), QStringLiteral("77"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("77"));
 
         // The name taken by a folder: the error again, the folder untouched.
         window->setProgramFolder(folder->path());
@@ -349,34 +353,32 @@ private slots:
             shown = qobject_cast<QMessageBox*>(modal)->informativeText();
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
         });
-        window->cmd[0]->click();
+        button("createPageButton")->click();
         QVERIFY(shown.contains(QStringLiteral("Is a directory")));
         QVERIFY(QFileInfo(page).isDir());
     }
 
     void aboutOpensModallyAndKeepsTypedSettings() {
-        window->cbo[4]->lineEdit()->selectAll();
-        QTest::keyClicks(window->cbo[4]->lineEdit(), QStringLiteral("not a number"));
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("not a number"));
         QString firstLine;
-        int flagWhileOpen = -1;
+        bool mainWindowBlocked = false;
         whenModalOpens([&](QWidget* modal) {
-            flagWhileOpen = window->lngChildShown;
-            firstLine = modal->findChild<QLabel*>(QStringLiteral("lbl0"))->text();
+            mainWindowBlocked = QApplication::activeModalWidget() == modal && modal != window;
+            firstLine = modal->findChild<QLabel*>(QStringLiteral("line0"))->text();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        QCOMPARE(window->cmd.count() - 2, 2);
-        window->cmd[2]->click();
-        QCOMPARE(flagWhileOpen, 1);
+        button("aboutButton")->click();
+        QVERIFY(mainWindowBlocked);
         QCOMPARE(firstLine, QStringLiteral("Application Name: Halvero"));
-        QCOMPARE(window->lngChildShown, 0);
-        QCOMPARE(window->cbo[4]->currentText(), QStringLiteral("not a number"));
-        QCOMPARE(window->cbo[9]->currentText(), QStringLiteral("#0000FF"));
+        QCOMPARE(box(4)->currentText(), QStringLiteral("not a number"));
+        QCOMPARE(box(9)->currentText(), QStringLiteral("#0000FF"));
     }
 
     void previewThatCannotLoadSaysSoAndKeepsEverything() {
         // This test program carries no preview module.
-        window->cbo[3]->lineEdit()->selectAll();
-        QTest::keyClicks(window->cbo[3]->lineEdit(), QStringLiteral("99"));
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("99"));
         QString what, why;
         whenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -385,53 +387,57 @@ private slots:
             why = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });
-        window->cmd[1]->click();
+        button("previewButton")->click();
         QCOMPARE(what, QStringLiteral("The preview could not be opened."));
         QVERIFY(!why.isEmpty());
-        QCOMPARE(window->lngChildShown, 0);
-        QCOMPARE(window->cbo[3]->currentText(), QStringLiteral("99"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("99"));
     }
 
-    void activationWithTheFlagSetKeepsTypedTexts() {
-        window->cbo[6]->lineEdit()->selectAll();
-        QTest::keyClicks(window->cbo[6]->lineEdit(), QStringLiteral("kept"));
-        window->lngChildShown = 1;
-        window->Form_Activate();
-        QCOMPARE(window->lngChildShown, 0);
-        QCOMPARE(window->cbo[6]->currentText(), QStringLiteral("kept"));
-        window->Form_Activate(); // flag 0: defaults again
-        QCOMPARE(window->cbo[6]->currentText(), QStringLiteral("Corvantis"));
-        QCOMPARE(window->cboTarget->count(), 4);
+    // Every return to the main window keeps what was typed; only a new
+    // window starts from the defaults.
+    void returningAgainAndAgainKeepsTypedTexts() {
+        box(6)->lineEdit()->selectAll();
+        QTest::keyClicks(box(6)->lineEdit(), QStringLiteral("kept"));
+        for (int round = 0; round < 2; ++round) {
+            whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+            QTest::mouseClick(button("aboutButton"), Qt::LeftButton);
+            QCOMPARE(box(6)->currentText(), QStringLiteral("kept"));
+            QCOMPARE(box(EntryTable::kTarget)->count(), 4);
+        }
+        delete window.data();
+        window = Form::load<MainWindow>();
+        window->showModeless();
+        QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
     }
 
     // Typing goes into the page as typed: the caret, the selection and the
     // undo history stay where the user put them, and nothing completes the
     // text to an offered item.
     void typingGoesIntoThePageAsTyped_data() {
-        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("inPage"); // where the value lands, %1 for it
         QTest::addColumn<QString>("prefix"); // of an offered item, kept as typed
-        QTest::newRow("number") << "cbo3"
+        QTest::newRow("number") << "menu.itemWidth"
                                 << "width='%1'"
                                 << "2";
-        QTest::newRow("message") << "cbo6"
+        QTest::newRow("message") << "menu.statusbarMessage"
                                  << "window.status = \"%1\";"
                                  << "Welcome";
-        QTest::newRow("target") << "cboTarget"
+        QTest::newRow("target") << "menu.target"
                                 << "target='%1'"
                                 << "_";
-        QTest::newRow("colour 23") << "cbo23"
+        QTest::newRow("colour 23") << "normal.borderBottomColor"
                                    << "border-bottom:2px solid %1;"
                                    << "#9";
-        QTest::newRow("colour 40") << "cbo40"
+        QTest::newRow("colour 40") << "hover.borderBottomColor"
                                    << "border-bottom:1px solid %1;"
                                    << "#F";
     }
     void typingGoesIntoThePageAsTyped() {
-        QFETCH(QString, box);
+        QFETCH(QString, entry);
         QFETCH(QString, inPage);
         QFETCH(QString, prefix);
-        QLineEdit* edit = window->findChild<QComboBox*>(box)->lineEdit();
+        QLineEdit* edit = window->findChild<QComboBox*>(entry)->lineEdit();
         const QString start = edit->text();
         QTest::mouseClick(edit, Qt::LeftButton);
 
@@ -471,18 +477,18 @@ private slots:
     }
 
     void enterKeepsTheCaseAsTyped() {
-        QLineEdit* edit = window->cbo[6]->lineEdit();
+        QLineEdit* edit = box(6)->lineEdit();
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, QStringLiteral("corvantis"));
         QTest::keyClick(edit, Qt::Key_Return);
-        window->cbo[7]->setFocus(); // editing ends
+        box(7)->setFocus(); // editing ends
         QCOMPARE(edit->text(), QStringLiteral("corvantis"));
         QVERIFY(createdPage().contains(QStringLiteral("window.status = \"corvantis\";")));
     }
 
     void pickingFromTheListWithTheKeyboard() {
-        QComboBox* target = window->cboTarget;
+        QComboBox* target = box(EntryTable::kTarget);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier); // opens on "_blank"
         QTRY_VERIFY(target->view()->isVisible());
@@ -504,29 +510,29 @@ private slots:
             return labels.isEmpty() ? face->text(QAccessible::Name)
                                     : labels.first().first->text(QAccessible::Name);
         };
-        QCOMPARE(nameOf(window->cbo[3]), QStringLiteral("Menu Item Width"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(window->cbo[3])->role(),
-                 QAccessible::ComboBox);
-        QCOMPARE(nameOf(window->cbo[23]), QStringLiteral("Borde Button Color"));
-        QCOMPARE(nameOf(window->cbo[40]), QStringLiteral("Border Button Color"));
-        QCOMPARE(nameOf(window->cboTarget), QStringLiteral("Target"));
-        QCOMPARE(nameOf(window->cmdChangeColor[9]), QStringLiteral("Choose Font Color"));
-        QCOMPARE(nameOf(window->cmdChangeColor[23]), QStringLiteral("Choose Borde Button Color"));
-        for (int i = 0; i < halvero::MenuSettings::kEntryCount; ++i)
-            QVERIFY(!nameOf(window->cbo[static_cast<std::int16_t>(i)]).isEmpty());
+        QCOMPARE(nameOf(box(3)), QStringLiteral("Menu Item Width"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box(3))->role(), QAccessible::ComboBox);
+        QCOMPARE(nameOf(box(23)), QStringLiteral("Borde Button Color"));
+        QCOMPARE(nameOf(box(40)), QStringLiteral("Border Button Color"));
+        QCOMPARE(nameOf(box(EntryTable::kTarget)), QStringLiteral("Target"));
+        QCOMPARE(nameOf(colorButton(9)), QStringLiteral("Choose Font Color"));
+        QCOMPARE(nameOf(colorButton(23)), QStringLiteral("Choose Borde Button Color"));
+        for (int i = 0; i < EntryTable::kCount; ++i)
+            QVERIFY(!nameOf(box(i)).isEmpty());
     }
 
     // Graphical buttons are cream, flat from top to bottom, darker while
     // pressed.
     void buttonFacesAreFlatCream() {
-        for (QPushButton* button : {window->cmd[0], window->cmd[3], window->cmdChangeColor[9]}) {
+        for (QPushButton* button :
+             {button("createPageButton"), button("exitButton"), colorButton(9)}) {
             const QImage face = button->grab().toImage();
             for (int y : {3, face.height() / 2, face.height() - 4})
                 QCOMPARE(face.pixelColor(3, y), ControlLook::kCream);
         }
-        window->cmd[1]->setDown(true);
-        const QImage pressed = window->cmd[1]->grab().toImage();
-        window->cmd[1]->setDown(false);
+        button("previewButton")->setDown(true);
+        const QImage pressed = button("previewButton")->grab().toImage();
+        button("previewButton")->setDown(false);
         QVERIFY(pressed.pixelColor(3, 3) != ControlLook::kCream);
     }
 
@@ -552,19 +558,18 @@ private slots:
         });
         answer.start(10);
         const QString page = home.path() + "/Documents/Halvero/pattern.htm";
-        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
-        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
         QCOMPARE(told, QStringList{"pageWrittenElsewhere: " + page});
         QVERIFY(readAll(page).contains(QStringLiteral("width='120'")));
         QVERIFY(!QFile::exists(folder->path() + "/pattern.htm"));
-        QCOMPARE(window->pagePath(), page);
 
         // A per-user folder that cannot be made gives the usual error.
         QFile(home.path() + "/taken").open(QIODevice::WriteOnly);
         qputenv("HOME", QFile::encodeName(home.path() + "/taken"));
         window->setProgramFolder(folder->path());
         told.clear();
-        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].startsWith("commandError: ") && told[0].contains("Not a directory"),
                  qPrintable(told[0]));
@@ -574,22 +579,29 @@ private slots:
         makeWritableAgain(folder->path());
     }
 
-    void timerTogglesWithoutStopping() {
-        window->tmrFlashForm_Timer();
-        window->tmrFlashForm_Timer();
-        QVERIFY(window->tmrFlashForm->isActive());
+private:
+    QComboBox* box(int index) const {
+        return window->findChild<QComboBox*>(MainControls::entryName(index));
+    }
+    QLabel* label(int index) const {
+        return window->findChild<QLabel*>(MainControls::entryName(index) + ".label");
+    }
+    QPushButton* colorButton(int index) const {
+        return window->findChild<QPushButton*>(MainControls::entryName(index) + ".chooseColor");
+    }
+    QPushButton* button(const char* name) const {
+        return window->findChild<QPushButton*>(QLatin1String(name));
     }
 
-private:
     // Presses Create and reads what it wrote.
     QString createdPage() {
-        QTest::mouseClick(window->cmd[0], Qt::LeftButton);
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
         return readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
     }
 
     std::unique_ptr<QTemporaryDir> folder;
-    QPointer<frm1> window;
+    QPointer<MainWindow> window;
 };
 
-QTEST_MAIN(frm1Test)
-#include "frm1Test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

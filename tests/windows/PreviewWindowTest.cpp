@@ -1,8 +1,8 @@
-#include "frm3.h"
-#include "Application.h"
-#include "PreviewEngine.h"
-#include "frm1.h"
-#include "modMain.h"
+#include "windows/secondary/PreviewWindow.h"
+#include "app/Application.h"
+#include "app/preview/PreviewEngine.h"
+#include "core/EntryTable.h"
+#include "windows/main/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,14 +56,21 @@ QString firstCellClass(QWebEngineView* view) {
         .toString();
 }
 
+template <typename T> T* child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+QWebEngineView* browser(QWidget* preview) {
+    return child<QWebEngineView>(preview, "browser");
+}
+
 } // namespace
 
-class frm3Test : public QObject {
+class PreviewWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
         Application::configure();
-        modMain::SetApplicationInfo();
         PreviewEngine::setFactory(&halvero_load_preview);
         QVERIFY(folder.isValid());
         // A folder name that a raw "file:///" + path would break.
@@ -72,7 +79,8 @@ private slots:
     }
 
     void addressIsAProperFileUrl() {
-        const QUrl url = frm3::addressFor(QStringLiteral("/tmp/a b/#1/caf\u00e9/pattern.htm"));
+        const QUrl url =
+            PreviewWindow::addressFor(QStringLiteral("/tmp/a b/#1/caf\u00e9/pattern.htm"));
         QVERIFY(url.isLocalFile());
         QCOMPARE(url.toLocalFile(), QStringLiteral("/tmp/a b/#1/caf\u00e9/pattern.htm"));
         QVERIFY(
@@ -82,72 +90,73 @@ private slots:
     void hoverSwapsTheClassAndShowsTheMessage() {
         writePage("No");
         auto* preview = openPreview();
-        QWebEngineView* view = preview->MyWebBrowser;
-        QCOMPARE(preview->lblTitle->text(), QStringLiteral("HTML Preview"));
+        QWebEngineView* view = browser(preview);
+        QCOMPARE(child<QLabel>(preview, "title")->text(), QStringLiteral("HTML Preview"));
         QCOMPARE(firstCellClass(view), QStringLiteral("Menu"));
 
         const QPoint link = firstLinkCentre(view);
         QVERIFY(!link.isNull());
         QTest::mouseMove(inputWidget(view), link);
         QTRY_COMPARE_WITH_TIMEOUT(firstCellClass(view), QStringLiteral("Hover"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(preview->lblStatusBar->text(), QStringLiteral("Corvantis"),
-                                  10000);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(),
+                                  QStringLiteral("Corvantis"), 10000);
 
         QTest::mouseMove(inputWidget(view), QPoint(5, 5));
         QTRY_COMPARE_WITH_TIMEOUT(firstCellClass(view), QStringLiteral("Menu"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(preview->lblStatusBar->text(), QString(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(), QString(), 10000);
         delete preview;
     }
 
     void withTheUrlShownTheStatusLineShowsTheAddress() {
         writePage("Yes");
         auto* preview = openPreview();
-        QWebEngineView* view = preview->MyWebBrowser;
+        QWebEngineView* view = browser(preview);
         QTest::mouseMove(inputWidget(view), firstLinkCentre(view));
-        QTRY_COMPARE_WITH_TIMEOUT(preview->lblStatusBar->text(),
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(),
                                   QStringLiteral("http://www.example.com/"), 10000);
         QTest::mouseMove(inputWidget(view), QPoint(5, 5));
-        QTRY_COMPARE_WITH_TIMEOUT(preview->lblStatusBar->text(), QString(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(), QString(), 10000);
         delete preview;
     }
 
     void refreshReloadsTheFile() {
         writePage("No");
         auto* preview = openPreview();
-        QSignalSpy loaded(preview->MyWebBrowser, &QWebEngineView::loadFinished);
+        QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
         QFile page(pageFolder + QStringLiteral("/pattern.htm"));
         QVERIFY(page.open(QIODevice::WriteOnly));
         page.write("<html><body><p id='x'>changed</p></body></html>");
         page.close();
-        preview->cmdRefresh->click();
+        child<QPushButton>(preview, "refreshButton")->click();
         QVERIFY(waitForLoad(loaded));
-        QCOMPARE(evaluate(preview->MyWebBrowser,
-                          QStringLiteral("document.getElementById('x').textContent"))
-                     .toString(),
-                 QStringLiteral("changed"));
+        QCOMPARE(
+            evaluate(browser(preview), QStringLiteral("document.getElementById('x').textContent"))
+                .toString(),
+            QStringLiteral("changed"));
         delete preview;
     }
 
     void missingPageShowsTheEngineErrorAndStaysUsable() {
-        QPointer<frm3> preview = Form::Load<frm3>();
-        QSignalSpy loaded(preview->MyWebBrowser, &QWebEngineView::loadFinished);
-        preview->setPathName(folder.path() + QStringLiteral("/nothing/pattern.htm"));
-        preview->Show();
+        QPointer<PreviewWindow> preview = Form::load<PreviewWindow>();
+        QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
+        preview->setPagePath(folder.path() + QStringLiteral("/nothing/pattern.htm"));
+        preview->showModeless();
         QVERIFY(waitForLoad(loaded));
         QVERIFY(preview->isVisible());
-        preview->cmdRefresh->click();
+        child<QPushButton>(preview, "refreshButton")->click();
         QVERIFY(preview->isVisible());
-        QTest::keyClick(preview->cmdRefresh, Qt::Key_Escape);
+        QTest::keyClick(child<QPushButton>(preview, "refreshButton"), Qt::Key_Escape);
         QTRY_VERIFY(preview.isNull());
     }
 
     void previewFromTheMainWindowKeepsSettingsAndIsFreshEachTime() {
-        QPointer<frm1> main = Form::Load<frm1>();
+        QPointer<MainWindow> main = Form::load<MainWindow>();
         main->setProgramFolder(pageFolder);
-        main->Show();
-        main->cbo[3]->lineEdit()->selectAll();
-        QTest::keyClicks(main->cbo[3]->lineEdit(), QStringLiteral("150"));
-        main->cmd[0]->click();
+        main->showModeless();
+        QComboBox* width = child<QComboBox>(main, "menu.itemWidth");
+        width->lineEdit()->selectAll();
+        QTest::keyClicks(width->lineEdit(), QStringLiteral("150"));
+        child<QPushButton>(main, "createPageButton")->click();
 
         QList<QPointer<QWidget>> seen;
         for (int round = 0; round < 2; ++round) {
@@ -156,23 +165,22 @@ private slots:
             poll.start(20);
             connect(&poll, &QTimer::timeout, [&] {
                 // The preview is the window that blocks all others.
-                auto* preview = qobject_cast<frm3*>(QApplication::activeModalWidget());
+                auto* preview = qobject_cast<PreviewWindow*>(QApplication::activeModalWidget());
                 if (!preview || !preview->isVisible())
                     return;
                 poll.stop();
                 seen << preview;
-                QCOMPARE(main->lngChildShown, 1);
-                QSignalSpy loaded(preview->MyWebBrowser, &QWebEngineView::loadFinished);
+                QVERIFY(!main->isEnabled() || QApplication::activeModalWidget() == preview);
+                QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
                 loadedPage = waitForLoad(loaded) && loaded.last().value(0).toBool();
-                QTest::keyClick(preview->cmdReturn, Qt::Key_Escape);
+                QTest::keyClick(child<QPushButton>(preview, "closeButton"), Qt::Key_Escape);
             });
-            main->cmd[1]->click();
+            child<QPushButton>(main, "previewButton")->click();
             QVERIFY(loadedPage);
         }
         QCOMPARE(seen.size(), 2);
         QVERIFY(seen[0].isNull() && seen[1].isNull());
-        QCOMPARE(main->lngChildShown, 0);
-        QCOMPARE(main->cbo[3]->currentText(), QStringLiteral("150"));
+        QCOMPARE(width->currentText(), QStringLiteral("150"));
         delete main;
     }
 
@@ -180,32 +188,33 @@ private slots:
         writePage("No");
         auto* preview = openPreview();
         const QPoint start = preview->pos();
-        QTest::mousePress(preview->lblTitle, Qt::RightButton, {}, QPoint(100, 10));
-        QTest::mouseMove(preview->lblTitle, QPoint(300, 40));
-        QTest::mouseRelease(preview->lblTitle, Qt::RightButton, {}, QPoint(300, 40));
-        QTest::mousePress(preview->lblStatusBar, Qt::LeftButton, {}, QPoint(100, 5));
-        QTest::mouseMove(preview->lblStatusBar, QPoint(300, 40));
-        QTest::mouseRelease(preview->lblStatusBar, Qt::LeftButton, {}, QPoint(300, 40));
+        QTest::mousePress(child<QLabel>(preview, "title"), Qt::RightButton, {}, QPoint(100, 10));
+        QTest::mouseMove(child<QLabel>(preview, "title"), QPoint(300, 40));
+        QTest::mouseRelease(child<QLabel>(preview, "title"), Qt::RightButton, {}, QPoint(300, 40));
+        QTest::mousePress(child<QLabel>(preview, "statusLine"), Qt::LeftButton, {}, QPoint(100, 5));
+        QTest::mouseMove(child<QLabel>(preview, "statusLine"), QPoint(300, 40));
+        QTest::mouseRelease(child<QLabel>(preview, "statusLine"), Qt::LeftButton, {},
+                            QPoint(300, 40));
         QCOMPARE(preview->pos(), start);
         delete preview;
     }
 
 private:
     void writePage(const char* showUrl) {
-        frm1* main = Form::Load<frm1>();
+        MainWindow* main = Form::load<MainWindow>();
         main->setProgramFolder(pageFolder);
-        main->Show();
+        main->showModeless();
         if (QString::fromLatin1(showUrl) == QLatin1String("Yes"))
-            QTest::keyClick(main->cbo[5], Qt::Key_Down);
-        main->GenerateHTMLFile("pattern.htm");
+            QTest::keyClick(child<QComboBox>(main, "menu.showUrlInStatusbar"), Qt::Key_Down);
+        main->createPage();
         delete main;
     }
 
-    frm3* openPreview() {
-        auto* preview = Form::Load<frm3>();
-        QSignalSpy loaded(preview->MyWebBrowser, &QWebEngineView::loadFinished);
-        preview->setPathName(pageFolder + QStringLiteral("/pattern.htm"));
-        preview->Show();
+    PreviewWindow* openPreview() {
+        auto* preview = Form::load<PreviewWindow>();
+        QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
+        preview->setPagePath(pageFolder + QStringLiteral("/pattern.htm"));
+        preview->showModeless();
         if (!waitForLoad(loaded) || !loaded.last().value(0).toBool())
             qWarning("the page did not load");
         if (!QTest::qWaitForWindowExposed(preview))
@@ -217,5 +226,5 @@ private:
     QString pageFolder;
 };
 
-QTEST_MAIN(frm3Test)
-#include "frm3Test.moc"
+QTEST_MAIN(PreviewWindowTest)
+#include "PreviewWindowTest.moc"

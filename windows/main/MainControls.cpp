@@ -1,11 +1,10 @@
-#include "MainControls.h"
+#include "windows/main/MainControls.h"
 
-#include "ControlKind.h"
-#include "MainLayout.h"
-#include "MainLook.h"
-#include "Pictures.h"
-#include "Twips.h"
-#include "frm1.h"
+#include "app/pictures/Pictures.h"
+#include "app/toolkit/ControlKind.h"
+#include "app/toolkit/Form.h"
+#include "app/toolkit/Twips.h"
+#include "windows/main/MainLook.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -14,12 +13,23 @@
 #include <QPushButton>
 #include <QTimer>
 
+using halvero::EntryDescriptor;
+using halvero::EntryGroup;
+using halvero::EntryTable;
 using halvero::InputKind;
 using halvero::MenuSettings;
 
 namespace {
 
 using Kind = MainLayout::Kind;
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::size_t slot(int index) {
+    return static_cast<std::size_t>(index);
+}
 
 // An editable box takes text exactly as typed: its completer (Qt gives every
 // editable box one) completes from a role no item has, so nothing is ever
@@ -32,66 +42,75 @@ void takeTextAsTyped(QComboBox* box) {
     completer->setCompletionRole(Qt::UserRole + 1);
 }
 
-QLabel* makeLabel(frm1& window, const MainLayout::Row& row) {
-    auto* label = new QLabel(row.caption, &window);
-    label->setTextFormat(Qt::PlainText);
-    const auto index = static_cast<std::int16_t>(row.index);
-    if (row.kind == Kind::Title) {
-        label->setObjectName(QStringLiteral("lblTitle%1").arg(index));
-        window.lblTitle.add(index, label);
-    } else if (row.index == MenuSettings::kTarget) {
-        label->setObjectName(QStringLiteral("lblTarget"));
-        window.lblTarget = label;
-    } else {
-        label->setObjectName(QStringLiteral("lbl%1").arg(index));
-        window.lbl.add(index, label);
+QString commandName(MainLayout::Command command) {
+    switch (command) {
+    case MainLayout::Command::CreatePage:
+        return QStringLiteral("createPageButton");
+    case MainLayout::Command::ShowPreview:
+        return QStringLiteral("previewButton");
+    case MainLayout::Command::ShowAbout:
+        return QStringLiteral("aboutButton");
+    case MainLayout::Command::Exit:
+        break;
     }
-    return label;
-}
-
-QComboBox* makeEntry(frm1& window, const MainLayout::Row& row) {
-    auto* box = new QComboBox(&window);
-    const InputKind kind = MenuSettings::inputKind(row.index);
-    box->setEditable(kind != InputKind::List);
-    if (box->isEditable()) {
-        takeTextAsTyped(box);
-        box->lineEdit()->setReadOnly(kind == InputKind::ColorPicked);
-    }
-    // Screen readers on Linux name a combo box by the label whose buddy it
-    // is; elsewhere by its accessible name.
-    box->setAccessibleName(row.caption);
-    const auto index = static_cast<std::int16_t>(row.index);
-    if (row.index == MenuSettings::kTarget) {
-        box->setObjectName(QStringLiteral("cboTarget"));
-        window.lblTarget->setBuddy(box);
-        window.cboTarget = box;
-    } else {
-        box->setObjectName(QStringLiteral("cbo%1").arg(index));
-        window.lbl[index]->setBuddy(box);
-        window.cbo.add(index, box);
-    }
-    return box;
-}
-
-QPushButton* makeButton(frm1& window, const MainLayout::Row& row) {
-    auto* button = new QPushButton(row.caption, &window);
-    button->setAutoDefault(false);
-    MainLook::keepStandardButtonText(button);
-    const auto index = static_cast<std::int16_t>(row.index);
-    if (row.kind == Kind::Command) {
-        button->setObjectName(QStringLiteral("cmd%1").arg(index));
-        window.cmd.add(index, button);
-    } else {
-        button->setObjectName(QStringLiteral("cmdChangeColor%1").arg(index));
-        button->setAccessibleName(QStringLiteral("Choose ") + window.lbl[index]->text());
-        window.cmdChangeColor.add(index, button);
-    }
-    return button;
+    return QStringLiteral("exitButton");
 }
 
 } // namespace
 
-void MainControls::build(frm1& window) {
+QString MainControls::entryName(int index) {
+    const EntryDescriptor& entry = EntryTable::at(index);
+    return text(EntryTable::groupKey(entry.group)) + QLatin1Char('.') + text(entry.key);
+}
+
+QLabel* MainControls::makeLabel(Form& window, const MainLayout::Row& row) {
+    auto* label = new QLabel(row.caption, &window);
+    label->setTextFormat(Qt::PlainText);
+    if (row.kind == Kind::Title) {
+        const auto group = static_cast<EntryGroup>(row.index);
+        label->setObjectName(text(EntryTable::groupKey(group)) + QStringLiteral(".title"));
+        titles.at(slot(row.index)) = label;
+    } else {
+        label->setObjectName(entryName(row.index) + QStringLiteral(".label"));
+        labels.at(slot(row.index)) = label;
+    }
+    return label;
+}
+
+QComboBox* MainControls::makeEntry(Form& window, const MainLayout::Row& row) {
+    auto* box = new QComboBox(&window);
+    const EntryDescriptor& entry = EntryTable::at(row.index);
+    box->setEditable(entry.isEditable());
+    if (box->isEditable()) {
+        takeTextAsTyped(box);
+        box->lineEdit()->setReadOnly(entry.kind == InputKind::ColorPicked);
+    }
+    // Screen readers on Linux name a combo box by the label whose buddy it
+    // is; elsewhere by its accessible name.
+    box->setAccessibleName(row.caption);
+    box->setObjectName(entryName(row.index));
+    labels.at(slot(row.index))->setBuddy(box);
+    entries.at(slot(row.index)) = box;
+    return box;
+}
+
+QPushButton* MainControls::makeButton(Form& window, const MainLayout::Row& row) {
+    auto* button = new QPushButton(row.caption, &window);
+    button->setAutoDefault(false);
+    MainLook::keepStandardButtonText(button);
+    if (row.kind == Kind::Command) {
+        const auto command = static_cast<MainLayout::Command>(row.index);
+        button->setObjectName(commandName(command));
+        commandButtons.at(slot(row.index)) = button;
+    } else {
+        button->setObjectName(entryName(row.index) + QStringLiteral(".chooseColor"));
+        button->setAccessibleName(QStringLiteral("Choose ") + labels.at(slot(row.index))->text());
+        colorButtons.at(slot(row.index)) = button;
+    }
+    return button;
+}
+
+void MainControls::build(Form& window) {
     for (const MainLayout::Row& row : MainLayout::rows()) {
         QWidget* control = nullptr;
         switch (row.kind) {
@@ -109,25 +128,25 @@ void MainControls::build(frm1& window) {
         }
         control->setGeometry(Twips::rect(row.left, row.top, row.width, row.height));
     }
-    window.tmrFlashForm = new QTimer(&window);
-    window.tmrFlashForm->setObjectName(QStringLiteral("tmrFlashForm"));
+    flashTimer = new QTimer(&window);
+    flashTimer->setObjectName(QStringLiteral("flashTimer"));
     setTabOrder(window);
     setPointers(window);
 }
 
-// The first column top to bottom, the target, then the item columns with
-// each colour button after its box, then the commands. Labels take no focus.
-void MainControls::setTabOrder(frm1& window) {
+// Column by column, top to bottom, each colour button after its box, then
+// the commands. Labels take no focus.
+void MainControls::setTabOrder(Form& window) const {
     QList<QWidget*> order;
-    for (int i = 0; i <= MenuSettings::kStatusMessage; ++i)
-        order.append(window.entry(i));
-    order.append(window.cboTarget);
-    for (int i = MenuSettings::kNormal.first(); i < MenuSettings::kEntryCount; ++i) {
-        order.append(window.entry(i));
-        if (auto* button = window.cmdChangeColor[static_cast<std::int16_t>(i)])
-            order.append(button);
-    }
-    for (const auto& [index, button] : window.cmd.elements())
+    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover})
+        for (const EntryDescriptor& entry : EntryTable::all()) {
+            if (entry.group != group)
+                continue;
+            order.append(this->entry(entry.index));
+            if (QPushButton* button = colorButtons.at(slot(entry.index)))
+                order.append(button);
+        }
+    for (QPushButton* button : commandButtons)
         order.append(button);
     for (qsizetype k = 0; k + 1 < order.size(); ++k)
         QWidget::setTabOrder(order[k], order[k + 1]);
@@ -139,8 +158,8 @@ void MainControls::setTabOrder(frm1& window) {
 // The forbidden hand over the bare window, the hand over buttons and lists,
 // the grabbing hand over colour boxes, the pen over the other typed boxes;
 // labels keep the arrow.
-void MainControls::setPointers(frm1& window) {
-    window.setCursor(Pictures::ForbiddenHandPointer());
+void MainControls::setPointers(Form& window) const {
+    window.setCursor(Pictures::forbiddenHandPointer());
     for (QObject* control : window.controls()) {
         auto* widget = qobject_cast<QWidget*>(control);
         if (!widget)
@@ -149,20 +168,20 @@ void MainControls::setPointers(frm1& window) {
         if (kind == QLatin1String("Label"))
             widget->setCursor(Qt::ArrowCursor);
         else if (kind == QLatin1String("CommandButton"))
-            widget->setCursor(Pictures::HandPointer());
+            widget->setCursor(Pictures::handPointer());
     }
-    for (int i = 0; i < MenuSettings::kIndexCount; ++i) {
-        QComboBox* box = window.entry(i);
-        switch (MenuSettings::inputKind(i)) {
+    for (const EntryDescriptor& entry : EntryTable::all()) {
+        QComboBox* box = this->entry(entry.index);
+        switch (entry.kind) {
         case InputKind::List:
-            box->setCursor(Pictures::HandPointer());
+            box->setCursor(Pictures::handPointer());
             break;
         case InputKind::ColorPicked:
         case InputKind::ColorTyped:
-            box->setCursor(Pictures::GrabPointer());
+            box->setCursor(Pictures::grabPointer());
             break;
         case InputKind::Text:
-            box->setCursor(Pictures::PenPointer());
+            box->setCursor(Pictures::penPointer());
             break;
         }
         if (box->lineEdit())
@@ -170,11 +189,9 @@ void MainControls::setPointers(frm1& window) {
     }
 }
 
-void MainControls::show(QComboBox* box, const MenuSettings& settings, int index,
-                        MenuSettings::Change change) {
-    auto text = [](const std::string& utf8) {
-        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    };
+void MainControls::show(const MenuSettings& settings, int index,
+                        MenuSettings::Change change) const {
+    QComboBox* box = entry(index);
     switch (change) {
     case MenuSettings::Change::Items: {
         const std::vector<std::string>& wanted = settings.items(index);

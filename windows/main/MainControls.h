@@ -1,30 +1,59 @@
 #pragma once
 
-#include "MenuSettings.h"
+#include "core/EntryTable.h"
+#include "core/MenuSettings.h"
+#include "windows/main/MainLayout.h"
 
+#include <QString>
+#include <array>
+
+class Form;
 class QComboBox;
-class frm1;
+class QLabel;
+class QPushButton;
+class QTimer;
 
-// Builds the main window's controls into its control arrays, where
-// MainLayout puts them: the titles and labels, one box per setting
-// (editable where the entry takes typing, keeping text exactly as typed),
-// the colour buttons, the commands and the flash timer. Then it sets the
-// tab order, the names screen readers announce and the pointer over each
-// kind of control. Later it writes the changes the program makes in the
-// settings into the boxes. It connects no handler and styles nothing: frm1
-// and MainLook do.
+// The main window's controls, built where MainLayout puts them: the column
+// titles, a label and a box per entry (editable where the entry takes
+// typing, keeping text exactly as typed), the colour buttons, the commands
+// and the flash timer, with their tab order, the names screen readers
+// announce and the pointer over each kind of control. Later it writes the
+// changes the program makes in the settings into the boxes. It connects no
+// handler and styles nothing: MainWindow and MainLook do.
 class MainControls {
 public:
-    static void build(frm1& window);
+    // Builds every control as a child of `window`.
+    void build(Form& window);
+
+    // The object name of an entry's box: its column's key and its own,
+    // "normal.fontColor"; its label and colour button add ".label" and
+    // ".chooseColor".
+    static QString entryName(int index);
+
+    QComboBox* entry(int index) const { return entries.at(static_cast<std::size_t>(index)); }
+    QPushButton* command(MainLayout::Command command) const {
+        return commandButtons.at(static_cast<std::size_t>(command));
+    }
 
     // Writes a change the program made in entry `index` of `settings` into
-    // its box. Setting a box's text raises its change handler, which
+    // its box. Setting a box's text raises its currentTextChanged, which
     // repaints a colour box; it raises no user signal, so nothing travels
     // back into the record.
-    static void show(QComboBox* box, const halvero::MenuSettings& settings, int index,
-                     halvero::MenuSettings::Change change);
+    void show(const halvero::MenuSettings& settings, int index,
+              halvero::MenuSettings::Change change) const;
+
+    std::array<QLabel*, 3> titles{};
+    std::array<QLabel*, halvero::EntryTable::kCount> labels{};
+    std::array<QComboBox*, halvero::EntryTable::kCount> entries{};
+    // Only colour entries have one; the others hold nullptr.
+    std::array<QPushButton*, halvero::EntryTable::kCount> colorButtons{};
+    std::array<QPushButton*, MainLayout::kCommandCount> commandButtons{};
+    QTimer* flashTimer = nullptr;
 
 private:
-    static void setTabOrder(frm1& window);
-    static void setPointers(frm1& window);
+    QLabel* makeLabel(Form& window, const MainLayout::Row& row);
+    QComboBox* makeEntry(Form& window, const MainLayout::Row& row);
+    QPushButton* makeButton(Form& window, const MainLayout::Row& row);
+    void setTabOrder(Form& window) const;
+    void setPointers(Form& window) const;
 };

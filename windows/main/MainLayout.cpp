@@ -1,10 +1,14 @@
-#include "MainLayout.h"
+#include "windows/main/MainLayout.h"
 
-#include "MenuSettings.h"
+#include "core/EntryTable.h"
 
-using halvero::MenuSettings;
+using halvero::EntryDescriptor;
+using halvero::EntryGroup;
+using halvero::EntryTable;
 
 namespace {
+
+using K = MainLayout::Kind;
 
 // The three columns: menu settings, normal item, hovered item.
 constexpr int kColumnLeft[] = {120, 4680, 9240};
@@ -16,53 +20,69 @@ constexpr int kColorBoxWidth = 1815;
 constexpr int kRowHeight = 315;
 constexpr int kLabelHeight = 375;
 
+// Row tops of the menu column: one every 360 twips.
+constexpr int menuRowTop(int row) {
+    return 600 + 360 * row;
+}
 // Row tops of the item columns: five groups, 360 apart within a group and
 // 480 between groups.
 constexpr int kItemRowTop[halvero::ItemEntries::kFieldCount] = {600,  960,  1320, 1680, 2040, 2520,
                                                                 2880, 3240, 3720, 4080, 4440, 4920,
                                                                 5280, 5640, 6120, 6480, 6840};
 
-QString labelOf(int index) {
-    const std::string_view text = MenuSettings::label(index);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-void addEntry(std::vector<MainLayout::Row>& rows, int index, int left, int top) {
-    using K = MainLayout::Kind;
-    const QString caption = labelOf(index);
-    const bool colour = MenuSettings::isColorEntry(index);
+std::vector<const EntryDescriptor*> entriesOf(EntryGroup group) {
+    std::vector<const EntryDescriptor*> entries;
+    for (const EntryDescriptor& entry : EntryTable::all())
+        if (entry.group == group)
+            entries.push_back(&entry);
+    return entries;
+}
+
+void addEntry(std::vector<MainLayout::Row>& rows, const EntryDescriptor& entry, int left, int top) {
+    const QString caption = text(entry.caption);
     const int boxLeft = left + kBoxOffset;
-    rows.push_back({K::Label, index, left, top, kLabelWidth, kLabelHeight, caption});
-    rows.push_back(
-        {K::Entry, index, boxLeft, top, colour ? kColorBoxWidth : kBoxWidth, kRowHeight, caption});
-    if (colour)
-        rows.push_back({K::ColorButton, index, boxLeft + kButtonOffset, top, 375, kRowHeight,
+    rows.push_back({K::Label, entry.index, left, top, kLabelWidth, kLabelHeight, caption});
+    rows.push_back({K::Entry, entry.index, boxLeft, top,
+                    entry.isColor() ? kColorBoxWidth : kBoxWidth, kRowHeight, caption});
+    if (entry.isColor())
+        rows.push_back({K::ColorButton, entry.index, boxLeft + kButtonOffset, top, 375, kRowHeight,
                         QStringLiteral("...")});
 }
 
+void addCommand(std::vector<MainLayout::Row>& rows, MainLayout::Command command, int left, int top,
+                int width, const QString& caption) {
+    rows.push_back({K::Command, static_cast<int>(command), left, top, width, 375, caption});
+}
+
 std::vector<MainLayout::Row> build() {
-    using K = MainLayout::Kind;
+    using C = MainLayout::Command;
     std::vector<MainLayout::Row> rows;
-    const char* titles[] = {"Menu Settings", "Normal Menu Item", "Hover Menu Item"};
-    for (int i = 0; i < 3; ++i)
-        rows.push_back(
-            {K::Title, i, kColumnLeft[i], 120, 4455, 375, QString::fromLatin1(titles[i])});
+    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
+        const int column = static_cast<int>(group);
+        rows.push_back({K::Title, column, kColumnLeft[column], 120, 4455, 375,
+                        text(EntryTable::groupCaption(group))});
+    }
 
-    for (int i = MenuSettings::kItemCount; i <= MenuSettings::kStatusMessage; ++i)
-        addEntry(rows, i, kColumnLeft[0], 600 + 360 * i);
-    addEntry(rows, MenuSettings::kTarget, kColumnLeft[0], 3120);
+    const auto menu = entriesOf(EntryGroup::Menu);
+    for (std::size_t row = 0; row < menu.size(); ++row)
+        addEntry(rows, *menu[row], kColumnLeft[0], menuRowTop(static_cast<int>(row)));
 
-    rows.push_back({K::Command, MainLayout::CreatePage, 120, 3600, 4455, 375,
-                    QStringLiteral("Create HTML Page File")});
-    rows.push_back({K::Command, MainLayout::PreviewPage, 120, 4080, 4455, 375,
-                    QStringLiteral("Preview HTML Page File")});
-    rows.push_back(
-        {K::Command, MainLayout::About, 2400, 6840, 2175, 375, QStringLiteral("&About")});
-    rows.push_back({K::Command, MainLayout::Exit, 120, 6840, 2175, 375, QStringLiteral("&Exit")});
+    addCommand(rows, C::CreatePage, 120, 3600, 4455, QStringLiteral("Create HTML Page File"));
+    addCommand(rows, C::ShowPreview, 120, 4080, 4455, QStringLiteral("Preview HTML Page File"));
+    addCommand(rows, C::ShowAbout, 2400, 6840, 2175, QStringLiteral("&About"));
+    addCommand(rows, C::Exit, 120, 6840, 2175, QStringLiteral("&Exit"));
 
-    for (int k = 0; k < halvero::ItemEntries::kFieldCount; ++k) {
-        addEntry(rows, MenuSettings::kNormal.first() + k, kColumnLeft[1], kItemRowTop[k]);
-        addEntry(rows, MenuSettings::kHover.first() + k, kColumnLeft[2], kItemRowTop[k]);
+    // The item columns row by row, the normal item's entry before the
+    // hovered item's.
+    const auto normal = entriesOf(EntryGroup::Normal);
+    const auto hover = entriesOf(EntryGroup::Hover);
+    for (std::size_t row = 0; row < normal.size(); ++row) {
+        addEntry(rows, *normal[row], kColumnLeft[1], kItemRowTop[row]);
+        addEntry(rows, *hover[row], kColumnLeft[2], kItemRowTop[row]);
     }
     return rows;
 }

@@ -1,32 +1,32 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <vector>
 
 // Where the main window's controls stand and what they say: one row per
 // control, in the order the window creates them. Positions are the design's,
-// in twips. The table says nothing about looks (MainLook) or behaviour
-// (frm1).
+// in twips. The entries come from EntryTable, column by column. The table
+// says nothing about looks (MainLook) or behaviour (MainWindow).
 class MainLayout {
 public:
     enum class Kind {
-        Title,       // lblTitle(index): a column's heading
-        Label,       // lbl(index), or lblTarget
-        Entry,       // cbo(index), or cboTarget
-        ColorButton, // cmdChangeColor(index)
-        Command,     // cmd(index)
+        Title,       // a column's heading
+        Label,       // an entry's caption
+        Entry,       // an entry's box
+        ColorButton, // the button that picks a colour entry's colour
+        Command,     // one of the four commands
     };
+    enum class Command { CreatePage, ShowPreview, ShowAbout, Exit };
+    static constexpr int kCommandCount = 4;
+
     struct Row {
         Kind kind;
-        int index; // the control array's index; MenuSettings::kTarget for the target's pair
+        // The entry's address; for a title its EntryGroup, for a command
+        // its Command.
+        int index;
         int left, top, width, height;
         QString caption; // for an entry: the caption of its label
     };
-
-    // The command buttons of `cmd`. About and Exit are the last but one and
-    // the last button: the window finds them by the array's count.
-    enum Command : std::int16_t { CreatePage = 0, PreviewPage = 1, About = 2, Exit = 3 };
 
     static constexpr int kClientWidth = 13815;
     // The client area ends this far below the Exit button.

@@ -1,4 +1,4 @@
-#include "MainLook.h"
+#include "windows/main/MainLook.h"
 
 #include <QApplication>
 #include <QWidget>

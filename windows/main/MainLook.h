@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlLook.h"
+#include "app/toolkit/ControlLook.h"
 
 // The main window's look: bold faces, navy on cream for the fields and
 // buttons, olive-yellow transparent labels over the gradient. The rows for

@@ -1,20 +1,18 @@
-#include "frm1.h"
+#include "windows/main/MainWindow.h"
 
-#include "ColorValues.h"
-#include "ControlLook.h"
-#include "KeyboardLayout.h"
-#include "MainControls.h"
-#include "MainLayout.h"
-#include "MainLook.h"
-#include "PageFile.h"
-#include "PageWriter.h"
-#include "Pictures.h"
-#include "PreviewEngine.h"
-#include "QtColor.h"
-#include "Twips.h"
-#include "WindowAttention.h"
-#include "frm2.h"
-#include "modMain.h"
+#include "app/Identity.h"
+#include "app/pictures/Pictures.h"
+#include "app/platform/KeyboardLayout.h"
+#include "app/platform/WindowAttention.h"
+#include "app/preview/PreviewEngine.h"
+#include "app/toolkit/ControlLook.h"
+#include "app/toolkit/QtColor.h"
+#include "app/toolkit/Twips.h"
+#include "core/ColorValues.h"
+#include "core/PageFile.h"
+#include "core/PageWriter.h"
+#include "windows/main/MainLook.h"
+#include "windows/secondary/AboutWindow.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -28,75 +26,78 @@
 #include <QScreen>
 #include <QTimer>
 
+using halvero::EntryDescriptor;
+using halvero::EntryTable;
 using halvero::MenuSettings;
+using Command = MainLayout::Command;
 
-namespace {
-
-constexpr std::string_view kPageFile = halvero::PageWriter::kFileName;
-
-} // namespace
-
-frm1::frm1() : m_pageFolder(QCoreApplication::applicationDirPath()) {
+MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) {
     setWindowTitle(QStringLiteral("Halvero"));
     setWindowIcon(Pictures::appIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    MyDialog = [this](const QColor& initial) -> std::optional<QColor> {
+    m_colorDialog = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor chosen = QColorDialog::getColor(initial, this);
         if (!chosen.isValid())
             return std::nullopt;
         return chosen;
     };
     MainLook::setCommonLook(this);
-    MainControls::build(*this);
+    m_controls.build(*this);
     connectHandlers();
     m_settings.setObserver([this](int index, MenuSettings::Change change) {
-        MainControls::show(entry(index), m_settings, index, change);
+        m_controls.show(m_settings, index, change);
     });
 }
 
 // The user's typing (textEdited) and picking (textActivated) go into the
-// record; every change of a box's text, the program's included, raises
-// cbo_Change.
-void frm1::connectHandlers() {
-    for (int i = 0; i < MenuSettings::kIndexCount; ++i) {
-        QComboBox* box = entry(i);
+// record; every change of a colour box's text, the program's included,
+// repaints it.
+void MainWindow::connectHandlers() {
+    for (const EntryDescriptor& entry : EntryTable::all()) {
+        const int index = entry.index;
+        QComboBox* box = m_controls.entry(index);
         connect(box, &QComboBox::textActivated, this,
-                [this, i](const QString& text) { userPicked(i, text); });
+                [this, index](const QString& text) { userPicked(index, text); });
         if (box->isEditable())
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, i](const QString& text) { userEdited(i, text); });
-        if (i != MenuSettings::kTarget)
-            connect(box, &QComboBox::currentTextChanged, this,
-                    [this, i] { cbo_Change(static_cast<std::int16_t>(i)); });
+                    [this, index](const QString& text) { userEdited(index, text); });
+        if (entry.isColor()) {
+            connect(box, &QComboBox::currentTextChanged, this, [this, index] { showColor(index); });
+            connect(m_controls.colorButtons.at(static_cast<std::size_t>(index)),
+                    &QPushButton::clicked, this, [this, index] { chooseColor(index); });
+        }
     }
-    cmd.connect(&QPushButton::clicked, [this](std::int16_t i) { cmd_Click(i); });
-    cmdChangeColor.connect(&QPushButton::clicked,
-                           [this](std::int16_t i) { cmdChangeColor_Click(i); });
-    connect(tmrFlashForm, &QTimer::timeout, this, &frm1::tmrFlashForm_Timer);
+    connect(m_controls.command(Command::CreatePage), &QPushButton::clicked, this,
+            &MainWindow::createPage);
+    connect(m_controls.command(Command::ShowPreview), &QPushButton::clicked, this,
+            &MainWindow::showPreview);
+    connect(m_controls.command(Command::ShowAbout), &QPushButton::clicked, this,
+            &MainWindow::showAbout);
+    connect(m_controls.command(Command::Exit), &QPushButton::clicked, this,
+            &MainWindow::confirmExit);
+    connect(m_controls.flashTimer, &QTimer::timeout, this, &MainWindow::flash);
 }
 
-QComboBox* frm1::entry(int index) const {
-    return index == MenuSettings::kTarget ? cboTarget : cbo[static_cast<std::int16_t>(index)];
-}
-
-void frm1::Form_Load() {
+// Styles and places the window, paints its backdrop, starts the flashing
+// and fills every entry with its default, once for the window's life:
+// Preview and About leave the settings as the user left them.
+void MainWindow::onLoad() {
     ControlLook::apply(controls(), MainLook::table());
-    setKeyPreview(true);
     placeWindow();
-    modMain::frmBackdrop = this;
-    modMain::PaintBackdrop();
-    tmrFlashForm->setInterval(1000);
-    tmrFlashForm->start();
-    setCancelButton(cmd[static_cast<std::int16_t>(cmd.count() - 1)]);
-    lngChildShown = 0;
-    cbo[0]->setFocus();
+    paintBackdrop();
+    m_controls.flashTimer->setInterval(1000);
+    m_controls.flashTimer->start();
+    // Escape presses Exit.
+    setCancelButton(m_controls.command(Command::Exit));
+    m_settings.initialise();
+    m_controls.entry(EntryTable::kItemCount)->setFocus();
 }
 
-void frm1::placeWindow() {
+void MainWindow::placeWindow() {
     // The client area ends 120 twips below the Exit button; the window
     // system adds the caption and border.
-    const QPushButton* exitButton = cmd[static_cast<std::int16_t>(cmd.count() - 1)];
+    const QPushButton* exitButton = m_controls.command(Command::Exit);
     const int clientHeight =
         exitButton->geometry().bottom() + 1 + Twips::toPixels(MainLayout::kBottomMargin);
     setFixedSize(Twips::toPixels(MainLayout::kClientWidth), clientHeight);
@@ -104,30 +105,18 @@ void frm1::placeWindow() {
     move(screen.left() + (screen.width() - width()) / 2, screen.top() + 50);
 }
 
-void frm1::Form_Activate() {
-    if (lngChildShown == 0) {
-        m_settings.initialise();
-    } else {
-        lngChildShown = 0;
-    }
-}
-
-void frm1::Form_KeyDown(int, Qt::KeyboardModifiers) {}
-
-void frm1::userEdited(int index, const QString& text) {
+void MainWindow::userEdited(int index, const QString& text) {
     m_settings.edit(index, text.toUtf8().toStdString());
 }
 
-void frm1::userPicked(int index, const QString& text) {
+void MainWindow::userPicked(int index, const QString& text) {
     m_settings.edit(index, text.toUtf8().toStdString());
-    if (index != MenuSettings::kTarget)
-        cbo_Click(static_cast<std::int16_t>(index));
+    if (index == EntryTable::kStatusUrl)
+        m_settings.applyStatusBarRule();
 }
 
-void frm1::cbo_Change(std::int16_t index) {
-    if (!MenuSettings::isColorEntry(index))
-        return;
-    QComboBox* box = cbo[index];
+void MainWindow::showColor(int index) {
+    QComboBox* box = m_controls.entry(index);
     try {
         const std::int32_t value = halvero::HexToColor(box->currentText().toStdString());
         ControlLook::setBackColor(box, QtColor::fromValue(value));
@@ -136,38 +125,34 @@ void frm1::cbo_Change(std::int16_t index) {
     }
 }
 
-void frm1::cbo_Click(std::int16_t index) {
-    if (index == MenuSettings::kStatusUrl)
-        m_settings.applyStatusBarRule();
-}
-
-void frm1::cmdChangeColor_Click(std::int16_t index) {
-    QComboBox* combo = cbo[index];
-    if (!combo || !MyDialog)
+void MainWindow::chooseColor(int index) {
+    if (!m_colorDialog)
         return;
-    const std::optional<QColor> chosen = MyDialog(ControlLook::backColor(combo));
+    const std::optional<QColor> chosen =
+        m_colorDialog(ControlLook::backColor(m_controls.entry(index)));
     if (!chosen)
         return; // cancelled: the entry stays as it was
     m_settings.setValue(index, halvero::ColorToHex(QtColor::toValue(*chosen)));
 }
 
-void frm1::tmrFlashForm_Timer() {
+// Toggled once a second: task bars flash the window's entry.
+void MainWindow::flash() {
     m_flashOn = !m_flashOn;
     WindowAttention::set(this, m_flashOn);
 }
 
-std::string frm1::pathFor(const std::string& fileName) {
+std::string MainWindow::pageFilePath() {
     return halvero::PageFile::joinPath(QFile::encodeName(m_pageFolder.path()).toStdString(),
-                                       fileName);
+                                       std::string(halvero::PageWriter::kFileName));
 }
 
-QString frm1::pagePath() {
-    return QFile::decodeName(QByteArray::fromStdString(pathFor(std::string(kPageFile))));
+QString MainWindow::pagePath() {
+    return QFile::decodeName(QByteArray::fromStdString(pageFilePath()));
 }
 
-void frm1::GenerateHTMLFile(const std::string& strFileName) {
+void MainWindow::writePage() {
     const std::string page = halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
-    const std::string path = pathFor(strFileName);
+    const std::string path = pageFilePath();
     QString reason;
     if (!m_pageFolder.prepare(&reason))
         throw halvero::PageWriteError(path, reason.toStdString());
@@ -176,7 +161,7 @@ void frm1::GenerateHTMLFile(const std::string& strFileName) {
 
 // Said once a run: the page is not beside the program, where the user may
 // look for it first.
-void frm1::tellWherePageWent() {
+void MainWindow::tellWherePageWent() {
     if (!m_pageFolder.isPerUser() || m_toldPerUserFolder)
         return;
     m_toldPerUserFolder = true;
@@ -189,53 +174,53 @@ void frm1::tellWherePageWent() {
     box.exec();
 }
 
-void frm1::showError(const QString& what, const QString& why) {
+void MainWindow::showError(const QString& what, const QString& why) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"), what, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("commandError"));
     box.setInformativeText(why);
     box.exec();
 }
 
-void frm1::cmd_Click(std::int16_t index) {
-    const std::int16_t count = cmd.count();
-    if (index == MainLayout::CreatePage) {
-        try {
-            GenerateHTMLFile(std::string(kPageFile));
-            tellWherePageWent();
-        } catch (const halvero::PageWriteError& error) {
-            showError(QStringLiteral("The page could not be written."),
-                      QString::fromLocal8Bit(error.what()));
-        }
-    } else if (index == MainLayout::PreviewPage) {
-        lngChildShown = 1;
-        QString error;
-        Form* preview = PreviewEngine::Load(pagePath(), &error);
-        if (!preview) {
-            lngChildShown = 0;
-            showError(QStringLiteral("The preview could not be opened."), error);
-            return;
-        }
-        preview->ShowModal();
-    } else if (index == count - 2) { // About
-        lngChildShown = 1;
-        auto* about = Form::Load<frm2>();
-        about->setApplicationName(modMain::strAppName);
-        about->setApplicationDate(modMain::strAppDate);
-        about->setApplicationVersion(modMain::strAppVersion);
-        about->ShowModal();
-    } else if (index == count - 1) { // Exit
-        QMessageBox question(QMessageBox::Question, QStringLiteral("Question"),
-                             QStringLiteral("Do you want to exit?"),
-                             QMessageBox::Yes | QMessageBox::No, this);
-        question.setObjectName(QStringLiteral("exitQuestion"));
-        question.setDefaultButton(QMessageBox::No);
-        if (question.exec() == QMessageBox::Yes)
-            ExitApplication();
+void MainWindow::createPage() {
+    try {
+        writePage();
+        tellWherePageWent();
+    } catch (const halvero::PageWriteError& error) {
+        showError(QStringLiteral("The page could not be written."),
+                  QString::fromLocal8Bit(error.what()));
     }
 }
 
-void frm1::ExitApplication() {
+void MainWindow::showPreview() {
+    QString error;
+    Form* preview = PreviewEngine::load(pagePath(), &error);
+    if (!preview) {
+        showError(QStringLiteral("The preview could not be opened."), error);
+        return;
+    }
+    preview->showModal();
+}
+
+void MainWindow::showAbout() {
+    auto* about = Form::load<AboutWindow>();
+    about->setApplicationName(Identity::name());
+    about->setApplicationDate(Identity::date());
+    about->setApplicationVersion(Identity::version());
+    about->showModal();
+}
+
+void MainWindow::confirmExit() {
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Question"),
+                         QStringLiteral("Do you want to exit?"), QMessageBox::Yes | QMessageBox::No,
+                         this);
+    question.setObjectName(QStringLiteral("exitQuestion"));
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() == QMessageBox::Yes)
+        exitApplication();
+}
+
+void MainWindow::exitApplication() {
     KeyboardLayout::switchAwayFromRightToLeft();
-    Unload();
+    unload();
     QCoreApplication::exit(0);
 }

@@ -1,34 +1,35 @@
-#include "frm2.h"
+#include "windows/secondary/AboutWindow.h"
 
-#include "Twips.h"
+#include "app/toolkit/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-frm2::frm2() {
+AboutWindow::AboutWindow() {
     setWindowTitle(QStringLiteral("About"));
-    for (std::int16_t i = 0; i < kLines; ++i) {
+    for (int i = 0; i < kLines; ++i) {
         auto* line = new QLabel(this);
-        line->setObjectName(QStringLiteral("lbl%1").arg(i));
+        line->setObjectName(QStringLiteral("line%1").arg(i));
         line->setGeometry(Twips::rect(120, 720 + 360 * i, 9855, 255));
         line->setFocusPolicy(Qt::NoFocus);
         line->setTextFormat(Qt::PlainText);
         line->setCursor(cursor());
-        lbl.add(i, line);
+        m_lines[static_cast<std::size_t>(i)] = line;
     }
     createTitle();
     createCloseButton();
 }
 
-void frm2::Form_Load() {
+void AboutWindow::onLoad() {
     loadCommon(QColor(192, 192, 255));
-    QPalette red = lbl[11]->palette();
+    QLabel* last = m_lines.back();
+    QPalette red = last->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    lbl[11]->setPalette(red);
+    last->setPalette(red);
 }
 
-void frm2::Form_Activate() {
-    lblTitle->setText(QStringLiteral("About"));
+void AboutWindow::onActivate() {
+    setTitle(QStringLiteral("About"));
     const QString lines[kLines] = {
         QStringLiteral("Application Name: ") + m_applicationName,
         QStringLiteral("Version: ") + m_applicationVersion + QStringLiteral(" - Date: ") +
@@ -46,6 +47,6 @@ void frm2::Form_Activate() {
                        "recieve newer versions..."),
         QStringLiteral("IT'S FREE!"),
     };
-    for (std::int16_t i = 0; i < kLines; ++i)
-        lbl[i]->setText(lines[i]);
+    for (int i = 0; i < kLines; ++i)
+        m_lines[static_cast<std::size_t>(i)]->setText(lines[i]);
 }

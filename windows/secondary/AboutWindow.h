@@ -1,29 +1,30 @@
 #pragma once
 
-#include "BorderlessForm.h"
-#include "ControlArray.h"
+#include "windows/secondary/BorderlessForm.h"
+
+#include <array>
 
 // The About window: the application's name, version and date, then ten
 // fixed lines about the author and where new versions come from. The three
 // identity texts are handed in before the window is shown and appear as
 // given. Holds no state beyond them.
-class frm2 : public BorderlessForm {
+class AboutWindow : public BorderlessForm {
     Q_OBJECT
 public:
     static constexpr int kLines = 12;
 
-    frm2();
+    AboutWindow();
 
     void setApplicationName(const QString& text) { m_applicationName = text; }
     void setApplicationDate(const QString& text) { m_applicationDate = text; }
     void setApplicationVersion(const QString& text) { m_applicationVersion = text; }
 
-    void Form_Load() override;
-    void Form_Activate() override;
-
-    ControlArray<QLabel> lbl;
+protected:
+    void onLoad() override;
+    void onActivate() override;
 
 private:
+    std::array<QLabel*, kLines> m_lines{};
     QString m_applicationName;
     QString m_applicationDate;
     QString m_applicationVersion;

@@ -1,8 +1,8 @@
-#include "BorderlessForm.h"
+#include "windows/secondary/BorderlessForm.h"
 
-#include "Pictures.h"
-#include "Twips.h"
-#include "modMain.h"
+#include "app/pictures/Pictures.h"
+#include "app/toolkit/Twips.h"
+#include "app/toolkit/WindowDrag.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,36 +15,39 @@ BorderlessForm::BorderlessForm() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowIcon(Pictures::appIcon());
     setFixedSize(Twips::toPixels(10095), Twips::toPixels(5055));
-    setCursor(Pictures::ForbiddenHandPointer());
+    setCursor(Pictures::forbiddenHandPointer());
 }
 
 void BorderlessForm::createTitle() {
-    lblTitle = new QLabel(this);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setGeometry(Twips::rect(120, 120, 9855, 495));
-    lblTitle->setCursor(Pictures::GrabPointer());
-    lblTitle->setFocusPolicy(Qt::NoFocus);
-    lblTitle->setTextFormat(Qt::PlainText);
-    lblTitle->installEventFilter(this);
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("title"));
+    m_title->setGeometry(Twips::rect(120, 120, 9855, 495));
+    m_title->setCursor(Pictures::grabPointer());
+    m_title->setFocusPolicy(Qt::NoFocus);
+    m_title->setTextFormat(Qt::PlainText);
+    m_title->installEventFilter(this);
 }
 
 void BorderlessForm::createCloseButton() {
-    cmdReturn = new QPushButton(this);
-    cmdReturn->setObjectName(QStringLiteral("cmdReturn"));
-    cmdReturn->setGeometry(Twips::rect(9600, 240, 255, 255));
-    cmdReturn->setIcon(Pictures::closeGlyph());
+    m_closeButton = new QPushButton(this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setGeometry(Twips::rect(9600, 240, 255, 255));
+    m_closeButton->setIcon(Pictures::closeGlyph());
     // The glyph sits centred inside the button's edge and a ring of its
     // face, where the focus mark goes.
-    cmdReturn->setIconSize(cmdReturn->size() - QSize(4, 4));
-    cmdReturn->setCursor(Pictures::HandPointer());
-    cmdReturn->setToolTip(QStringLiteral("Close"));
-    cmdReturn->setAccessibleName(QStringLiteral("Close"));
-    connect(cmdReturn, &QPushButton::clicked, this, &BorderlessForm::cmdReturn_Click);
+    m_closeButton->setIconSize(m_closeButton->size() - QSize(4, 4));
+    m_closeButton->setCursor(Pictures::handPointer());
+    m_closeButton->setToolTip(QStringLiteral("Close"));
+    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    connect(m_closeButton, &QPushButton::clicked, this, &BorderlessForm::unload);
+}
+
+void BorderlessForm::setTitle(const QString& text) {
+    m_title->setText(text);
 }
 
 void BorderlessForm::loadCommon(const QColor& buttonColor) {
-    modMain::frmBackdrop = this;
-    modMain::PaintBackdrop();
+    paintBackdrop();
 
     using L = ControlLook;
     const ControlLook::Table table = {
@@ -54,12 +57,12 @@ void BorderlessForm::loadCommon(const QColor& buttonColor) {
     };
     ControlLook::apply(controls(), table);
 
-    QFont font = lblTitle->font();
+    QFont font = m_title->font();
     font.setPointSize(18);
-    lblTitle->setFont(font);
+    m_title->setFont(font);
 
-    setCancelButton(cmdReturn);
-    cmdReturn->setFocusPolicy(Qt::StrongFocus);
+    setCancelButton(m_closeButton);
+    m_closeButton->setFocusPolicy(Qt::StrongFocus);
 }
 
 void BorderlessForm::showEvent(QShowEvent* event) {
@@ -68,19 +71,10 @@ void BorderlessForm::showEvent(QShowEvent* event) {
     Form::showEvent(event);
 }
 
-void BorderlessForm::cmdReturn_Click() {
-    Unload();
-}
-
-void BorderlessForm::lblTitle_MouseDown(Qt::MouseButtons button, Qt::KeyboardModifiers shift,
-                                        QPoint) {
-    modMain::DragWindow(this, button, shift);
-}
-
 bool BorderlessForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblTitle && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_title && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        lblTitle_MouseDown(mouse->buttons(), mouse->modifiers(), mouse->position().toPoint());
+        WindowDrag::begin(this, mouse->buttons(), mouse->modifiers());
         return true;
     }
     return Form::eventFilter(watched, event);

@@ -1,10 +1,10 @@
 // The entry point of the preview module (see PreviewEngine).
-#include "PreviewEngine.h"
-#include "frm3.h"
+#include "app/preview/PreviewEngine.h"
+#include "windows/secondary/PreviewWindow.h"
 
-extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pathName) {
+extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pagePath) {
     PreviewEngine::chooseGraphicsApi();
-    auto* preview = Form::Load<frm3>();
-    preview->setPathName(pathName);
+    auto* preview = Form::load<PreviewWindow>();
+    preview->setPagePath(pagePath);
     return preview;
 }

@@ -1,4 +1,4 @@
-#include "PreviewPage.h"
+#include "windows/secondary/PreviewPage.h"
 
 #include <QWebEngineProfile>
 #include <QWebEngineScript>

@@ -1,86 +1,86 @@
-#include "frm3.h"
+#include "windows/secondary/PreviewWindow.h"
 
-#include "Pictures.h"
-#include "PreviewPage.h"
-#include "Twips.h"
+#include "app/pictures/Pictures.h"
+#include "app/toolkit/Twips.h"
+#include "windows/secondary/PreviewPage.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 #include <QWebEngineView>
 
-frm3::frm3() {
+PreviewWindow::PreviewWindow() {
     setWindowTitle(QStringLiteral("HTML Preview"));
     createTitle();
     createCloseButton();
 
-    MyWebBrowser = new QWebEngineView(this);
-    MyWebBrowser->setObjectName(QStringLiteral("MyWebBrowser"));
-    MyWebBrowser->setProperty("kindName", QStringLiteral("WebBrowser"));
-    MyWebBrowser->setGeometry(Twips::rect(120, 720, 9855, 3855));
-    auto* page = new PreviewPage(MyWebBrowser);
-    MyWebBrowser->setPage(page);
+    m_browser = new QWebEngineView(this);
+    m_browser->setObjectName(QStringLiteral("browser"));
+    m_browser->setProperty("kindName", QStringLiteral("WebBrowser"));
+    m_browser->setGeometry(Twips::rect(120, 720, 9855, 3855));
+    auto* page = new PreviewPage(m_browser);
+    m_browser->setPage(page);
     // An empty page makes the view build its drawing surface now. Built
     // later, while the window is showing, it would make Qt rebuild the
     // native window and drop it from the list of modal windows, leaving the
     // main window clickable behind the preview.
     page->setUrl(QUrl(QStringLiteral("about:blank")));
-    connect(page, &PreviewPage::statusWritten, this, &frm3::onStatusWritten);
-    connect(page, &QWebEnginePage::linkHovered, this, &frm3::onLinkHovered);
+    connect(page, &PreviewPage::statusWritten, this, &PreviewWindow::onStatusWritten);
+    connect(page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
 
-    cmdRefresh = new QPushButton(QStringLiteral("Refresh"), this);
-    cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
-    cmdRefresh->setGeometry(Twips::rect(240, 180, 1215, 375));
-    cmdRefresh->setCursor(Pictures::HandPointer());
-    cmdRefresh->setAutoDefault(false);
-    connect(cmdRefresh, &QPushButton::clicked, this, &frm3::cmdRefresh_Click);
+    m_refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
+    m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
+    m_refreshButton->setGeometry(Twips::rect(240, 180, 1215, 375));
+    m_refreshButton->setCursor(Pictures::handPointer());
+    m_refreshButton->setAutoDefault(false);
+    connect(m_refreshButton, &QPushButton::clicked, this, &PreviewWindow::refresh);
 
-    lblStatusBar = new QLabel(this);
-    lblStatusBar->setObjectName(QStringLiteral("lblStatusBar"));
-    lblStatusBar->setGeometry(Twips::rect(120, 4680, 9855, 255));
-    lblStatusBar->setTextFormat(Qt::PlainText);
-    lblStatusBar->setFocusPolicy(Qt::NoFocus);
-    lblStatusBar->setCursor(Pictures::GrabPointer());
+    m_statusLine = new QLabel(this);
+    m_statusLine->setObjectName(QStringLiteral("statusLine"));
+    m_statusLine->setGeometry(Twips::rect(120, 4680, 9855, 255));
+    m_statusLine->setTextFormat(Qt::PlainText);
+    m_statusLine->setFocusPolicy(Qt::NoFocus);
+    m_statusLine->setCursor(Pictures::grabPointer());
 
     // Both buttons lie on the title strip.
-    cmdReturn->raise();
-    cmdRefresh->raise();
-    QWidget::setTabOrder(cmdReturn, MyWebBrowser);
-    QWidget::setTabOrder(MyWebBrowser, cmdRefresh);
+    closeButton()->raise();
+    m_refreshButton->raise();
+    QWidget::setTabOrder(closeButton(), m_browser);
+    QWidget::setTabOrder(m_browser, m_refreshButton);
 }
 
-QUrl frm3::addressFor(const QString& path) {
+QUrl PreviewWindow::addressFor(const QString& path) {
     return QUrl::fromLocalFile(path);
 }
 
-void frm3::Form_Load() {
+void PreviewWindow::onLoad() {
     loadCommon(ControlLook::kCream);
-    lblStatusBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void frm3::Form_Activate() {
-    lblTitle->setText(QStringLiteral("HTML Preview"));
-    MyWebBrowser->load(addressFor(m_pathName));
+void PreviewWindow::onActivate() {
+    setTitle(QStringLiteral("HTML Preview"));
+    m_browser->load(addressFor(m_pagePath));
 }
 
-void frm3::cmdRefresh_Click() {
-    MyWebBrowser->reload();
+void PreviewWindow::refresh() {
+    m_browser->reload();
 }
 
-void frm3::MyWebBrowser_StatusTextChange(const QString& text) {
-    lblStatusBar->setText(text);
+void PreviewWindow::showStatus(const QString& text) {
+    m_statusLine->setText(text);
 }
 
-void frm3::onLinkHovered(const QString& url) {
+void PreviewWindow::onLinkHovered(const QString& url) {
     if (url.isEmpty()) {
         m_pageStatus.clear();
-        MyWebBrowser_StatusTextChange(QString());
+        showStatus(QString());
     } else if (m_pageStatus.isEmpty()) {
-        MyWebBrowser_StatusTextChange(url);
+        showStatus(url);
     }
 }
 
-void frm3::onStatusWritten(const QString& text) {
+void PreviewWindow::onStatusWritten(const QString& text) {
     m_pageStatus = text;
-    MyWebBrowser_StatusTextChange(text);
+    showStatus(text);
 }

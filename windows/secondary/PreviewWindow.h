@@ -1,8 +1,7 @@
 #pragma once
 
-#include "BorderlessForm.h"
+#include "windows/secondary/BorderlessForm.h"
 
-class PreviewPage;
 class QWebEngineView;
 
 // The preview window: shows the written page in an embedded browser, reloads
@@ -10,31 +9,33 @@ class QWebEngineView;
 // the link address while the pointer is over a link, or the page's own
 // message when its script sets one. It does not check that the page exists:
 // a missing file shows the browser's error page.
-class frm3 : public BorderlessForm {
+class PreviewWindow : public BorderlessForm {
     Q_OBJECT
 public:
-    frm3();
+    PreviewWindow();
 
     // The full path of the page to show, stored unchanged.
-    void setPathName(const QString& path) { m_pathName = path; }
-
-    void Form_Load() override;
-    void Form_Activate() override;
-    void cmdRefresh_Click();
-    void MyWebBrowser_StatusTextChange(const QString& text);
+    void setPagePath(const QString& path) { m_pagePath = path; }
 
     // The address shown for a path: a proper file URL, so folders with
     // spaces, "#", "%" or non-ASCII letters load.
     static QUrl addressFor(const QString& path);
 
-    QWebEngineView* MyWebBrowser = nullptr;
-    QPushButton* cmdRefresh = nullptr;
-    QLabel* lblStatusBar = nullptr;
+public slots:
+    void refresh();
+
+protected:
+    void onLoad() override;
+    void onActivate() override;
 
 private:
+    void showStatus(const QString& text);
     void onLinkHovered(const QString& url);
     void onStatusWritten(const QString& text);
 
-    QString m_pathName;
+    QWebEngineView* m_browser = nullptr;
+    QPushButton* m_refreshButton = nullptr;
+    QLabel* m_statusLine = nullptr;
+    QString m_pagePath;
     QString m_pageStatus; // the page's own message while one is set
 };

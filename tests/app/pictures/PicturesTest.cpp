@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "app/pictures/Pictures.h"
 
 #include <QTest>
 
@@ -9,10 +9,10 @@ private slots:
         const struct {
             QCursor cursor;
             QPoint hotSpot;
-        } pointers[] = {{Pictures::HandPointer(), {12, 1}},
-                        {Pictures::ForbiddenHandPointer(), {12, 1}},
-                        {Pictures::GrabPointer(), {7, 7}},
-                        {Pictures::PenPointer(), {5, 9}}};
+        } pointers[] = {{Pictures::handPointer(), {12, 1}},
+                        {Pictures::forbiddenHandPointer(), {12, 1}},
+                        {Pictures::grabPointer(), {7, 7}},
+                        {Pictures::penPointer(), {5, 9}}};
         for (const auto& pointer : pointers) {
             QCOMPARE(pointer.cursor.pixmap().size(), QSize(32, 32));
             QCOMPARE(pointer.cursor.hotSpot(), pointer.hotSpot);
@@ -21,14 +21,14 @@ private slots:
 
     void handPointsWithItsHotSpot() {
         // The pixel under the hot spot is part of the outline, not empty.
-        const QImage hand = Pictures::handImage().toImage();
+        const QImage hand = Pictures::handPointer().pixmap().toImage();
         QVERIFY(qAlpha(hand.pixel(12, 1)) > 0 || qAlpha(hand.pixel(12, 2)) > 0);
         QCOMPARE(qAlpha(hand.pixel(0, 0)), 0);
     }
 
     void forbiddenHandAddsARedSign() {
-        const QImage plain = Pictures::handImage().toImage();
-        const QImage forbidden = Pictures::forbiddenHandImage().toImage();
+        const QImage plain = Pictures::handPointer().pixmap().toImage();
+        const QImage forbidden = Pictures::forbiddenHandPointer().pixmap().toImage();
         int red = 0;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x) {
@@ -41,7 +41,7 @@ private slots:
     }
 
     void grabHasABlueCuff() {
-        const QImage grab = Pictures::grabImage().toImage();
+        const QImage grab = Pictures::grabPointer().pixmap().toImage();
         const QRgb cuff = grab.pixel(14, 25);
         QVERIFY(qBlue(cuff) > 150 && qRed(cuff) < 100);
     }

@@ -1,5 +1,8 @@
-#include "KeyboardLayout.h"
-#include "WindowAttention.h"
+#include "app/platform/KeyboardLayout.h"
+#include "app/platform/WindowAttention.h"
+#include "app/platform/X11Connection.h"
+#include "app/toolkit/Form.h"
+#include "windows/main/MainWindow.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -7,11 +10,25 @@
 #include <QTest>
 #include <QWidget>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 namespace {
 
 bool setLayouts(const QString& layouts) {
     return QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("-layout"), layouts}) ==
            0;
+}
+
+// The urgency hint as the X server holds it for `window`.
+bool isUrgent(QWidget* window) {
+    Display* display = X11Connection::display();
+    XWMHints* hints = XGetWMHints(display, static_cast<Window>(window->winId()));
+    if (!hints)
+        return false;
+    const bool urgent = (hints->flags & XUrgencyHint) != 0;
+    XFree(hints);
+    return urgent;
 }
 
 } // namespace
@@ -62,9 +79,21 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         WindowAttention::set(&window, true);
-        QVERIFY(WindowAttention::isSet(&window));
+        QVERIFY(isUrgent(&window));
         WindowAttention::set(&window, false);
-        QVERIFY(!WindowAttention::isSet(&window));
+        QVERIFY(!isUrgent(&window));
+    }
+
+    // The main window asks for attention once a second, on and off, for as
+    // long as it runs.
+    void mainWindowFlashesOnceASecond() {
+        auto* window = Form::load<MainWindow>();
+        window->showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const bool first = isUrgent(window);
+        QTRY_VERIFY_WITH_TIMEOUT(isUrgent(window) != first, 1500);
+        QTRY_VERIFY_WITH_TIMEOUT(isUrgent(window) == first, 1500);
+        delete window;
     }
 };
 

@@ -3,10 +3,9 @@
 // checks the engine's start-up rules: the shared OpenGL context exists once
 // the first preview opens, by whichever route this run takes, and the page
 // renders. Run once as it is and once with HALVERO_PUBLIC_GL_SHARE=1.
-#include "PreviewEngine.h"
-#include "Application.h"
-#include "Form.h"
-#include "modMain.h"
+#include "app/preview/PreviewEngine.h"
+#include "app/Application.h"
+#include "app/toolkit/Form.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,7 +18,6 @@ class PreviewEngineTest : public QObject {
 private slots:
     void initTestCase() {
         Application::configure();
-        modMain::SetApplicationInfo();
         QFile module(QStringLiteral(HALVERO_MODULE_FILE));
         QVERIFY(module.open(QIODevice::ReadOnly));
         image = module.readAll();
@@ -29,7 +27,6 @@ private slots:
 
     void firstPreviewSharesTheOpenGLContextAndRenders() {
         const bool publicRoute = qEnvironmentVariableIntValue("HALVERO_PUBLIC_GL_SHARE") == 1;
-        QCOMPARE(PreviewEngine::usesPublicShareRoute(), publicRoute);
         // The public route pays for the context at start; the other one not.
         QCOMPARE(QOpenGLContext::globalShareContext() != nullptr, publicRoute);
 
@@ -41,18 +38,18 @@ private slots:
         file.close();
 
         QString error;
-        Form* preview = PreviewEngine::Load(page, &error);
+        Form* preview = PreviewEngine::load(page, &error);
         QVERIFY2(preview, qPrintable(error));
         QVERIFY(QOpenGLContext::globalShareContext());
         QCOMPARE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts), publicRoute);
-        preview->Show();
+        preview->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(preview));
-        auto* browser = preview->findChild<QWidget*>(QStringLiteral("MyWebBrowser"));
+        auto* browser = preview->findChild<QWidget*>(QStringLiteral("browser"));
         QVERIFY(browser);
         const QPoint centre = browser->geometry().center();
         QTRY_COMPARE_WITH_TIMEOUT(preview->grab().toImage().pixelColor(centre),
                                   QColor(0x66, 0x99, 0xCC), 20000);
-        preview->Unload();
+        preview->unload();
     }
 
 private:

@@ -1,6 +1,5 @@
-#include "Backdrop.h"
-#include "Form.h"
-#include "modMain.h"
+#include "app/toolkit/Backdrop.h"
+#include "app/toolkit/Form.h"
 
 #include <QLabel>
 #include <QTest>
@@ -75,8 +74,7 @@ private slots:
         PlainForm form;
         form.resize(300, 100);
         form.resize(400, 512); // sized before painting: the gradient spans the final height
-        modMain::frmBackdrop = &form;
-        modMain::PaintBackdrop();
+        form.paintBackdrop();
         auto* label = new QLabel(QStringLiteral("Menu Settings"), &form);
         label->setGeometry(10, 200, 200, 25);
         form.show();
@@ -86,7 +84,7 @@ private slots:
         QCOMPARE(shown.size(), QSize(400, 512));
         verifyGradient(shown, 399);
         // The transparent label shows the gradient around its text.
-        QCOMPARE(shown.pixel(12, 202), form.backdrop().pixel(12, 202));
+        QCOMPARE(shown.pixel(12, 202), Backdrop::paint(QSize(400, 512)).pixel(12, 202));
     }
 };
 

@@ -1,5 +1,5 @@
-#include "ControlLook.h"
-#include "ControlKind.h"
+#include "app/toolkit/ControlLook.h"
+#include "app/toolkit/ControlKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>

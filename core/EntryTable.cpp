@@ -1,0 +1,148 @@
+#include "core/EntryTable.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace halvero {
+
+namespace {
+
+using G = EntryGroup;
+using K = InputKind;
+using Texts = std::string_view;
+
+constexpr std::span<const std::string_view> kNone;
+constexpr Texts kVerticalItems[] = {"Vertical"};
+constexpr Texts kNoYesItems[] = {"No", "Yes"};
+constexpr Texts kYesNoItems[] = {"Yes", "No"};
+constexpr Texts kMessageItems[] = {"Welcome To My Site...", "Corvantis"};
+constexpr Texts kFontItems[] = {"Verdana", "Tahoma"};
+constexpr Texts kSolidItems[] = {"Solid"};
+constexpr Texts kTargetItems[] = {"_top", "_self", "_blank", "_parent"};
+constexpr std::span<const std::string_view> kVertical = kVerticalItems, kNoYes = kNoYesItems,
+                                            kYesNo = kYesNoItems, kMessages = kMessageItems,
+                                            kFonts = kFontItems, kSolid = kSolidItems,
+                                            kTargets = kTargetItems;
+
+// Columns: address, group, key, caption, input kind, "1".."N" offered (or 0),
+// the texts offered otherwise, default. The captions are the window's exactly,
+// "Borde Button Color" included; "Button" stands for the bottom border.
+// The normal item's defaults give it a raised look (light top and left
+// borders 1 wide, dark right and bottom 2 wide), the hovered item's a sunken
+// one.
+constexpr std::array<EntryDescriptor, EntryTable::kCount> kEntries = {{
+    {0, G::Menu, "itemCount", "Menu Item Count", K::List, 20, kNone, "5"},
+    {1, G::Menu, "direction", "Menu Direction", K::List, 0, kVertical, "Vertical"},
+    {2, G::Menu, "itemsDistance", "Menu Items Distance", K::List, 50, kNone, "4"},
+    {3, G::Menu, "itemWidth", "Menu Item Width", K::Text, 300, kNone, "120"},
+    {4, G::Menu, "itemHeight", "Menu Item Height", K::Text, 100, kNone, "20"},
+    {5, G::Menu, "showUrlInStatusbar", "Show URL in Statusbar", K::List, 0, kNoYes, "No"},
+    {6, G::Menu, "statusbarMessage", "Message in Statusbar", K::Text, 0, kMessages, "Corvantis"},
+    {7, G::Normal, "fontName", "Font Name", K::List, 0, kFonts, "Tahoma"},
+    {8, G::Normal, "fontSize", "Font Size", K::List, 72, kNone, "8"},
+    {9, G::Normal, "fontColor", "Font Color", K::ColorPicked, 0, kNone, "#0000FF"},
+    {10, G::Normal, "underline", "Underline", K::List, 0, kYesNo, "No"},
+    {11, G::Normal, "backColor", "Back Color", K::ColorPicked, 0, kNone, "#FEF0BA"},
+    {12, G::Normal, "borderLeftWidth", "Border Left Width", K::List, 10, kNone, "1"},
+    {13, G::Normal, "borderLeftType", "Border Left Type", K::List, 0, kSolid, "Solid"},
+    {14, G::Normal, "borderLeftColor", "Border Left Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
+    {15, G::Normal, "borderTopWidth", "Border Top Width", K::List, 10, kNone, "1"},
+    {16, G::Normal, "borderTopType", "Border Top Type", K::List, 0, kSolid, "Solid"},
+    {17, G::Normal, "borderTopColor", "Border Top Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
+    {18, G::Normal, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "2"},
+    {19, G::Normal, "borderRightType", "Border Right Type", K::List, 0, kSolid, "Solid"},
+    {20, G::Normal, "borderRightColor", "Border Right Color", K::ColorPicked, 0, kNone, "#999999"},
+    {21, G::Normal, "borderBottomWidth", "Border Button Width", K::List, 10, kNone, "2"},
+    {22, G::Normal, "borderBottomType", "Border Button Type", K::List, 0, kSolid, "Solid"},
+    {23, G::Normal, "borderBottomColor", "Borde Button Color", K::ColorTyped, 0, kNone, "#999999"},
+    {24, G::Hover, "fontName", "Font Name", K::List, 0, kFonts, "Tahoma"},
+    {25, G::Hover, "fontSize", "Font Size", K::List, 72, kNone, "8"},
+    {26, G::Hover, "fontColor", "Font Color", K::ColorPicked, 0, kNone, "#0000FF"},
+    {27, G::Hover, "underline", "Underline", K::List, 0, kYesNo, "No"},
+    {28, G::Hover, "backColor", "Back Color", K::ColorPicked, 0, kNone, "#FEF098"},
+    {29, G::Hover, "borderLeftWidth", "Border Left Width", K::List, 10, kNone, "2"},
+    {30, G::Hover, "borderLeftType", "Border Left Type", K::List, 0, kSolid, "Solid"},
+    {31, G::Hover, "borderLeftColor", "Border Left Color", K::ColorPicked, 0, kNone, "#999999"},
+    {32, G::Hover, "borderTopWidth", "Border Top Width", K::List, 10, kNone, "2"},
+    {33, G::Hover, "borderTopType", "Border Top Type", K::List, 0, kSolid, "Solid"},
+    {34, G::Hover, "borderTopColor", "Border Top Color", K::ColorPicked, 0, kNone, "#999999"},
+    {35, G::Hover, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "1"},
+    {36, G::Hover, "borderRightType", "Border Right Type", K::List, 0, kSolid, "Solid"},
+    {37, G::Hover, "borderRightColor", "Border Right Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
+    {38, G::Hover, "borderBottomWidth", "Border Button Width", K::List, 10, kNone, "1"},
+    {39, G::Hover, "borderBottomType", "Border Button Type", K::List, 0, kSolid, "Solid"},
+    {40, G::Hover, "borderBottomColor", "Border Button Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
+    {41, G::Menu, "target", "Target", K::Text, 0, kTargets, "_blank"},
+}};
+
+constexpr bool addressesMatchTheTable() {
+    for (int i = 0; i < EntryTable::kCount; ++i)
+        if (kEntries[static_cast<std::size_t>(i)].index != i)
+            return false;
+    return true;
+}
+static_assert(addressesMatchTheTable());
+static_assert(kEntries[EntryTable::kStatusMessage].key == "statusbarMessage");
+static_assert(kEntries[EntryTable::kNormal.first()].key == "fontName" &&
+              kEntries[EntryTable::kNormal.first()].group == G::Normal);
+static_assert(kEntries[EntryTable::kHover.first()].key == "fontName" &&
+              kEntries[EntryTable::kHover.first()].group == G::Hover);
+static_assert(kEntries[EntryTable::kHover.bottom.color].key == "borderBottomColor");
+static_assert(kEntries[EntryTable::kTarget].key == "target");
+
+} // namespace
+
+std::vector<std::string> EntryDescriptor::offeredItems() const {
+    std::vector<std::string> items;
+    if (numbersUpTo > 0) {
+        items.reserve(static_cast<std::size_t>(numbersUpTo));
+        for (int n = 1; n <= numbersUpTo; ++n)
+            items.push_back(std::to_string(n));
+    } else {
+        items.assign(texts.begin(), texts.end());
+    }
+    return items;
+}
+
+std::span<const EntryDescriptor, EntryTable::kCount> EntryTable::all() {
+    return kEntries;
+}
+
+const EntryDescriptor& EntryTable::at(int index) {
+    if (index < 0 || index >= kCount)
+        throw std::out_of_range("no settings entry " + std::to_string(index));
+    return kEntries[static_cast<std::size_t>(index)];
+}
+
+const EntryDescriptor* EntryTable::find(EntryGroup group, std::string_view key) {
+    const auto found = std::find_if(kEntries.begin(), kEntries.end(), [&](const auto& entry) {
+        return entry.group == group && entry.key == key;
+    });
+    return found == kEntries.end() ? nullptr : &*found;
+}
+
+std::string_view EntryTable::groupKey(EntryGroup group) {
+    switch (group) {
+    case G::Menu:
+        return "menu";
+    case G::Normal:
+        return "normal";
+    case G::Hover:
+        break;
+    }
+    return "hover";
+}
+
+std::string_view EntryTable::groupCaption(EntryGroup group) {
+    switch (group) {
+    case G::Menu:
+        return "Menu Settings";
+    case G::Normal:
+        return "Normal Menu Item";
+    case G::Hover:
+        break;
+    }
+    return "Hover Menu Item";
+}
+
+} // namespace halvero

@@ -72,6 +72,12 @@ void MenuSettings::initialise() {
         setEnabled(d.index, true);
 }
 
+void MenuSettings::setValues(const std::array<std::string, EntryTable::kCount>& values) {
+    for (const EntryDescriptor& d : EntryTable::all())
+        setValue(d.index, values[static_cast<std::size_t>(d.index)]);
+    setEnabled(EntryTable::kStatusMessage, value(EntryTable::kStatusUrl) != "Yes");
+}
+
 void MenuSettings::applyStatusBarRule() {
     const int message = EntryTable::kStatusMessage;
     if (value(EntryTable::kStatusUrl) == "Yes") {

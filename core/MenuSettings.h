@@ -41,6 +41,11 @@ public:
     // and enables them all.
     void initialise();
 
+    // Sets every entry at once, as a settings file holds them; told to the
+    // observer like setValue. The status-bar message is enabled unless
+    // "Show URL in Statusbar" is "Yes"; the message itself is kept.
+    void setValues(const std::array<std::string, EntryTable::kCount>& values);
+
     // "Show URL in Statusbar" at "Yes" empties and disables the status-bar
     // message; any other value enables it with "Corvantis", dropping a
     // message typed earlier.

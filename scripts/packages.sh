@@ -4,7 +4,7 @@
 
 # What building and running the program needs.
 run_packages=(cmake g++ make qt6-base-dev qt6-declarative-dev qt6-webengine-dev libgl-dev
-              libx11-dev fonts-dejavu-core)
+              libx11-dev nlohmann-json3-dev fonts-dejavu-core)
 # What the tests need besides: GoogleTest, a virtual X server and the tools
 # that drive it, clang for the sanitizers and fuzzing, the format check,
 # and the tools that build and inspect the Debian package.

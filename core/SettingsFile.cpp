@@ -1,0 +1,312 @@
+#include "core/SettingsFile.h"
+
+#include "core/PageFile.h"
+#include "core/TextEncoding.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sys/stat.h>
+
+namespace halvero {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string keyOf(EntryGroup group, std::string_view key) {
+    return std::string(EntryTable::groupKey(group)) + "." + std::string(key);
+}
+
+std::optional<EntryGroup> groupNamed(std::string_view name) {
+    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover})
+        if (EntryTable::groupKey(group) == name)
+            return group;
+    return std::nullopt;
+}
+
+int lineAt(std::string_view text, std::size_t position) {
+    position = std::min(position, text.size());
+    int line = 1;
+    for (std::size_t i = 0; i < position; ++i)
+        line += text[i] == '\n';
+    return line;
+}
+
+// A character iterator that tells how far the parser has read, so a value
+// the handler refuses can be placed on its line.
+class TrackedIterator {
+public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    TrackedIterator(const char* at, const char** furthest) : m_at(at), m_furthest(furthest) {}
+    reference operator*() const { return *m_at; }
+    TrackedIterator& operator++() {
+        ++m_at;
+        if (m_at > *m_furthest)
+            *m_furthest = m_at;
+        return *this;
+    }
+    bool operator==(const TrackedIterator& other) const { return m_at == other.m_at; }
+    bool operator!=(const TrackedIterator& other) const { return m_at != other.m_at; }
+
+private:
+    const char* m_at;
+    const char** m_furthest;
+};
+
+// Reads the events of the file's JSON: the format and version at the top,
+// the three columns below it, and text values in them. Anything unknown is
+// noted and skipped whole; the first value of a known key that has the
+// wrong type is kept for the end, so that a newer version's file is refused
+// for its version rather than for a value this version does not know.
+class Reader : public nlohmann::json_sax<Json> {
+public:
+    Reader(std::string_view text, SettingsFile::Contents& contents)
+        : m_text(text), m_furthest(text.data()), m_contents(contents) {}
+
+    const char** furthest() { return &m_furthest; }
+
+    void finish() const {
+        if (!m_format)
+            fail(0, "", "not a Halvero menu: it has no \"format\"");
+        if (*m_format != SettingsFile::kFormat)
+            fail(m_formatLine, "format",
+                 "not a Halvero menu: the format is \"" + *m_format + "\", not \"" +
+                     std::string(SettingsFile::kFormat) + "\"");
+        if (!m_version && m_firstError && m_firstError->key() == "version")
+            throw *m_firstError;
+        if (!m_version)
+            fail(0, "version", "the format's version is missing");
+        if (*m_version > SettingsFile::kVersion)
+            fail(m_versionLine, "version",
+                 "made by a newer Halvero (format version " + std::to_string(*m_version) +
+                     "); this one reads version " + std::to_string(SettingsFile::kVersion));
+        if (m_firstError)
+            throw *m_firstError;
+    }
+
+    bool null() override { return skipping() || refuse("nothing (null)"); }
+    bool boolean(bool) override { return skipping() || refuse("true or false"); }
+    bool number_integer(number_integer_t number) override { return skipping() || whole(number); }
+    bool number_unsigned(number_unsigned_t number) override {
+        return skipping() || whole(number > 1000000 ? 1000000 : static_cast<long long>(number));
+    }
+    bool number_float(number_float_t, const string_t&) override {
+        return skipping() || refuse("a number");
+    }
+    bool binary(binary_t&) override { return skipping() || refuse("binary data"); }
+
+    bool string(string_t& text) override {
+        if (skipping())
+            return true;
+        if (m_depth == 1 && m_key == "format") {
+            m_format = text;
+            m_formatLine = line();
+            return true;
+        }
+        if (const EntryDescriptor* entry = knownEntry()) {
+            m_contents.values[static_cast<std::size_t>(entry->index)] = std::move(text);
+            return true;
+        }
+        return refuse("text");
+    }
+
+    bool start_object(std::size_t) override { return open(true); }
+    bool start_array(std::size_t) override { return open(false); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+
+    bool key(string_t& key) override {
+        if (skipping())
+            return true;
+        m_key = key;
+        const bool known = m_depth == 1 ? (key == "format" || key == "version" || groupNamed(key))
+                                        : EntryTable::find(m_group, key) != nullptr;
+        if (!known)
+            m_contents.unknownKeys.push_back(
+                m_depth == 1 ? key : keyOf(m_group, key)); // its value is skipped
+        m_skipNext = !known;
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string&,
+                     const nlohmann::detail::exception& error) override {
+        std::string what = error.what();
+        // "[json.exception.parse_error.101] parse error at line 3, column 5: ..."
+        if (const auto colon = what.find(": "); colon != std::string::npos)
+            what = what.substr(colon + 2);
+        fail(lineAt(m_text, position), "", "not valid JSON: " + what);
+        return false;
+    }
+
+private:
+    int line() const {
+        return lineAt(m_text, static_cast<std::size_t>(m_furthest - m_text.data()));
+    }
+    bool skipping() {
+        if (m_skipDepth > 0)
+            return true;
+        if (m_skipNext) {
+            m_skipNext = false;
+            return true;
+        }
+        return false;
+    }
+    std::string currentKey() const { return m_depth == 1 ? m_key : keyOf(m_group, m_key); }
+    const EntryDescriptor* knownEntry() const {
+        return m_depth == 2 ? EntryTable::find(m_group, m_key) : nullptr;
+    }
+
+    // A value of the wrong type for a known key: noted, and parsing goes on.
+    bool refuse(const std::string& found) {
+        if (m_depth == 0)
+            fail(line(), "", "not a Halvero menu: the file holds no JSON object");
+        const std::string expected = m_depth == 1 && m_key == "format"    ? "text"
+                                     : m_depth == 1 && m_key == "version" ? "a whole number"
+                                     : m_depth == 1                       ? "an object"
+                                                                          : "text";
+        note(line(), currentKey(), "expected " + expected + ", found " + found);
+        return true;
+    }
+    bool whole(long long number) {
+        if (m_depth == 1 && m_key == "version") {
+            m_version = number;
+            m_versionLine = line();
+            return true;
+        }
+        return refuse("a number");
+    }
+
+    bool open(bool object) {
+        if (m_skipDepth > 0 || m_skipNext) {
+            m_skipNext = false;
+            ++m_skipDepth;
+            return true;
+        }
+        if (m_depth == 0 && object) {
+            m_depth = 1;
+            return true;
+        }
+        if (m_depth == 1 && object && groupNamed(m_key)) {
+            m_group = *groupNamed(m_key);
+            m_depth = 2;
+            return true;
+        }
+        refuse(object ? "an object" : "a list");
+        ++m_skipDepth;
+        return true;
+    }
+    bool close() {
+        if (m_skipDepth > 0)
+            --m_skipDepth;
+        else
+            --m_depth;
+        return true;
+    }
+
+    void note(int line, const std::string& key, const std::string& problem) {
+        if (!m_firstError)
+            m_firstError = SettingsFileError(line, key, problem);
+    }
+    [[noreturn]] static void fail(int line, const std::string& key, const std::string& problem) {
+        throw SettingsFileError(line, key, problem);
+    }
+
+    std::string_view m_text;
+    const char* m_furthest;
+    SettingsFile::Contents& m_contents;
+    int m_depth = 0;
+    EntryGroup m_group = EntryGroup::Menu;
+    std::string m_key;
+    bool m_skipNext = false;
+    int m_skipDepth = 0;
+    std::optional<std::string> m_format;
+    std::optional<long long> m_version;
+    int m_formatLine = 0, m_versionLine = 0;
+    std::optional<SettingsFileError> m_firstError;
+};
+
+std::string describe(int line, const std::string& key, const std::string& problem) {
+    std::string text;
+    if (line > 0)
+        text += "line " + std::to_string(line) + ": ";
+    if (!key.empty())
+        text += key + ": ";
+    return text + problem;
+}
+
+} // namespace
+
+SettingsFileError::SettingsFileError(int line, std::string key, const std::string& problem)
+    : std::runtime_error(describe(line, key, problem)), m_line(line), m_key(std::move(key)),
+      m_problem(problem) {}
+
+std::string SettingsFile::compose(const MenuSettings& settings) {
+    Json file;
+    file["format"] = kFormat;
+    file["version"] = kVersion;
+    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
+        Json& column = file[std::string(EntryTable::groupKey(group))];
+        column = Json::object();
+        for (const EntryDescriptor& entry : EntryTable::all())
+            if (entry.group == group)
+                column[std::string(entry.key)] = settings.value(entry.index);
+    }
+    return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+SettingsFile::Contents SettingsFile::parse(std::string_view text) {
+    const std::string valid = ToValidUtf8(text);
+    if (valid != text) {
+        std::size_t bad = 0;
+        while (bad < text.size() && bad < valid.size() && text[bad] == valid[bad])
+            ++bad;
+        throw SettingsFileError(lineAt(text, bad), "", "not UTF-8 text");
+    }
+    Contents contents;
+    for (const EntryDescriptor& entry : EntryTable::all())
+        contents.values[static_cast<std::size_t>(entry.index)] = std::string(entry.defaultValue);
+    Reader reader(text, contents);
+    const TrackedIterator first(text.data(), reader.furthest());
+    const TrackedIterator last(text.data() + text.size(), reader.furthest());
+    Json::sax_parse(first, last, &reader);
+    reader.finish();
+    return contents;
+}
+
+SettingsFile::Contents SettingsFile::read(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        throw SettingsFileError(0, "", std::strerror(errno));
+    if (S_ISDIR(info.st_mode))
+        throw SettingsFileError(0, "", std::strerror(EISDIR));
+    if (info.st_size > kMaxBytes)
+        throw SettingsFileError(0, "", "larger than 1 MB; a Halvero menu is a few KB");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw SettingsFileError(0, "", std::strerror(errno));
+    std::string text;
+    text.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[8192];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (static_cast<long long>(text.size()) > kMaxBytes) // grew while being read
+            throw SettingsFileError(0, "", "larger than 1 MB; a Halvero menu is a few KB");
+    }
+    return parse(text);
+}
+
+void SettingsFile::write(const std::string& path, const MenuSettings& settings) {
+    PageFile::write(path, compose(settings));
+}
+
+} // namespace halvero

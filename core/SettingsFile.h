@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/EntryTable.h"
+#include "core/MenuSettings.h"
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace halvero {
+
+// Why a settings file was refused: the line it happened on (0 where the
+// problem has none) and the key ("normal.fontSize", or empty), with a
+// message that names neither; what() puts them together as
+// "line 12: normal.fontSize: expected text, found a number".
+class SettingsFileError : public std::runtime_error {
+public:
+    SettingsFileError(int line, std::string key, const std::string& problem);
+    int line() const { return m_line; }
+    const std::string& key() const { return m_key; }
+    const std::string& problem() const { return m_problem; }
+
+private:
+    int m_line;
+    std::string m_key;
+    std::string m_problem;
+};
+
+// A menu kept as a file: a UTF-8 JSON object with the format's name and
+// version, then the values of every entry under its column's key and its
+// own, as EntryTable names them:
+//   {"format": "halvero-menu", "version": 1,
+//    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...}}
+// Every value is text, kept exactly. Reading is all or nothing: a file that
+// is no JSON, no UTF-8, of another format or a newer version, or holds a
+// value that is not text, is refused as a whole. Missing keys take their
+// defaults; unknown keys are listed but do not stop the file from opening,
+// so a later version's file stays usable. It does not touch windows.
+class SettingsFile {
+public:
+    static constexpr std::string_view kFormat = "halvero-menu";
+    static constexpr int kVersion = 1;
+    // Larger files are refused before they are read.
+    static constexpr long long kMaxBytes = 1024 * 1024;
+    static constexpr std::string_view kExtension = ".halvero";
+
+    struct Contents {
+        std::array<std::string, EntryTable::kCount> values;
+        std::vector<std::string> unknownKeys; // "normal.glow", "theme"
+    };
+
+    // The file's text for the values of `settings`, ending in a newline.
+    static std::string compose(const MenuSettings& settings);
+    // Reads the text of a file. Throws SettingsFileError.
+    static Contents parse(std::string_view text);
+    // Reads the file at `path`, refusing one over kMaxBytes unread. Throws
+    // SettingsFileError (line 0 for a file that cannot be read).
+    static Contents read(const std::string& path);
+    // Writes through PageFile's atomic writer. Throws PageWriteError.
+    static void write(const std::string& path, const MenuSettings& settings);
+};
+
+} // namespace halvero

@@ -121,6 +121,20 @@ const EntryDescriptor* EntryTable::find(EntryGroup group, std::string_view key) 
     return found == kEntries.end() ? nullptr : &*found;
 }
 
+const EntryDescriptor* EntryTable::findByName(std::string_view name) {
+    for (const EntryDescriptor& entry : kEntries) {
+        const std::string_view group = groupKey(entry.group);
+        if (name.size() == group.size() + 1 + entry.key.size() && name.starts_with(group) &&
+            name[group.size()] == '.' && name.ends_with(entry.key))
+            return &entry;
+    }
+    return nullptr;
+}
+
+std::string EntryTable::nameOf(const EntryDescriptor& entry) {
+    return std::string(groupKey(entry.group)) + "." + std::string(entry.key);
+}
+
 std::string_view EntryTable::groupKey(EntryGroup group) {
     switch (group) {
     case G::Menu:

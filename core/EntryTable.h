@@ -92,6 +92,10 @@ public:
     static const EntryDescriptor& at(int index);
     // The entry of `group` with `key`, or nullptr.
     static const EntryDescriptor* find(EntryGroup group, std::string_view key);
+    // The entry named "column.key" ("normal.fontSize"), or nullptr.
+    static const EntryDescriptor* findByName(std::string_view name);
+    // "column.key" of an entry.
+    static std::string nameOf(const EntryDescriptor& entry);
     // "menu", "normal", "hover".
     static std::string_view groupKey(EntryGroup group);
     // "Menu Settings", "Normal Menu Item", "Hover Menu Item".

@@ -19,6 +19,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 std::string keyOf(EntryGroup group, std::string_view key) {
+    if (const EntryDescriptor* entry = EntryTable::find(group, key))
+        return EntryTable::nameOf(*entry);
     return std::string(EntryTable::groupKey(group)) + "." + std::string(key);
 }
 
@@ -235,7 +237,7 @@ private:
     std::optional<SettingsFileError> m_firstError;
 };
 
-std::string describe(int line, const std::string& key, const std::string& problem) {
+std::string message(int line, const std::string& key, const std::string& problem) {
     std::string text;
     if (line > 0)
         text += "line " + std::to_string(line) + ": ";
@@ -247,8 +249,18 @@ std::string describe(int line, const std::string& key, const std::string& proble
 } // namespace
 
 SettingsFileError::SettingsFileError(int line, std::string key, const std::string& problem)
-    : std::runtime_error(describe(line, key, problem)), m_line(line), m_key(std::move(key)),
+    : std::runtime_error(message(line, key, problem)), m_line(line), m_key(std::move(key)),
       m_problem(problem) {}
+
+std::string SettingsFileError::describe(const std::string& file) const {
+    std::string text = file + ":";
+    if (m_line > 0)
+        text += std::to_string(m_line) + ":";
+    text += " ";
+    if (!m_key.empty())
+        text += m_key + ": ";
+    return text + m_problem;
+}
 
 std::string SettingsFile::compose(const MenuSettings& settings) {
     Json file;

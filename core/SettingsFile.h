@@ -21,6 +21,9 @@ public:
     int line() const { return m_line; }
     const std::string& key() const { return m_key; }
     const std::string& problem() const { return m_problem; }
+    // The message in the usual form for a file:
+    // "menu.halvero:12: normal.fontSize: expected text, found a number".
+    std::string describe(const std::string& file) const;
 
 private:
     int m_line;

@@ -27,10 +27,12 @@ window() {
 gone() { for _ in $(seq 1 50); do window "$1" 0 >/dev/null || return 0; sleep 0.1; done; return 1; }
 # Clicks at a point of the main window's client area.
 click() { xdotool mousemove $((MX + $1)) $((MY + $2)) click 1; sleep 0.3; }
+# Starts the program (with the arguments given) and waits for its window,
+# titled Halvero or, with a settings file open, "FILE — Halvero".
 start() {
-  "$work/halvero" >"$out/halvero.log" 2>&1 &
+  "$work/halvero" "$@" >"$out/halvero.log" 2>&1 &
   pid=$!
-  main=$(window '^Halvero$') || { fail "the main window did not appear"; return 1; }
+  main=$(window 'Halvero$') || { fail "the main window did not appear"; return 1; }
   eval "$(xdotool getwindowgeometry --shell "$main")"
   MX=$X MY=$Y MW=$WIDTH
   sleep 0.5
@@ -118,6 +120,39 @@ window '^Question$' >/dev/null && xdotool key alt+y
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 wait "$pid"
 check '[[ $? -eq 0 ]]' "answering Yes ends the program with status 0"
+
+# Settings files: a menu kept as a file opens at start, writes the same page
+# from the command line without a display, and a second start hands its
+# file to the running window.
+menu_file() { # FILE WIDTH FONTSIZE
+  printf '{"format": "halvero-menu", "version": 1,\n "menu": {"itemWidth": "%s"},\n "normal": {"fontSize": "%s"}}\n' \
+    "$2" "$3" >"$1"
+}
+menu_file "$work/menu.halvero" 160 14
+menu_file "$work/other.halvero" 170 11
+env -u DISPLAY -u WAYLAND_DISPLAY "$work/halvero" --write - --settings "$work/menu.halvero" \
+  >"$work/cli.htm" 2>"$out/cli.log"
+check '[[ $? -eq 0 ]] && grep -q "width=.160." "$work/cli.htm"' \
+  "--write - with no display prints the page of the settings file"
+if start "$work/menu.halvero"; then
+  check 'window "^menu.halvero — Halvero$" 1 >/dev/null' "the title names the open file"
+  click 150 252
+  check 'grep -q "width=.160." "$page" && grep -q "font-size:14pt;" "$page"' \
+    "started with a settings file, Create writes its values"
+  check 'diff <(grep -v timestamp "$page") <(grep -v timestamp "$work/cli.htm") >/dev/null' \
+    "the command line writes the page Create writes"
+  timeout 5 "$work/halvero" "$work/other.halvero" >/dev/null 2>&1
+  check '[[ $? -eq 0 ]]' "a second start with a file exits 0"
+  check 'window "^other.halvero — Halvero$" 5 >/dev/null' "the running window opens the handed file"
+  shot handed-over
+  click 150 252
+  check 'grep -q "width=.170." "$page" && grep -q "font-size:11pt;" "$page"' \
+    "the running window shows the handed file's values"
+  xdotool key Escape
+  window '^Question$' >/dev/null && xdotool key alt+y
+  wait "$pid"
+  check '[[ $? -eq 0 ]]' "with the file unchanged, Yes ends the program with status 0"
+fi
 
 # Keyboard layout at exit: Persian moves on, English stays.
 # The answer is typed with Tab and Space, which every layout has: a letter

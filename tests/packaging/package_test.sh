@@ -18,7 +18,8 @@ check '[[ -n $deb ]]' "cpack writes halvero_<version>_<arch>.deb"
 echo "package: $(basename "$deb")"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/halvero ./usr/share/applications/halvero.desktop \
-    ./usr/share/icons/hicolor/32x32/apps/halvero.png ./usr/share/doc/halvero/copyright; do
+    ./usr/share/icons/hicolor/32x32/apps/halvero.png ./usr/share/doc/halvero/copyright \
+    ./usr/share/mime/packages/halvero.xml; do
   check 'grep -qx "$file" <<<"$contents"' "the package holds $file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)

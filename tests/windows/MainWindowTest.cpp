@@ -78,7 +78,11 @@ constexpr int kColorEntries[] = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Application::configure(); }
+    void initTestCase() {
+        Application::configure();
+        // Recent menus go to a configuration folder of the test's own.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
 
     void init() {
         folder = std::make_unique<QTemporaryDir>();
@@ -579,7 +583,133 @@ private slots:
         makeWritableAgain(folder->path());
     }
 
+    // A menu kept with Ctrl+S comes back with Ctrl+O exactly as it was,
+    // typing in the middle of an entry and a picked colour included; the
+    // title names the file and marks unsaved changes.
+    void savedSettingsOpenAgainExactly() {
+        const QString file = folder->filePath(QStringLiteral("menu.halvero"));
+        answerFileDialogs({file.chopped(8), file}); // saved without the extension
+        QLineEdit* message = box(6)->lineEdit();
+        QTest::mouseClick(message, Qt::LeftButton);
+        QTest::keyClick(message, Qt::Key_Home);
+        QTest::keyClick(message, Qt::Key_Right);
+        QTest::keyClicks(message, QStringLiteral(" \"x\" = #1 \\\\ "));
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); });
+        colorButton(28)->click();
+        QTest::keyClick(box(0), Qt::Key_Down);
+        const QStringList saved = allValues();
+
+        QTest::keyClick(message, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(window->windowTitle(), QStringLiteral("menu.halvero[*] \u2014 Halvero"));
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClick(message, Qt::Key_End);
+        QTest::keyClicks(message, QStringLiteral("later"));
+        QTest::keyClick(box(5), Qt::Key_Down); // "Yes": the message goes
+        QVERIFY(window->isWindowModified());
+
+        QString asked;
+        whenModalOpens([&](QWidget* modal) {
+            auto* question = qobject_cast<QMessageBox*>(modal);
+            asked = question->objectName();
+            question->button(QMessageBox::Discard)->click();
+        });
+        QTest::keyClick(box(3), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(asked, QStringLiteral("unsavedChanges"));
+        QCOMPARE(allValues(), saved);
+        QVERIFY(box(6)->isEnabled());
+        QVERIFY(!window->isWindowModified());
+    }
+
+    // A file that cannot be read changes nothing and says where it fails.
+    void refusedFileChangesNothingAndSaysWhy() {
+        const QString file = folder->filePath(QStringLiteral("bad.halvero"));
+        QFile bad(file);
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("{\"format\": \"halvero-menu\", \"version\": 1,\n"
+                  "\"menu\": {\"itemCount\": \"9\"},\n\"normal\": {\"fontSize\": 12}}");
+        bad.close();
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("77"));
+        const QStringList before = allValues();
+        answerFileDialogs({file});
+        QString shown;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box->objectName() == QLatin1String("unsavedChanges")) {
+                box->button(QMessageBox::Discard)->click();
+                whenModalOpens([&](QWidget* error) {
+                    shown = qobject_cast<QMessageBox*>(error)->informativeText();
+                    qobject_cast<QMessageBox*>(error)->button(QMessageBox::Ok)->click();
+                });
+                return;
+            }
+            shown = box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(box(3), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY2(shown.endsWith(QStringLiteral("bad.halvero:3: normal.fontSize: expected text, "
+                                               "found a number")),
+                 qPrintable(shown));
+        QCOMPARE(allValues(), before);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Halvero"));
+    }
+
+    // With a file open, Yes to the exit question asks about unsaved
+    // changes; Cancel keeps the window and every change.
+    void exitAsksAboutUnsavedChangesToAnOpenFile() {
+        answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        QStringList asked;
+        whenModalOpens([&](QWidget* modal) {
+            asked << modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+            whenModalOpens([&](QWidget* next) {
+                asked << next->objectName();
+                qobject_cast<QMessageBox*>(next)->button(QMessageBox::Cancel)->click();
+            });
+        });
+        QTest::keyClick(box(4), Qt::Key_Escape);
+        QCOMPARE(asked, (QStringList{"exitQuestion", "unsavedChanges"}));
+        QVERIFY(window->isVisible());
+        QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+    }
+
+    // Write page to... writes what Create writes, wherever the user picks.
+    void writePageToWritesWhatCreateWrites() {
+        const QString elsewhere = folder->filePath(QStringLiteral("site/menu.htm"));
+        QVERIFY(QDir().mkpath(folder->filePath(QStringLiteral("site"))));
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("140"));
+        answerFileDialogs({elsewhere});
+        QTest::keyClick(box(3), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString created = createdPage();
+        const QString written = readAll(elsewhere);
+        auto withoutStamp = [](QString page) {
+            return page.remove(QRegularExpression(QStringLiteral("timestamp' content='[^']*'")));
+        };
+        QVERIFY(written.contains(QStringLiteral("width='140'")));
+        QCOMPARE(withoutStamp(written), withoutStamp(created));
+    }
+
 private:
+    // Answers the next file dialogs with `paths`, in turn. Shortcuts reach
+    // the active window only.
+    void answerFileDialogs(QStringList paths) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->setFileDialog([paths](MenuFiles::DialogMode, const QString&,
+                                      const QString&) mutable { return paths.takeFirst(); });
+    }
+    QStringList allValues() const {
+        QStringList values;
+        for (const halvero::EntryDescriptor& entry : EntryTable::all())
+            values << box(entry.index)->currentText();
+        return values;
+    }
+
     QComboBox* box(int index) const {
         return window->findChild<QComboBox*>(MainControls::entryName(index));
     }
@@ -599,6 +729,7 @@ private:
         return readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
     }
 
+    QTemporaryDir config;
     std::unique_ptr<QTemporaryDir> folder;
     QPointer<MainWindow> window;
 };

@@ -59,8 +59,7 @@ QString commandName(MainLayout::Command command) {
 } // namespace
 
 QString MainControls::entryName(int index) {
-    const EntryDescriptor& entry = EntryTable::at(index);
-    return text(EntryTable::groupKey(entry.group)) + QLatin1Char('.') + text(entry.key);
+    return QString::fromStdString(EntryTable::nameOf(EntryTable::at(index)));
 }
 
 QLabel* MainControls::makeLabel(Form& window, const MainLayout::Row& row) {

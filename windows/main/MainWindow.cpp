@@ -16,12 +16,15 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -42,6 +45,10 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
             return std::nullopt;
         return chosen;
     };
+    m_files = new MenuFiles(this, m_settings, [this] {
+        return halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
+    });
+    setAcceptDrops(true);
     MainLook::setCommonLook(this);
     m_controls.build(*this);
     connectHandlers();
@@ -91,7 +98,43 @@ void MainWindow::onLoad() {
     // Escape presses Exit.
     setCancelButton(m_controls.command(Command::Exit));
     m_settings.initialise();
+    m_files->startFresh();
     m_controls.entry(EntryTable::kItemCount)->setFocus();
+}
+
+// Right click anywhere but on an entry: the settings-file commands.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    for (QWidget* w = childAt(event->pos()); w && w != this; w = w->parentWidget())
+        if (qobject_cast<QComboBox*>(w))
+            return;
+    m_files->contextMenu()->popup(event->globalPos());
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    return urls.first().toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so the drag source is not kept waiting
+    // on a question.
+    QTimer::singleShot(0, this, [this, path] { m_files->openAsked(path); });
 }
 
 void MainWindow::placeWindow() {
@@ -107,12 +150,14 @@ void MainWindow::placeWindow() {
 
 void MainWindow::userEdited(int index, const QString& text) {
     m_settings.edit(index, text.toUtf8().toStdString());
+    m_files->settingsEdited();
 }
 
 void MainWindow::userPicked(int index, const QString& text) {
     m_settings.edit(index, text.toUtf8().toStdString());
     if (index == EntryTable::kStatusUrl)
         m_settings.applyStatusBarRule();
+    m_files->settingsEdited();
 }
 
 void MainWindow::showColor(int index) {
@@ -133,6 +178,7 @@ void MainWindow::chooseColor(int index) {
     if (!chosen)
         return; // cancelled: the entry stays as it was
     m_settings.setValue(index, halvero::ColorToHex(QtColor::toValue(*chosen)));
+    m_files->settingsEdited();
 }
 
 // Toggled once a second: task bars flash the window's entry.
@@ -215,8 +261,12 @@ void MainWindow::confirmExit() {
                          this);
     question.setObjectName(QStringLiteral("exitQuestion"));
     question.setDefaultButton(QMessageBox::No);
-    if (question.exec() == QMessageBox::Yes)
-        exitApplication();
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    // Changes to an open settings file are not lost silently.
+    if (m_files->hasFile() && !m_files->maySetAside())
+        return;
+    exitApplication();
 }
 
 void MainWindow::exitApplication() {

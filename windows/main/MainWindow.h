@@ -4,6 +4,7 @@
 #include "app/toolkit/Form.h"
 #include "core/MenuSettings.h"
 #include "windows/main/MainControls.h"
+#include "windows/main/MenuFiles.h"
 
 #include <QColor>
 #include <functional>
@@ -32,6 +33,12 @@ public:
     // The program's folder: the executable's, unless set otherwise. The page
     // goes there, or to the user's own folder when it cannot be written.
     void setProgramFolder(const QString& folder) { m_pageFolder = PageFolder(folder); }
+    // Replaces Qt's file dialogs (tests answer them this way).
+    void setFileDialog(MenuFiles::FileDialog dialog) { m_files->setFileDialog(std::move(dialog)); }
+
+    // Opens a settings file as Open settings does, asking first about
+    // unsaved changes; false when it was not opened.
+    bool openSettings(const QString& path) { return m_files->openAsked(path); }
 
 public slots:
     // Writes the page for the settings of this moment; a failure is shown.
@@ -44,6 +51,9 @@ public slots:
 
 protected:
     void onLoad() override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectHandlers();
@@ -67,6 +77,7 @@ private:
     MainControls m_controls;
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
+    MenuFiles* m_files = nullptr;
     bool m_toldPerUserFolder = false;
     bool m_flashOn = false;
 };

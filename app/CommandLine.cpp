@@ -1,0 +1,91 @@
+#include "app/CommandLine.h"
+
+#include "app/Identity.h"
+
+#include <QCommandLineParser>
+
+CommandLine::CommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, {});
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, {});
+    const QCommandLineOption write({QStringLiteral("w"), QStringLiteral("write")}, {},
+                                   QStringLiteral("PAGE"));
+    const QCommandLineOption settings({QStringLiteral("s"), QStringLiteral("settings")}, {},
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption set(QStringLiteral("set"), {}, QStringLiteral("KEY=VALUE"));
+    parser.addOptions({help, version, write, settings, set});
+
+    auto refuse = [this](const QString& why) {
+        m_action = Action::Error;
+        m_error = why;
+    };
+    if (!parser.parse(arguments)) {
+        refuse(parser.errorText());
+        return;
+    }
+    if (parser.isSet(help)) {
+        m_action = Action::Help;
+        return;
+    }
+    if (parser.isSet(version)) {
+        m_action = Action::Version;
+        return;
+    }
+    const QStringList files = parser.positionalArguments();
+    m_assignments = parser.values(set);
+    if (parser.values(write).size() > 1 || parser.values(settings).size() > 1) {
+        refuse(QStringLiteral("--write and --settings are given once each"));
+        return;
+    }
+    if (parser.isSet(write)) {
+        m_action = Action::WritePage;
+        m_pagePath = parser.value(write);
+        m_settingsFile = parser.value(settings);
+        if (!files.isEmpty()) {
+            refuse(QStringLiteral("unexpected argument '%1' (the settings file goes "
+                                  "after --settings)")
+                       .arg(files.first()));
+            return;
+        }
+        return;
+    }
+    if (parser.isSet(settings) || parser.isSet(set)) {
+        refuse(QStringLiteral("--settings and --set go with --write PAGE"));
+        return;
+    }
+    if (files.size() > 1) {
+        refuse(QStringLiteral("one settings file at a time"));
+        return;
+    }
+    m_settingsFile = files.value(0);
+}
+
+QString CommandLine::helpText() {
+    return QStringLiteral(
+        "Usage: halvero [FILE]\n"
+        "       halvero --write PAGE [--settings FILE] [--set KEY=VALUE]...\n"
+        "\n"
+        "Builds the page of a web site's navigation menu.\n"
+        "\n"
+        "With no options, opens the window, with the settings of FILE (a .halvero\n"
+        "settings file) when one is given. When Halvero already runs on this desktop,\n"
+        "FILE opens in the running window instead.\n"
+        "\n"
+        "  -w, --write PAGE       write the page to PAGE (\"-\" for standard output)\n"
+        "                         and exit, without a window or a display\n"
+        "  -s, --settings FILE    take the settings from FILE instead of the defaults\n"
+        "      --set KEY=VALUE    set one entry, after FILE; KEY is its column and\n"
+        "                         key, as in the settings file: menu.itemCount,\n"
+        "                         normal.fontColor, hover.borderTopWidth, menu.target\n"
+        "  -h, --help             show this text\n"
+        "  -v, --version          show the version\n"
+        "\n"
+        "Exit status: 0 when the page was written, 1 for bad input (an unknown key or\n"
+        "option, a settings file that cannot be read), 2 when the page cannot be\n"
+        "written.\n");
+}
+
+QString CommandLine::versionText() {
+    return Identity::name().toLower() + QLatin1Char(' ') + Identity::version() + QLatin1Char('\n');
+}

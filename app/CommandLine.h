@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for, read before any window or display
+// exists:
+//   halvero [FILE]                       the window, with FILE's settings
+//   halvero --write PAGE [--settings FILE] [--set KEY=VALUE]...
+//                                        the page alone, no window
+//   halvero --help | --version
+// It only reads the arguments; the caller acts on them.
+class CommandLine {
+public:
+    enum class Action { Window, WritePage, Help, Version, Error };
+
+    explicit CommandLine(const QStringList& arguments);
+
+    Action action() const { return m_action; }
+    // The settings file to open in the window, or to write the page from.
+    const QString& settingsFile() const { return m_settingsFile; }
+    // Where --write puts the page; "-" for standard output.
+    const QString& pagePath() const { return m_pagePath; }
+    // The KEY=VALUE texts of --set, in order.
+    const QStringList& assignments() const { return m_assignments; }
+    // Why the arguments were refused (Action::Error).
+    const QString& error() const { return m_error; }
+
+    static QString helpText();
+    static QString versionText();
+
+private:
+    Action m_action = Action::Window;
+    QString m_settingsFile;
+    QString m_pagePath;
+    QStringList m_assignments;
+    QString m_error;
+};

@@ -1,0 +1,246 @@
+#include "windows/main/MenuFiles.h"
+
+#include "app/platform/RecentMenus.h"
+#include "core/PageFile.h"
+#include "core/SettingsFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QWidget>
+
+using halvero::EntryDescriptor;
+using halvero::EntryTable;
+using halvero::SettingsFile;
+
+namespace {
+
+const QString kMenuFilter = QStringLiteral("Halvero menus (*.halvero)");
+const QString kPageFilter = QStringLiteral("Web pages (*.htm *.html)");
+
+std::string fileSystemPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString shown(const std::string& text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
+                     std::function<std::string()> composePage)
+    : QObject(window), m_window(window), m_settings(settings),
+      m_composePage(std::move(composePage)) {
+    m_fileDialog = [this](DialogMode mode, const QString& folder, const QString& filter) {
+        if (mode == DialogMode::Open)
+            return QFileDialog::getOpenFileName(m_window, QStringLiteral("Open settings"), folder,
+                                                filter);
+        return QFileDialog::getSaveFileName(m_window, QStringLiteral("Save as"), folder, filter);
+    };
+    m_contextMenu = new QMenu(window);
+    m_contextMenu->setObjectName(QStringLiteral("fileMenu"));
+    connect(addAction(QStringLiteral("&Open settings..."), QKeySequence::Open,
+                      QStringLiteral("openSettings")),
+            &QAction::triggered, this, &MenuFiles::open);
+    m_recentMenu = m_contextMenu->addMenu(QStringLiteral("Open &recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    connect(m_contextMenu, &QMenu::aboutToShow, this, &MenuFiles::fillRecentMenu);
+    m_contextMenu->addSeparator();
+    connect(addAction(QStringLiteral("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                      QStringLiteral("saveSettings")),
+            &QAction::triggered, this, &MenuFiles::save);
+    connect(addAction(QStringLiteral("Save settings &as..."),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                      QStringLiteral("saveSettingsAs")),
+            &QAction::triggered, this, &MenuFiles::saveAs);
+    connect(addAction(QStringLiteral("&Write page to..."),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+                      QStringLiteral("writePageTo")),
+            &QAction::triggered, this, &MenuFiles::writePageTo);
+
+    // The keyboard's ways to the context menu, wherever the focus is.
+    auto* menuKeys = new QAction(window);
+    menuKeys->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    connect(menuKeys, &QAction::triggered, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        const QPoint at = focus && focus->window() == m_window
+                              ? focus->mapToGlobal(QPoint(0, focus->height()))
+                              : m_window->mapToGlobal(QPoint(20, 20));
+        m_contextMenu->popup(at);
+    });
+    window->addAction(menuKeys);
+}
+
+QAction* MenuFiles::addAction(const QString& text, const QKeySequence& keys, const QString& name) {
+    auto* action = m_contextMenu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(action);
+    return action;
+}
+
+QMenu* MenuFiles::contextMenu() {
+    return m_contextMenu;
+}
+
+void MenuFiles::fillRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList recent = RecentMenus::list();
+    for (const QString& path : recent)
+        connect(m_recentMenu->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
+                [this, path] { openAsked(path); });
+    m_recentMenu->setEnabled(!recent.isEmpty());
+}
+
+void MenuFiles::startFresh() {
+    keepAsSaved(QString());
+}
+
+void MenuFiles::keepAsSaved(const QString& path) {
+    m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    for (const EntryDescriptor& entry : EntryTable::all())
+        m_saved[static_cast<std::size_t>(entry.index)] = m_settings.value(entry.index);
+    if (!m_path.isEmpty())
+        RecentMenus::add(m_path);
+    updateTitle();
+}
+
+bool MenuFiles::isModified() const {
+    for (const EntryDescriptor& entry : EntryTable::all())
+        if (m_saved[static_cast<std::size_t>(entry.index)] != m_settings.value(entry.index))
+            return true;
+    return false;
+}
+
+void MenuFiles::settingsEdited() {
+    updateTitle();
+}
+
+void MenuFiles::updateTitle() {
+    if (m_path.isEmpty()) {
+        m_window->setWindowModified(false);
+        m_window->setWindowTitle(QStringLiteral("Halvero"));
+        return;
+    }
+    m_window->setWindowTitle(QFileInfo(m_path).fileName() + QStringLiteral("[*] \u2014 Halvero"));
+    m_window->setWindowModified(isModified());
+}
+
+QString MenuFiles::startFolder() const {
+    if (!m_path.isEmpty())
+        return QFileInfo(m_path).absolutePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void MenuFiles::showProblem(const QString& what, const QString& why) const {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"), what, QMessageBox::Ok,
+                    m_window);
+    box.setObjectName(QStringLiteral("fileError"));
+    box.setInformativeText(why);
+    box.exec();
+}
+
+bool MenuFiles::maySetAside() {
+    if (!isModified())
+        return true;
+    const QString name =
+        m_path.isEmpty() ? QStringLiteral("this menu") : QFileInfo(m_path).fileName();
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Halvero"),
+                         QStringLiteral("Save the changes to %1?").arg(name),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    question.setObjectName(QStringLiteral("unsavedChanges"));
+    question.setInformativeText(
+        QStringLiteral("Your changes will be lost if you don't save them."));
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MenuFiles::open() {
+    if (!maySetAside())
+        return;
+    const QString path = m_fileDialog(DialogMode::Open, startFolder(), kMenuFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool MenuFiles::openAsked(const QString& path) {
+    return maySetAside() && openFile(path);
+}
+
+bool MenuFiles::openFile(const QString& path) {
+    SettingsFile::Contents contents;
+    try {
+        contents = SettingsFile::read(fileSystemPath(path));
+    } catch (const halvero::SettingsFileError& error) {
+        showProblem(QStringLiteral("The settings file could not be opened."),
+                    shown(error.describe(fileSystemPath(path))));
+        return false;
+    }
+    m_settings.setValues(contents.values);
+    keepAsSaved(path);
+    if (!contents.unknownKeys.empty()) {
+        QStringList keys;
+        for (const std::string& key : contents.unknownKeys)
+            keys << QString::fromStdString(key);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Halvero"),
+                        QStringLiteral("The settings file was opened, but Halvero does not know "
+                                       "some of its keys and left them out."),
+                        QMessageBox::Ok, m_window);
+        box.setObjectName(QStringLiteral("unknownKeys"));
+        box.setInformativeText(QFileInfo(path).fileName() + QStringLiteral(": ") +
+                               keys.join(QStringLiteral(", ")));
+        box.exec();
+    }
+    return true;
+}
+
+bool MenuFiles::save() {
+    return m_path.isEmpty() ? saveAs() : saveTo(m_path);
+}
+
+bool MenuFiles::saveAs() {
+    QString path = m_fileDialog(DialogMode::Save, startFolder(), kMenuFilter);
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QString::fromLatin1(SettingsFile::kExtension.data(),
+                                    static_cast<qsizetype>(SettingsFile::kExtension.size()));
+    return saveTo(path);
+}
+
+bool MenuFiles::saveTo(const QString& path) {
+    try {
+        SettingsFile::write(fileSystemPath(path), m_settings);
+    } catch (const halvero::PageWriteError& error) {
+        showProblem(QStringLiteral("The settings could not be saved."), shown(error.what()));
+        return false;
+    }
+    keepAsSaved(path);
+    return true;
+}
+
+void MenuFiles::writePageTo() {
+    const QString path = m_fileDialog(DialogMode::Save, startFolder(), kPageFilter);
+    if (path.isEmpty())
+        return;
+    try {
+        halvero::PageFile::write(fileSystemPath(path), m_composePage());
+    } catch (const halvero::PageWriteError& error) {
+        showProblem(QStringLiteral("The page could not be written."), shown(error.what()));
+    }
+}

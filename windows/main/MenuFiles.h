@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/EntryTable.h"
+#include "core/MenuSettings.h"
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+// Keeps the main window's menu as a settings file: Open, Save, Save as,
+// Write page to and Open recent, as actions with their shortcuts and as a
+// context menu; the window's title with the open file's name and a mark
+// for unsaved changes; and the question before unsaved changes are lost.
+// Opening is all or nothing: a refused file changes nothing and says why.
+// It does not compose the page (the window hands it a way to) and builds
+// no controls of the window.
+class MenuFiles : public QObject {
+    Q_OBJECT
+public:
+    enum class DialogMode { Open, Save };
+    // Asks for a file: what for, the folder to start in and the filter;
+    // returns the chosen path, or an empty text when the user cancels.
+    using FileDialog =
+        std::function<QString(DialogMode mode, const QString& folder, const QString& filter)>;
+
+    MenuFiles(QWidget* window, halvero::MenuSettings& settings,
+              std::function<std::string()> composePage);
+
+    // Replaces Qt's file dialogs (tests answer them this way).
+    void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }
+
+    // Takes the settings as they are now as the saved state: no file open,
+    // nothing to save. Called once the window holds its defaults.
+    void startFresh();
+    // Opens `path` after asking about unsaved changes; false when the user
+    // cancelled or the file was refused (then nothing changed).
+    bool openAsked(const QString& path);
+    // Asks Save / Discard / Cancel when there are unsaved changes; true
+    // when the caller may go on (saved, discarded, or nothing to lose).
+    bool maySetAside();
+    bool hasFile() const { return !m_path.isEmpty(); }
+
+    // To call after every edit: the title follows.
+    void settingsEdited();
+
+    QMenu* contextMenu();
+
+public slots:
+    void open();
+    bool save();
+    bool saveAs();
+    void writePageTo();
+
+private:
+    QAction* addAction(const QString& text, const QKeySequence& keys, const QString& name);
+    bool openFile(const QString& path);
+    bool saveTo(const QString& path);
+    // The settings as they are now become the saved state of `path` (no
+    // file when empty), which joins the recent menus.
+    void keepAsSaved(const QString& path);
+    bool isModified() const;
+    QString startFolder() const;
+    void updateTitle();
+    void fillRecentMenu();
+    void showProblem(const QString& what, const QString& why) const;
+
+    QWidget* m_window;
+    halvero::MenuSettings& m_settings;
+    std::function<std::string()> m_composePage;
+    FileDialog m_fileDialog;
+    QString m_path; // the open file, or empty
+    std::array<std::string, halvero::EntryTable::kCount> m_saved{};
+    QMenu* m_contextMenu = nullptr;
+    QMenu* m_recentMenu = nullptr;
+};

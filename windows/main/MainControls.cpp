@@ -210,8 +210,12 @@ void MainControls::show(const MenuSettings& settings, int index,
         const int item = box->findText(value, Qt::MatchExactly);
         if (item >= 0 || !box->isEditable())
             box->setCurrentIndex(item);
-        if (box->isEditable())
+        if (box->isEditable()) {
             box->setEditText(value);
+            // A value the program puts in shows from its start, as a
+            // typed one would before the caret moved on.
+            box->lineEdit()->setCursorPosition(0);
+        }
         break;
     }
     case MenuSettings::Change::Enabled:

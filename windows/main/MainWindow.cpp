@@ -15,6 +15,7 @@
 #include "windows/secondary/AboutWindow.h"
 
 #include <QColorDialog>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -100,6 +101,16 @@ void MainWindow::onLoad() {
     m_settings.initialise();
     m_files->startFresh();
     m_controls.entry(EntryTable::kItemCount)->setFocus();
+}
+
+// Closed by the window system (its close button, Alt+F4): changes to an
+// open settings file are not lost silently either.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_files->hasFile() && !m_files->maySetAside()) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
 }
 
 // Right click anywhere but on an entry: the settings-file commands.

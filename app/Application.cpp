@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/pictures/Pictures.h"
+#include "app/platform/ConfigFile.h"
 #include "app/toolkit/ToolkitStyle.h"
 
 #include <QApplication>
@@ -13,4 +14,5 @@ void Application::configure() {
     QApplication::setFont(font);
     QApplication::setWindowIcon(Pictures::appIcon());
     QApplication::setApplicationName(QStringLiteral("Halvero"));
+    ConfigFile::keepQtSettingsOut();
 }

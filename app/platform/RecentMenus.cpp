@@ -1,5 +1,7 @@
 #include "app/platform/RecentMenus.h"
 
+#include "app/platform/ConfigFile.h"
+
 #include <QFileInfo>
 #include <QSettings>
 
@@ -8,8 +10,7 @@ namespace {
 const QString kKey = QStringLiteral("recentMenus");
 
 QSettings store() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Halvero"),
-                     QStringLiteral("Halvero"));
+    return ConfigFile::open();
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 #include <QStringList>
 
 // The settings files the user opened or saved last, newest first, at most
-// five, kept in Halvero's own configuration file (QSettings, in the user's
-// configuration folder). Files that no longer exist are dropped whenever
-// the list is read. Knows nothing of what the files hold.
+// five, kept in Halvero's own configuration file (ConfigFile). Files that
+// no longer exist are dropped whenever the list is read. Knows nothing of
+// what the files hold.
 class RecentMenus {
 public:
     static constexpr int kMax = 5;

@@ -8,7 +8,7 @@ halvero=$1 xkb_group=$2 out=$3
 rm -rf "$out" && mkdir -p "$out"
 work=$(mktemp -d) && cp "$halvero" "$work/halvero"
 page="$work/pattern.htm"
-export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb
+export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
 step=0 failures=0 pid=
 
 shot() { step=$((step + 1)); import -window root "$out/$(printf %02d $step)-$1.png" 2>/dev/null; }
@@ -68,6 +68,8 @@ if dialog=$(window 'Select Color'); then
   gone 'Select Color'
   click 150 252
   check 'grep -q "background-color:#FF0000;" "$page"' "the picked colour reaches the page"
+  check '[[ ! -e $XDG_CONFIG_HOME/QtProject.conf ]] && grep -q customColors "$XDG_CONFIG_HOME/Halvero/Halvero.conf"' \
+    "the colour dialog's custom colours are kept in Halvero's own file, not Qt's"
 else
   fail "the colour dialog did not open"
 fi

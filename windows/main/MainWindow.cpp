@@ -2,6 +2,7 @@
 
 #include "app/Identity.h"
 #include "app/pictures/Pictures.h"
+#include "app/platform/CustomColors.h"
 #include "app/platform/KeyboardLayout.h"
 #include "app/platform/WindowAttention.h"
 #include "app/preview/PreviewEngine.h"
@@ -41,7 +42,9 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_colorDialog = [this](const QColor& initial) -> std::optional<QColor> {
+        CustomColors::restore();
         const QColor chosen = QColorDialog::getColor(initial, this);
+        CustomColors::keep();
         if (!chosen.isValid())
             return std::nullopt;
         return chosen;

@@ -16,7 +16,7 @@ QPointer<Form> Form::s_active;
 
 Form::Form(QWidget* parent) : QWidget(parent) {
     // Key events reach the focused control directly; the filter on the
-    // application sees them first, for the cancel button.
+    // application sees them first, for the cancel button and Enter.
     qApp->installEventFilter(this);
 }
 
@@ -131,5 +131,13 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         m_cancel->click();
         return true;
     }
+    // Enter presses the focused button, as Space does.
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (enter && modifiers == Qt::NoModifier && !key->isAutoRepeat())
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isEnabled()) {
+            button->click();
+            return true;
+        }
     return false;
 }

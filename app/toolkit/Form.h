@@ -18,7 +18,8 @@ class QEventLoop;
 // shown while it was the active form closes; switching to another program
 // and back is no activation, so Qt's window-activation events are not used.
 // A form also keeps its gradient backdrop on screen behind its controls,
-// and has a cancel button that Escape presses anywhere in the window. It
+// has a cancel button that Escape presses anywhere in the window, and
+// lets Enter press the focused button as Space does. It
 // knows nothing of what its controls mean.
 class Form : public QWidget {
     Q_OBJECT

@@ -15,6 +15,7 @@ constexpr std::size_t kMostPalettes = 64;
 
 const QColor ToolkitStyle::kEdge(128, 128, 128);
 const QColor ToolkitStyle::kFocus(0, 0, 128);
+const QColor ToolkitStyle::kFocusOuter(192, 192, 0);
 
 ToolkitStyle::ToolkitStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -46,12 +47,25 @@ void ToolkitStyle::drawGraphicalButton(const QStyleOption* option, QPainter* pai
         label.rect.translate(1, 1);
     proxy()->drawControl(CE_PushButtonLabel, &label, painter, widget);
 
-    if (option->state & State_HasFocus) {
-        // Small buttons (the close button) carry the ring just inside the edge.
-        const int inset = qMin(face.width(), face.height()) < 24 ? 1 : 3;
-        painter->setPen(QPen(kFocus, 1, Qt::DotLine));
-        painter->drawRect(face.adjusted(inset, inset, -inset - 1, -inset - 1));
-    }
+    if (option->state & State_HasFocus)
+        drawFocusMark(painter, face, colour);
+    painter->restore();
+}
+
+QColor ToolkitStyle::innerFocusColor(const QColor& face) {
+    // Navy on light faces; on dark ones (a colour box holding a dark
+    // colour) the look's cream.
+    return face.lightnessF() >= 0.45 ? kFocus : QColor(255, 255, 204);
+}
+
+void ToolkitStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face) {
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(kFocusOuter, 1));
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->setPen(QPen(innerFocusColor(face), 1));
+    painter->drawRect(rect.adjusted(1, 1, -2, -2));
     painter->restore();
 }
 
@@ -61,7 +75,14 @@ void ToolkitStyle::drawComplexControl(ComplexControl control, const QStyleOption
         if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
             QStyleOptionComboBox sharing = *box;
             sharing.palette = shared(box->palette);
+            // List-only boxes take the flat face of editable ones, so both
+            // kinds look alike; the focus gets the two-tone mark instead of
+            // Fusion's thin frame.
+            sharing.editable = true;
+            sharing.state &= ~(State_HasFocus | State_KeyboardFocusChange);
             QProxyStyle::drawComplexControl(control, &sharing, painter, widget);
+            if (box->state & State_HasFocus)
+                drawFocusMark(painter, box->rect, box->palette.color(QPalette::Base));
             return;
         }
     }

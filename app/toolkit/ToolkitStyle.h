@@ -8,9 +8,14 @@
 //  - A push button marked graphical (ControlLook::setButtonLook) is painted
 //    the way a graphical-style button looks: its face flat in the button
 //    colour of its palette (exactly that colour, no gradient), a thin grey
-//    edge, a darker face and shifted label while pressed, and a dotted navy
-//    ring inside the edge while it holds the keyboard focus. Other buttons
+//    edge and a darker face and shifted label while pressed. Other buttons
 //    (message boxes, dialogs) keep Fusion's look.
+//  - Combo boxes, list-only and editable alike, have the flat face of an
+//    editable box.
+//  - The focus mark of graphical buttons and combo boxes is a two-pixel
+//    frame along their edge: olive yellow outside, which stands out from
+//    the dark backdrop around, and navy inside (cream on a dark face),
+//    which stands out from the face; shown from the first focus on.
 //  - Combo boxes that show the same colours are drawn with one shared
 //    palette. Fusion keeps the pictures of combo frames it has drawn, keyed
 //    by the palette's identity, and Qt gives every widget with colours of
@@ -26,6 +31,7 @@ public:
     static constexpr char kGraphical[] = "graphical";
     static const QColor kEdge;
     static const QColor kFocus;
+    static const QColor kFocusOuter;
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
@@ -33,6 +39,8 @@ public:
                             QPainter* painter, const QWidget* widget) const override;
 
 private:
+    static QColor innerFocusColor(const QColor& face);
+    static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face);
     void drawGraphicalButton(const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const;
     // The palette of the first box drawn with the same colours.

@@ -16,9 +16,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -72,6 +74,18 @@ void makeWritableAgain(const QString& folder) {
 using halvero::EntryTable;
 
 constexpr int kColorEntries[] = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
+
+// The contrast ratio of two colours as accessibility guidelines count it.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
 
 } // namespace
 
@@ -516,13 +530,25 @@ private slots:
         };
         QCOMPARE(nameOf(box(3)), QStringLiteral("Menu Item Width"));
         QCOMPARE(QAccessible::queryAccessibleInterface(box(3))->role(), QAccessible::ComboBox);
-        QCOMPARE(nameOf(box(23)), QStringLiteral("Borde Button Color"));
-        QCOMPARE(nameOf(box(40)), QStringLiteral("Border Button Color"));
+        QCOMPARE(nameOf(box(9)), QStringLiteral("Font Color, Normal Menu Item"));
+        QCOMPARE(nameOf(box(26)), QStringLiteral("Font Color, Hover Menu Item"));
+        QCOMPARE(nameOf(box(23)), QStringLiteral("Borde Button Color, Normal Menu Item"));
         QCOMPARE(nameOf(box(EntryTable::kTarget)), QStringLiteral("Target"));
-        QCOMPARE(nameOf(colorButton(9)), QStringLiteral("Choose Font Color"));
-        QCOMPARE(nameOf(colorButton(23)), QStringLiteral("Choose Borde Button Color"));
+        QCOMPARE(nameOf(colorButton(26)), QStringLiteral("Choose Font Color, Hover Menu Item"));
+        // Every entry and colour button is told apart by its name alone,
+        // while the captions on screen stay as they are.
+        QSet<QString> names;
+        int controls = 0;
         for (int i = 0; i < EntryTable::kCount; ++i)
-            QVERIFY(!nameOf(box(i)).isEmpty());
+            for (QWidget* control :
+                 {static_cast<QWidget*>(box(i)), static_cast<QWidget*>(colorButton(i))})
+                if (control) {
+                    ++controls;
+                    names.insert(nameOf(control));
+                }
+        QCOMPARE(names.size(), controls);
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(label(26)->text(), QStringLiteral("Font Color"));
     }
 
     // Graphical buttons are cream, flat from top to bottom, darker while
@@ -538,6 +564,50 @@ private slots:
         const QImage pressed = button("previewButton")->grab().toImage();
         button("previewButton")->setDown(false);
         QVERIFY(pressed.pixelColor(3, 3) != ControlLook::kCream);
+    }
+
+    // List-only and editable boxes alike are flat cream across their face.
+    void listAndEditableBoxesAreFlatCream() {
+        for (int index : {0, 5, 3, EntryTable::kTarget}) {
+            const QImage face = box(index)->grab().toImage();
+            // Right of the text, left of the arrow.
+            for (int y : {4, face.height() / 2, face.height() - 5})
+                for (int x : {face.width() - 40, face.width() - 30})
+                    QCOMPARE(face.pixelColor(x, y), ControlLook::kCream);
+        }
+    }
+
+    // Wherever the keyboard focus is, from the window's first moment on,
+    // a two-pixel mark along the control's edge stands out at least 3:1
+    // from the backdrop around it and from the control's own face.
+    void focusMarkStandsOutFromControlAndBackdrop() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(0, 0, 90)); });
+        colorButton(28)->click(); // a dark colour box
+        box(0)->setFocus();
+        const QColor backdrop(0, 0, 255);
+        auto checkMark = [&](QWidget* control, const QColor& face) {
+            QTRY_VERIFY(control->hasFocus() || control->focusProxy()->hasFocus());
+            const QImage image = control->grab().toImage();
+            const int y = image.height() / 2;
+            const QColor outer = image.pixelColor(0, y), inner = image.pixelColor(1, y);
+            QVERIFY2(contrast(outer, backdrop) >= 3 && contrast(outer, QColor(0, 0, 0)) >= 3,
+                     qPrintable(control->objectName() + " " + outer.name()));
+            QVERIFY2(contrast(inner, face) >= 3,
+                     qPrintable(control->objectName() + " " + inner.name() + " on " + face.name()));
+            QCOMPARE(image.pixelColor(image.width() / 2, 0), outer);
+        };
+        checkMark(box(0), ControlLook::kCream); // list-only, focused at start
+        QTest::keyClick(box(0)->focusWidget() ? QApplication::focusWidget() : box(0), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        checkMark(box(3), ControlLook::kCream); // editable
+        box(28)->setFocus();                    // the dark colour box, then its button
+        checkMark(box(28), QColor(0, 0, 90));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        checkMark(colorButton(28), ControlLook::kCream);
     }
 
     // An installed program's folder is not the user's to write: the page

@@ -56,6 +56,16 @@ QString commandName(MainLayout::Command command) {
     return QStringLiteral("exitButton");
 }
 
+// The name screen readers announce for an entry: its caption, and for the
+// two item columns, which share their captions, the column too ("Font
+// Color, Hover Menu Item").
+QString spokenName(int index, const QString& caption) {
+    const EntryGroup group = EntryTable::at(index).group;
+    if (group == EntryGroup::Menu)
+        return caption;
+    return caption + QStringLiteral(", ") + text(EntryTable::groupCaption(group));
+}
+
 } // namespace
 
 QString MainControls::entryName(int index) {
@@ -71,6 +81,7 @@ QLabel* MainControls::makeLabel(Form& window, const MainLayout::Row& row) {
         titles.at(slot(row.index)) = label;
     } else {
         label->setObjectName(entryName(row.index) + QStringLiteral(".label"));
+        label->setAccessibleName(spokenName(row.index, row.caption));
         labels.at(slot(row.index)) = label;
     }
     return label;
@@ -86,7 +97,7 @@ QComboBox* MainControls::makeEntry(Form& window, const MainLayout::Row& row) {
     }
     // Screen readers on Linux name a combo box by the label whose buddy it
     // is; elsewhere by its accessible name.
-    box->setAccessibleName(row.caption);
+    box->setAccessibleName(spokenName(row.index, row.caption));
     box->setObjectName(entryName(row.index));
     labels.at(slot(row.index))->setBuddy(box);
     entries.at(slot(row.index)) = box;
@@ -103,7 +114,8 @@ QPushButton* MainControls::makeButton(Form& window, const MainLayout::Row& row) 
         commandButtons.at(slot(row.index)) = button;
     } else {
         button->setObjectName(entryName(row.index) + QStringLiteral(".chooseColor"));
-        button->setAccessibleName(QStringLiteral("Choose ") + labels.at(slot(row.index))->text());
+        button->setAccessibleName(QStringLiteral("Choose ") +
+                                  spokenName(row.index, labels.at(slot(row.index))->text()));
         colorButtons.at(slot(row.index)) = button;
     }
     return button;

@@ -15,8 +15,8 @@
 #include "windows/main/MainLook.h"
 #include "windows/secondary/AboutWindow.h"
 
-#include <QColorDialog>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>

@@ -94,6 +94,24 @@ private slots:
         delete form;
     }
 
+    // Enter and the keypad's Enter press the focused button, as Space does;
+    // with a modifier they do not.
+    void enterPressesTheFocusedButton() {
+        auto* form = Form::load<ProbeForm>();
+        form->unloadOnCancel = false;
+        form->showModeless();
+        int pressed = 0;
+        auto* other = new QPushButton(form);
+        connect(other, &QPushButton::clicked, [&] { ++pressed; });
+        QTest::keyClick(other, Qt::Key_Return);
+        QTest::keyClick(other, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(other, Qt::Key_Space);
+        QTest::keyClick(other, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(pressed, 3);
+        QCOMPARE(form->log.count(QStringLiteral("cancel")), 0);
+        delete form;
+    }
+
     void unloadDestroysAndTheNextLoadIsFresh() {
         QPointer<ProbeForm> first = Form::load<ProbeForm>();
         first->showModeless();

@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.com/halvero")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6webenginewidgets6, libqt6webenginecore6-bin, libqt6quick6, qt6-qpa-plugins")
+# On a Wayland desktop Qt needs its Wayland platform; X11 needs nothing more.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 
 # What Debian asks of every package: its copyright and changelog.

@@ -1,6 +1,6 @@
-# Installs the Debian 12 packages named in its arguments that are missing:
-# with apt-get when run as root, otherwise it prints the install line and
-# stops. Sourced by run.sh and test.sh.
+# Installs the Debian packages (Debian 12 or 13) named in its arguments that
+# are missing: with apt-get when run as root, otherwise it prints the
+# install line and stops. Sourced by run.sh and test.sh.
 
 # What building and running the program needs.
 run_packages=(cmake g++ make qt6-base-dev qt6-declarative-dev qt6-webengine-dev libgl-dev
@@ -9,7 +9,28 @@ run_packages=(cmake g++ make qt6-base-dev qt6-declarative-dev qt6-webengine-dev 
 # that drive it, clang for the sanitizers and fuzzing, the format check,
 # and the tools that build and inspect the Debian package.
 test_packages=(libgtest-dev xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick openbox
-               clang libclang-rt-dev clang-format git dpkg-dev file lintian)
+               clang libclang-rt-dev dpkg-dev file lintian appstream desktop-file-utils)
+
+# The format check's clang-format, pinned to one major version so that every
+# machine formats alike; installed where the distribution has it (Debian 12),
+# skipped elsewhere.
+format_major=14
+lint_packages=(clang-format-$format_major)
+
+# Like install_missing, for packages this distribution may not have: those
+# it lacks are left out.
+install_available() {
+  local available=() package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' && continue
+    if [[ $(id -u) -eq 0 ]] && ! apt-cache show "$package" >/dev/null 2>&1; then
+      apt-get update -q >/dev/null
+    fi
+    apt-cache show "$package" >/dev/null 2>&1 && available+=("$package")
+  done
+  ((${#available[@]})) || return 0
+  install_missing "${available[@]}"
+}
 
 install_missing() {
   local missing=() package

@@ -2,7 +2,7 @@
 
 #include "app/platform/X11Connection.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QWidget>
 
 #include <X11/Xlib.h>
@@ -10,7 +10,14 @@
 
 void WindowAttention::set(QWidget* window, bool on) {
     Display* display = X11Connection::display();
-    if (!display || !window->testAttribute(Qt::WA_WState_Created))
+    if (!display) {
+        // Elsewhere (Wayland) the platform's own request for attention,
+        // which lasts until the window is activated.
+        if (on)
+            QApplication::alert(window);
+        return;
+    }
+    if (!window->testAttribute(Qt::WA_WState_Created))
         return;
     const auto id = static_cast<Window>(window->winId());
     XWMHints* hints = XGetWMHints(display, id);

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <dlfcn.h>
 #include <unistd.h>
@@ -44,6 +45,9 @@ void PreviewEngine::configureBeforeApplication() {
 }
 
 void PreviewEngine::prepareEngine() {
+    // The engine reports its OpenGL set-up at every start; that is no news
+    // for the user. QT_LOGGING_RULES still turns it back on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #ifdef HALVERO_QT_GL_SHARE_SETTER

@@ -27,6 +27,7 @@ class Form;
 //  - Qt Quick, which draws the engine's pages, must use OpenGL; the module
 //    chooses it (it is the part that links Qt Quick).
 //  - Run as root, the engine starts only with its sandbox off.
+//  - Its informational logging (the OpenGL set-up) is off.
 //
 // The module. The executable carries its bytes, so it stays one file that
 // can be copied anywhere, and hands them to the dynamic linker through an

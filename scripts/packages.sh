@@ -6,10 +6,12 @@
 run_packages=(cmake g++ make qt6-base-dev qt6-declarative-dev qt6-webengine-dev libgl-dev
               libx11-dev nlohmann-json3-dev fonts-dejavu-core)
 # What the tests need besides: GoogleTest, a virtual X server and the tools
-# that drive it, clang for the sanitizers and fuzzing, the format check,
-# and the tools that build and inspect the Debian package.
+# that drive it, clang for the sanitizers and fuzzing, the tools that build
+# and inspect the Debian package, and a headless Wayland compositor with
+# its tools and Qt's Wayland platform.
 test_packages=(libgtest-dev xvfb xauth xdotool x11-xkb-utils x11-utils imagemagick openbox
-               clang libclang-rt-dev dpkg-dev file lintian appstream desktop-file-utils)
+               clang libclang-rt-dev dpkg-dev file lintian appstream desktop-file-utils
+               sway wtype grim qt6-wayland)
 
 # The format check's clang-format, pinned to one major version so that every
 # machine formats alike; installed where the distribution has it (Debian 12),

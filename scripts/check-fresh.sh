@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Runs the README's test command on a fresh Debian: makes a minimal root of
+# SUITE with debootstrap, copies this source tree into it without .git (as
+# a release tarball carries it), and runs scripts/test.sh there as root,
+# the way CI does. Takes about a quarter of an hour; not part of CI.
+# Usage: scripts/check-fresh.sh bookworm|trixie   (as root)
+# The Debian mirror is the one this machine's apt uses (MIRROR= overrides).
+set -euo pipefail
+suite=${1:?usage: check-fresh.sh bookworm|trixie}
+root=$(cd "$(dirname "$0")/.." && pwd)
+[[ $(id -u) -eq 0 ]] || { echo "check-fresh.sh runs as root (debootstrap, chroot)" >&2; exit 1; }
+command -v debootstrap >/dev/null || { apt-get update -q && apt-get install -y -q debootstrap; }
+
+mirror=${MIRROR:-$(cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null |
+  grep -oE '^(URIs:|deb) +[^ ]+/debian/?( |$)' | awk '{print $2}' | head -1 || true)}
+[[ -n $mirror ]] || { echo "no Debian mirror found in apt's sources; set MIRROR" >&2; exit 1; }
+
+work=$(mktemp -d /var/tmp/halvero-fresh-XXXXXX)
+fresh=$work/root
+cleanup() {
+  for m in dev/shm dev/pts dev sys proc; do umount -l "$fresh/$m" 2>/dev/null || true; done
+  rm -rf --one-file-system "$work"
+}
+trap cleanup EXIT
+
+echo "== debootstrap $suite from $mirror"
+debootstrap --variant=minbase "$suite" "$fresh" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+  { tail -20 "$work/debootstrap.log"; exit 1; }
+echo "deb $mirror $suite main" >"$fresh/etc/apt/sources.list"
+cp /etc/resolv.conf "$fresh/etc/resolv.conf"
+mkdir -p "$fresh/src"
+tar -C "$root" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$fresh/src" -xf -
+mount -t proc proc "$fresh/proc"
+mount -t sysfs sys "$fresh/sys"
+mount --bind /dev "$fresh/dev"
+mount --bind /dev/pts "$fresh/dev/pts"
+mount -t tmpfs tmpfs "$fresh/dev/shm"
+
+echo "== the README's test command on a fresh $suite"
+start=$(date +%s)
+status=0
+chroot "$fresh" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true \
+  bash -c 'cd /src && bash scripts/test.sh' || status=$?
+echo "== $suite: exit status $status after $(( $(date +%s) - start )) s"
+exit "$status"

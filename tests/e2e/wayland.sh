@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The real program on Wayland: a headless sway, keys typed with wtype,
+# windows read with swaymsg, pixels with grim. Create from the keyboard
+# writes the page, Preview opens a second window and Escape closes it,
+# Alt+E and Yes end the program with status 0. sway refuses to run as
+# root, so as root the test runs itself again as nobody.
+# Usage: wayland.sh HALVERO OUT
+set -uo pipefail
+halvero=$1 out=$2
+
+if [[ $(id -u) -eq 0 ]]; then
+  work=$(mktemp -d) && chmod 755 "$work"
+  cp "$halvero" "$work/halvero" && cp "$0" "$work/wayland.sh"
+  rm -rf "$out" && mkdir -p "$out"
+  chown -R nobody "$work" "$out"
+  setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
+    env PATH=/usr/bin:/bin HOME="$work" ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
+    UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" bash "$work/wayland.sh" "$work/halvero" "$out"
+  status=$?
+  rm -rf "$work"
+  exit $status
+fi
+
+rm -rf "$out" && mkdir -p "$out"
+work=$(mktemp -d)
+[[ $halvero == "$work"/* ]] || { cp "$halvero" "$work/halvero"; halvero=$work/halvero; }
+export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+failures=0 step=0
+check() { if eval "$1"; then echo "ok: $2"; else echo "FAIL: $2"; failures=$((failures + 1)); fi; }
+shot() { step=$((step + 1)); grim "$out/$(printf %02d $step)-$1.png" 2>/dev/null; }
+
+# A headless compositor with software rendering and no input devices.
+: >"$work/sway.config"
+WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+  sway -c "$work/sway.config" >"$out/sway.log" 2>&1 &
+sway=$!
+for _ in $(seq 1 100); do
+  [[ -S $XDG_RUNTIME_DIR/wayland-1 ]] && SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null) &&
+    break
+  sleep 0.1
+done
+export WAYLAND_DISPLAY=wayland-1 SWAYSOCK
+[[ -n ${SWAYSOCK:-} ]] || { echo "FAIL: sway did not start"; cat "$out/sway.log"; exit 1; }
+
+# Whether a window titled exactly $1 is in sway's tree; waits up to 20 s.
+shown() {
+  for _ in $(seq 1 200); do
+    swaymsg -t get_tree | grep -q "\"name\": \"$1\"" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+gone() {
+  for _ in $(seq 1 100); do
+    swaymsg -t get_tree | grep -q "\"name\": \"$1\"" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# wtype brings a virtual keyboard of its own each time; the lead lets the
+# program take it before the first key.
+keys() { wtype -s 400 "$@"; sleep 0.3; }
+
+QT_QPA_PLATFORM=wayland QTWEBENGINE_DISABLE_SANDBOX=1 "$halvero" >"$out/halvero.log" 2>&1 &
+pid=$!
+check 'shown Halvero' "the main window opens on Wayland"
+sleep 1
+shot start
+
+# The focus starts on the first entry; Shift+Tab walks back from it to
+# the commands (Exit, About, Preview, Create), Enter presses one.
+keys -M shift -k Tab -k Tab -k Tab -k Tab -m shift -k Return
+check '[[ -f $(dirname "$halvero")/pattern.htm ]]' "Create from the keyboard writes the page"
+
+keys -k Tab -k Return # Create holds the focus; Preview is next
+if shown "HTML Preview"; then
+  echo "ok: Preview opens a second window"
+  sleep 3
+  shot preview
+  keys -k Escape
+  check 'gone "HTML Preview"' "Escape closes the preview"
+else
+  check false "Preview opens a second window"
+fi
+check '! grep -q "GL Type\|Init Parameters" "$out/halvero.log"' \
+  "the browser engine says nothing about its set-up"
+
+keys -M alt -k e -m alt
+check 'shown Question' "Alt+E asks"
+keys -M alt -k y -m alt
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid"
+check '[[ $? -eq 0 ]]' "Yes ends the program with status 0"
+
+kill "$sway" 2>/dev/null
+wait "$sway" 2>/dev/null
+rm -rf "$work"
+if ((failures)); then echo "$failures check(s) failed"; exit 1; fi
+echo "all Wayland checks passed"

@@ -45,6 +45,10 @@ void Form::showModal() {
         winId();
         windowHandle()->setTransientParent(opener->windowHandle());
     }
+    if (m_reusable) { // every showing is a first one
+        m_unloaded = false;
+        m_shownOnce = false;
+    }
     QEventLoop loop;
     m_modalLoop = &loop;
     showModeless();
@@ -52,7 +56,8 @@ void Form::showModal() {
         loop.exec(QEventLoop::DialogExec);
     m_modalLoop = nullptr;
     // The window is gone before its opener becomes active again.
-    delete this;
+    if (!m_reusable)
+        delete this;
     if (opener && opener->isVisible())
         opener->activate();
 }
@@ -61,12 +66,13 @@ void Form::unload() {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    qApp->removeEventFilter(this);
+    if (!m_reusable)
+        qApp->removeEventFilter(this);
     hide();
     emit unloaded();
     if (m_modalLoop)
         m_modalLoop->quit(); // showModal deletes the window
-    else
+    else if (!m_reusable)
         deleteLater();
 }
 

@@ -35,6 +35,10 @@ public:
     void unload();
 
     void setCancelButton(QAbstractButton* button) { m_cancel = button; }
+    // A reusable form is hidden, not destroyed, when it unloads, and its
+    // next modal showing is a first one again (onActivate runs); whoever
+    // keeps it deletes it.
+    void setReusable(bool reusable) { m_reusable = reusable; }
 
     // Paints the gradient backdrop at the window's current height; it stays
     // behind the controls for the window's life, stretched across its width.
@@ -69,4 +73,5 @@ private:
     QEventLoop* m_modalLoop = nullptr;
     bool m_shownOnce = false;
     bool m_unloaded = false;
+    bool m_reusable = false;
 };

@@ -2,9 +2,20 @@
 #include "app/preview/PreviewEngine.h"
 #include "windows/secondary/PreviewWindow.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
+// The preview window is made once and shown again at every opening: its
+// web view, page and profile are what take long to make. It goes when the
+// application quits.
 extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pagePath) {
-    PreviewEngine::chooseGraphicsApi();
-    auto* preview = Form::load<PreviewWindow>();
-    preview->setPagePath(pagePath);
-    return preview;
+    static QPointer<PreviewWindow> kept;
+    if (!kept) {
+        PreviewEngine::chooseGraphicsApi();
+        kept = Form::load<PreviewWindow>();
+        kept->setReusable(true);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete kept.data(); });
+    }
+    kept->setPagePath(pagePath);
+    return kept;
 }

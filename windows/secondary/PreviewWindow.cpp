@@ -26,6 +26,7 @@ PreviewWindow::PreviewWindow() {
     // main window clickable behind the preview.
     page->setUrl(QUrl(QStringLiteral("about:blank")));
     connect(page, &PreviewPage::statusWritten, this, &PreviewWindow::onStatusWritten);
+    connect(m_browser, &QWebEngineView::loadFinished, this, &PreviewWindow::onLoadFinished);
     connect(page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
 
     m_refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
@@ -41,6 +42,17 @@ PreviewWindow::PreviewWindow() {
     m_statusLine->setTextFormat(Qt::PlainText);
     m_statusLine->setFocusPolicy(Qt::NoFocus);
     m_statusLine->setCursor(Pictures::grabPointer());
+
+    // Until the page of this opening has loaded, a blank sheet covers the
+    // view, which may still hold the page of the last opening.
+    m_cover = new QWidget(this);
+    m_cover->setObjectName(QStringLiteral("pageCover"));
+    m_cover->setGeometry(m_browser->geometry());
+    m_cover->setAutoFillBackground(true);
+    QPalette blank = m_cover->palette();
+    blank.setColor(QPalette::Window, Qt::white);
+    m_cover->setPalette(blank);
+    m_cover->hide();
 
     // Both buttons lie on the title strip.
     closeButton()->raise();
@@ -60,7 +72,25 @@ void PreviewWindow::onLoad() {
 
 void PreviewWindow::onActivate() {
     setTitle(QStringLiteral("HTML Preview"));
+    m_pageStatus.clear();
+    showStatus(QString());
+    m_cover->raise();
+    m_cover->show();
     m_browser->load(addressFor(m_pagePath));
+}
+
+void PreviewWindow::onLoadFinished() {
+    // Loads of an earlier address (the blank page after the last opening)
+    // end here too; only this opening's page lifts the cover.
+    if (m_browser->url() == addressFor(m_pagePath))
+        m_cover->hide();
+}
+
+// A window kept for the next opening lets go of its page: the next one
+// never shows the last one's, and the page's memory is freed.
+void PreviewWindow::hideEvent(QHideEvent* event) {
+    m_browser->setUrl(QUrl(QStringLiteral("about:blank")));
+    BorderlessForm::hideEvent(event);
 }
 
 void PreviewWindow::refresh() {

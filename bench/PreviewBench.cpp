@@ -1,11 +1,13 @@
 // Opens the preview from the main window as the user does, with the preview
 // module loaded from its file the way the program loads it from memory.
 // Prints the milliseconds from pressing "Preview HTML Page File" until the
-// page has loaded, then the memory (proportional set size of this process
-// and the browser's helper processes) with the main window only, with the
-// preview open, after closing it, and after opening and closing it ten more
-// times.
-// Usage: preview_bench PAGE_FOLDER MODULE_FILE [MORE_OPENINGS (10)]
+// page is shown, for the first opening and the later ones, then the memory
+// (proportional set size of this process and the browser's helper
+// processes) with the main window only, with the preview open, after
+// closing it, and after twenty more openings. With "warm", the pointer
+// rests on the button for 400 ms first: prints that first opening and the
+// longest time the event loop stalled meanwhile.
+// Usage: preview_bench PAGE_FOLDER MODULE_FILE [cold|warm] [MORE_OPENINGS]
 #include "app/Application.h"
 #include "app/preview/PreviewEngine.h"
 #include "windows/main/MainWindow.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
@@ -35,6 +38,22 @@ long pssKb(int pid) {
     return 0;
 }
 
+// How many descendants this process has.
+int descendants(int pid) {
+    int count = 0;
+    for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        const int child = entry.toInt(&number);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
+        if (!number || !stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        if (text.mid(text.lastIndexOf(')') + 2).split(' ').value(1).toInt() == pid)
+            count += 1 + descendants(child);
+    }
+    return count;
+}
+
 // This process and all its descendants.
 long treePssKb(int pid) {
     long total = pssKb(pid);
@@ -54,44 +73,64 @@ long treePssKb(int pid) {
     return total;
 }
 
-} // namespace
-
-// Notes when a preview window shows, hooks its browser's load, and closes
-// the preview once the page has loaded.
+// Times each opening of the preview: from pressing the button until the
+// blank sheet over the view lifts, which it does once the page of this
+// opening has loaded; then closes the preview again.
 class Watcher : public QObject {
     Q_OBJECT
 public:
     QElapsedTimer clock;
-    QList<double> loadMs;
+    QList<double> openMs;
     long previewKb = 0;
-    long closedKb = 0;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->inherits("PreviewWindow")) {
-            m_preview = static_cast<QWidget*>(watched);
-            QObject* view = m_preview->findChild<QObject*>(QStringLiteral("browser"));
-            connect(view, SIGNAL(loadFinished(bool)), this, SLOT(loaded(bool)));
+        if (event->type() == QEvent::Hide && watched->objectName() == QLatin1String("pageCover")) {
+            auto* window = static_cast<QWidget*>(watched)->window();
+            if (!window->isVisible())
+                return false;
+            openMs.append(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            if (openMs.size() == 1)
+                previewKb = treePssKb(getpid());
+            QTimer::singleShot(0, window, [window] { window->close(); });
         }
         return false;
     }
-
-public slots:
-    void loaded(bool) {
-        loadMs.append(clock.nsecsElapsed() / 1e6);
-        if (loadMs.size() == 1)
-            previewKb = treePssKb(getpid());
-        QTimer::singleShot(0, m_preview, [preview = m_preview] { preview->close(); });
-    }
-
-private:
-    QWidget* m_preview = nullptr;
 };
+
+// The longest time the event loop kept a 5 ms timer waiting, while it runs
+// for `milliseconds`.
+double longestStall(int milliseconds) {
+    QElapsedTimer clock, since;
+    clock.start();
+    since.start();
+    double longest = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, static_cast<double>(since.nsecsElapsed()) / 1e6 - 5);
+        since.start();
+    });
+    tick.start(5);
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return longest;
+}
+
+void settle(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds)
+        QApplication::processEvents();
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 3)
         return 2;
-    const int more = argc > 3 ? std::atoi(argv[3]) : 10;
+    const bool warm = argc > 3 && QByteArray(argv[3]) == "warm";
+    const int more = argc > 4 ? std::atoi(argv[4]) : 20;
     Application::configure();
     QFile module(QString::fromLocal8Bit(argv[2]));
     if (!module.open(QIODevice::ReadOnly))
@@ -104,37 +143,47 @@ int main(int argc, char** argv) {
     main->setProgramFolder(QString::fromLocal8Bit(argv[1]));
     main->showModeless();
     main->createPage();
-    QElapsedTimer settle;
-    settle.start();
-    while (settle.elapsed() < 300)
-        QApplication::processEvents();
+    settle(300);
     const long mainKb = treePssKb(getpid());
+    auto* button = main->findChild<QPushButton*>(QStringLiteral("previewButton"));
 
     Watcher watcher;
     application.installEventFilter(&watcher);
-    for (int round = 0; round <= more; ++round) {
+    if (warm) {
+        // The pointer comes to rest on the button; the click follows 400 ms
+        // later.
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(button, &enter);
+        const double stall = longestStall(400);
         watcher.clock.start();
-        main->showPreview(); // returns once the preview has closed again
-        if (round == 0) {
-            settle.start();
-            while (settle.elapsed() < 1000)
-                QApplication::processEvents();
-            watcher.closedKb = treePssKb(getpid());
-        }
+        button->click(); // returns once the preview has closed again
+        std::printf("warmed first opening %.1f ms, longest stall while warming %.1f ms\n",
+                    watcher.openMs.value(0), stall);
+        return 0;
     }
-    settle.start();
-    while (settle.elapsed() < 1000)
-        QApplication::processEvents();
-    const long afterKb = treePssKb(getpid());
+    watcher.clock.start();
+    button->click();
+    settle(1000);
+    const long closedKb = treePssKb(getpid()), closedSelfKb = pssKb(getpid());
+    const int closedHelpers = descendants(getpid());
+    for (int round = 0; round < more; ++round) {
+        watcher.clock.start();
+        button->click();
+    }
+    settle(1000);
+    const long afterKb = treePssKb(getpid()), afterSelfKb = pssKb(getpid());
 
-    QList<double> later = watcher.loadMs.mid(1);
+    QList<double> later = watcher.openMs.mid(1);
     std::sort(later.begin(), later.end());
-    std::printf("first preview %.1f ms, later previews (median) %.1f ms\n", watcher.loadMs.value(0),
+    std::printf("first opening %.1f ms, later openings (median) %.1f ms\n", watcher.openMs.value(0),
                 later.value(later.size() / 2));
     std::printf("memory: main window %ld KiB, preview open %ld KiB, closed %ld KiB, after %d "
                 "more openings %ld KiB (%+ld KiB)\n",
-                mainKb, watcher.previewKb, watcher.closedKb, more, afterKb,
-                afterKb - watcher.closedKb);
+                mainKb, watcher.previewKb, closedKb, more, afterKb, afterKb - closedKb);
+    std::printf("of which the program's own process: closed %ld KiB, after %ld KiB (%+ld KiB); "
+                "helper processes %d, then %d\n",
+                closedSelfKb, afterSelfKb, afterSelfKb - closedSelfKb, closedHelpers,
+                descendants(getpid()));
     return 0;
 }
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The preview benchmark, on a virtual X server of its own: the program's
-# first preview (from pressing the button until the page has loaded, the
-# browser engine's loading included) against a bare Qt WebEngine view
-# program loading the same page (from its start until the page has loaded),
-# each in a fresh process, alternately; prints the medians and their ratio,
-# then the program's memory figures. Usage: bench/preview.sh [BUILD] [ROUNDS]
+# The preview benchmark, on a virtual X server of its own. Each round runs,
+# in fresh processes: the program opening the preview cold (first opening,
+# then twenty more, and the memory they add), the program with the pointer
+# resting on Preview for 400 ms before the click (warmed first opening, and
+# the longest stall of the event loop while warming), and a bare Qt
+# WebEngine view program loading the same page from its start (the
+# baseline). Prints the medians of the four figures, as ratios to the
+# baseline where one applies.
+# Usage: bench/preview.sh [BUILD] [ROUNDS]
 set -euo pipefail
 if [[ ${1:-} != --inner ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --inner "$(cd "${1:-build}" && pwd)" "${2:-7}"
@@ -12,17 +15,27 @@ fi
 build=$2 rounds=$3
 folder=$(mktemp -d)
 if [[ $(id -u) -eq 0 ]]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
-halvero=() bare=()
+bench() { "$build/bench/preview_bench" "$folder" "$build/halvero_preview.so" "$@" 2>/dev/null; }
+first=() later=() grown=() warmed=() stall=() bare=()
 for ((r = 0; r < rounds; r++)); do
-  out=$("$build/bench/preview_bench" "$folder" "$build/halvero_preview.so" 2>/dev/null)
-  halvero+=("$(sed -n 's/^first preview \([0-9.]*\) ms.*/\1/p' <<<"$out")")
-  later=$(sed -n 's/.*later previews (median) \([0-9.]*\) ms/\1/p' <<<"$out")
-  memory=$(grep '^memory' <<<"$out")
+  out=$(bench cold)
+  first+=("$(sed -n 's/^first opening \([0-9.]*\) ms.*/\1/p' <<<"$out")")
+  later+=("$(sed -n 's/.*later openings (median) \([0-9.]*\) ms/\1/p' <<<"$out")")
+  grown+=("$(sed -n 's/^memory.*(\([+-][0-9]*\) KiB)$/\1/p' <<<"$out")")
+  out=$(bench warm)
+  warmed+=("$(sed -n 's/^warmed first opening \([0-9.]*\) ms.*/\1/p' <<<"$out")")
+  stall+=("$(sed -n 's/.*longest stall while warming \([0-9.]*\) ms/\1/p' <<<"$out")")
   bare+=("$("$build/bench/bare_webview" "$folder/pattern.htm" "$(date +%s%N)" 2>/dev/null)")
 done
-median() { printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"; }
-h=$(median "${halvero[@]}") b=$(median "${bare[@]}")
-echo "first preview: halvero $h ms, bare web view program $b ms, ratio $(awk "BEGIN{printf \"%.2f\", $h/$b}")"
-echo "later previews in the same process: $later ms"
-echo "$memory"
+median() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }
+ratio() { awk "BEGIN{printf \"%.2f\", $1/$2}"; }
+b=$(median "${bare[@]}")
+echo "baseline: a bare web view program loads the page in $b ms (median of $rounds)"
+echo "1. later openings: $(median "${later[@]}") ms from the click until the page shows (goal <= 60 ms)"
+echo "2. memory: twenty more openings add $(median "${grown[@]}") KiB (goal <= 1024 KiB)"
+w=$(median "${warmed[@]}")
+echo "3. warmed first opening: $w ms, $(ratio "$w" "$b") x the baseline (goal <= 0.50 x);" \
+  "longest stall while warming $(median "${stall[@]}") ms (goal <= 50 ms)"
+f=$(median "${first[@]}")
+echo "4. first opening, not warmed: $f ms, $(ratio "$f" "$b") x the baseline (goal <= 1.00 x)"
 rm -rf "$folder"

@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
+#include <QThread>
+#include <QTimer>
+#include <chrono>
 #include <dlfcn.h>
+#include <future>
 #include <unistd.h>
 
 #ifdef HALVERO_QT_GL_SHARE_SETTER
@@ -21,6 +25,15 @@ namespace {
 const unsigned char* s_imageBegin = nullptr;
 const unsigned char* s_imageEnd = nullptr;
 PreviewEngine::Factory s_factory = nullptr;
+bool s_prepared = false;
+bool s_warming = false;
+// The shared context being made on a thread of its own, while warming.
+std::future<QOpenGLContext*> s_contextMaking;
+
+bool sharedContextReady() {
+    return !s_contextMaking.valid() ||
+           s_contextMaking.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+}
 
 constexpr char kEntryPoint[] = "halvero_load_preview";
 constexpr char kModuleFile[] = "halvero_preview.so";
@@ -45,6 +58,9 @@ void PreviewEngine::configureBeforeApplication() {
 }
 
 void PreviewEngine::prepareEngine() {
+    if (s_prepared)
+        return;
+    s_prepared = true;
     // The engine reports its OpenGL set-up at every start; that is no news
     // for the user. QT_LOGGING_RULES still turns it back on.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
@@ -52,10 +68,39 @@ void PreviewEngine::prepareEngine() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 #ifdef HALVERO_QT_GL_SHARE_SETTER
     if (!QOpenGLContext::globalShareContext()) {
-        auto* context = new QOpenGLContext(QCoreApplication::instance());
-        context->create();
+        QOpenGLContext* context = nullptr;
+        if (s_contextMaking.valid()) {
+            context = s_contextMaking.get();
+        } else {
+            context = new QOpenGLContext;
+            context->create();
+        }
+        context->setParent(QCoreApplication::instance());
         qt_gl_set_global_share_context(context);
     }
+#endif
+}
+
+// Most of the shared context's cost is loading the GL driver, which a
+// thread of its own can do while the event loop goes on.
+void PreviewEngine::startSharedContext() {
+#ifdef HALVERO_QT_GL_SHARE_SETTER
+    if (QOpenGLContext::globalShareContext() || s_contextMaking.valid() ||
+        !QOpenGLContext::supportsThreadedOpenGL())
+        return;
+    QThread* mainThread = QCoreApplication::instance()->thread();
+    // A program that quits meanwhile waits for the thread, so the context
+    // is not being made while the application goes away.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
+        if (s_contextMaking.valid())
+            delete s_contextMaking.get();
+    });
+    s_contextMaking = std::async(std::launch::async, [mainThread] {
+        auto* context = new QOpenGLContext;
+        context->create();
+        context->moveToThread(mainThread);
+        return context;
+    });
 #endif
 }
 
@@ -82,6 +127,31 @@ Form* PreviewEngine::load(const QString& pagePath, QString* error) {
     if (!s_factory)
         s_factory = loadModule(error);
     return s_factory ? s_factory(pagePath) : nullptr;
+}
+
+void PreviewEngine::warmUp() {
+    if (s_warming)
+        return;
+    s_warming = true;
+    startSharedContext();
+    // Waits for the context's thread without blocking, then goes on.
+    auto* poll = new QTimer(qApp);
+    poll->start(5);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        if (!sharedContextReady())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        prepareEngine();
+        // The module in a turn of its own. The window is left to the
+        // click: making its web view starts the whole engine at once
+        // (about 100 ms here), too long a stall for the event loop.
+        QTimer::singleShot(0, qApp, [] {
+            QString error;
+            if (!s_factory)
+                s_factory = loadModule(&error);
+        });
+    });
 }
 
 void PreviewEngine::setModuleImage(const unsigned char* begin, const unsigned char* end) {

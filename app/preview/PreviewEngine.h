@@ -43,9 +43,19 @@ public:
     // HALVERO_PUBLIC_GL_SHARE=1 asks for it.
     static void configureBeforeApplication();
 
-    // A freshly loaded preview window for the page at `pagePath`, not yet
-    // shown; nullptr with `error` set when the module cannot be loaded.
+    // The preview window for the page at `pagePath`, not yet shown (made at
+    // the first call, the same one later); nullptr with `error` set when the
+    // module cannot be loaded. Whatever warmUp() has not done yet is done
+    // here.
     static Form* load(const QString& pagePath, QString* error);
+
+    // Gets the engine ready ahead of a likely first preview (the pointer on
+    // the Preview button, say): the shared context (made on a thread of its
+    // own where the platform allows), then the module, in a turn of its own
+    // of the event loop, so input keeps flowing. Does nothing once started.
+    // An exit or an opening in between leaves nothing half-made: each step
+    // is whole, and load() does the rest.
+    static void warmUp();
 
     // The module as the executable carries it.
     static void setModuleImage(const unsigned char* begin, const unsigned char* end);
@@ -59,5 +69,6 @@ public:
 
 private:
     static void prepareEngine();
+    static void startSharedContext();
     static Factory loadModule(QString* error);
 };

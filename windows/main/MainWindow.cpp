@@ -88,6 +88,17 @@ void MainWindow::connectHandlers() {
     connect(m_controls.command(Command::Exit), &QPushButton::clicked, this,
             &MainWindow::confirmExit);
     connect(m_controls.flashTimer, &QTimer::timeout, this, &MainWindow::flash);
+    // The pointer resting on Preview, or the focus reaching it, warms the
+    // browser engine up for the click that likely follows.
+    m_controls.command(Command::ShowPreview)->installEventFilter(this);
+}
+
+// Sees the Preview button's events (and, as a form, the application's keys).
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_controls.command(Command::ShowPreview) &&
+        (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn))
+        PreviewEngine::warmUp();
+    return Form::eventFilter(watched, event);
 }
 
 // Styles and places the window, paints its backdrop, starts the flashing

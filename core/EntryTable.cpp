@@ -75,6 +75,13 @@ constexpr std::array<EntryDescriptor, EntryTable::kCount> kEntries = {{
     {41, G::Menu, "target", "Target", K::Text, 0, kTargets, "_blank"},
 }};
 
+// Each column's key and title, in the order of EntryGroup.
+struct GroupNames {
+    std::string_view key, caption;
+};
+constexpr GroupNames kGroups[] = {
+    {"menu", "Menu Settings"}, {"normal", "Normal Menu Item"}, {"hover", "Hover Menu Item"}};
+
 constexpr bool addressesMatchTheTable() {
     for (int i = 0; i < EntryTable::kCount; ++i)
         if (kEntries[static_cast<std::size_t>(i)].index != i)
@@ -136,27 +143,11 @@ std::string EntryTable::nameOf(const EntryDescriptor& entry) {
 }
 
 std::string_view EntryTable::groupKey(EntryGroup group) {
-    switch (group) {
-    case G::Menu:
-        return "menu";
-    case G::Normal:
-        return "normal";
-    case G::Hover:
-        break;
-    }
-    return "hover";
+    return kGroups[static_cast<std::size_t>(group)].key;
 }
 
 std::string_view EntryTable::groupCaption(EntryGroup group) {
-    switch (group) {
-    case G::Menu:
-        return "Menu Settings";
-    case G::Normal:
-        return "Normal Menu Item";
-    case G::Hover:
-        break;
-    }
-    return "Hover Menu Item";
+    return kGroups[static_cast<std::size_t>(group)].caption;
 }
 
 } // namespace halvero

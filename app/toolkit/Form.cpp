@@ -71,7 +71,7 @@ void Form::unload() {
     hide();
     emit unloaded();
     if (m_modalLoop)
-        m_modalLoop->quit(); // showModal deletes the window
+        m_modalLoop->quit(); // showModal deletes the window unless reusable
     else if (!m_reusable)
         deleteLater();
 }

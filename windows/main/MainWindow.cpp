@@ -49,9 +49,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
             return std::nullopt;
         return chosen;
     };
-    m_files = new MenuFiles(this, m_settings, [this] {
-        return halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
-    });
+    m_files = new MenuFiles(this, m_settings, [this] { return composePage(); });
     setAcceptDrops(true);
     MainLook::setCommonLook(this);
     m_controls.build(*this);
@@ -221,8 +219,12 @@ QString MainWindow::pagePath() {
     return QFile::decodeName(QByteArray::fromStdString(pageFilePath()));
 }
 
+std::string MainWindow::composePage() const {
+    return halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
+}
+
 void MainWindow::writePage() {
-    const std::string page = halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
+    const std::string page = composePage();
     const std::string path = pageFilePath();
     QString reason;
     if (!m_pageFolder.prepare(&reason))

@@ -69,6 +69,9 @@ private:
     // The page's full path, as the file system names it and as shown.
     std::string pageFilePath();
     QString pagePath();
+    // The page for the settings of this moment, as Create and Write page to
+    // write it.
+    std::string composePage() const;
     // Throws halvero::PageWriteError when the page cannot be written.
     void writePage();
     void exitApplication();

@@ -39,6 +39,7 @@ public:
     // next modal showing is a first one again (onActivate runs); whoever
     // keeps it deletes it.
     void setReusable(bool reusable) { m_reusable = reusable; }
+    bool isReusable() const { return m_reusable; }
 
     // Paints the gradient backdrop at the window's current height; it stays
     // behind the controls for the window's life, stretched across its width.

@@ -2,12 +2,16 @@
 
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/Twips.h"
+#include "windows/secondary/PageFileWatch.h"
 #include "windows/secondary/PreviewPage.h"
 
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
+#include <malloc.h>
 
 PreviewWindow::PreviewWindow() {
     setWindowTitle(QStringLiteral("HTML Preview"));
@@ -18,16 +22,9 @@ PreviewWindow::PreviewWindow() {
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setProperty("kindName", QStringLiteral("WebBrowser"));
     m_browser->setGeometry(Twips::rect(120, 720, 9855, 3855));
-    auto* page = new PreviewPage(m_browser);
-    m_browser->setPage(page);
-    // An empty page makes the view build its drawing surface now. Built
-    // later, while the window is showing, it would make Qt rebuild the
-    // native window and drop it from the list of modal windows, leaving the
-    // main window clickable behind the preview.
-    page->setUrl(QUrl(QStringLiteral("about:blank")));
-    connect(page, &PreviewPage::statusWritten, this, &PreviewWindow::onStatusWritten);
-    connect(m_browser, &QWebEngineView::loadFinished, this, &PreviewWindow::onLoadFinished);
-    connect(page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
+    useNewPage();
+    m_pageWatch = new PageFileWatch(this);
+    connect(m_pageWatch, &PageFileWatch::mayHaveChanged, this, &PreviewWindow::onPageFileChanged);
 
     m_refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
@@ -70,31 +67,96 @@ void PreviewWindow::onLoad() {
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// The first page starts loading as soon as its path is known, while the
+// window is still being made ready to show.
+void PreviewWindow::setPagePath(const QString& path) {
+    m_pagePath = path;
+    m_pageWatch->watch(path);
+    if (!m_loadBegun)
+        loadPage();
+}
+
+// Runs before the window shows, so the view has its drawing surface (made
+// by the first load) before the window appears: made while it shows, Qt
+// would rebuild the native window and drop it from the list of modal
+// windows, leaving the main window clickable behind the preview.
 void PreviewWindow::onActivate() {
     setTitle(QStringLiteral("HTML Preview"));
+    if (!showsPageAsItIs())
+        loadPage();
+    m_page->setAudioMuted(false);
+    showStatus(m_pageStatus);
+    m_cover->raise();
+    m_cover->setVisible(!m_loadEnded);
+}
+
+// Whether the browser page holds the page file as it is now (or is loading
+// it): then it need not load again.
+bool PreviewWindow::showsPageAsItIs() const {
+    return m_loadBegun && m_loadedBytes && m_page->requestedUrl() == addressFor(m_pagePath) &&
+           m_loadedBytes == PageFileWatch::read(m_pagePath);
+}
+
+// The window's own browser page, in place of the one before, which goes
+// with its renderer process and all the memory of the pages it showed.
+void PreviewWindow::useNewPage() {
+    PreviewPage* old = m_page;
+    m_page = new PreviewPage(this);
+    connect(m_page, &PreviewPage::statusWritten, this, &PreviewWindow::onStatusWritten);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewWindow::onLoadFinished);
+    connect(m_page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
+    m_browser->setPage(m_page);
+    delete old;
+    m_loadBegun = m_loadEnded = false;
+}
+
+// Every load of the page file has a browser page of its own: the memory of
+// the pages before goes with theirs, and the end of a load never reports
+// for another.
+void PreviewWindow::loadPage() {
+    if (m_loadBegun)
+        useNewPage();
     m_pageStatus.clear();
     showStatus(QString());
-    m_cover->raise();
-    m_cover->show();
-    m_browser->load(addressFor(m_pagePath));
+    m_loadedBytes = PageFileWatch::read(m_pagePath);
+    m_loadBegun = true;
+    m_page->setAudioMuted(!isVisible());
+    m_page->load(addressFor(m_pagePath));
 }
 
 void PreviewWindow::onLoadFinished() {
-    // Loads of an earlier address (the blank page after the last opening)
-    // end here too; only this opening's page lifts the cover.
-    if (m_browser->url() == addressFor(m_pagePath))
-        m_cover->hide();
+    m_loadEnded = true;
+    m_cover->hide();
+    // Loaded out of sight: what the pages before freed goes back to the
+    // system rather than staying with the heap.
+    trimMemory();
 }
 
-// A window kept for the next opening lets go of its page: the next one
-// never shows the last one's, and the page's memory is freed.
+// While the window is closed, a page written anew is loaded out of sight,
+// so the next opening shows it at once. An open window keeps its page
+// until Refresh.
+void PreviewWindow::onPageFileChanged() {
+    if (!isVisible() && isReusable() && m_loadBegun && !showsPageAsItIs())
+        loadPage();
+}
+
+// Kept for the next opening, the page stays, silent. What showing it took
+// (pictures of the window, mostly) goes back to the system once it is
+// closed.
 void PreviewWindow::hideEvent(QHideEvent* event) {
-    m_browser->setUrl(QUrl(QStringLiteral("about:blank")));
+    m_page->setAudioMuted(true);
     BorderlessForm::hideEvent(event);
+    QTimer::singleShot(kTrimAfterClosingMs, this, &PreviewWindow::trimMemory);
+}
+
+void PreviewWindow::trimMemory() {
+    if (!isVisible())
+        ::malloc_trim(0);
 }
 
 void PreviewWindow::refresh() {
-    m_browser->reload();
+    m_loadedBytes = PageFileWatch::read(m_pagePath);
+    m_page->triggerAction(QWebEnginePage::Reload);
 }
 
 void PreviewWindow::showStatus(const QString& text) {

@@ -15,7 +15,9 @@ fi
 build=$2 rounds=$3
 folder=$(mktemp -d)
 if [[ $(id -u) -eq 0 ]]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
-bench() { "$build/bench/preview_bench" "$folder" "$build/halvero_preview.so" "$@" 2>/dev/null; }
+# Each run starts a second after the last, whose helper processes may still
+# be ending.
+bench() { sleep 1 && "$build/bench/preview_bench" "$folder" "$build/halvero_preview.so" "$@" 2>/dev/null; }
 first=() later=() grown=() warmed=() stall=() bare=() created=()
 for ((r = 0; r < rounds; r++)); do
   out=$(bench cold)
@@ -26,6 +28,7 @@ for ((r = 0; r < rounds; r++)); do
   out=$(bench warm)
   warmed+=("$(sed -n 's/^warmed first opening \([0-9.]*\) ms.*/\1/p' <<<"$out")")
   stall+=("$(sed -n 's/.*longest stall while warming \([0-9.]*\) ms/\1/p' <<<"$out")")
+  sleep 1
   bare+=("$("$build/bench/bare_webview" "$folder/pattern.htm" "$(date +%s%N)" 2>/dev/null)")
 done
 median() { printf '%s\n' "$@" | sort -g | sed -n "$((($# + 1) / 2))p"; }

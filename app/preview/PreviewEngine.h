@@ -27,6 +27,8 @@ class Form;
 //  - Qt Quick, which draws the engine's pages, must use OpenGL; the module
 //    chooses it (it is the part that links Qt Quick).
 //  - Run as root, the engine starts only with its sandbox off.
+//  - The threads it starts share two heaps (glibc's M_ARENA_MAX), not one
+//    each, so freed memory is used again rather than kept per thread.
 //  - Its informational logging (the OpenGL set-up) is off.
 //
 // The module. The executable carries its bytes, so it stays one file that

@@ -22,7 +22,6 @@ PreviewWindow::PreviewWindow() {
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setProperty("kindName", QStringLiteral("WebBrowser"));
     m_browser->setGeometry(Twips::rect(120, 720, 9855, 3855));
-    useNewPage();
     m_pageWatch = new PageFileWatch(this);
     connect(m_pageWatch, &PageFileWatch::mayHaveChanged, this, &PreviewWindow::onPageFileChanged);
 
@@ -72,8 +71,8 @@ void PreviewWindow::onLoad() {
 void PreviewWindow::setPagePath(const QString& path) {
     m_pagePath = path;
     m_pageWatch->watch(path);
-    if (!m_loadBegun)
-        loadPage();
+    if (!m_page)
+        loadPage(PageFileWatch::read(path));
 }
 
 // Runs before the window shows, so the view has its drawing surface (made
@@ -82,19 +81,19 @@ void PreviewWindow::setPagePath(const QString& path) {
 // windows, leaving the main window clickable behind the preview.
 void PreviewWindow::onActivate() {
     setTitle(QStringLiteral("HTML Preview"));
-    if (!showsPageAsItIs())
-        loadPage();
+    if (std::optional<QByteArray> bytes = PageFileWatch::read(m_pagePath); !holds(bytes))
+        loadPage(std::move(bytes));
     m_page->setAudioMuted(false);
     showStatus(m_pageStatus);
     m_cover->raise();
     m_cover->setVisible(!m_loadEnded);
 }
 
-// Whether the browser page holds the page file as it is now (or is loading
-// it): then it need not load again.
-bool PreviewWindow::showsPageAsItIs() const {
-    return m_loadBegun && m_loadedBytes && m_page->requestedUrl() == addressFor(m_pagePath) &&
-           m_loadedBytes == PageFileWatch::read(m_pagePath);
+// Whether the browser page holds (or is loading) the page file, which now
+// reads `bytes`: then it need not load again.
+bool PreviewWindow::holds(const std::optional<QByteArray>& bytes) const {
+    return m_page && bytes && m_loadedBytes == bytes &&
+           m_page->requestedUrl() == addressFor(m_pagePath);
 }
 
 // The window's own browser page, in place of the one before, which goes
@@ -107,19 +106,17 @@ void PreviewWindow::useNewPage() {
     connect(m_page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
     m_browser->setPage(m_page);
     delete old;
-    m_loadBegun = m_loadEnded = false;
+    m_loadEnded = false;
 }
 
-// Every load of the page file has a browser page of its own: the memory of
-// the pages before goes with theirs, and the end of a load never reports
-// for another.
-void PreviewWindow::loadPage() {
-    if (m_loadBegun)
-        useNewPage();
+// Every load of the page file, read as `bytes` just before, has a browser
+// page of its own: the memory of the pages before goes with theirs, and the
+// end of a load never reports for another.
+void PreviewWindow::loadPage(std::optional<QByteArray> bytes) {
+    useNewPage();
     m_pageStatus.clear();
     showStatus(QString());
-    m_loadedBytes = PageFileWatch::read(m_pagePath);
-    m_loadBegun = true;
+    m_loadedBytes = std::move(bytes);
     m_page->setAudioMuted(!isVisible());
     m_page->load(addressFor(m_pagePath));
 }
@@ -136,8 +133,10 @@ void PreviewWindow::onLoadFinished() {
 // so the next opening shows it at once. An open window keeps its page
 // until Refresh.
 void PreviewWindow::onPageFileChanged() {
-    if (!isVisible() && isReusable() && m_loadBegun && !showsPageAsItIs())
-        loadPage();
+    if (isVisible() || !isReusable() || !m_page)
+        return;
+    if (std::optional<QByteArray> bytes = PageFileWatch::read(m_pagePath); !holds(bytes))
+        loadPage(std::move(bytes));
 }
 
 // Kept for the next opening, the page stays, silent. What showing it took

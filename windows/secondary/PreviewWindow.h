@@ -43,9 +43,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    bool showsPageAsItIs() const;
+    bool holds(const std::optional<QByteArray>& bytes) const;
     void useNewPage();
-    void loadPage();
+    void loadPage(std::optional<QByteArray> bytes);
     void onPageFileChanged();
     void trimMemory();
     void showStatus(const QString& text);
@@ -56,7 +56,7 @@ private:
     static constexpr int kTrimAfterClosingMs = 500;
 
     QWebEngineView* m_browser = nullptr;
-    PreviewPage* m_page = nullptr;
+    PreviewPage* m_page = nullptr; // none until the first load
     PageFileWatch* m_pageWatch = nullptr;
     QPushButton* m_refreshButton = nullptr;
     QLabel* m_statusLine = nullptr;
@@ -66,6 +66,5 @@ private:
     // The page file's bytes as they were when the browser page's load
     // began; none when they could not be read.
     std::optional<QByteArray> m_loadedBytes;
-    bool m_loadBegun = false;
     bool m_loadEnded = false;
 };

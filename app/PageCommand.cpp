@@ -5,6 +5,7 @@
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
+#include "core/ValueRules.h"
 
 #include <QFile>
 #include <cerrno>
@@ -59,7 +60,13 @@ int PageCommand::run(const CommandLine& command) {
                 "' (keys look like normal.fontSize; see --help)");
             return 1;
         }
-        settings.setValue(entry->index, assignment.mid(equals + 1).toStdString());
+        std::string value = assignment.mid(equals + 1).toStdString();
+        if (const std::string problem = halvero::ValueRules::problem(*entry, value);
+            !problem.empty()) {
+            say("--set " + key + ": the value " + problem);
+            return 1;
+        }
+        settings.setValue(entry->index, std::move(value));
     }
 
     const std::string page = halvero::PageWriter::compose(settings, halvero::Timestamp::now());

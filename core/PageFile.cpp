@@ -7,6 +7,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -25,23 +26,25 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Temporary files are named ".<page name>.XXXXXX", X from this alphabet, the
-// way mkstemp names them.
+// Temporary files are named ".<page name>.<writer's pid>-XXXXXX", X from
+// this alphabet, so that leftovers can be told from the files of writers
+// still at work. Earlier versions named them ".<page name>.XXXXXX".
 constexpr std::string_view kTemporaryLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kTemporarySuffix = 6;
 
-std::string temporaryPattern(const std::string& finalPath) {
-    return folderOf(finalPath) + "." + nameOf(finalPath) + ".";
+std::string temporaryPrefix(const std::string& finalPath) {
+    return "." + nameOf(finalPath) + ".";
 }
 
-std::string randomSuffix() {
+std::string temporaryName(const std::string& finalPath) {
     static std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> letter(0, kTemporaryLetters.size() - 1);
     std::string suffix(kTemporarySuffix, 'X');
     for (char& c : suffix)
         c = kTemporaryLetters[letter(random)];
-    return suffix;
+    return folderOf(finalPath) + temporaryPrefix(finalPath) + std::to_string(::getpid()) + "-" +
+           suffix;
 }
 
 // The file that `path` finally names: symbolic links are followed, even
@@ -65,8 +68,9 @@ std::string followLinks(std::string path) {
 // The page's new content before it gets the page's name. Where the file
 // system offers unnamed temporary files (O_TMPFILE), the content has no name
 // until it is complete, so a process killed mid-write leaves nothing behind;
-// elsewhere it is a named ".pattern.htm.XXXXXX" file, removed on failure.
-// Either way the descriptor is closed and any name removed unless committed.
+// elsewhere it is a named temporary file, removed on failure. Either way
+// the descriptor is closed and any name removed unless committed. The file
+// is created with mode 0666 less the process's umask, as any new file.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::string& finalPath) : m_finalPath(finalPath) {
@@ -74,17 +78,19 @@ public:
         if (::access("/proc/self/fd", X_OK) == 0) {
             const std::string folder = folderOf(finalPath);
             m_fd = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
-                          0600);
+                          0666);
             if (m_fd >= 0)
                 return;
         }
 #endif
-        std::string pattern = temporaryPattern(finalPath) + std::string(kTemporarySuffix, 'X');
-        std::vector<char> buffer(pattern.begin(), pattern.end());
-        buffer.push_back('\0');
-        m_fd = ::mkstemp(buffer.data());
-        if (m_fd >= 0)
-            m_path = buffer.data();
+        for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+            std::string name = temporaryName(finalPath);
+            m_fd = ::open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);
+            if (m_fd >= 0)
+                m_path = std::move(name);
+            else if (errno != EEXIST)
+                return;
+        }
     }
     ~TemporaryFile() {
         if (m_fd >= 0)
@@ -118,7 +124,7 @@ private:
     bool linkToTemporaryName() {
         const std::string procPath = "/proc/self/fd/" + std::to_string(m_fd);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string name = temporaryPattern(m_finalPath) + randomSuffix();
+            std::string name = temporaryName(m_finalPath);
             if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
                 0) {
                 m_path = std::move(name);
@@ -135,21 +141,40 @@ private:
     std::string m_path;
 };
 
+// Whether `name` (after the prefix) is a temporary file's: six letters of
+// an earlier version's writer, or a pid, "-" and six letters; `pid` gets
+// the pid, 0 for the earlier form.
+bool isTemporaryName(std::string_view name, pid_t* pid) {
+    *pid = 0;
+    if (const auto dash = name.find('-'); dash != std::string_view::npos) {
+        const std::string_view digits = name.substr(0, dash);
+        if (digits.empty() || digits.size() > 9 ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return false;
+        *pid = static_cast<pid_t>(std::stol(std::string(digits)));
+        name.remove_prefix(dash + 1);
+    }
+    return name.size() == kTemporarySuffix &&
+           name.find_first_not_of(kTemporaryLetters) == std::string_view::npos;
+}
+
 // Removes temporary files of the page's naming left by earlier writes that
-// were killed before they finished. Only regular files of this user that
-// match the name exactly are touched.
+// were killed before they finished: those of writers that no longer run.
+// A writer at work, in this process or another, keeps its file. Only
+// regular files of this user are touched.
 void removeLeftovers(const std::string& finalPath) {
     const std::string folder = folderOf(finalPath);
-    const std::string prefix = "." + nameOf(finalPath) + ".";
+    const std::string prefix = temporaryPrefix(finalPath);
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
         return;
     while (const dirent* found = ::readdir(dir)) {
         const std::string_view name = found->d_name;
-        if (name.size() != prefix.size() + kTemporarySuffix || !name.starts_with(prefix) ||
-            name.substr(prefix.size()).find_first_not_of(kTemporaryLetters) !=
-                std::string_view::npos)
+        pid_t writer = 0;
+        if (!name.starts_with(prefix) || !isTemporaryName(name.substr(prefix.size()), &writer))
             continue;
+        if (writer > 0 && (::kill(writer, 0) == 0 || errno != ESRCH))
+            continue; // its writer still runs
         const std::string path = folder + std::string(name);
         struct stat status {};
         if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
@@ -170,16 +195,6 @@ bool writeAll(int fd, std::string_view text) {
         text.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
-}
-
-// A new page gets the mode a newly created file would get; a replaced page
-// keeps the mode it had. `existing` is the old page's status, if there is one.
-mode_t pageMode(const struct stat* existing) {
-    if (existing && S_ISREG(existing->st_mode))
-        return existing->st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 [[noreturn]] void fail(const std::string& path) {
@@ -208,17 +223,21 @@ void PageFile::write(const std::string& path, std::string_view text) {
         errno = EISDIR;
         fail(path);
     }
+    // A device, FIFO or socket is no page: renaming over it would replace
+    // it, and its reader would never see the text.
+    if (exists && !S_ISREG(old.st_mode))
+        throw PageWriteError(path, "not a regular file; only a file is replaced");
     // The rename below would replace a page the user may not write, since
     // it asks only the folder: ask the page itself first.
     if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
         fail(path);
-    const mode_t mode = pageMode(exists ? &old : nullptr);
 
     TemporaryFile temporary(target);
     if (temporary.fd() < 0)
         fail(path);
-    if (::fchmod(temporary.fd(), mode) != 0 || !writeAll(temporary.fd(), text) ||
-        ::fsync(temporary.fd()) != 0 || !temporary.commit())
+    // A replaced page keeps its mode; a new one has the mode it was made with.
+    if ((exists && ::fchmod(temporary.fd(), old.st_mode & 07777) != 0) ||
+        !writeAll(temporary.fd(), text) || ::fsync(temporary.fd()) != 0 || !temporary.commit())
         fail(path);
     // The folder itself is not flushed: after a crash the rename may be
     // undone, but then the old page is there, whole, and the user simply

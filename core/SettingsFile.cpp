@@ -1,16 +1,14 @@
 #include "core/SettingsFile.h"
 
+#include "core/FileReader.h"
 #include "core/PageFile.h"
 #include "core/TextEncoding.h"
+#include "core/ValueRules.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iterator>
 #include <optional>
-#include <sys/stat.h>
 
 namespace halvero {
 
@@ -39,8 +37,19 @@ int lineAt(std::string_view text, std::size_t position) {
     return line;
 }
 
-// A character iterator that tells how far the parser has read, so a value
-// the handler refuses can be placed on its line.
+// How far the parser has read, and how many lines it has passed, so that
+// a value the handler refuses is placed on its line without counting the
+// text again (a file of many short lines would take quadratic time).
+struct ReadProgress {
+    const char* furthest;
+    int newlines = 0;         // in the text read so far
+    bool lastNewline = false; // whether the last character read is one
+    // The line of the last character read: a number is known to end only
+    // when the character after it is read, and that may be its line's end.
+    int line() const { return 1 + newlines - (lastNewline ? 1 : 0); }
+};
+
+// A character iterator that keeps the parser's ReadProgress.
 class TrackedIterator {
 public:
     using iterator_category = std::input_iterator_tag;
@@ -49,12 +58,16 @@ public:
     using pointer = const char*;
     using reference = const char&;
 
-    TrackedIterator(const char* at, const char** furthest) : m_at(at), m_furthest(furthest) {}
+    TrackedIterator(const char* at, ReadProgress* progress) : m_at(at), m_progress(progress) {}
     reference operator*() const { return *m_at; }
     TrackedIterator& operator++() {
+        const bool newline = *m_at == '\n';
         ++m_at;
-        if (m_at > *m_furthest)
-            *m_furthest = m_at;
+        if (m_at > m_progress->furthest) {
+            m_progress->furthest = m_at;
+            m_progress->newlines += newline;
+            m_progress->lastNewline = newline;
+        }
         return *this;
     }
     bool operator==(const TrackedIterator& other) const { return m_at == other.m_at; }
@@ -62,7 +75,7 @@ public:
 
 private:
     const char* m_at;
-    const char** m_furthest;
+    ReadProgress* m_progress;
 };
 
 // Reads the events of the file's JSON: the format and version at the top,
@@ -73,9 +86,9 @@ private:
 class Reader : public nlohmann::json_sax<Json> {
 public:
     Reader(std::string_view text, SettingsFile::Contents& contents)
-        : m_text(text), m_furthest(text.data()), m_contents(contents) {}
+        : m_text(text), m_progress{text.data()}, m_contents(contents) {}
 
-    const char** furthest() { return &m_furthest; }
+    ReadProgress* progress() { return &m_progress; }
 
     void finish() const {
         if (!m_format)
@@ -116,6 +129,8 @@ public:
             return true;
         }
         if (const EntryDescriptor* entry = knownEntry()) {
+            if (const std::string problem = ValueRules::problem(*entry, text); !problem.empty())
+                note(line(), currentKey(), "the value " + problem);
             m_contents.values[static_cast<std::size_t>(entry->index)] = std::move(text);
             return true;
         }
@@ -151,9 +166,7 @@ public:
     }
 
 private:
-    int line() const {
-        return lineAt(m_text, static_cast<std::size_t>(m_furthest - m_text.data()));
-    }
+    int line() const { return m_progress.line(); }
     bool skipping() {
         if (m_skipDepth > 0)
             return true;
@@ -224,7 +237,7 @@ private:
     }
 
     std::string_view m_text;
-    const char* m_furthest;
+    ReadProgress m_progress;
     SettingsFile::Contents& m_contents;
     int m_depth = 0;
     EntryGroup m_group = EntryGroup::Menu;
@@ -288,31 +301,20 @@ SettingsFile::Contents SettingsFile::parse(std::string_view text) {
     for (const EntryDescriptor& entry : EntryTable::all())
         contents.values[static_cast<std::size_t>(entry.index)] = std::string(entry.defaultValue);
     Reader reader(text, contents);
-    const TrackedIterator first(text.data(), reader.furthest());
-    const TrackedIterator last(text.data() + text.size(), reader.furthest());
+    const TrackedIterator first(text.data(), reader.progress());
+    const TrackedIterator last(text.data() + text.size(), reader.progress());
     Json::sax_parse(first, last, &reader);
     reader.finish();
     return contents;
 }
 
 SettingsFile::Contents SettingsFile::read(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        throw SettingsFileError(0, "", std::strerror(errno));
-    if (S_ISDIR(info.st_mode))
-        throw SettingsFileError(0, "", std::strerror(EISDIR));
-    if (info.st_size > kMaxBytes)
-        throw SettingsFileError(0, "", "larger than 1 MB; a Halvero menu is a few KB");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw SettingsFileError(0, "", std::strerror(errno));
     std::string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[8192];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (static_cast<long long>(text.size()) > kMaxBytes) // grew while being read
-            throw SettingsFileError(0, "", "larger than 1 MB; a Halvero menu is a few KB");
+    try {
+        text = FileReader::read(path, static_cast<std::size_t>(kMaxBytes),
+                                "a Halvero menu is a few KB");
+    } catch (const FileReadError& error) {
+        throw SettingsFileError(0, "", error.what());
     }
     return parse(text);
 }

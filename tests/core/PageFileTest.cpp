@@ -11,6 +11,7 @@
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -246,4 +247,50 @@ TEST_F(PageFileTest, FailureHalfwayLeavesTheOldPageWhole) {
 
     EXPECT_EQ(read(), "old page");
     EXPECT_EQ(entries(), 1u) << "temporary file left behind";
+}
+
+// What is not a file is never replaced: a device node or a FIFO keeps its
+// kind, and the write says why.
+TEST_F(PageFileTest, DevicesAndFifosAreRefusedAndLeftAsTheyAre) {
+    std::vector<std::string> nodes = {folder + "/page.fifo"};
+    ASSERT_EQ(::mkfifo(nodes[0].c_str(), 0644), 0);
+    if (::geteuid() == 0) { // a copy of /dev/null
+        nodes.push_back(folder + "/null");
+        ASSERT_EQ(::mknod(nodes[1].c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+    }
+    for (const std::string& node : nodes) {
+        EXPECT_EQ(tryWrite(node, "page"), "not a regular file; only a file is replaced");
+        EXPECT_FALSE(fs::is_regular_file(node)) << node;
+    }
+    EXPECT_EQ(entries(), nodes.size()) << "temporary file left behind";
+}
+
+// Writers of one page at the same time all succeed, and the page is one
+// of theirs, whole: none takes another's temporary file for a leftover.
+TEST_F(PageFileTest, ConcurrentWritersAllSucceed) {
+    constexpr int kWriters = 20;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            bool ok = true;
+            for (int round = 0; round < 20 && ok; ++round)
+                ok = tryWrite(page, std::string(20000, static_cast<char>('a' + writer))) ==
+                     "written";
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    int failed = 0;
+    for (const pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        failed += !(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(failed, 0);
+    const std::string now = read();
+    ASSERT_EQ(now.size(), 20000u);
+    EXPECT_EQ(now.find_first_not_of(now[0]), std::string::npos);
+    EXPECT_EQ(entries(), 1u);
 }

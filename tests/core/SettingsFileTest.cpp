@@ -1,10 +1,13 @@
 #include "core/SettingsFile.h"
+#include "core/ValueRules.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace halvero;
@@ -17,7 +20,7 @@ MenuSettings defaults() {
     return settings;
 }
 
-// Every value the window accepts, however awkward for a file format.
+// Values awkward for a file format; each entry takes those its rules allow.
 const std::vector<std::string> kAwkward = {
     "",
     "  leading and trailing  ",
@@ -52,8 +55,13 @@ TEST(SettingsFile, EveryValueRoundTripsExactly) {
     std::mt19937 random(7);
     for (int round = 0; round < 20; ++round) {
         MenuSettings settings = defaults();
-        for (const EntryDescriptor& entry : EntryTable::all())
-            settings.setValue(entry.index, kAwkward[random() % kAwkward.size()]);
+        for (const EntryDescriptor& entry : EntryTable::all()) {
+            std::vector<std::string> allowed = entry.offeredItems();
+            for (const std::string& value : kAwkward)
+                if (entry.kind != InputKind::List && ValueRules::problem(entry, value).empty())
+                    allowed.push_back(value);
+            settings.setValue(entry.index, allowed[random() % allowed.size()]);
+        }
         const SettingsFile::Contents read = SettingsFile::parse(SettingsFile::compose(settings));
         for (const EntryDescriptor& entry : EntryTable::all())
             EXPECT_EQ(read.values[static_cast<std::size_t>(entry.index)],
@@ -104,7 +112,7 @@ TEST(SettingsFile, RefusalsNameTheLineAndTheKey) {
         {"[\"halvero-menu\"]", 1, "", "not a Halvero menu"},
         {"{\"format\": \"halvero-menu\",\n\"version\": 2,\n\"menu\": {\"itemCount\": 5}}", 2,
          "version", "made by a newer Halvero (format version 2)"},
-        {fileWith("  \"normal\": {\n    \"fontName\": \"Tahoma\",\n    \"fontSize\": 12\n  }"), 7,
+        {fileWith("  \"normal\": {\n    \"fontName\": \"Tahoma\",\n    \"fontSize\": 12\n  }"), 6,
          "normal.fontSize", "expected text, found a number"},
         {fileWith("  \"hover\": {\"target\": \"x\", \"fontColor\": [\"#FF0000\"]}"), 4,
          "hover.fontColor", "expected text, found a list"},
@@ -169,4 +177,39 @@ TEST(MenuSettings, SettingAllValuesEnablesTheMessageUnlessTheUrlIsShown) {
     settings.setValues(contents.values);
     EXPECT_TRUE(settings.isEnabled(EntryTable::kStatusMessage));
     EXPECT_EQ(settings.value(EntryTable::kStatusMessage), "kept");
+}
+
+// Inputs that used to hang the reader, plant script in the page or cost
+// quadratic time.
+TEST(SettingsFile, HostileInputIsRefusedQuickly) {
+    char folder[] = "/tmp/settings-file-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    const std::string fifo = std::string(folder) + "/menu.halvero";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        SettingsFile::read(fifo); // no writer: opening it would block for ever
+        ADD_FAILURE() << "a FIFO was read";
+    } catch (const SettingsFileError& error) {
+        EXPECT_EQ(error.problem(), "not a regular file");
+    }
+    std::remove(fifo.c_str());
+    ::rmdir(folder);
+
+    const SettingsFileError quote =
+        refusal(fileWith("  \"menu\": {\n    \"target\": \"x' onmouseover='alert(1)\"\n  }"));
+    EXPECT_EQ(quote.line(), 5);
+    EXPECT_EQ(quote.key(), "menu.target");
+    EXPECT_EQ(quote.problem(), "the value holds the character \"'\"");
+    EXPECT_EQ(refusal(fileWith("  \"menu\": {\"itemCount\": \"10000\"}")).problem(),
+              "the value is not one of 1 to 20");
+    EXPECT_EQ(refusal(fileWith("  \"menu\": {\"itemWidth\": \"" + std::string(30000, '9') + "\"}"))
+                  .problem(),
+              "the value is longer than 6 characters");
+
+    std::string repeated;
+    while (repeated.size() < 1000 * 1000)
+        repeated += "  \"version\": 1,\n";
+    EXPECT_EQ(SettingsFile::parse(fileWith(repeated + "  \"menu\": {}")).values[0], "5");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }

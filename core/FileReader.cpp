@@ -1,0 +1,69 @@
+#include "core/FileReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace halvero {
+
+namespace {
+
+[[noreturn]] void failWith(int error) {
+    throw FileReadError(std::strerror(error));
+}
+
+void requireRegular(const struct stat& info) {
+    if (S_ISDIR(info.st_mode))
+        failWith(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        throw FileReadError("not a regular file");
+}
+
+// Closes the descriptor however the read ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+} // namespace
+
+std::string FileReader::read(const std::string& path, std::size_t maxBytes,
+                             const std::string& sizeHint) {
+    const std::string tooLarge =
+        "larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB; " + sizeHint;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        failWith(errno);
+    requireRegular(info);
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    if (file.fd < 0)
+        failWith(errno);
+    if (::fstat(file.fd, &info) != 0)
+        failWith(errno);
+    requireRegular(info); // the path may name something else by now
+    if (static_cast<unsigned long long>(info.st_size) > maxBytes)
+        throw FileReadError(tooLarge);
+
+    std::string text;
+    text.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[8192];
+    for (;;) {
+        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            failWith(errno);
+        if (got == 0)
+            return text;
+        text.append(buffer, static_cast<std::size_t>(got));
+        if (text.size() > maxBytes) // grew while being read
+            throw FileReadError(tooLarge);
+    }
+}
+
+} // namespace halvero

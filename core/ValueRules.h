@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/EntryTable.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace halvero {
+
+// What a value may hold before it goes into the page. Values are inserted
+// into attribute values, style declarations and, for the status-bar
+// message, a script string; the rules keep every value in its place and
+// the page small, wherever the value comes from (the window, a settings
+// file, --set):
+//  - a list entry holds one of its offered items, exactly;
+//  - the status-bar message may hold any text (the page escapes it as a
+//    script string) up to its length;
+//  - every other entry refuses the characters that could end its
+//    attribute or declaration (quotes, <, >, ;, {, }, backslash) and
+//    control characters, and has a length that fits its use.
+class ValueRules {
+public:
+    // The longest value `entry` takes, in characters.
+    static std::size_t maxLength(const EntryDescriptor& entry);
+    // The characters of UTF-8 text: its bytes less continuation bytes.
+    static std::size_t characterCount(std::string_view value);
+    // Whether `c` (one byte of UTF-8; any byte of a multi-byte character is
+    // allowed) may stand in a free-text value of `entry`.
+    static bool allows(const EntryDescriptor& entry, unsigned char c);
+    // Why `value` cannot be a value of `entry`, or an empty text when it
+    // can. The reason names neither entry nor value: "holds the character
+    // '<'", "is longer than 6 characters", "is not one of 1 to 20".
+    static std::string problem(const EntryDescriptor& entry, std::string_view value);
+};
+
+} // namespace halvero

@@ -9,7 +9,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -378,7 +380,7 @@ private slots:
 
     void aboutOpensModallyAndKeepsTypedSettings() {
         box(4)->lineEdit()->selectAll();
-        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("not a number"));
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("none"));
         QString firstLine;
         bool mainWindowBlocked = false;
         whenModalOpens([&](QWidget* modal) {
@@ -389,7 +391,7 @@ private slots:
         button("aboutButton")->click();
         QVERIFY(mainWindowBlocked);
         QCOMPARE(firstLine, QStringLiteral("Application Name: Halvero"));
-        QCOMPARE(box(4)->currentText(), QStringLiteral("not a number"));
+        QCOMPARE(box(4)->currentText(), QStringLiteral("none"));
         QCOMPARE(box(9)->currentText(), QStringLiteral("#0000FF"));
     }
 
@@ -658,7 +660,7 @@ private slots:
     // title names the file and marks unsaved changes.
     void savedSettingsOpenAgainExactly() {
         const QString file = folder->filePath(QStringLiteral("menu.halvero"));
-        answerFileDialogs({file.chopped(8), file}); // saved without the extension
+        answerFileDialogs({file, file});
         QLineEdit* message = box(6)->lineEdit();
         QTest::mouseClick(message, Qt::LeftButton);
         QTest::keyClick(message, Qt::Key_Home);
@@ -764,7 +766,69 @@ private slots:
         QCOMPARE(withoutStamp(written), withoutStamp(created));
     }
 
+    // Characters that would end a value's place in the page cannot be
+    // typed, and a width takes no more than a few characters.
+    void charactersThatBreakThePageCannotBeTyped() {
+        QLineEdit* width = box(EntryTable::kItemWidth)->lineEdit();
+        QTest::mouseClick(width, Qt::LeftButton);
+        QTest::keyClick(width, Qt::Key_End);
+        QTest::keyClicks(width, QStringLiteral("'\"<>;{}9"));
+        QCOMPARE(width->text(), QStringLiteral("1209"));
+        QTest::keyClicks(width, QStringLiteral("87654"));
+        QCOMPARE(width->text(), QStringLiteral("120987"));
+        QLineEdit* target = box(EntryTable::kTarget)->lineEdit();
+        target->selectAll();
+        QTest::keyClicks(target, QStringLiteral("x' onmouseover='alert(1)"));
+        const QString page = createdPage();
+        QVERIFY(page.contains(QStringLiteral("width='120987'")));
+        QCOMPARE(page.count(QStringLiteral("target='x onmouseover=alert(1)'")), 5);
+    }
+
+    // Save as with a name typed without its extension asks before it
+    // replaces the file of that name with the extension.
+    void saveAsAsksBeforeReplacingTheNameWithItsExtension() {
+        const QString existing = folder->filePath(QStringLiteral("menu1.halvero"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+        file.close();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QString asked;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            whenMessageBoxOpens([&, dialog](QMessageBox* question) {
+                asked = question->text();
+                question->button(QMessageBox::No)->click();
+                QTimer::singleShot(50, dialog, &QDialog::reject);
+            });
+            dialog->setDirectory(folder->path());
+            QTest::keyClicks(name, QStringLiteral("menu1"));
+            QTest::keyClick(name, Qt::Key_Return);
+            QTimer::singleShot(5000, dialog, &QDialog::reject); // never asked
+        });
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY2(asked.contains(QStringLiteral("menu1.halvero")), qPrintable(asked));
+        QCOMPARE(readAll(existing), QStringLiteral("kept"));
+    }
+
 private:
+    // Runs `answer` on the next message box that opens.
+    static void whenMessageBoxOpens(std::function<void(QMessageBox*)> answer) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box && box->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                answer(box);
+            }
+        });
+        poll->start(10);
+    }
     // Answers the next file dialogs with `paths`, in turn. Shortcuts reach
     // the active window only.
     void answerFileDialogs(QStringList paths) {

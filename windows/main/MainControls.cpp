@@ -5,6 +5,7 @@
 #include "app/toolkit/Form.h"
 #include "app/toolkit/Twips.h"
 #include "windows/main/MainLook.h"
+#include "windows/main/ValueValidator.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -94,6 +95,7 @@ QComboBox* MainControls::makeEntry(Form& window, const MainLayout::Row& row) {
     if (box->isEditable()) {
         takeTextAsTyped(box);
         box->lineEdit()->setReadOnly(entry.kind == InputKind::ColorPicked);
+        box->setValidator(new ValueValidator(entry, box));
     }
     // Screen readers on Linux name a combo box by the label whose buddy it
     // is; elsewhere by its accessible name.

@@ -38,10 +38,7 @@ MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
     : QObject(window), m_window(window), m_settings(settings),
       m_composePage(std::move(composePage)) {
     m_fileDialog = [this](DialogMode mode, const QString& folder, const QString& filter) {
-        if (mode == DialogMode::Open)
-            return QFileDialog::getOpenFileName(m_window, QStringLiteral("Open settings"), folder,
-                                                filter);
-        return QFileDialog::getSaveFileName(m_window, QStringLiteral("Save as"), folder, filter);
+        return askForFile(mode, folder, filter);
     };
     m_contextMenu = new QMenu(window);
     m_contextMenu->setObjectName(QStringLiteral("fileMenu"));
@@ -75,6 +72,26 @@ MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
         m_contextMenu->popup(at);
     });
     window->addAction(menuKeys);
+}
+
+// Qt's file dialog, with the extension of the filter added to a typed name
+// before the dialog asks whether to replace an existing file of that name.
+QString MenuFiles::askForFile(DialogMode mode, const QString& folder, const QString& filter) {
+    QFileDialog dialog(m_window,
+                       mode == DialogMode::Open ? QStringLiteral("Open settings")
+                                                : QStringLiteral("Save as"),
+                       folder, filter);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    if (mode == DialogMode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(filter == kMenuFilter ? QStringLiteral("halvero")
+                                                      : QStringLiteral("htm"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QAction* MenuFiles::addAction(const QString& text, const QKeySequence& keys, const QString& name) {
@@ -213,13 +230,8 @@ bool MenuFiles::save() {
 }
 
 bool MenuFiles::saveAs() {
-    QString path = m_fileDialog(DialogMode::Save, startFolder(), kMenuFilter);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QString::fromLatin1(SettingsFile::kExtension.data(),
-                                    static_cast<qsizetype>(SettingsFile::kExtension.size()));
-    return saveTo(path);
+    const QString path = m_fileDialog(DialogMode::Save, startFolder(), kMenuFilter);
+    return !path.isEmpty() && saveTo(path);
 }
 
 bool MenuFiles::saveTo(const QString& path) {

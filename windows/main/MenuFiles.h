@@ -58,6 +58,7 @@ public slots:
     void writePageTo();
 
 private:
+    QString askForFile(DialogMode mode, const QString& folder, const QString& filter);
     QAction* addAction(const QString& text, const QKeySequence& keys, const QString& name);
     bool openFile(const QString& path);
     bool saveTo(const QString& path);

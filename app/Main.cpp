@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/PageCommand.h"
+#include "app/platform/FileName.h"
 #include "app/platform/HandOff.h"
 #include "app/platform/SingleInstance.h"
 #include "app/preview/PreviewEngine.h"
@@ -18,7 +19,7 @@ namespace {
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileName::decode(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -27,18 +28,32 @@ void print(std::FILE* stream, const QString& text) {
 }
 
 // The window, once per desktop: a second start hands its settings file to
-// the running copy and ends silently.
+// the running copy and ends, with status 1 when the file was not taken.
 int runWindow(int argc, char** argv, const CommandLine& command) {
     const QString desktop = SingleInstance::currentDesktop();
+    QString untrusted;
+    const bool canHandOff = !SingleInstance::runtimeFolder(&untrusted).isEmpty();
+    if (!canHandOff)
+        print(stderr, QStringLiteral("halvero: %1\n").arg(untrusted));
     SingleInstance instance;
     if (!instance.acquire(desktop)) {
-        if (!command.settingsFile().isEmpty())
-            HandOff::send(desktop, command.settingsFile());
-        return 0;
+        if (command.settingsFile().isEmpty())
+            return 0;
+        const HandOff::Answer answer = HandOff::send(desktop, command.settingsFile());
+        if (answer.taken)
+            return 0;
+        print(stderr, QStringLiteral("halvero: %1 was not opened: %2\n")
+                          .arg(command.settingsFile(), answer.reason));
+        return 1;
     }
 
     PreviewEngine::configureBeforeApplication();
     QApplication application(argc, argv);
+    // Listening before any window or message, so a file handed over while
+    // the window loads waits for it instead of being lost.
+    HandOff handOff;
+    if (canHandOff)
+        handOff.listen(desktop);
     PreviewEngine::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
     Application::configure();
     auto* mainWindow = Form::load<MainWindow>();
@@ -46,15 +61,12 @@ int runWindow(int argc, char** argv, const CommandLine& command) {
         mainWindow->openSettings(command.settingsFile());
     mainWindow->showModeless();
 
-    HandOff handOff;
-    QObject::connect(&handOff, &HandOff::fileHandedOver, mainWindow,
-                     [mainWindow](const QString& path) {
-                         mainWindow->showNormal();
-                         mainWindow->raise();
-                         mainWindow->activateWindow();
-                         mainWindow->openSettings(path);
-                     });
-    handOff.listen(desktop);
+    handOff.setReceiver([mainWindow](const QString& path) {
+        mainWindow->showNormal();
+        mainWindow->raise();
+        mainWindow->activateWindow();
+        mainWindow->openSettings(path);
+    });
     return application.exec();
 }
 

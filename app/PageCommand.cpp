@@ -1,6 +1,7 @@
 #include "app/PageCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/platform/FileName.h"
 #include "core/MenuSettings.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
@@ -21,7 +22,7 @@ void say(const std::string& message) {
 }
 
 std::string local(const QString& text) {
-    return text.toLocal8Bit().toStdString();
+    return FileName::encode(text).toStdString();
 }
 
 } // namespace
@@ -31,7 +32,7 @@ int PageCommand::run(const CommandLine& command) {
     settings.initialise();
 
     if (!command.settingsFile().isEmpty()) {
-        const std::string file = QFile::encodeName(command.settingsFile()).toStdString();
+        const std::string file = FileName::encode(command.settingsFile()).toStdString();
         try {
             const auto contents = halvero::SettingsFile::read(file);
             settings.setValues(contents.values);
@@ -79,7 +80,7 @@ int PageCommand::run(const CommandLine& command) {
         return 0;
     }
     try {
-        halvero::PageFile::write(QFile::encodeName(command.pagePath()).toStdString(), page);
+        halvero::PageFile::write(FileName::encode(command.pagePath()).toStdString(), page);
     } catch (const halvero::PageWriteError& error) {
         say(error.what());
         return 2;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the README's test command on a fresh Debian: makes a minimal root of
 # SUITE with debootstrap, copies this source tree into it without .git (as
-# a release tarball carries it), and runs scripts/test.sh there as root,
-# the way CI does. Takes about a quarter of an hour; not part of CI.
+# a release tarball carries it) under /root, where a newcomer who clones as
+# root has it (a folder other users cannot enter), and runs scripts/test.sh
+# there as root, the way CI does. Takes about a quarter of an hour; not part of CI.
 # Usage: scripts/check-fresh.sh bookworm|trixie   (as root)
 # The Debian mirror is the one this machine's apt uses (MIRROR= overrides).
 set -euo pipefail
@@ -28,8 +29,9 @@ debootstrap --variant=minbase "$suite" "$fresh" "$mirror" >"$work/debootstrap.lo
   { tail -20 "$work/debootstrap.log"; exit 1; }
 echo "deb $mirror $suite main" >"$fresh/etc/apt/sources.list"
 cp /etc/resolv.conf "$fresh/etc/resolv.conf"
-mkdir -p "$fresh/src"
-tar -C "$root" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$fresh/src" -xf -
+mkdir -p "$fresh/root/halvero"
+chmod 700 "$fresh/root"
+tar -C "$root" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$fresh/root/halvero" -xf -
 mount -t proc proc "$fresh/proc"
 mount -t sysfs sys "$fresh/sys"
 mount --bind /dev "$fresh/dev"
@@ -40,6 +42,6 @@ echo "== the README's test command on a fresh $suite"
 start=$(date +%s)
 status=0
 chroot "$fresh" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true \
-  bash -c 'cd /src && bash scripts/test.sh' || status=$?
+  bash -c 'cd /root/halvero && bash scripts/test.sh' || status=$?
 echo "== $suite: exit status $status after $(( $(date +%s) - start )) s"
 exit "$status"

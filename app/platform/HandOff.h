@@ -2,38 +2,56 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QLocalServer;
 class QLocalSocket;
 
 // Hands a settings file from a second start of the program to the copy
-// already running on the same desktop, through a local socket in the
-// user's runtime folder. The running copy listens; a second copy sends
-// the file's absolute path and exits. Only this user's processes are
-// heard (the socket is the user's alone and the peer's user id is
-// checked); a message that is malformed, over 64 KB or names no readable
-// file is ignored. It does not open the file: the window does.
+// already running on the same desktop, through a local socket beside the
+// single-instance lock. The running copy listens from the moment it holds
+// the lock; a second copy sends the file's absolute path and waits for the
+// answer, so it never reports a file taken that was not.
+//
+// A message is a 4-byte big-endian length and the path's bytes as the file
+// system holds them (any name arrives whole, newlines included); the answer
+// is a length and UTF-8 text, empty when the file was taken, else why not.
+// Only this user's processes are heard, and a sender talks only to a
+// listener of its own user. The listener checks that the file can be read
+// as a settings file before it answers; files wait for the receiver (the
+// window) until it is set.
 class HandOff : public QObject {
     Q_OBJECT
 public:
     static constexpr qint64 kMaxMessage = 64 * 1024;
+    // How long a sender waits for the running copy to listen and answer.
+    static constexpr int kWaitMs = 5000;
+
+    struct Answer {
+        bool taken = false;
+        QString reason; // why not, when not taken
+    };
 
     explicit HandOff(QObject* parent = nullptr);
 
     // Starts listening for `desktop`; false when the socket cannot be made.
     bool listen(const QString& desktop);
-    // Sends `path` to the copy listening for `desktop`; false when none
-    // took it.
-    static bool send(const QString& desktop, const QString& path);
+    // Where handed-over files go, now and from now on.
+    void setReceiver(std::function<void(const QString& path)> receiver);
+    // Sends `path` to the copy listening for `desktop` (blocking, up to
+    // kWaitMs) and returns its answer.
+    static Answer send(const QString& desktop, const QString& path);
 
+    // Empty when there is no folder to trust for it.
     static QString socketPath(const QString& desktop);
-
-signals:
-    void fileHandedOver(const QString& path);
 
 private:
     void accept();
     void read(QLocalSocket* socket);
+    void deliver();
 
     QLocalServer* m_server;
+    std::function<void(const QString&)> m_receiver;
+    QStringList m_waiting;
 };

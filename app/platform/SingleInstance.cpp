@@ -1,8 +1,12 @@
 #include "app/platform/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QString SingleInstance::currentDesktop() {
@@ -32,16 +36,45 @@ QString SingleInstance::currentDesktop() {
     return desktop;
 }
 
+QString SingleInstance::runtimeFolder(QString* why) {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir(runtime).exists())
+        return runtime;
+    const QString folder = QDir::tempPath() + QStringLiteral("/halvero-%1").arg(::getuid());
+    const QByteArray path = QFile::encodeName(folder);
+    ::mkdir(path.constData(), 0700);
+    struct stat info {};
+    QString problem;
+    if (::lstat(path.constData(), &info) != 0)
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+    else if (!S_ISDIR(info.st_mode))
+        problem = QStringLiteral("it is not a folder");
+    else if (info.st_uid != ::getuid())
+        problem = QStringLiteral("it belongs to another user");
+    else if ((info.st_mode & 077) != 0)
+        problem = QStringLiteral("others may use it");
+    if (problem.isEmpty())
+        return folder;
+    if (why)
+        *why = QStringLiteral("%1 cannot be trusted (%2), so files are not handed to a running "
+                              "Halvero; set XDG_RUNTIME_DIR")
+                   .arg(folder, problem);
+    return {};
+}
+
 QString SingleInstance::lockPath(const QString& desktop) {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::tempPath();
+    const QString folder = runtimeFolder();
+    if (folder.isEmpty())
+        return {};
     return folder + QStringLiteral("/halvero-%1-%2.lock").arg(getuid()).arg(desktop);
 }
 
 bool SingleInstance::acquire(const QString& desktop) {
-    const QByteArray path = lockPath(desktop).toLocal8Bit();
-    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QString lock = lockPath(desktop);
+    if (lock.isEmpty())
+        return true; // no place to trust for a lock: better to run than refuse
+    const QByteArray path = QFile::encodeName(lock);
+    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_fd < 0)
         return true; // no place for a lock: better to run than refuse
     if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)

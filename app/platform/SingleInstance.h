@@ -16,7 +16,15 @@ public:
     bool acquire(const QString& desktop);
     ~SingleInstance();
 
+    // The lock file for `desktop`, in runtimeFolder(); empty when there is
+    // no folder to trust, and then acquire() runs unlocked.
     static QString lockPath(const QString& desktop);
+    // The folder the lock and the hand-off's socket live in: the user's
+    // runtime folder ($XDG_RUNTIME_DIR), or else "halvero-UID" in the
+    // temporary folder, made for this user alone and checked to be so (a
+    // name in /tmp can be taken by anyone first). Empty, with the reason in
+    // `why`, when neither can be trusted.
+    static QString runtimeFolder(QString* why = nullptr);
 
 private:
     int m_fd = -1;

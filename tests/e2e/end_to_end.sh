@@ -149,6 +149,9 @@ if start "$work/menu.halvero"; then
   timeout 5 "$work/halvero" "$work/other.halvero" >/dev/null 2>&1
   check '[[ $? -eq 0 ]]' "a second start with a file exits 0"
   check 'window "^other.halvero .* Halvero$" 5 >/dev/null' "the running window opens the handed file"
+  timeout 10 "$work/halvero" "$work/missing.halvero" >/dev/null 2>"$out/missing.log"
+  check '[[ $? -eq 1 ]] && grep -q "missing.halvero was not opened" "$out/missing.log"' \
+    "a second start with a missing file says so and exits 1"
   shot handed-over
   click 150 252
   check 'grep -q "width=.170." "$page" && grep -q "font-size:11pt;" "$page"' \
@@ -158,6 +161,34 @@ if start "$work/menu.halvero"; then
   wait "$pid"
   check '[[ $? -eq 0 ]]' "with the file unchanged, Yes ends the program with status 0"
 fi
+
+# A second start right after the first: the running copy listens before
+# its window loads, so the file is opened, not lost.
+"$work/halvero" "$work/menu.halvero" >"$out/halvero.log" 2>&1 &
+pid=$!
+timeout 10 "$work/halvero" "$work/other.halvero" >/dev/null 2>&1
+check '[[ $? -eq 0 ]] && window "^other.halvero .* Halvero$" 10 >/dev/null' \
+  "a second start at once after the first has its file opened"
+if main=$(window 'Halvero$' 5); then
+  xdotool windowactivate --sync "$main" key Escape
+  window '^Question$' >/dev/null && xdotool key alt+y
+fi
+for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill "$pid" 2>/dev/null
+wait "$pid"
+
+# Hostile input from the command line is refused at once, and what is not
+# a file is never replaced.
+mkfifo "$work/fifo"
+timeout 5 "$work/halvero" --write - --settings "$work/fifo" >/dev/null 2>&1
+check '[[ $? -eq 1 ]]' "--settings naming a FIFO is refused at once"
+timeout 5 env -u DISPLAY "$work/halvero" --write "$work/fifo" >/dev/null 2>&1
+check '[[ $? -eq 2 && -p $work/fifo ]]' "--write onto a FIFO is refused and leaves it"
+"$work/halvero" --write - --set "menu.target=x' onmouseover='alert(1)" >/dev/null 2>&1
+check '[[ $? -eq 1 ]]' "--set refuses a quote that would end the link's attribute"
+latin1=$work/p$'\xe9'.htm
+"$work/halvero" --write "$latin1" >/dev/null 2>&1
+check '[[ $? -eq 0 && -f $latin1 ]]' "--write writes a file name that is not UTF-8 as given"
 
 # Exit while the pointer on Preview has the browser engine warming up:
 # nothing half-loaded holds the program back or makes it fail.

@@ -9,14 +9,17 @@ set -uo pipefail
 halvero=$1 out=$2
 
 if [[ $(id -u) -eq 0 ]]; then
+  # nobody may not reach a checkout under /root: everything it writes goes
+  # to a folder of its own, and the screenshots are copied back after.
   work=$(mktemp -d) && chmod 755 "$work"
   cp "$halvero" "$work/halvero" && cp "$0" "$work/wayland.sh"
-  rm -rf "$out" && mkdir -p "$out"
-  chown -R nobody "$work" "$out"
+  mkdir "$work/out"
+  chown -R nobody "$work"
   setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
     env PATH=/usr/bin:/bin HOME="$work" ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
-    UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" bash "$work/wayland.sh" "$work/halvero" "$out"
+    UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" bash "$work/wayland.sh" "$work/halvero" "$work/out"
   status=$?
+  rm -rf "$out" && mkdir -p "$out" && cp -r "$work/out/." "$out/"
   rm -rf "$work"
   exit $status
 fi

@@ -1,5 +1,6 @@
 #include "windows/main/MenuFiles.h"
 
+#include "app/platform/FileName.h"
 #include "app/platform/RecentMenus.h"
 #include "core/PageFile.h"
 #include "core/SettingsFile.h"
@@ -24,7 +25,7 @@ const QString kMenuFilter = QStringLiteral("Halvero menus (*.halvero)");
 const QString kPageFilter = QStringLiteral("Web pages (*.htm *.html)");
 
 std::string fileSystemPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return FileName::encode(path).toStdString();
 }
 
 QString shown(const std::string& text) {

@@ -1,10 +1,11 @@
 #include "app/platform/HandOff.h"
 
 #include <QLocalSocket>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QtEndian>
+#include <future>
+#include <sys/stat.h>
 
 class HandOffTest : public QObject {
     Q_OBJECT
@@ -16,33 +17,63 @@ private slots:
         file = runtime.filePath(QStringLiteral("menu.halvero"));
         QFile menu(file);
         QVERIFY(menu.open(QIODevice::WriteOnly));
+        menu.write(R"({"format": "halvero-menu", "version": 1})");
     }
     void cleanup() { receiver.reset(); }
 
+    // A file sent before the window is ready waits for it; the sender is
+    // told the file was taken only once the running copy has it.
     void aSecondStartHandsItsFileOver() {
-        QSignalSpy handed(receiver.get(), &HandOff::fileHandedOver);
-        bool sent = false;
-        QTimer::singleShot(0, [&] { sent = HandOff::send(kDesktop, file); });
-        QTRY_COMPARE(handed.count(), 1);
-        QVERIFY(sent);
-        QCOMPARE(handed.first().first().toString(), file);
-        QVERIFY(!HandOff::send(QStringLiteral("no-such-desktop"), file));
+        auto answer = sendInBackground(file);
+        QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(answer.get().taken);
+        QStringList handed;
+        receiver->setReceiver([&](const QString& path) { handed << path; });
+        QCOMPARE(handed, QStringList{file});
+
+        // Any name a file system allows arrives whole, newlines included.
+        const QString odd = runtime.filePath(QStringLiteral("two\nlines \xE2\x80\xA8.halvero"));
+        QVERIFY(QFile::copy(file, odd));
+        answer = sendInBackground(odd);
+        QTRY_COMPARE(handed.size(), 2);
+        QVERIFY(answer.get().taken);
+        QCOMPARE(handed.last(), odd);
+    }
+
+    // A file the running copy cannot open is refused to the sender, with
+    // the reason, and never reaches the window.
+    void filesThatCannotBeOpenedAreRefusedToTheSender() {
+        QStringList handed;
+        receiver->setReceiver([&](const QString& path) { handed << path; });
+        const QString fifo = runtime.filePath(QStringLiteral("fifo.halvero"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        for (const QString& path :
+             {runtime.filePath(QStringLiteral("missing.halvero")), fifo, runtime.path()}) {
+            auto answer = sendInBackground(path);
+            QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+            const HandOff::Answer got = answer.get();
+            QVERIFY2(!got.taken, qPrintable(path));
+            QVERIFY2(got.reason.startsWith(path), qPrintable(got.reason));
+        }
+        QTest::qWait(50);
+        QVERIFY(handed.isEmpty());
+        const HandOff::Answer nobody = HandOff::send(QStringLiteral("no-such-desktop"), file);
+        QVERIFY(!nobody.taken);
     }
 
     // Whatever else arrives leaves the running window as it is.
     void malformedMessagesAreIgnored_data() {
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("relative path") << QByteArray("menu.halvero\n");
-        QTest::newRow("no such file") << QByteArray("/nonexistent/menu.halvero\n");
-        QTest::newRow("a folder") << QByteArray("/tmp\n");
-        QTest::newRow("not UTF-8") << QByteArray("/tmp/\xff\xfe.halvero\n");
-        QTest::newRow("no newline") << QByteArray("/tmp");
-        QTest::newRow("empty") << QByteArray("\n");
-        QTest::newRow("over 64 KB") << QByteArray("/") + QByteArray(70 * 1024, 'a') + "\n";
+        QTest::newRow("relative path") << frame("menu.halvero");
+        QTest::newRow("empty") << frame("");
+        QTest::newRow("cut short") << frame("/tmp/menu.halvero").chopped(3);
+        QTest::newRow("a line, no length") << QByteArray("/tmp/menu.halvero\n");
+        QTest::newRow("over 64 KB") << frame("/" + QByteArray(70 * 1024, 'a'));
     }
     void malformedMessagesAreIgnored() {
         QFETCH(QByteArray, message);
-        QSignalSpy handed(receiver.get(), &HandOff::fileHandedOver);
+        QStringList handed;
+        receiver->setReceiver([&](const QString& path) { handed << path; });
         QLocalSocket socket;
         socket.connectToServer(HandOff::socketPath(kDesktop));
         QVERIFY(socket.waitForConnected(2000));
@@ -51,10 +82,22 @@ private slots:
         QTest::qWait(300);
         socket.disconnectFromServer();
         QTest::qWait(100);
-        QCOMPARE(handed.count(), 0);
+        QVERIFY(handed.isEmpty());
     }
 
 private:
+    static QByteArray frame(const QByteArray& body) {
+        QByteArray length(4, '\0');
+        qToBigEndian(static_cast<quint32>(body.size()), length.data());
+        return length + body;
+    }
+    // A second start's send, from a thread of its own, as another process
+    // would; this thread's event loop answers it.
+    std::future<HandOff::Answer> sendInBackground(const QString& path) {
+        return std::async(std::launch::async,
+                          [this, path] { return HandOff::send(kDesktop, path); });
+    }
+
     const QString kDesktop = QStringLiteral("handoff-test");
     QTemporaryDir runtime;
     std::unique_ptr<HandOff> receiver;

@@ -1,7 +1,11 @@
 #include "app/platform/SingleInstance.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +25,28 @@ private slots:
         SingleInstance elsewhere;
         QVERIFY(elsewhere.acquire(desktop + QStringLiteral("-other")));
         QFile::remove(SingleInstance::lockPath(desktop + QStringLiteral("-other")));
+    }
+
+    // Without a runtime folder, the lock and socket go to a folder in /tmp
+    // that must be this user's alone: one that others may use, or have
+    // taken first, is not trusted, and the lock is off.
+    void aFolderInTmpIsTrustedOnlyWhenItIsPrivate() {
+        QTemporaryDir tmp;
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        const QString folder = tmp.filePath(QStringLiteral("halvero-%1").arg(::getuid()));
+        QVERIFY(QDir().mkdir(folder));
+        ::chmod(QFile::encodeName(folder).constData(), 0777);
+        QString why;
+        QVERIFY(SingleInstance::runtimeFolder(&why).isEmpty());
+        QVERIFY2(why.contains(QStringLiteral("others may use it")), qPrintable(why));
+        QVERIFY(SingleInstance::lockPath(desktop).isEmpty());
+        QVERIFY(QDir().rmdir(folder));
+        QCOMPARE(SingleInstance::runtimeFolder(), folder);
+        QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFileDevice::Permissions());
+        qunsetenv("TMPDIR");
+        qputenv("XDG_RUNTIME_DIR", runtime);
     }
 
     void lockEndsWithItsHolder() {

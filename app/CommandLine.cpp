@@ -82,8 +82,8 @@ QString CommandLine::helpText() {
         "  -v, --version          show the version\n"
         "\n"
         "Exit status: 0 when the page was written, 1 for bad input (an unknown key or\n"
-        "option, a settings file that cannot be read), 2 when the page cannot be\n"
-        "written.\n");
+        "option, a value the page cannot take, a settings file that cannot be read, a\n"
+        "file the running window did not take), 2 when the page cannot be written.\n");
 }
 
 QString CommandLine::versionText() {

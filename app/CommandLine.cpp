@@ -14,7 +14,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
     const QCommandLineOption settings({QStringLiteral("s"), QStringLiteral("settings")}, {},
                                       QStringLiteral("FILE"));
     const QCommandLineOption set(QStringLiteral("set"), {}, QStringLiteral("KEY=VALUE"));
-    parser.addOptions({help, version, write, settings, set});
+    const QCommandLineOption items(QStringLiteral("items"), {}, QStringLiteral("FILE"));
+    parser.addOptions({help, version, write, settings, set, items});
 
     auto refuse = [this](const QString& why) {
         m_action = Action::Error;
@@ -34,14 +35,16 @@ CommandLine::CommandLine(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     m_assignments = parser.values(set);
-    if (parser.values(write).size() > 1 || parser.values(settings).size() > 1) {
-        refuse(QStringLiteral("--write and --settings are given once each"));
+    if (parser.values(write).size() > 1 || parser.values(settings).size() > 1 ||
+        parser.values(items).size() > 1) {
+        refuse(QStringLiteral("--write, --settings and --items are given once each"));
         return;
     }
     if (parser.isSet(write)) {
         m_action = Action::WritePage;
         m_pagePath = parser.value(write);
         m_settingsFile = parser.value(settings);
+        m_itemsFile = parser.value(items);
         if (!files.isEmpty()) {
             refuse(QStringLiteral("unexpected argument '%1' (the settings file goes "
                                   "after --settings)")
@@ -50,8 +53,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
         }
         return;
     }
-    if (parser.isSet(settings) || parser.isSet(set)) {
-        refuse(QStringLiteral("--settings and --set go with --write PAGE"));
+    if (parser.isSet(settings) || parser.isSet(set) || parser.isSet(items)) {
+        refuse(QStringLiteral("--settings, --set and --items go with --write PAGE"));
         return;
     }
     if (files.size() > 1) {
@@ -64,7 +67,7 @@ CommandLine::CommandLine(const QStringList& arguments) {
 QString CommandLine::helpText() {
     return QStringLiteral(
         "Usage: halvero [FILE]\n"
-        "       halvero --write PAGE [--settings FILE] [--set KEY=VALUE]...\n"
+        "       halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...\n"
         "\n"
         "Builds the page of a web site's navigation menu.\n"
         "\n"
@@ -78,6 +81,12 @@ QString CommandLine::helpText() {
         "      --set KEY=VALUE    set one entry, after FILE; KEY is its column and\n"
         "                         key, as in the settings file: menu.itemCount,\n"
         "                         normal.fontColor, hover.borderTopWidth, menu.target\n"
+        "      --items FILE       take the menu's items from FILE (\"-\" for standard\n"
+        "                         input), one a line: label<TAB>link[<TAB>tooltip\n"
+        "                         [<TAB>target]]; blank lines and lines starting\n"
+        "                         with # are skipped. They replace the settings\n"
+        "                         file's items; Menu Item Count becomes their number\n"
+        "                         (at most 20) unless --set gives it\n"
         "  -h, --help             show this text\n"
         "  -v, --version          show the version\n"
         "\n"

@@ -6,7 +6,7 @@
 // What the command line asks for, read before any window or display
 // exists:
 //   halvero [FILE]                       the window, with FILE's settings
-//   halvero --write PAGE [--settings FILE] [--set KEY=VALUE]...
+//   halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...
 //                                        the page alone, no window
 //   halvero --help | --version
 // It only reads the arguments; the caller acts on them.
@@ -19,6 +19,8 @@ public:
     Action action() const { return m_action; }
     // The settings file to open in the window, or to write the page from.
     const QString& settingsFile() const { return m_settingsFile; }
+    // Where --items reads the menu's items ("-" for standard input), or empty.
+    const QString& itemsFile() const { return m_itemsFile; }
     // Where --write puts the page; "-" for standard output.
     const QString& pagePath() const { return m_pagePath; }
     // The KEY=VALUE texts of --set, in order.
@@ -33,6 +35,7 @@ private:
     Action m_action = Action::Window;
     QString m_settingsFile;
     QString m_pagePath;
+    QString m_itemsFile;
     QStringList m_assignments;
     QString m_error;
 };

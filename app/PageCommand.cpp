@@ -2,6 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "app/platform/FileName.h"
+#include "core/FileReader.h"
+#include "core/ItemsText.h"
 #include "core/MenuSettings.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
@@ -9,9 +11,11 @@
 #include "core/ValueRules.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 using halvero::EntryTable;
 
@@ -25,6 +29,49 @@ std::string local(const QString& text) {
     return FileName::encode(text).toStdString();
 }
 
+// The text of `name`, or of standard input for "-", at most the items
+// file's limit; nothing (after saying why) when it cannot be read.
+std::optional<std::string> readText(const QString& name) {
+    const std::size_t limit = halvero::ItemsText::kMaxBytes;
+    if (name != QLatin1String("-")) {
+        try {
+            return halvero::FileReader::read(FileName::encode(name).toStdString(), limit,
+                                             "a list of items is a few KB");
+        } catch (const halvero::FileReadError& error) {
+            say(local(name) + ": " + error.what());
+            return std::nullopt;
+        }
+    }
+    std::string text;
+    char buffer[8192];
+    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, stdin)) {
+        text.append(buffer, got);
+        if (text.size() > limit) {
+            say("standard input: larger than 1 MB; a list of items is a few KB");
+            return std::nullopt;
+        }
+    }
+    if (std::ferror(stdin)) {
+        say(std::string("standard input: ") + std::strerror(errno));
+        return std::nullopt;
+    }
+    return text;
+}
+
+std::optional<std::vector<halvero::MenuItem>> readItems(const QString& name) {
+    const std::optional<std::string> text = readText(name);
+    if (!text)
+        return std::nullopt;
+    try {
+        return halvero::ItemsText::parse(*text);
+    } catch (const halvero::ItemsTextError& error) {
+        say((name == QLatin1String("-") ? std::string("standard input") : local(name)) + ":" +
+            std::to_string(error.line()) + ": " +
+            std::string(error.what()).substr(std::string(error.what()).find(": ") + 2));
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 int PageCommand::run(const CommandLine& command) {
@@ -36,6 +83,7 @@ int PageCommand::run(const CommandLine& command) {
         try {
             const auto contents = halvero::SettingsFile::read(file);
             settings.setValues(contents.values);
+            settings.setMenuItems(contents.items);
             if (!contents.unknownKeys.empty()) {
                 std::string keys;
                 for (const std::string& key : contents.unknownKeys)
@@ -46,6 +94,19 @@ int PageCommand::run(const CommandLine& command) {
             say(error.describe(local(command.settingsFile())));
             return 1;
         }
+    }
+
+    if (!command.itemsFile().isEmpty()) {
+        const std::optional<std::vector<halvero::MenuItem>> items = readItems(command.itemsFile());
+        if (!items)
+            return 1;
+        settings.setMenuItems(*items);
+        // The page shows the items given, as many as it can.
+        const std::size_t shown = std::clamp<std::size_t>(items->size(), 1, 20);
+        settings.setValue(EntryTable::kItemCount, std::to_string(shown));
+        if (items->size() > shown)
+            say(local(command.itemsFile()) + ": " + std::to_string(items->size()) +
+                " items; the page shows the first " + std::to_string(shown));
     }
 
     for (const QString& assignment : command.assignments()) {

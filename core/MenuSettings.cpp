@@ -70,12 +70,20 @@ void MenuSettings::initialise() {
                 assign(d.index, std::string(d.defaultValue));
     for (const EntryDescriptor& d : EntryTable::all())
         setEnabled(d.index, true);
+    setMenuItems({});
 }
 
 void MenuSettings::setValues(const std::array<std::string, EntryTable::kCount>& values) {
     for (const EntryDescriptor& d : EntryTable::all())
         setValue(d.index, values[static_cast<std::size_t>(d.index)]);
     setEnabled(EntryTable::kStatusMessage, value(EntryTable::kStatusUrl) != "Yes");
+}
+
+void MenuSettings::setMenuItems(std::vector<MenuItem> items) {
+    if (items == m_menuItems)
+        return;
+    m_menuItems = std::move(items);
+    notify(-1, Change::MenuItems);
 }
 
 void MenuSettings::applyStatusBarRule() {

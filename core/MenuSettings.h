@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/EntryTable.h"
+#include "core/MenuItem.h"
 
 #include <array>
 #include <functional>
@@ -20,7 +21,9 @@ namespace halvero {
 //    show them.
 class MenuSettings {
 public:
-    enum class Change { Items, Value, Enabled };
+    // Items: an entry's offered items; MenuItems: the menu's own items (told
+    // with index -1).
+    enum class Change { Items, Value, Enabled, MenuItems };
     using Observer = std::function<void(int index, Change change)>;
 
     MenuSettings();
@@ -38,7 +41,7 @@ public:
 
     // Fills every entry with its offered items, then its default (colour
     // entries last, so their boxes are painted once every list is in place),
-    // and enables them all.
+    // enables them all and empties the menu's items.
     void initialise();
 
     // Sets every entry at once, as a settings file holds them; told to the
@@ -50,6 +53,13 @@ public:
     // message; any other value enables it with "Corvantis", dropping a
     // message typed earlier.
     void applyStatusBarRule();
+
+    // The menu's items, in order. Item Count decides how many the page
+    // shows: the first Item Count of these, and a placeholder item for each
+    // one the list lacks. Items past the count are kept for when it rises.
+    const std::vector<MenuItem>& menuItems() const { return m_menuItems; }
+    // Replaces the items (checked by the caller); told to the observer.
+    void setMenuItems(std::vector<MenuItem> items);
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
@@ -68,6 +78,7 @@ private:
     void setEnabled(int index, bool enabled);
 
     std::array<Entry, EntryTable::kCount> m_entries;
+    std::vector<MenuItem> m_menuItems;
     Observer m_observer;
 };
 

@@ -167,14 +167,27 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
 
     const std::string target = p.v(EntryTable::kTarget);
     const long count = itemCount(settings.value(EntryTable::kItemCount));
+    const std::vector<MenuItem>& items = settings.menuItems();
     for (long item = 1; item <= count; ++item) {
+        // The user's item, made safe for its attribute or element, or the
+        // placeholder where the list has none.
+        const MenuItem* own = static_cast<std::size_t>(item) <= items.size()
+                                  ? &items[static_cast<std::size_t>(item - 1)]
+                                  : nullptr;
+        const std::string link =
+            own ? EscapeHtml(ToValidUtf8(MenuItem::cleanLink(own->link))) : std::string(kHomeUrl);
+        const std::string title =
+            own && !own->tooltip.empty() ? "' title='" + EscapeHtml(ToValidUtf8(own->tooltip)) : "";
+        const std::string& itemTarget = own && !own->target.empty() ? own->target : target;
+        const std::string label =
+            own ? EscapeHtml(ToValidUtf8(own->trimmedLabel())) : std::string(kPlaceholderLabel);
         p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,
                "' height='", height, noCase ? "' onmouseout='window.status=\"\";'>" : "'>");
-        p.line("            <a class='Menu' href='", kHomeUrl, "' target='", target,
+        p.line("            <a class='Menu' href='", link, title, "' target='", itemTarget,
                noCase ? "' onmouseover='OnMouseOver();return(true);'"
                       : "' onmouseover='OnMouseOver();'",
-               " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>Corvantis</a>");
+               " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>", label, "</a>");
         p.line("          </td>");
         p.line("        </tr>");
         p.line("        <tr><td height='", distance, "'></td></tr>");

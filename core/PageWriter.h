@@ -17,15 +17,18 @@ public:
     // The page's file name in its folder: what Create writes, what the
     // preview shows.
     static constexpr std::string_view kFileName = "pattern.htm";
-    // Where every menu link leads.
+    // Where an item leads, and what it reads, when the menu's list of items
+    // has none for its place.
     static constexpr std::string_view kHomeUrl = "http://www.example.com/";
+    static constexpr std::string_view kPlaceholderLabel = "Corvantis";
     // The most item blocks a page gets; the item count is a typed number in
     // principle, and a mistyped billion must not exhaust memory.
     static constexpr long kMaxItems = 10000;
 
     // The whole page, lines joined and ended by CR LF. Values are inserted
     // as stored (border styles in lower case), made valid UTF-8; the status
-    // message is escaped as a JavaScript string.
+    // message is escaped as a JavaScript string; an item's label, link and
+    // tooltip are escaped for HTML and never enter the script.
     static std::string compose(const MenuSettings& settings, const Timestamp& stamp);
 
     // The item count read as a whole number: leading blanks, an optional sign and

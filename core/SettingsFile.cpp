@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include <iterator>
+#include <map>
 #include <optional>
 
 namespace halvero {
@@ -128,6 +129,11 @@ public:
             m_formatLine = line();
             return true;
         }
+        if (m_depth == 3) {
+            itemField(m_key) = std::move(text);
+            m_fieldLines[m_key] = line();
+            return true;
+        }
         if (const EntryDescriptor* entry = knownEntry()) {
             if (const std::string problem = ValueRules::problem(*entry, text); !problem.empty())
                 note(line(), currentKey(), "the value " + problem);
@@ -146,11 +152,14 @@ public:
         if (skipping())
             return true;
         m_key = key;
-        const bool known = m_depth == 1 ? (key == "format" || key == "version" || groupNamed(key))
-                                        : EntryTable::find(m_group, key) != nullptr;
-        if (!known)
-            m_contents.unknownKeys.push_back(
-                m_depth == 1 ? key : keyOf(m_group, key)); // its value is skipped
+        const bool known = m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
+                                           groupNamed(key))
+                           : m_depth == 3 ? isItemField(key)
+                                          : EntryTable::find(m_group, key) != nullptr;
+        if (!known) // its value is skipped
+            m_contents.unknownKeys.push_back(m_depth == 1   ? key
+                                             : m_depth == 3 ? itemName() + "." + key
+                                                            : keyOf(m_group, key));
         m_skipNext = !known;
         return true;
     }
@@ -176,7 +185,42 @@ private:
         }
         return false;
     }
-    std::string currentKey() const { return m_depth == 1 ? m_key : keyOf(m_group, m_key); }
+    std::string currentKey() const {
+        return m_depth == 1   ? m_key
+               : m_depth == 3 ? itemName() + "." + m_key
+               : m_inItems    ? "items"
+                              : keyOf(m_group, m_key);
+    }
+    // "items[2]", counting from 1 as the window and messages do.
+    std::string itemName() const {
+        return "items[" + std::to_string(m_contents.items.size()) + "]";
+    }
+    static bool isItemField(std::string_view key) {
+        return key == "label" || key == "link" || key == "tooltip" || key == "target";
+    }
+    std::string& itemField(std::string_view key) {
+        MenuItem& item = m_contents.items.back();
+        return key == "label"     ? item.label
+               : key == "link"    ? item.link
+               : key == "tooltip" ? item.tooltip
+                                  : item.target;
+    }
+    // A whole item read: one the page cannot take refuses the file, on the
+    // line of the field at fault.
+    void checkItem() {
+        const std::size_t number = m_contents.items.size();
+        const MenuItem& item = m_contents.items.back();
+        if (number > SettingsFile::kMaxItems)
+            note(line(), "items",
+                 "more than " + std::to_string(SettingsFile::kMaxItems) + " items");
+        const std::string problem = item.problem();
+        if (problem.empty())
+            return;
+        const std::string field = problem.substr(0, problem.find(':'));
+        const auto at = m_fieldLines.find(field);
+        note(at == m_fieldLines.end() ? line() : at->second, MenuItem::describe(number, item),
+             problem);
+    }
     const EntryDescriptor* knownEntry() const {
         return m_depth == 2 ? EntryTable::find(m_group, m_key) : nullptr;
     }
@@ -187,7 +231,9 @@ private:
             fail(line(), "", "not a Halvero menu: the file holds no JSON object");
         const std::string expected = m_depth == 1 && m_key == "format"    ? "text"
                                      : m_depth == 1 && m_key == "version" ? "a whole number"
+                                     : m_depth == 1 && m_key == "items"   ? "a list"
                                      : m_depth == 1                       ? "an object"
+                                     : m_inItems && m_depth == 2          ? "an object"
                                                                           : "text";
         note(line(), currentKey(), "expected " + expected + ", found " + found);
         return true;
@@ -216,15 +262,31 @@ private:
             m_depth = 2;
             return true;
         }
+        if (m_depth == 1 && !object && m_key == "items") {
+            m_inItems = true;
+            m_depth = 2;
+            return true;
+        }
+        if (m_depth == 2 && m_inItems && object) {
+            m_contents.items.emplace_back();
+            m_fieldLines.clear();
+            m_depth = 3;
+            return true;
+        }
         refuse(object ? "an object" : "a list");
         ++m_skipDepth;
         return true;
     }
     bool close() {
-        if (m_skipDepth > 0)
+        if (m_skipDepth > 0) {
             --m_skipDepth;
-        else
-            --m_depth;
+            return true;
+        }
+        if (m_depth == 3)
+            checkItem();
+        if (m_depth == 2 && m_inItems)
+            m_inItems = false;
+        --m_depth;
         return true;
     }
 
@@ -239,7 +301,9 @@ private:
     std::string_view m_text;
     ReadProgress m_progress;
     SettingsFile::Contents& m_contents;
-    int m_depth = 0;
+    int m_depth = 0; // 1: the top object; 2: a column, or the list of items; 3: an item
+    bool m_inItems = false;
+    std::map<std::string, int, std::less<>> m_fieldLines; // of the item being read
     EntryGroup m_group = EntryGroup::Menu;
     std::string m_key;
     bool m_skipNext = false;
@@ -277,14 +341,28 @@ std::string SettingsFileError::describe(const std::string& file) const {
 
 std::string SettingsFile::compose(const MenuSettings& settings) {
     Json file;
+    const std::vector<MenuItem>& items = settings.menuItems();
     file["format"] = kFormat;
-    file["version"] = kVersion;
+    // A menu without items stays a version-1 file, readable by every Halvero.
+    file["version"] = items.empty() ? 1 : kVersion;
     for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
         Json& column = file[std::string(EntryTable::groupKey(group))];
         column = Json::object();
         for (const EntryDescriptor& entry : EntryTable::all())
             if (entry.group == group)
                 column[std::string(entry.key)] = settings.value(entry.index);
+    }
+    if (!items.empty()) {
+        Json& list = file["items"];
+        list = Json::array();
+        for (const MenuItem& item : items) {
+            Json entry = {{"label", item.label}, {"link", item.link}};
+            if (!item.tooltip.empty())
+                entry["tooltip"] = item.tooltip;
+            if (!item.target.empty())
+                entry["target"] = item.target;
+            list.push_back(std::move(entry));
+        }
     }
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

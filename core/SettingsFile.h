@@ -33,9 +33,10 @@ private:
 
 // A menu kept as a file: a UTF-8 JSON object with the format's name and
 // version, then the values of every entry under its column's key and its
-// own, as EntryTable names them:
-//   {"format": "halvero-menu", "version": 1,
-//    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...}}
+// own, as EntryTable names them, then the menu's items, if it has any:
+//   {"format": "halvero-menu", "version": 2,
+//    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...},
+//    "items": [{"label": "Home", "link": "index.html"}, ...]}
 // Every value is text, kept exactly. Reading is all or nothing: a file that
 // is no JSON, no UTF-8, of another format or a newer version, or holds a
 // value that is not text, is refused as a whole. Missing keys take their
@@ -44,13 +45,18 @@ private:
 class SettingsFile {
 public:
     static constexpr std::string_view kFormat = "halvero-menu";
-    static constexpr int kVersion = 1;
+    // Version 2 adds the menu's items; a menu without them is written as
+    // version 1.
+    static constexpr int kVersion = 2;
+    // The most items a file may hold (a page shows at most 20).
+    static constexpr std::size_t kMaxItems = 100;
     // Larger files are refused before they are read.
     static constexpr long long kMaxBytes = 1024 * 1024;
     static constexpr std::string_view kExtension = ".halvero";
 
     struct Contents {
         std::array<std::string, EntryTable::kCount> values;
+        std::vector<MenuItem> items;
         std::vector<std::string> unknownKeys; // "normal.glow", "theme"
     };
 

@@ -17,4 +17,9 @@ std::string ToValidUtf8(std::string_view text);
 // separators are escaped; everything else is copied. Expects valid UTF-8.
 std::string EscapeScriptString(std::string_view text);
 
+// `text` as element text or as an attribute value in either kind of
+// quotes: "&", "<", ">", the double and the single quote become character
+// references; everything else is copied.
+std::string EscapeHtml(std::string_view text);
+
 } // namespace halvero

@@ -204,8 +204,12 @@ void MainControls::setPointers(Form& window) const {
 
 void MainControls::show(const MenuSettings& settings, int index,
                         MenuSettings::Change change) const {
+    if (change == MenuSettings::Change::MenuItems)
+        return; // no box shows them
     QComboBox* box = entry(index);
     switch (change) {
+    case MenuSettings::Change::MenuItems:
+        break;
     case MenuSettings::Change::Items: {
         const std::vector<std::string>& wanted = settings.items(index);
         if (box->count() > 0)

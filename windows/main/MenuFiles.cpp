@@ -125,12 +125,15 @@ void MenuFiles::keepAsSaved(const QString& path) {
     m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     for (const EntryDescriptor& entry : EntryTable::all())
         m_saved[static_cast<std::size_t>(entry.index)] = m_settings.value(entry.index);
+    m_savedItems = m_settings.menuItems();
     if (!m_path.isEmpty())
         RecentMenus::add(m_path);
     updateTitle();
 }
 
 bool MenuFiles::isModified() const {
+    if (m_savedItems != m_settings.menuItems())
+        return true;
     for (const EntryDescriptor& entry : EntryTable::all())
         if (m_saved[static_cast<std::size_t>(entry.index)] != m_settings.value(entry.index))
             return true;
@@ -209,6 +212,7 @@ bool MenuFiles::openFile(const QString& path) {
         return false;
     }
     m_settings.setValues(contents.values);
+    m_settings.setMenuItems(contents.items);
     keepAsSaved(path);
     if (!contents.unknownKeys.empty()) {
         QStringList keys;

@@ -77,6 +77,7 @@ private:
     FileDialog m_fileDialog;
     QString m_path; // the open file, or empty
     std::array<std::string, halvero::EntryTable::kCount> m_saved{};
+    std::vector<halvero::MenuItem> m_savedItems;
     QMenu* m_contextMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
 };

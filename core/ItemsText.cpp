@@ -1,0 +1,49 @@
+#include "core/ItemsText.h"
+
+#include "core/SettingsFile.h"
+#include "core/TextEncoding.h"
+
+namespace halvero {
+
+ItemsTextError::ItemsTextError(int line, const std::string& problem)
+    : std::runtime_error("line " + std::to_string(line) + ": " + problem), m_line(line) {}
+
+std::vector<MenuItem> ItemsText::parse(std::string_view text) {
+    std::vector<MenuItem> items;
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        if (line.ends_with('\r'))
+            line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") == std::string_view::npos || line.starts_with('#'))
+            continue;
+        if (ToValidUtf8(line) != line)
+            throw ItemsTextError(number, "not UTF-8 text");
+        std::vector<std::string> fields;
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = line.find('\t', start);
+            fields.emplace_back(line.substr(start, tab - start));
+            if (tab == std::string_view::npos)
+                break;
+            start = tab + 1;
+        }
+        if (fields.size() < 2 || fields.size() > 4)
+            throw ItemsTextError(number, "expected label<TAB>link[<TAB>tooltip[<TAB>target]], "
+                                         "found " +
+                                             std::to_string(fields.size()) + " field(s)");
+        fields.resize(4);
+        MenuItem item{fields[0], fields[1], fields[2], fields[3]};
+        if (const std::string problem = item.problem(); !problem.empty())
+            throw ItemsTextError(number, problem);
+        items.push_back(std::move(item));
+        if (items.size() > SettingsFile::kMaxItems)
+            throw ItemsTextError(number,
+                                 "more than " + std::to_string(SettingsFile::kMaxItems) + " items");
+    }
+    return items;
+}
+
+} // namespace halvero

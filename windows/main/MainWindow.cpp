@@ -13,8 +13,10 @@
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "windows/main/MainLook.h"
+#include "windows/main/MenuItemsDialog.h"
 #include "windows/secondary/AboutWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
@@ -50,6 +52,15 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
         return chosen;
     };
     m_files = new MenuFiles(this, m_settings, [this] { return composePage(); });
+    // The menu's items, from the context menu or Ctrl+I.
+    auto* editItems = new QAction(tr("Menu &Items..."), this);
+    editItems->setObjectName(QStringLiteral("editMenuItems"));
+    editItems->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    editItems->setShortcutContext(Qt::WindowShortcut);
+    addAction(editItems);
+    m_files->contextMenu()->insertAction(m_files->contextMenu()->actions().value(0), editItems);
+    m_files->contextMenu()->insertSeparator(m_files->contextMenu()->actions().value(1));
+    connect(editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
     setAcceptDrops(true);
     MainLook::setCommonLook(this);
     m_controls.build(*this);
@@ -262,6 +273,19 @@ void MainWindow::createPage() {
         showError(QStringLiteral("The page could not be written."),
                   QString::fromLocal8Bit(error.what()));
     }
+}
+
+// The Menu Items editor; its OK replaces the items (and Item Count when
+// the number of rows changed), its Cancel changes nothing.
+void MainWindow::editMenuItems() {
+    const auto count =
+        static_cast<int>(halvero::PageWriter::itemCount(m_settings.value(EntryTable::kItemCount)));
+    MenuItemsDialog dialog(m_settings.menuItems(), count, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_settings.setMenuItems(dialog.items());
+    m_settings.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
+    m_files->settingsEdited();
 }
 
 void MainWindow::showPreview() {

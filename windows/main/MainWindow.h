@@ -46,6 +46,8 @@ public slots:
     // Opens the preview of the page as Create last wrote it, modally.
     void showPreview();
     void showAbout();
+    // Opens the Menu Items editor.
+    void editMenuItems();
     // Asks "Do you want to exit?" and ends the program on Yes.
     void confirmExit();
 

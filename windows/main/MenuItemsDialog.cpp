@@ -1,0 +1,316 @@
+#include "windows/main/MenuItemsDialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using halvero::MenuItem;
+
+namespace {
+
+const QStringList kTargets = {QString(), QStringLiteral("_self"), QStringLiteral("_blank"),
+                              QStringLiteral("_parent"), QStringLiteral("_top")};
+
+QString text(const std::string& value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+// Cells are edited in place; what is typed reaches the table at every
+// key, so a fault is shown as it is typed. "Opens in" is picked from a
+// list, its empty item meaning the menu's Target entry.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        if (index.column() == MenuItemsDialog::Target) {
+            auto* box = new QComboBox(parent);
+            for (const QString& target : kTargets)
+                box->addItem(target.isEmpty() ? QStringLiteral("(menu's Target)") : target, target);
+            connect(box, &QComboBox::activated, this,
+                    [this, box] { emit const_cast<CellDelegate*>(this)->commitData(box); });
+            return box;
+        }
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        // Escape takes the cell back to what it held before this edit.
+        editor->setProperty("cell", QVariant::fromValue(QPersistentModelIndex(index)));
+        editor->setProperty("before", index.data());
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            connect(line, &QLineEdit::textEdited, this,
+                    [this, line] { emit const_cast<CellDelegate*>(this)->commitData(line); });
+        return editor;
+    }
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            const auto cell = editor->property("cell").value<QPersistentModelIndex>();
+            if (cell.isValid())
+                const_cast<QAbstractItemModel*>(cell.model())
+                    ->setData(cell, editor->property("before"));
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            box->setCurrentIndex(static_cast<int>(
+                std::max<qsizetype>(0, kTargets.indexOf(index.data().toString()))));
+            return;
+        }
+        // Text already shown stays as it is being typed.
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && line->isModified())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            model->setData(index, box->currentData());
+            return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+
+} // namespace
+
+MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCount, QWidget* parent)
+    : QDialog(parent), m_table(new QTableWidget(0, ColumnCount, this)), m_problem(new QLabel(this)),
+      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
+      m_startRows(static_cast<int>(items.size())), m_startCount(itemCount) {
+    setObjectName(QStringLiteral("menuItemsDialog"));
+    setWindowTitle(tr("Menu Items"));
+    m_table->setObjectName(QStringLiteral("itemTable"));
+    m_table->setHorizontalHeaderLabels({tr("Label"), tr("Link"), tr("Tooltip"), tr("Opens in")});
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(Label, 130);
+    m_table->setColumnWidth(Link, 200);
+    m_table->setColumnWidth(Tooltip, 130);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    // Rows are dragged by their number to a new place.
+    m_table->verticalHeader()->setSectionsMovable(true);
+    m_table->verticalHeader()->setToolTip(tr("Drag a row's number to move it"));
+    m_table->setItemDelegate(new CellDelegate(m_table));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Typing into a cell edits it, as in a spreadsheet; Tab moves on.
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    m_table->installEventFilter(this);
+    for (const MenuItem& item : items)
+        addRow(item);
+
+    m_problem->setObjectName(QStringLiteral("problem"));
+    m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::PlainText);
+
+    auto* add = new QPushButton(tr("&Add"), this);
+    auto* remove = new QPushButton(tr("&Remove"), this);
+    auto* up = new QPushButton(tr("Move &up"), this);
+    auto* down = new QPushButton(tr("Move &down"), this);
+    add->setObjectName(QStringLiteral("addButton"));
+    remove->setObjectName(QStringLiteral("removeButton"));
+    up->setObjectName(QStringLiteral("upButton"));
+    down->setObjectName(QStringLiteral("downButton"));
+    add->setToolTip(tr("Add a row (Insert)"));
+    remove->setToolTip(tr("Remove the selected rows (Delete)"));
+    up->setToolTip(tr("Move the row up (Alt+Up)"));
+    down->setToolTip(tr("Move the row down (Alt+Down)"));
+    for (QPushButton* button : {add, remove, up, down})
+        button->setAutoDefault(false);
+    connect(add, &QPushButton::clicked, this, &MenuItemsDialog::addRows);
+    connect(remove, &QPushButton::clicked, this, &MenuItemsDialog::removeRows);
+    connect(up, &QPushButton::clicked, this, [this] { moveRow(-1); });
+    connect(down, &QPushButton::clicked, this, [this] { moveRow(1); });
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_table, &QTableWidget::itemChanged, this, &MenuItemsDialog::check);
+    connect(m_table->verticalHeader(), &QHeaderView::sectionMoved, this, &MenuItemsDialog::check);
+
+    auto* commands = new QVBoxLayout;
+    for (QPushButton* button : {add, remove, up, down})
+        commands->addWidget(button);
+    commands->addStretch();
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(m_table, 1);
+    middle->addLayout(commands);
+    auto* layout = new QVBoxLayout(this);
+    auto* hint = new QLabel(tr("Each row is one item of the menu, in the order shown. Paste rows "
+                               "copied from a spreadsheet (label, link) with Ctrl+V."),
+                            this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    layout->addLayout(middle, 1);
+    layout->addWidget(m_problem);
+    layout->addWidget(m_buttons);
+    resize(720, 380);
+    m_table->setFocus();
+    check();
+}
+
+void MenuItemsDialog::addRow(const MenuItem& item) {
+    const int row = m_table->rowCount();
+    const QSignalBlocker quiet(m_table);
+    m_table->insertRow(row);
+    const QString values[ColumnCount] = {text(item.label), text(item.link), text(item.tooltip),
+                                         text(item.target)};
+    for (int column = 0; column < ColumnCount; ++column)
+        m_table->setItem(row, column, new QTableWidgetItem(values[column]));
+}
+
+int MenuItemsDialog::rowAt(int visual) const {
+    return m_table->verticalHeader()->logicalIndex(visual);
+}
+
+std::vector<MenuItem> MenuItemsDialog::items() const {
+    std::vector<MenuItem> items;
+    for (int visual = 0; visual < m_table->rowCount(); ++visual) {
+        const int row = rowAt(visual);
+        auto cell = [&](int column) {
+            const QTableWidgetItem* item = m_table->item(row, column);
+            return item ? item->text().toStdString() : std::string();
+        };
+        items.push_back({cell(Label), cell(Link), cell(Tooltip), cell(Target)});
+    }
+    return items;
+}
+
+int MenuItemsDialog::itemCount() const {
+    const int rows = m_table->rowCount();
+    if (rows == m_startRows || rows == 0)
+        return m_startCount;
+    return std::min(rows, kMaxCount);
+}
+
+void MenuItemsDialog::addRows() {
+    addRow({});
+    const int row = m_table->rowCount() - 1;
+    m_table->setCurrentCell(row, Label);
+    m_table->editItem(m_table->item(row, Label));
+    check();
+}
+
+void MenuItemsDialog::removeRows() {
+    QList<int> rows;
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+        rows << index.row();
+    if (rows.isEmpty() && m_table->currentRow() >= 0)
+        rows << m_table->currentRow();
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (int row : rows)
+        m_table->removeRow(row);
+    check();
+}
+
+void MenuItemsDialog::moveRow(int by) {
+    const int row = m_table->currentRow();
+    if (row < 0)
+        return;
+    QHeaderView* header = m_table->verticalHeader();
+    const int from = header->visualIndex(row);
+    const int to = from + by;
+    if (to < 0 || to >= m_table->rowCount())
+        return;
+    header->moveSection(from, to);
+    m_table->setCurrentCell(row, m_table->currentColumn());
+}
+
+// Lines of label TAB link [TAB tooltip [TAB target]], as a spreadsheet
+// copies them, become rows; each is checked like a typed one.
+void MenuItemsDialog::paste() {
+    const QString clip = QApplication::clipboard()->text();
+    for (const QString& line : clip.split(QLatin1Char('\n'))) {
+        QString trimmed = line;
+        if (trimmed.endsWith(QLatin1Char('\r')))
+            trimmed.chop(1);
+        if (trimmed.trimmed().isEmpty())
+            continue;
+        QStringList fields = trimmed.split(QLatin1Char('\t'));
+        while (fields.size() < ColumnCount)
+            fields << QString();
+        addRow({fields[Label].toStdString(), fields[Link].toStdString(),
+                fields[Tooltip].toStdString(), fields[Target].toStdString()});
+    }
+    check();
+}
+
+bool MenuItemsDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Keys for the table itself, not for a cell being edited.
+    if (watched == m_table && event->type() == QEvent::KeyPress &&
+        QApplication::focusWidget() == m_table) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            paste();
+            return true;
+        }
+        if (key->key() == Qt::Key_Insert) {
+            addRows();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            removeRows();
+            return true;
+        }
+        if (key->modifiers() == Qt::AltModifier &&
+            (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            moveRow(key->key() == Qt::Key_Up ? -1 : 1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Marks every cell at fault and every row the page will not show, and
+// allows OK only when every row is an item the page can take.
+void MenuItemsDialog::check() {
+    if (m_checking)
+        return;
+    m_checking = true;
+    const QSignalBlocker quiet(m_table);
+    const std::vector<MenuItem> rows = items();
+    const int shown = itemCount();
+    QString first;
+    for (int visual = 0; visual < static_cast<int>(rows.size()); ++visual) {
+        const int row = rowAt(visual);
+        const std::string problem = rows[static_cast<std::size_t>(visual)].problem();
+        const QString field = text(problem.substr(0, problem.find(':')));
+        for (int column = 0; column < ColumnCount; ++column) {
+            QTableWidgetItem* cell = m_table->item(row, column);
+            if (!cell)
+                continue;
+            const bool atFault =
+                !problem.empty() &&
+                field == QStringList({"label", "link", "tooltip", "target"}).at(column);
+            cell->setBackground(atFault ? QColor(0xFF, 0xD6, 0xD6) : QBrush());
+            cell->setForeground(
+                visual >= shown ? palette().color(QPalette::Disabled, QPalette::Text) : QBrush());
+            cell->setToolTip(atFault           ? text(problem)
+                             : visual >= shown ? tr("Not in the page: Menu Item "
+                                                    "Count is %1")
+                                                     .arg(shown)
+                                               : QString());
+        }
+        if (!problem.empty() && first.isEmpty())
+            first = text(MenuItem::describe(static_cast<std::size_t>(visual) + 1,
+                                            rows[static_cast<std::size_t>(visual)]) +
+                         ": " + problem);
+    }
+    if (first.isEmpty() && static_cast<int>(rows.size()) > shown)
+        first = tr("Rows after the %1th are kept but not in the page: Menu Item Count is %1.")
+                    .arg(shown);
+    m_problem->setText(first);
+    m_buttons->button(QDialogButtonBox::Ok)
+        ->setEnabled(std::all_of(rows.begin(), rows.end(),
+                                 [](const MenuItem& item) { return item.problem().empty(); }));
+    m_checking = false;
+}

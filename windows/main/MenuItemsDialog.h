@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/MenuItem.h"
+
+#include <QDialog>
+#include <vector>
+
+class QDialogButtonBox;
+class QLabel;
+class QTableWidget;
+
+// The Menu Items editor: the menu's items as rows of a table (Label, Link,
+// Tooltip, Opens in), with Add, Remove, Move up and Move down (Insert,
+// Delete, Alt+Up, Alt+Down), rows dragged by their number to reorder them,
+// and rows pasted from a spreadsheet (label TAB link ... a line). Every
+// cell is checked as it is typed: a cell at fault is marked, with the
+// reason in its tooltip and below the table, and OK stays unavailable until
+// every row is an item the page can take. Nothing changes until OK.
+//
+// Item Count and the list: when the editor changes the number of rows, the
+// count follows it (at most 20); otherwise the count stays, and rows past
+// it are shown greyed, kept for when the count rises.
+class MenuItemsDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kMaxCount = 20;
+
+    MenuItemsDialog(const std::vector<halvero::MenuItem>& items, int itemCount,
+                    QWidget* parent = nullptr);
+
+    // The rows in their order, as items.
+    std::vector<halvero::MenuItem> items() const;
+    // The Item Count the menu takes on OK.
+    int itemCount() const;
+
+    enum Column { Label, Link, Tooltip, Target, ColumnCount };
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addRow(const halvero::MenuItem& item);
+    void addRows();
+    void removeRows();
+    void moveRow(int by);
+    void paste();
+    void check();
+    int rowAt(int visual) const;
+
+    QTableWidget* m_table;
+    QLabel* m_problem;
+    QDialogButtonBox* m_buttons;
+    int m_startRows;
+    int m_startCount;
+    bool m_checking = false;
+};

@@ -177,6 +177,17 @@ for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill "$pid" 2>/dev/null
 wait "$pid"
 
+# A site's build script feeds the menu's items, with no display.
+printf 'Home\tindex.html\n# the rest\nAbout us\tabout.html\tWho we are\n' >"$work/pages.tsv"
+env -u DISPLAY -u WAYLAND_DISPLAY "$work/halvero" --write - --items "$work/pages.tsv" \
+  >"$work/items.htm" 2>"$out/items.log"
+check '[[ $? -eq 0 && $(grep -c "<a class" "$work/items.htm") -eq 2 ]] &&
+  grep -q ">About us</a>" "$work/items.htm" && grep -q "href=.index.html." "$work/items.htm"' \
+  "--write - --items writes the items given, as many as given"
+printf 'Evil\tjavascript:alert(1)\n' | "$work/halvero" --write - --items - >/dev/null 2>"$out/items.log"
+check '[[ $? -eq 1 ]] && grep -q "standard input:1: link: the scheme javascript:" "$out/items.log"' \
+  "--items refuses a javascript: link and names the line"
+
 # Hostile input from the command line is refused at once, and what is not
 # a file is never replaced.
 mkfifo "$work/fifo"

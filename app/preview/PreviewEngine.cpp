@@ -129,11 +129,11 @@ PreviewEngine::Factory PreviewEngine::loadModule(QString* error) {
     return nullptr;
 }
 
-Form* PreviewEngine::load(const QString& pagePath, QString* error) {
+Form* PreviewEngine::load(const QString& pagePath, const QByteArray& pageText, QString* error) {
     prepareEngine();
     if (!s_factory)
         s_factory = loadModule(error);
-    return s_factory ? s_factory(pagePath) : nullptr;
+    return s_factory ? s_factory(pagePath, pageText) : nullptr;
 }
 
 void PreviewEngine::warmUp() {

@@ -38,18 +38,19 @@ class Form;
 // loaded instead.
 class PreviewEngine {
 public:
-    using Factory = Form* (*)(const QString& pagePath);
+    using Factory = Form* (*)(const QString& pagePath, const QByteArray& pageText);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or
     // HALVERO_PUBLIC_GL_SHARE=1 asks for it.
     static void configureBeforeApplication();
 
-    // The preview window for the page at `pagePath`, not yet shown (made at
-    // the first call, the same one later); nullptr with `error` set when the
-    // module cannot be loaded. Whatever warmUp() has not done yet is done
-    // here.
-    static Form* load(const QString& pagePath, QString* error);
+    // The preview window for the page `pageText` (UTF-8), composed by the
+    // caller, its relative addresses read as those of a page at `pagePath`;
+    // not yet shown (made at the first call, the same one later); nullptr
+    // with `error` set when the module cannot be loaded. Whatever warmUp()
+    // has not done yet is done here.
+    static Form* load(const QString& pagePath, const QByteArray& pageText, QString* error);
 
     // Gets the engine ready ahead of a likely first preview (the pointer on
     // the Preview button, say): the shared context (made on a thread of its

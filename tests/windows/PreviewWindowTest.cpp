@@ -2,21 +2,25 @@
 #include "app/Application.h"
 #include "app/preview/PreviewEngine.h"
 #include "core/EntryTable.h"
+#include "core/PageWriter.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
 
-extern "C" Form* halvero_load_preview(const QString& pathName);
+extern "C" Form* halvero_load_preview(const QString& pagePath, const QByteArray& pageText);
 
 namespace {
 
@@ -88,8 +92,7 @@ private slots:
     }
 
     void hoverSwapsTheClassAndShowsTheMessage() {
-        writePage("No");
-        auto* preview = openPreview();
+        auto* preview = openPreview(pageFor("No"));
         QWebEngineView* view = browser(preview);
         QCOMPARE(child<QLabel>(preview, "title")->text(), QStringLiteral("HTML Preview"));
         QCOMPARE(firstCellClass(view), QStringLiteral("Menu"));
@@ -108,8 +111,7 @@ private slots:
     }
 
     void withTheUrlShownTheStatusLineShowsTheAddress() {
-        writePage("Yes");
-        auto* preview = openPreview();
+        auto* preview = openPreview(pageFor("Yes"));
         QWebEngineView* view = browser(preview);
         QTest::mouseMove(inputWidget(view), firstLinkCentre(view));
         QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(),
@@ -119,27 +121,25 @@ private slots:
         delete preview;
     }
 
-    void refreshReloadsTheFile() {
-        writePage("No");
-        auto* preview = openPreview();
-        QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
-        QFile page(pageFolder + QStringLiteral("/pattern.htm"));
-        QVERIFY(page.open(QIODevice::WriteOnly));
-        page.write("<html><body><p id='x'>changed</p></body></html>");
-        page.close();
+    // Refresh shows the page as it was given, whatever its script did.
+    void refreshShowsThePageAgain() {
+        auto* preview = openPreview(pageFor("No"));
+        QWebEngineView* view = browser(preview);
+        evaluate(view, QStringLiteral("document.querySelector('a.Menu').textContent='changed'"));
+        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
         child<QPushButton>(preview, "refreshButton")->click();
         QVERIFY(waitForLoad(loaded));
-        QCOMPARE(
-            evaluate(browser(preview), QStringLiteral("document.getElementById('x').textContent"))
-                .toString(),
-            QStringLiteral("changed"));
+        QCOMPARE(evaluate(view, QStringLiteral("document.querySelector('a.Menu').textContent"))
+                     .toString(),
+                 QStringLiteral("Corvantis"));
         delete preview;
     }
 
-    void missingPageShowsTheEngineErrorAndStaysUsable() {
+    // A page that is no menu at all still shows, and the window stays usable.
+    void emptyPageShowsAndStaysUsable() {
         QPointer<PreviewWindow> preview = Form::load<PreviewWindow>();
         QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
-        preview->setPagePath(folder.path() + QStringLiteral("/nothing/pattern.htm"));
+        preview->setPage(folder.path() + QStringLiteral("/nothing/pattern.htm"), QByteArray());
         preview->showModeless();
         QVERIFY(waitForLoad(loaded));
         QVERIFY(preview->isVisible());
@@ -150,19 +150,18 @@ private slots:
     }
 
     // The preview window is kept between openings; each opening shows the
-    // page as Create last wrote it, never the one shown before, and a page
-    // deleted in between shows the engine's message. The settings stay.
-    void everyOpeningShowsThePageAsItIsNow() {
+    // menu as the settings make it then, items included, with nothing
+    // written. A click on an item keeps the menu and says where it leads.
+    void everyOpeningShowsTheMenuAsItIsNow() {
         QPointer<MainWindow> main = Form::load<MainWindow>();
         main->setProgramFolder(pageFolder);
         main->showModeless();
         QComboBox* width = child<QComboBox>(main, "menu.itemWidth");
-        const QString page = pageFolder + QStringLiteral("/pattern.htm");
 
         QList<QPointer<QWidget>> seen;
-        // What the page in the preview says: its table's width, or the
-        // text of the engine's error page.
-        auto openAndRead = [&] {
+        // The page in the preview, as `read` finds it once the blank sheet
+        // over the view lifts; `then` runs in the open preview.
+        auto openAndRead = [&](const QString& read, std::function<void(PreviewWindow*)> then = {}) {
             QString shown;
             QTimer poll;
             poll.start(20);
@@ -172,53 +171,79 @@ private slots:
                     return;
                 poll.stop();
                 seen << preview;
-                const QString read =
-                    QStringLiteral("(function(){var t=document.querySelector('table');"
-                                   "return t ? 'width ' + t.getAttribute('width') : "
-                                   "(document.body ? document.body.innerText : '');})()");
-                // What the user sees once the blank sheet over the view lifts.
                 (void)QTest::qWaitFor(
                     [&] {
                         if (child<QWidget>(preview, "pageCover")->isVisible())
                             return false;
                         shown = evaluate(browser(preview), read).toString();
-                        return shown.startsWith(QStringLiteral("width ")) ||
-                               shown.contains(QStringLiteral("ERR_FILE_NOT_FOUND"));
+                        return !shown.isEmpty();
                     },
                     20000);
+                if (then)
+                    then(preview);
                 QTest::keyClick(child<QPushButton>(preview, "closeButton"), Qt::Key_Escape);
             });
             child<QPushButton>(main, "previewButton")->click();
             return shown;
         };
-
-        auto create = [&](const char* typed) {
+        const QString tableWidth =
+            QStringLiteral("(function(){var t=document.querySelector('table');"
+                           "return t ? t.getAttribute('width') : '';})()");
+        for (const char* typed : {"150", "175"}) {
             width->lineEdit()->selectAll();
             QTest::keyClicks(width->lineEdit(), QLatin1String(typed));
-            child<QPushButton>(main, "createPageButton")->click();
-        };
-        for (const char* typed : {"150", "175"}) {
-            create(typed);
-            QCOMPARE(openAndRead(), QStringLiteral("width ") + QLatin1String(typed));
+            QCOMPARE(openAndRead(tableWidth), QLatin1String(typed));
         }
-        // Written while the preview is closed, a page loads out of sight;
-        // written again during that load, the opening shows the newer one.
-        create("190");
-        QTest::qWait(80);
-        create("200");
-        QCOMPARE(openAndRead(), QStringLiteral("width 200"));
-        QVERIFY(QFile::remove(page));
-        QVERIFY(openAndRead().contains(QStringLiteral("ERR_FILE_NOT_FOUND")));
 
-        QCOMPARE(seen.size(), 4);
-        QVERIFY(seen[0] && seen[0] == seen[3]); // one window, kept
-        QCOMPARE(width->currentText(), QStringLiteral("200"));
+        // An item typed into the editor, previewed without Create.
+        bool edited = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+            // Typed key by key into what has the focus, as a user types.
+            for (const QChar c : QStringLiteral("Home\tindex.html\t")) {
+                if (c == QLatin1Char('\t'))
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                else
+                    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+                QCoreApplication::processEvents();
+            }
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            edited = true;
+        });
+        main->editMenuItems();
+        QVERIFY(edited);
+        QString status;
+        const QString label = openAndRead(
+            QStringLiteral("document.querySelector('a.Menu').textContent"),
+            [&](PreviewWindow* preview) {
+                QWebEngineView* view = browser(preview);
+                QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, firstLinkCentre(view));
+                QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")
+                                             ->text()
+                                             .startsWith(QStringLiteral("This item leads to")),
+                                         10000);
+                status = child<QLabel>(preview, "statusLine")->text();
+                QTest::qWait(300); // a navigation would have begun by now
+                QCOMPARE(evaluate(view, QStringLiteral("document.querySelectorAll('a.Menu')"
+                                                       ".length"))
+                             .toInt(),
+                         1);
+            });
+        QCOMPARE(label, QStringLiteral("Home"));
+        QVERIFY2(status.endsWith(QStringLiteral("/index.html")), qPrintable(status));
+        QVERIFY(!QFile::exists(pageFolder + QStringLiteral("/pattern.htm")));
+
+        QCOMPARE(seen.size(), 3);
+        QVERIFY(seen[0] && seen[0] == seen[2]); // one window, kept
+        QCOMPARE(width->currentText(), QStringLiteral("175"));
         delete main;
     }
 
     void titleStripDragsOnlyWithTheLeftButtonAlone() {
-        writePage("No");
-        auto* preview = openPreview();
+        auto* preview = openPreview(pageFor("No"));
         const QPoint start = preview->pos();
         QTest::mousePress(child<QLabel>(preview, "title"), Qt::RightButton, {}, QPoint(100, 10));
         QTest::mouseMove(child<QLabel>(preview, "title"), QPoint(300, 40));
@@ -232,20 +257,20 @@ private slots:
     }
 
 private:
-    void writePage(const char* showUrl) {
-        MainWindow* main = Form::load<MainWindow>();
-        main->setProgramFolder(pageFolder);
-        main->showModeless();
-        if (QString::fromLatin1(showUrl) == QLatin1String("Yes"))
-            QTest::keyClick(child<QComboBox>(main, "menu.showUrlInStatusbar"), Qt::Key_Down);
-        main->createPage();
-        delete main;
+    // The default menu's page, with "Show URL in Statusbar" at `showUrl`.
+    static QByteArray pageFor(const char* showUrl) {
+        halvero::MenuSettings settings;
+        settings.initialise();
+        settings.setValue(halvero::EntryTable::kStatusUrl, showUrl);
+        settings.applyStatusBarRule();
+        const std::string page = halvero::PageWriter::compose(settings, halvero::Timestamp::now());
+        return QByteArray::fromStdString(page);
     }
 
-    PreviewWindow* openPreview() {
+    PreviewWindow* openPreview(const QByteArray& text) {
         auto* preview = Form::load<PreviewWindow>();
         QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
-        preview->setPagePath(pageFolder + QStringLiteral("/pattern.htm"));
+        preview->setPage(pageFolder + QStringLiteral("/pattern.htm"), text);
         preview->showModeless();
         if (!waitForLoad(loaded) || !loaded.last().value(0).toBool())
             qWarning("the page did not load");

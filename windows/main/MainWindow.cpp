@@ -290,7 +290,12 @@ void MainWindow::editMenuItems() {
 
 void MainWindow::showPreview() {
     QString error;
-    Form* preview = PreviewEngine::load(pagePath(), &error);
+    // The page as the settings make it now, stamped with the window's start
+    // so that unchanged settings give the same text: the preview then shows
+    // the page it holds at once.
+    const std::string page = halvero::PageWriter::compose(m_settings, m_previewStamp);
+    Form* preview = PreviewEngine::load(
+        pagePath(), QByteArray(page.data(), static_cast<qsizetype>(page.size())), &error);
     if (!preview) {
         showError(QStringLiteral("The preview could not be opened."), error);
         return;

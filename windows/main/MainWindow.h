@@ -3,6 +3,7 @@
 #include "app/platform/PageFolder.h"
 #include "app/toolkit/Form.h"
 #include "core/MenuSettings.h"
+#include "core/Timestamp.h"
 #include "windows/main/MainControls.h"
 #include "windows/main/MenuFiles.h"
 
@@ -43,7 +44,8 @@ public:
 public slots:
     // Writes the page for the settings of this moment; a failure is shown.
     void createPage();
-    // Opens the preview of the page as Create last wrote it, modally.
+    // Opens the preview of the page the settings make now, modally; nothing
+    // is written.
     void showPreview();
     void showAbout();
     // Opens the Menu Items editor.
@@ -85,6 +87,7 @@ private:
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
     MenuFiles* m_files = nullptr;
+    const halvero::Timestamp m_previewStamp = halvero::Timestamp::now();
     bool m_toldPerUserFolder = false;
     bool m_flashOn = false;
 };

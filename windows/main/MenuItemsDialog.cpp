@@ -154,8 +154,15 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
     resize(720, 380);
-    m_table->setFocus();
     check();
+}
+
+// The table has the keys from the start: typing edits the current cell.
+void MenuItemsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    m_table->setFocus(Qt::OtherFocusReason);
+    if (m_table->rowCount() > 0 && !m_table->currentItem())
+        m_table->setCurrentCell(0, Label);
 }
 
 void MenuItemsDialog::addRow(const MenuItem& item) {
@@ -245,9 +252,10 @@ void MenuItemsDialog::paste() {
 }
 
 bool MenuItemsDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Keys for the table itself, not for a cell being edited.
-    if (watched == m_table && event->type() == QEvent::KeyPress &&
-        QApplication::focusWidget() == m_table) {
+    // Keys for the table itself, not those a cell's editor passes on.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool editing = focus && focus != m_table && m_table->isAncestorOf(focus);
+    if (watched == m_table && event->type() == QEvent::KeyPress && !editing) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Paste)) {
             paste();

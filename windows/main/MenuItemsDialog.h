@@ -36,6 +36,7 @@ public:
     enum Column { Label, Link, Tooltip, Target, ColumnCount };
 
 protected:
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

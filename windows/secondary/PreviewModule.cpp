@@ -8,7 +8,8 @@
 // The preview window is made once and shown again at every opening: its
 // web view, page and profile are what take long to make. It goes when the
 // application quits.
-extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pagePath) {
+extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pagePath,
+                                                    const QByteArray& pageText) {
     static QPointer<PreviewWindow> kept;
     if (!kept) {
         PreviewEngine::chooseGraphicsApi();
@@ -16,6 +17,6 @@ extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pagePath) {
         kept->setReusable(true);
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete kept.data(); });
     }
-    kept->setPagePath(pagePath);
+    kept->setPage(pagePath, pageText);
     return kept;
 }

@@ -41,7 +41,36 @@ const char kLegacySupport[] = R"JS(
 })();
 )JS";
 
+// The page a link meant for a new window would open in: it tells its owner
+// where the link leads, and goes, without loading anything.
+class NewWindowCatcher : public QWebEnginePage {
+public:
+    explicit NewWindowCatcher(PreviewPage* owner) : QWebEnginePage(owner), m_owner(owner) {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+        emit m_owner->linkClicked(url);
+        deleteLater();
+        return false;
+    }
+
+private:
+    PreviewPage* m_owner;
+};
+
 } // namespace
+
+bool PreviewPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
+    if (type == NavigationTypeLinkClicked) {
+        emit linkClicked(url);
+        return false;
+    }
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+}
+
+QWebEnginePage* PreviewPage::createWindow(WebWindowType) {
+    return new NewWindowCatcher(this);
+}
 
 PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent) {
     QWebEngineScript script;

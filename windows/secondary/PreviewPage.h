@@ -6,7 +6,9 @@
 // writes to `window.status` are reported through statusWritten(), and
 // setting a <bgsound> element's src plays that sound (a missing file stays
 // silent). Both come from a script run in the page's own world before its
-// scripts; the page file itself is never changed.
+// scripts; the page itself is never changed. A click on a link, in this
+// page or meant for a new one, does not leave the menu: linkClicked() says
+// where it would have gone.
 class PreviewPage : public QWebEnginePage {
     Q_OBJECT
 public:
@@ -17,8 +19,11 @@ public:
 
 signals:
     void statusWritten(const QString& text);
+    void linkClicked(const QUrl& url);
 
 protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* createWindow(WebWindowType type) override;
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int line, const QString& source) override;
 };

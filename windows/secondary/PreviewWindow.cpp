@@ -2,7 +2,6 @@
 
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/Twips.h"
-#include "windows/secondary/PageFileWatch.h"
 #include "windows/secondary/PreviewPage.h"
 
 #include <QHideEvent>
@@ -22,8 +21,6 @@ PreviewWindow::PreviewWindow() {
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setProperty("kindName", QStringLiteral("WebBrowser"));
     m_browser->setGeometry(Twips::rect(120, 720, 9855, 3855));
-    m_pageWatch = new PageFileWatch(this);
-    connect(m_pageWatch, &PageFileWatch::mayHaveChanged, this, &PreviewWindow::onPageFileChanged);
 
     m_refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
@@ -66,13 +63,13 @@ void PreviewWindow::onLoad() {
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// The first page starts loading as soon as its path is known, while the
-// window is still being made ready to show.
-void PreviewWindow::setPagePath(const QString& path) {
+// The first page starts loading as soon as it is known, while the window
+// is still being made ready to show.
+void PreviewWindow::setPage(const QString& path, const QByteArray& text) {
     m_pagePath = path;
-    m_pageWatch->watch(path);
+    m_pageText = text;
     if (!m_page)
-        loadPage(PageFileWatch::read(path));
+        loadPage();
 }
 
 // Runs before the window shows, so the view has its drawing surface (made
@@ -81,19 +78,18 @@ void PreviewWindow::setPagePath(const QString& path) {
 // windows, leaving the main window clickable behind the preview.
 void PreviewWindow::onActivate() {
     setTitle(QStringLiteral("HTML Preview"));
-    if (std::optional<QByteArray> bytes = PageFileWatch::read(m_pagePath); !holds(bytes))
-        loadPage(std::move(bytes));
+    if (!holdsPage())
+        loadPage();
     m_page->setAudioMuted(false);
     showStatus(m_pageStatus);
     m_cover->raise();
     m_cover->setVisible(!m_loadEnded);
 }
 
-// Whether the browser page holds (or is loading) the page file, which now
-// reads `bytes`: then it need not load again.
-bool PreviewWindow::holds(const std::optional<QByteArray>& bytes) const {
-    return m_page && bytes && m_loadedBytes == bytes &&
-           m_page->requestedUrl() == addressFor(m_pagePath);
+// Whether the browser page holds (or is loading) the page to show: then
+// it need not load again.
+bool PreviewWindow::holdsPage() const {
+    return m_page && m_loadedText == m_pageText && m_loadedPath == m_pagePath;
 }
 
 // The window's own browser page, in place of the one before, which goes
@@ -104,21 +100,24 @@ void PreviewWindow::useNewPage() {
     connect(m_page, &PreviewPage::statusWritten, this, &PreviewWindow::onStatusWritten);
     connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewWindow::onLoadFinished);
     connect(m_page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
+    connect(m_page, &PreviewPage::linkClicked, this, &PreviewWindow::onLinkClicked);
     m_browser->setPage(m_page);
     delete old;
     m_loadEnded = false;
 }
 
-// Every load of the page file, read as `bytes` just before, has a browser
-// page of its own: the memory of the pages before goes with theirs, and the
-// end of a load never reports for another.
-void PreviewWindow::loadPage(std::optional<QByteArray> bytes) {
+// Every load has a browser page of its own: the memory of the pages before
+// goes with theirs, and the end of a load never reports for another. The
+// text is the page's own; its relative addresses (style sheet, sound) are
+// read as those of a page at its path.
+void PreviewWindow::loadPage() {
     useNewPage();
     m_pageStatus.clear();
     showStatus(QString());
-    m_loadedBytes = std::move(bytes);
+    m_loadedText = m_pageText;
+    m_loadedPath = m_pagePath;
     m_page->setAudioMuted(!isVisible());
-    m_page->load(addressFor(m_pagePath));
+    m_page->setHtml(QString::fromUtf8(m_pageText), addressFor(m_pagePath));
 }
 
 void PreviewWindow::onLoadFinished() {
@@ -127,16 +126,6 @@ void PreviewWindow::onLoadFinished() {
     // Loaded out of sight: what the pages before freed goes back to the
     // system rather than staying with the heap.
     trimMemory();
-}
-
-// While the window is closed, a page written anew is loaded out of sight,
-// so the next opening shows it at once. An open window keeps its page
-// until Refresh.
-void PreviewWindow::onPageFileChanged() {
-    if (isVisible() || !isReusable() || !m_page)
-        return;
-    if (std::optional<QByteArray> bytes = PageFileWatch::read(m_pagePath); !holds(bytes))
-        loadPage(std::move(bytes));
 }
 
 // Kept for the next opening, the page stays, silent. What showing it took
@@ -154,8 +143,13 @@ void PreviewWindow::trimMemory() {
 }
 
 void PreviewWindow::refresh() {
-    m_loadedBytes = PageFileWatch::read(m_pagePath);
-    m_page->triggerAction(QWebEnginePage::Reload);
+    loadPage();
+}
+
+// The menu stays in view; the status line says where the item leads.
+void PreviewWindow::onLinkClicked(const QUrl& url) {
+    m_pageStatus = tr("This item leads to %1").arg(url.toDisplayString());
+    showStatus(m_pageStatus);
 }
 
 void PreviewWindow::showStatus(const QString& text) {

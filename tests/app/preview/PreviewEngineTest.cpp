@@ -31,14 +31,10 @@ private slots:
         QCOMPARE(QOpenGLContext::globalShareContext() != nullptr, publicRoute);
 
         QTemporaryDir folder;
-        const QString page = folder.filePath(QStringLiteral("pattern.htm"));
-        QFile file(page);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<html><body style='background:#6699CC'></body></html>");
-        file.close();
-
         QString error;
-        Form* preview = PreviewEngine::load(page, &error);
+        Form* preview =
+            PreviewEngine::load(folder.filePath(QStringLiteral("pattern.htm")),
+                                "<html><body style='background:#6699CC'></body></html>", &error);
         QVERIFY2(preview, qPrintable(error));
         QVERIFY(QOpenGLContext::globalShareContext());
         QCOMPARE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts), publicRoute);

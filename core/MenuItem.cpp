@@ -84,12 +84,17 @@ bool MenuItem::isTarget(std::string_view target) {
     return target.empty() || std::find(kTargets.begin(), kTargets.end(), target) != kTargets.end();
 }
 
-std::string MenuItem::trimmedLabel() const {
-    return std::string(trimmed(label, false));
+std::string_view MenuItem::trimmedLabel() const {
+    return trimmed(label, false);
+}
+
+bool MenuItem::isClean(std::string_view link) {
+    return trimmed(link, true).size() == link.size() &&
+           link.find_first_of("\t\n\r") == std::string_view::npos;
 }
 
 std::string MenuItem::problem() const {
-    const std::string shown = trimmedLabel();
+    const std::string_view shown = trimmedLabel();
     if (shown.empty())
         return "label: is empty";
     if (ValueRules::characterCount(shown) > kMaxLabel)
@@ -109,9 +114,9 @@ std::string MenuItem::problem() const {
 
 std::string MenuItem::describe(std::size_t number, const MenuItem& item) {
     std::string text = "item " + std::to_string(number);
-    const std::string shown = item.trimmedLabel();
+    const std::string_view shown = item.trimmedLabel();
     if (!shown.empty())
-        text += " (" + shown + ")";
+        text += " (" + std::string(shown) + ")";
     return text;
 }
 

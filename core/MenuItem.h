@@ -34,8 +34,10 @@ struct MenuItem {
     // What a browser makes of `link`: trimmed, tabs and line breaks taken
     // out. The page holds this form.
     static std::string cleanLink(std::string_view link);
+    // Whether cleanLink() would give `link` back unchanged.
+    static bool isClean(std::string_view link);
     // The label without leading and trailing spaces: what the page shows.
-    std::string trimmedLabel() const;
+    std::string_view trimmedLabel() const;
     // "item 3 (About us)", for messages; `number` counts from 1.
     static std::string describe(std::size_t number, const MenuItem& item);
     // Whether `target` is one an item may have: empty, or one of the four

@@ -11,12 +11,24 @@ constexpr std::string_view kNewLine = "\r\n";
 // Appends page lines to one buffer; every line ends with CR LF.
 class PageText {
 public:
-    explicit PageText(const MenuSettings& settings) : m_settings(settings) { m_text.reserve(8192); }
+    PageText(const MenuSettings& settings, std::size_t items) : m_settings(settings) {
+        m_text.reserve(4096 + 700 * items);
+    }
 
     template <typename... Parts> void line(const Parts&... parts) {
         (m_text.append(parts), ...);
         m_text.append(kNewLine);
     }
+    // Pieces of a line, ended by line() or endLine().
+    template <typename... Parts> void append(const Parts&... parts) { (m_text.append(parts), ...); }
+    // Text of the user's made safe for an element or an attribute value.
+    void escaped(std::string_view text) {
+        if (IsValidUtf8(text))
+            AppendHtmlEscaped(m_text, text);
+        else
+            AppendHtmlEscaped(m_text, ToValidUtf8(text));
+    }
+    void endLine() { m_text.append(kNewLine); }
 
     // Setting values, as stored but always valid UTF-8.
     std::string v(int index) const { return ToValidUtf8(m_settings.value(index)); }
@@ -58,7 +70,8 @@ long PageWriter::itemCount(std::string_view text) {
 }
 
 std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& stamp) {
-    PageText p(settings);
+    const long count = itemCount(settings.value(EntryTable::kItemCount));
+    PageText p(settings, static_cast<std::size_t>(count));
     const bool noCase = [&] {
         std::string text = settings.value(EntryTable::kStatusUrl);
         for (char& c : text)
@@ -166,7 +179,6 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     p.line("        <tr><td height='", distance, "'></td></tr>");
 
     const std::string target = p.v(EntryTable::kTarget);
-    const long count = itemCount(settings.value(EntryTable::kItemCount));
     const std::vector<MenuItem>& items = settings.menuItems();
     for (long item = 1; item <= count; ++item) {
         // The user's item, made safe for its attribute or element, or the
@@ -174,20 +186,30 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
         const MenuItem* own = static_cast<std::size_t>(item) <= items.size()
                                   ? &items[static_cast<std::size_t>(item - 1)]
                                   : nullptr;
-        const std::string link =
-            own ? EscapeHtml(ToValidUtf8(MenuItem::cleanLink(own->link))) : std::string(kHomeUrl);
-        const std::string title =
-            own && !own->tooltip.empty() ? "' title='" + EscapeHtml(ToValidUtf8(own->tooltip)) : "";
-        const std::string& itemTarget = own && !own->target.empty() ? own->target : target;
-        const std::string label =
-            own ? EscapeHtml(ToValidUtf8(own->trimmedLabel())) : std::string(kPlaceholderLabel);
         p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,
                "' height='", height, noCase ? "' onmouseout='window.status=\"\";'>" : "'>");
-        p.line("            <a class='Menu' href='", link, title, "' target='", itemTarget,
-               noCase ? "' onmouseover='OnMouseOver();return(true);'"
-                      : "' onmouseover='OnMouseOver();'",
-               " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>", label, "</a>");
+        p.append("            <a class='Menu' href='");
+        if (own) {
+            p.escaped(MenuItem::isClean(own->link)
+                          ? std::string_view(own->link)
+                          : std::string_view(MenuItem::cleanLink(own->link)));
+            if (!own->tooltip.empty()) {
+                p.append("' title='");
+                p.escaped(own->tooltip);
+            }
+        } else {
+            p.append(kHomeUrl);
+        }
+        p.append("' target='", own && !own->target.empty() ? own->target : target,
+                 noCase ? "' onmouseover='OnMouseOver();return(true);'"
+                        : "' onmouseover='OnMouseOver();'",
+                 " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>");
+        if (own)
+            p.escaped(own->trimmedLabel());
+        else
+            p.append(kPlaceholderLabel);
+        p.line("</a>");
         p.line("          </td>");
         p.line("        </tr>");
         p.line("        <tr><td height='", distance, "'></td></tr>");

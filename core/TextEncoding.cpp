@@ -1,5 +1,6 @@
 #include "core/TextEncoding.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -46,10 +47,28 @@ std::size_t validSequenceLength(std::string_view text, std::size_t i) {
 
 } // namespace
 
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = validSequenceLength(text, i);
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string ToValidUtf8(std::string_view text) {
     std::size_t i = 0;
     // Fast path: most values are short ASCII or already valid.
     while (i < text.size()) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t length = validSequenceLength(text, i);
         if (length == 0)
             break;
@@ -118,30 +137,40 @@ std::string EscapeScriptString(std::string_view text) {
     return out;
 }
 
+void AppendHtmlEscaped(std::string& out, std::string_view text) {
+    std::size_t run = 0; // start of the characters not yet copied
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        std::string_view reference;
+        switch (text[at]) {
+        case '&':
+            reference = "&amp;";
+            break;
+        case '<':
+            reference = "&lt;";
+            break;
+        case '>':
+            reference = "&gt;";
+            break;
+        case '"':
+            reference = "&quot;";
+            break;
+        case '\'':
+            reference = "&#39;";
+            break;
+        default:
+            continue;
+        }
+        out.append(text, run, at - run);
+        out.append(reference);
+        run = at + 1;
+    }
+    out.append(text, run, text.size() - run);
+}
+
 std::string EscapeHtml(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&#39;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
+    AppendHtmlEscaped(escaped, text);
     return escaped;
 }
 

@@ -10,6 +10,7 @@ namespace halvero {
 // Returns the text with every byte sequence that is not valid UTF-8 replaced
 // by U+FFFD. Valid text, ASCII included, comes back unchanged.
 std::string ToValidUtf8(std::string_view text);
+bool IsValidUtf8(std::string_view text);
 
 // The body of a double-quoted JavaScript string literal that evaluates to
 // `text` and cannot end the literal or the enclosing <script> element:
@@ -21,5 +22,7 @@ std::string EscapeScriptString(std::string_view text);
 // quotes: "&", "<", ">", the double and the single quote become character
 // references; everything else is copied.
 std::string EscapeHtml(std::string_view text);
+// The same, appended to `out`.
+void AppendHtmlEscaped(std::string& out, std::string_view text);
 
 } // namespace halvero

@@ -162,13 +162,20 @@ if start "$work/menu.halvero"; then
   check '[[ $? -eq 0 ]]' "with the file unchanged, Yes ends the program with status 0"
 fi
 
-# A second start right after the first: the running copy listens before
-# its window loads, so the file is opened, not lost.
+# A second start right after the first has taken the lock, while its
+# window still loads: the first listens from the moment it holds the lock,
+# so the second's file is opened, not lost.
+desk=${DISPLAY%.*}
+lock=halvero-$(id -u)-${desk//[^A-Za-z0-9_.-]/_}.lock
 "$work/halvero" "$work/menu.halvero" >"$out/halvero.log" 2>&1 &
 pid=$!
-timeout 10 "$work/halvero" "$work/other.halvero" >/dev/null 2>&1
+for _ in $(seq 1 500); do
+  ls -l "/proc/$pid/fd" 2>/dev/null | grep -q -- "$lock" && break
+  sleep 0.01
+done
+timeout 10 "$work/halvero" "$work/other.halvero" >"$out/second.log" 2>&1
 check '[[ $? -eq 0 ]] && window "^other.halvero .* Halvero$" 10 >/dev/null' \
-  "a second start at once after the first has its file opened"
+  "a second start while the first loads has its file opened"
 if main=$(window 'Halvero$' 5); then
   xdotool windowactivate --sync "$main" key Escape
   window '^Question$' >/dev/null && xdotool key alt+y

@@ -28,6 +28,7 @@ const unsigned char* s_imageEnd = nullptr;
 PreviewEngine::Factory s_factory = nullptr;
 bool s_prepared = false;
 bool s_warming = false;
+bool s_opened = false; // load() has made the preview window
 // The shared context being made on a thread of its own, while warming.
 std::future<QOpenGLContext*> s_contextMaking;
 
@@ -133,7 +134,13 @@ Form* PreviewEngine::load(const QString& pagePath, const QByteArray& pageText, Q
     prepareEngine();
     if (!s_factory)
         s_factory = loadModule(error);
+    s_opened = s_factory != nullptr;
     return s_factory ? s_factory(pagePath, pageText) : nullptr;
+}
+
+void PreviewEngine::update(const QString& pagePath, const QByteArray& pageText) {
+    if (s_opened)
+        s_factory(pagePath, pageText);
 }
 
 void PreviewEngine::warmUp() {

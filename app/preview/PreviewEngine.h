@@ -52,6 +52,11 @@ public:
     // has not done yet is done here.
     static Form* load(const QString& pagePath, const QByteArray& pageText, QString* error);
 
+    // Hands the preview window, once load() has made it, the page as it is
+    // now: while the window is closed it loads out of sight, so the next
+    // opening shows it at once. Does nothing before the first preview.
+    static void update(const QString& pagePath, const QByteArray& pageText);
+
     // Gets the engine ready ahead of a likely first preview (the pointer on
     // the Preview button, say): the shared context (made on a thread of its
     // own where the platform allows), then the module, in a turn of its own

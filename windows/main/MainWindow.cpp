@@ -65,7 +65,15 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     MainLook::setCommonLook(this);
     m_controls.build(*this);
     connectHandlers();
+    // After edits, the kept preview gets the page as it is now, once the
+    // user pauses, so the next opening shows it at once.
+    m_previewUpdate = new QTimer(this);
+    m_previewUpdate->setSingleShot(true);
+    m_previewUpdate->setInterval(100);
+    connect(m_previewUpdate, &QTimer::timeout, this,
+            [this] { PreviewEngine::update(pagePath(), previewPage()); });
     m_settings.setObserver([this](int index, MenuSettings::Change change) {
+        m_previewUpdate->start();
         m_controls.show(m_settings, index, change);
     });
 }
@@ -182,12 +190,18 @@ void MainWindow::placeWindow() {
     move(screen.left() + (screen.width() - width()) / 2, screen.top() + 50);
 }
 
+QByteArray MainWindow::previewPage() const {
+    return QByteArray::fromStdString(halvero::PageWriter::compose(m_settings, m_previewStamp));
+}
+
 void MainWindow::userEdited(int index, const QString& text) {
+    m_previewUpdate->start();
     m_settings.edit(index, text.toUtf8().toStdString());
     m_files->settingsEdited();
 }
 
 void MainWindow::userPicked(int index, const QString& text) {
+    m_previewUpdate->start();
     m_settings.edit(index, text.toUtf8().toStdString());
     if (index == EntryTable::kStatusUrl)
         m_settings.applyStatusBarRule();
@@ -290,12 +304,8 @@ void MainWindow::editMenuItems() {
 
 void MainWindow::showPreview() {
     QString error;
-    // The page as the settings make it now, stamped with the window's start
-    // so that unchanged settings give the same text: the preview then shows
-    // the page it holds at once.
-    const std::string page = halvero::PageWriter::compose(m_settings, m_previewStamp);
-    Form* preview = PreviewEngine::load(
-        pagePath(), QByteArray(page.data(), static_cast<qsizetype>(page.size())), &error);
+    m_previewUpdate->stop();
+    Form* preview = PreviewEngine::load(pagePath(), previewPage(), &error);
     if (!preview) {
         showError(QStringLiteral("The preview could not be opened."), error);
         return;

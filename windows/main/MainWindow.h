@@ -8,6 +8,8 @@
 #include "windows/main/MenuFiles.h"
 
 #include <QColor>
+
+class QTimer;
 #include <functional>
 #include <optional>
 #include <string>
@@ -73,6 +75,10 @@ private:
     // The page's full path, as the file system names it and as shown.
     std::string pageFilePath();
     QString pagePath();
+    // The page for the settings of this moment, as the preview shows it:
+    // stamped with the window's start, so unchanged settings give the same
+    // text and the preview shows the page it holds at once.
+    QByteArray previewPage() const;
     // The page for the settings of this moment, as Create and Write page to
     // write it.
     std::string composePage() const;
@@ -88,6 +94,7 @@ private:
     ColorDialog m_colorDialog;
     MenuFiles* m_files = nullptr;
     const halvero::Timestamp m_previewStamp = halvero::Timestamp::now();
+    QTimer* m_previewUpdate = nullptr;
     bool m_toldPerUserFolder = false;
     bool m_flashOn = false;
 };

@@ -64,11 +64,13 @@ void PreviewWindow::onLoad() {
 }
 
 // The first page starts loading as soon as it is known, while the window
-// is still being made ready to show.
+// is still being made ready to show. While the kept window is closed, a
+// new page loads out of sight, ready for the next opening; an open window
+// keeps its page until Refresh or the next opening.
 void PreviewWindow::setPage(const QString& path, const QByteArray& text) {
     m_pagePath = path;
     m_pageText = text;
-    if (!m_page)
+    if (!m_page || (!isVisible() && isReusable() && !holdsPage()))
         loadPage();
 }
 

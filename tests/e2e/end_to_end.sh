@@ -99,6 +99,32 @@ else
   fail "the preview did not open"
 fi
 
+# The Menu Items editor, from the keyboard: an item typed in, OK with
+# Return; the preview shows it without Create, and Create writes it.
+click 200 146
+xdotool key ctrl+i
+if window '^Menu Items$' 10 >/dev/null; then
+  xdotool key Insert && xdotool type 'Home' && xdotool key Tab && xdotool type 'index.html'
+  xdotool key Return && sleep 0.3
+  shot menu-items
+  xdotool key Return
+  check 'gone "^Menu Items$"' "Return in the editor presses OK"
+  click 150 284
+  if window 'HTML Preview' 20 >/dev/null; then
+    sleep 2
+    shot preview-after-editing-items
+    xdotool key Escape
+    gone 'HTML Preview'
+  else
+    fail "the preview did not open after editing the items"
+  fi
+  click 150 252
+  check '[[ $(grep -c "<a class" "$page") -eq 1 ]] && grep -q "href=.index.html.*>Home</a>" "$page"' \
+    "the item typed into the editor reaches the page, and the count follows"
+else
+  fail "Ctrl+I did not open the Menu Items editor"
+fi
+
 # About: opens and closes.
 click 232 468
 if window '^About$' >/dev/null; then

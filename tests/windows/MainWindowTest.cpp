@@ -750,6 +750,22 @@ private slots:
         QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
     }
 
+    // A menu typed in a fresh window, never saved, is not lost when the
+    // window system closes the window: Halvero asks, and Cancel keeps it.
+    void closingAFreshWindowWithChangesAsks() {
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        QString asked;
+        whenModalOpens([&](QWidget* modal) {
+            asked = modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+        });
+        window->close();
+        QCOMPARE(asked, QStringLiteral("unsavedChanges"));
+        QVERIFY(window->isVisible());
+        QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+    }
+
     // Write page to... writes what Create writes, wherever the user picks.
     void writePageToWritesWhatCreateWrites() {
         const QString elsewhere = folder->filePath(QStringLiteral("site/menu.htm"));

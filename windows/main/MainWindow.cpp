@@ -134,10 +134,11 @@ void MainWindow::onLoad() {
     m_controls.entry(EntryTable::kItemCount)->setFocus();
 }
 
-// Closed by the window system (its close button, Alt+F4): changes to an
-// open settings file are not lost silently either.
+// Closed by the window system (its close button, Alt+F4): unsaved
+// changes, to an open settings file or to a menu never saved, are not lost
+// silently either.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_files->hasFile() && !m_files->maySetAside()) {
+    if (!m_files->maySetAside()) {
         event->ignore();
         return;
     }
@@ -329,8 +330,8 @@ void MainWindow::confirmExit() {
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
-    // Changes to an open settings file are not lost silently.
-    if (m_files->hasFile() && !m_files->maySetAside())
+    // Unsaved changes, a typed menu's included, are not lost silently.
+    if (!m_files->maySetAside())
         return;
     exitApplication();
 }

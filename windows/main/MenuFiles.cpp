@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -180,6 +181,9 @@ bool MenuFiles::maySetAside() {
     question.setInformativeText(
         QStringLiteral("Your changes will be lost if you don't save them."));
     question.setDefaultButton(QMessageBox::Save);
+    question.button(QMessageBox::Save)->setText(tr("&Save"));
+    question.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    question.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
     switch (question.exec()) {
     case QMessageBox::Save:
         return save();

@@ -150,6 +150,18 @@ private slots:
         QCOMPARE(ControlLook::backColor(box(20)), QColor(0x99, 0x99, 0x99));
         // A box without a colour keeps the cream of its look.
         QCOMPARE(ControlLook::backColor(box(7)), ControlLook::kCream);
+
+        // The text on each reads, at 4.5:1 or more, on the defaults and on
+        // a dark blue picked for one of them.
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(0x1F, 0x3A, 0x5F)); });
+        colorButton(28)->click();
+        for (int index : kColorEntries) {
+            const QColor text =
+                box(index)->lineEdit()->palette().color(QPalette::Active, QPalette::Text);
+            QVERIFY2(contrast(text, ControlLook::backColor(box(index))) >= 4.5,
+                     qPrintable(box(index)->currentText()));
+        }
     }
 
     void designGeometry() {

@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 
 using halvero::EntryDescriptor;
 using halvero::EntryTable;
@@ -209,11 +210,38 @@ void MainWindow::userPicked(int index, const QString& text) {
     m_files->settingsEdited();
 }
 
+namespace {
+
+// The contrast of two colours as accessibility guidelines count it (WCAG).
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
+
+// Navy, the window's text colour, or white where it reads better on `back`.
+QColor readableOn(const QColor& back) {
+    return contrast(ControlLook::kNavy, back) >= contrast(Qt::white, back) ? ControlLook::kNavy
+                                                                           : QColor(Qt::white);
+}
+
+} // namespace
+
 void MainWindow::showColor(int index) {
     QComboBox* box = m_controls.entry(index);
     try {
         const std::int32_t value = halvero::HexToColor(box->currentText().toStdString());
-        ControlLook::setBackColor(box, QtColor::fromValue(value));
+        const QColor color = QtColor::fromValue(value);
+        ControlLook::setBackColor(box, color);
+        // Its text stays readable on its colour.
+        ControlLook::setTextColor(box, readableOn(color));
+        if (box->lineEdit())
+            ControlLook::setTextColor(box->lineEdit(), readableOn(color));
     } catch (const halvero::ColorTextError&) {
         // Half-typed colour: the box keeps its last good colour.
     }

@@ -823,7 +823,7 @@ private slots:
         file.close();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QString asked;
+        QString asked, proposed;
         whenModalOpens([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(dialog);
@@ -835,11 +835,14 @@ private slots:
                 QTimer::singleShot(50, dialog, &QDialog::reject);
             });
             dialog->setDirectory(folder->path());
+            proposed = name->text();
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(name, QStringLiteral("menu1"));
             QTest::keyClick(name, Qt::Key_Return);
             QTimer::singleShot(5000, dialog, &QDialog::reject); // never asked
         });
         QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(proposed, QStringLiteral("menu.halvero"));
         QVERIFY2(asked.contains(QStringLiteral("menu1.halvero")), qPrintable(asked));
         QCOMPARE(readAll(existing), QStringLiteral("kept"));
     }

@@ -85,9 +85,13 @@ QString MenuFiles::askForFile(DialogMode mode, const QString& folder, const QStr
                        folder, filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     if (mode == DialogMode::Save) {
+        const bool menu = filter == kMenuFilter;
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(filter == kMenuFilter ? QStringLiteral("halvero")
-                                                      : QStringLiteral("htm"));
+        dialog.setDefaultSuffix(menu ? QStringLiteral("halvero") : QStringLiteral("htm"));
+        // A name to start from: the open file's, or the usual one.
+        dialog.selectFile(menu ? (m_path.isEmpty() ? QStringLiteral("menu.halvero")
+                                                   : QFileInfo(m_path).fileName())
+                               : QStringLiteral("pattern.htm"));
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }

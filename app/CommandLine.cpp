@@ -15,7 +15,9 @@ CommandLine::CommandLine(const QStringList& arguments) {
                                       QStringLiteral("FILE"));
     const QCommandLineOption set(QStringLiteral("set"), {}, QStringLiteral("KEY=VALUE"));
     const QCommandLineOption items(QStringLiteral("items"), {}, QStringLiteral("FILE"));
-    parser.addOptions({help, version, write, settings, set, items});
+    const QCommandLineOption style(QStringLiteral("style"), {}, QStringLiteral("STYLE"));
+    const QCommandLineOption fragment(QStringLiteral("fragment"));
+    parser.addOptions({help, version, write, settings, set, items, style, fragment});
 
     auto refuse = [this](const QString& why) {
         m_action = Action::Error;
@@ -45,6 +47,13 @@ CommandLine::CommandLine(const QStringList& arguments) {
         m_pagePath = parser.value(write);
         m_settingsFile = parser.value(settings);
         m_itemsFile = parser.value(items);
+        m_style = parser.value(style);
+        m_fragment = parser.isSet(fragment);
+        if (parser.isSet(style) && m_style != QLatin1String("classic") &&
+            m_style != QLatin1String("modern")) {
+            refuse(QStringLiteral("--style is classic or modern, not '%1'").arg(m_style));
+            return;
+        }
         if (!files.isEmpty()) {
             refuse(QStringLiteral("unexpected argument '%1' (the settings file goes "
                                   "after --settings)")
@@ -53,8 +62,10 @@ CommandLine::CommandLine(const QStringList& arguments) {
         }
         return;
     }
-    if (parser.isSet(settings) || parser.isSet(set) || parser.isSet(items)) {
-        refuse(QStringLiteral("--settings, --set and --items go with --write PAGE"));
+    if (parser.isSet(settings) || parser.isSet(set) || parser.isSet(items) || parser.isSet(style) ||
+        parser.isSet(fragment)) {
+        refuse(QStringLiteral("--settings, --set, --items, --style and --fragment go with --write "
+                              "PAGE"));
         return;
     }
     if (files.size() > 1) {
@@ -68,6 +79,7 @@ QString CommandLine::helpText() {
     return QStringLiteral(
         "Usage: halvero [FILE]\n"
         "       halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...\n"
+        "                            [--style classic|modern] [--fragment]\n"
         "\n"
         "Builds the page of a web site's navigation menu.\n"
         "\n"
@@ -87,6 +99,10 @@ QString CommandLine::helpText() {
         "                         with # are skipped. They replace the settings\n"
         "                         file's items; Menu Item Count becomes their number\n"
         "                         (at most 20) unless --set gives it\n"
+        "      --style STYLE      the page's style: classic (the XHTML page, the\n"
+        "                         default) or modern (HTML5 and CSS, no script)\n"
+        "      --fragment         write only the menu's <style> and <nav>, to paste\n"
+        "                         into an existing page\n"
         "  -h, --help             show this text\n"
         "  -v, --version          show the version\n"
         "\n"

@@ -21,6 +21,10 @@ public:
     const QString& settingsFile() const { return m_settingsFile; }
     // Where --items reads the menu's items ("-" for standard input), or empty.
     const QString& itemsFile() const { return m_itemsFile; }
+    // "classic", "modern", or empty when the settings decide.
+    const QString& style() const { return m_style; }
+    // Whether --write writes only the fragment for an existing page.
+    bool fragment() const { return m_fragment; }
     // Where --write puts the page; "-" for standard output.
     const QString& pagePath() const { return m_pagePath; }
     // The KEY=VALUE texts of --set, in order.
@@ -36,6 +40,8 @@ private:
     QString m_settingsFile;
     QString m_pagePath;
     QString m_itemsFile;
+    QString m_style;
+    bool m_fragment = false;
     QStringList m_assignments;
     QString m_error;
 };

@@ -5,12 +5,14 @@
 #include "core/FileReader.h"
 #include "core/ItemsText.h"
 #include "core/MenuSettings.h"
+#include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
 #include "core/ValueRules.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -84,6 +86,7 @@ int PageCommand::run(const CommandLine& command) {
             const auto contents = halvero::SettingsFile::read(file);
             settings.setValues(contents.values);
             settings.setMenuItems(contents.items);
+            settings.setPageStyle(contents.pageStyle);
             if (!contents.unknownKeys.empty()) {
                 std::string keys;
                 for (const std::string& key : contents.unknownKeys)
@@ -131,7 +134,14 @@ int PageCommand::run(const CommandLine& command) {
         settings.setValue(entry->index, std::move(value));
     }
 
-    const std::string page = halvero::PageWriter::compose(settings, halvero::Timestamp::now());
+    if (!command.style().isEmpty())
+        settings.setPageStyle(command.style() == QLatin1String("modern")
+                                  ? halvero::MenuSettings::PageStyle::Modern
+                                  : halvero::MenuSettings::PageStyle::Classic);
+    const std::string page =
+        command.fragment() ? halvero::ModernPageWriter::fragment(
+                                 settings, local(QFileInfo(command.settingsFile()).fileName()))
+                           : halvero::PageWriter::compose(settings, halvero::Timestamp::now());
     if (command.pagePath() == QLatin1String("-")) {
         if (std::fwrite(page.data(), 1, page.size(), stdout) != page.size() ||
             std::fflush(stdout) != 0) {

@@ -12,14 +12,14 @@ using K = InputKind;
 using Texts = std::string_view;
 
 constexpr std::span<const std::string_view> kNone;
-constexpr Texts kVerticalItems[] = {"Vertical"};
+constexpr Texts kDirectionItems[] = {"Vertical", "Horizontal"};
 constexpr Texts kNoYesItems[] = {"No", "Yes"};
 constexpr Texts kYesNoItems[] = {"Yes", "No"};
 constexpr Texts kMessageItems[] = {"Welcome To My Site...", "Corvantis"};
 constexpr Texts kFontItems[] = {"Verdana", "Tahoma"};
 constexpr Texts kSolidItems[] = {"Solid"};
 constexpr Texts kTargetItems[] = {"_top", "_self", "_blank", "_parent"};
-constexpr std::span<const std::string_view> kVertical = kVerticalItems, kNoYes = kNoYesItems,
+constexpr std::span<const std::string_view> kDirections = kDirectionItems, kNoYes = kNoYesItems,
                                             kYesNo = kYesNoItems, kMessages = kMessageItems,
                                             kFonts = kFontItems, kSolid = kSolidItems,
                                             kTargets = kTargetItems;
@@ -32,7 +32,7 @@ constexpr std::span<const std::string_view> kVertical = kVerticalItems, kNoYes =
 // one.
 constexpr std::array<EntryDescriptor, EntryTable::kCount> kEntries = {{
     {0, G::Menu, "itemCount", "Menu Item Count", K::List, 20, kNone, "5"},
-    {1, G::Menu, "direction", "Menu Direction", K::List, 0, kVertical, "Vertical"},
+    {1, G::Menu, "direction", "Menu Direction", K::List, 0, kDirections, "Vertical"},
     {2, G::Menu, "itemsDistance", "Menu Items Distance", K::List, 50, kNone, "4"},
     {3, G::Menu, "itemWidth", "Menu Item Width", K::Text, 300, kNone, "120"},
     {4, G::Menu, "itemHeight", "Menu Item Height", K::Text, 100, kNone, "20"},

@@ -71,6 +71,7 @@ void MenuSettings::initialise() {
     for (const EntryDescriptor& d : EntryTable::all())
         setEnabled(d.index, true);
     setMenuItems({});
+    setPageStyle(PageStyle::Classic);
 }
 
 void MenuSettings::setValues(const std::array<std::string, EntryTable::kCount>& values) {
@@ -83,6 +84,13 @@ void MenuSettings::setMenuItems(std::vector<MenuItem> items) {
     if (items == m_menuItems)
         return;
     m_menuItems = std::move(items);
+    notify(-1, Change::MenuItems);
+}
+
+void MenuSettings::setPageStyle(PageStyle style) {
+    if (style == m_pageStyle)
+        return;
+    m_pageStyle = style;
     notify(-1, Change::MenuItems);
 }
 

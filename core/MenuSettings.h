@@ -21,6 +21,9 @@ namespace halvero {
 //    show them.
 class MenuSettings {
 public:
+    // The kind of page the menu makes: today's XHTML page, or clean HTML5.
+    enum class PageStyle { Classic, Modern };
+
     // Items: an entry's offered items; MenuItems: the menu's own items (told
     // with index -1).
     enum class Change { Items, Value, Enabled, MenuItems };
@@ -61,6 +64,10 @@ public:
     // Replaces the items (checked by the caller); told to the observer.
     void setMenuItems(std::vector<MenuItem> items);
 
+    PageStyle pageStyle() const { return m_pageStyle; }
+    // Told to the observer as a change of the menu's items.
+    void setPageStyle(PageStyle style);
+
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
 private:
@@ -79,6 +86,7 @@ private:
 
     std::array<Entry, EntryTable::kCount> m_entries;
     std::vector<MenuItem> m_menuItems;
+    PageStyle m_pageStyle = PageStyle::Classic;
     Observer m_observer;
 };
 

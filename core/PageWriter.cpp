@@ -1,5 +1,6 @@
 #include "core/PageWriter.h"
 
+#include "core/ModernPageWriter.h"
 #include "core/TextEncoding.h"
 
 namespace halvero {
@@ -70,6 +71,12 @@ long PageWriter::itemCount(std::string_view text) {
 }
 
 std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& stamp) {
+    if (settings.pageStyle() == MenuSettings::PageStyle::Modern)
+        return ModernPageWriter::compose(settings);
+    return composeClassic(settings, stamp);
+}
+
+std::string PageWriter::composeClassic(const MenuSettings& settings, const Timestamp& stamp) {
     const long count = itemCount(settings.value(EntryTable::kItemCount));
     PageText p(settings, static_cast<std::size_t>(count));
     const bool noCase = [&] {
@@ -175,8 +182,17 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
     const std::string width = p.v(EntryTable::kItemWidth);
     const std::string height = p.v(EntryTable::kItemHeight);
     const std::string distance = p.v(EntryTable::kDistance);
-    p.line("      <table border='0' cellspacing='0' cellpadding='0' width='", width, "'>");
-    p.line("        <tr><td height='", distance, "'></td></tr>");
+    // Down the page, each item a row between rows of the distance's height;
+    // across it, each item a cell of one row between cells of its width.
+    const bool across = settings.value(EntryTable::kDirection) == "Horizontal";
+    if (across) {
+        p.line("      <table border='0' cellspacing='0' cellpadding='0'>");
+        p.line("        <tr>");
+        p.line("          <td width='", distance, "'></td>");
+    } else {
+        p.line("      <table border='0' cellspacing='0' cellpadding='0' width='", width, "'>");
+        p.line("        <tr><td height='", distance, "'></td></tr>");
+    }
 
     const std::string target = p.v(EntryTable::kTarget);
     const std::vector<MenuItem>& items = settings.menuItems();
@@ -186,7 +202,8 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
         const MenuItem* own = static_cast<std::size_t>(item) <= items.size()
                                   ? &items[static_cast<std::size_t>(item - 1)]
                                   : nullptr;
-        p.line("        <tr>");
+        if (!across)
+            p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,
                "' height='", height, noCase ? "' onmouseout='window.status=\"\";'>" : "'>");
         p.append("            <a class='Menu' href='");
@@ -211,9 +228,15 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
             p.append(kPlaceholderLabel);
         p.line("</a>");
         p.line("          </td>");
-        p.line("        </tr>");
-        p.line("        <tr><td height='", distance, "'></td></tr>");
+        if (across) {
+            p.line("          <td width='", distance, "'></td>");
+        } else {
+            p.line("        </tr>");
+            p.line("        <tr><td height='", distance, "'></td></tr>");
+        }
     }
+    if (across)
+        p.line("        </tr>");
     p.line("      </table>");
     p.line("    </div>");
     p.line("    <br />");

@@ -29,7 +29,10 @@ public:
     // as stored (border styles in lower case), made valid UTF-8; the status
     // message is escaped as a JavaScript string; an item's label, link and
     // tooltip are escaped for HTML and never enter the script.
+    // A menu of the modern page style gets ModernPageWriter's page instead.
     static std::string compose(const MenuSettings& settings, const Timestamp& stamp);
+    // The classic page, whatever the style.
+    static std::string composeClassic(const MenuSettings& settings, const Timestamp& stamp);
 
     // The item count read as a whole number: leading blanks, an optional sign and
     // the digits up to the first other character ("5", " 7", "3abc" -> 3);

@@ -129,6 +129,14 @@ public:
             m_formatLine = line();
             return true;
         }
+        if (m_inPage) {
+            if (text == "classic" || text == "modern")
+                m_contents.pageStyle = text == "modern" ? MenuSettings::PageStyle::Modern
+                                                        : MenuSettings::PageStyle::Classic;
+            else
+                note(line(), currentKey(), "expected \"classic\" or \"modern\"");
+            return true;
+        }
         if (m_depth == 3) {
             itemField(m_key) = std::move(text);
             m_fieldLines[m_key] = line();
@@ -153,12 +161,14 @@ public:
             return true;
         m_key = key;
         const bool known = m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
-                                           groupNamed(key))
+                                           key == "page" || groupNamed(key))
                            : m_depth == 3 ? isItemField(key)
+                           : m_inPage     ? key == "style"
                                           : EntryTable::find(m_group, key) != nullptr;
         if (!known) // its value is skipped
             m_contents.unknownKeys.push_back(m_depth == 1   ? key
                                              : m_depth == 3 ? itemName() + "." + key
+                                             : m_inPage     ? "page." + key
                                                             : keyOf(m_group, key));
         m_skipNext = !known;
         return true;
@@ -189,6 +199,7 @@ private:
         return m_depth == 1   ? m_key
                : m_depth == 3 ? itemName() + "." + m_key
                : m_inItems    ? "items"
+               : m_inPage     ? "page." + m_key
                               : keyOf(m_group, m_key);
     }
     // "items[2]", counting from 1 as the window and messages do.
@@ -222,7 +233,7 @@ private:
              problem);
     }
     const EntryDescriptor* knownEntry() const {
-        return m_depth == 2 ? EntryTable::find(m_group, m_key) : nullptr;
+        return m_depth == 2 && !m_inPage && !m_inItems ? EntryTable::find(m_group, m_key) : nullptr;
     }
 
     // A value of the wrong type for a known key: noted, and parsing goes on.
@@ -232,6 +243,7 @@ private:
         const std::string expected = m_depth == 1 && m_key == "format"    ? "text"
                                      : m_depth == 1 && m_key == "version" ? "a whole number"
                                      : m_depth == 1 && m_key == "items"   ? "a list"
+                                     : m_inPage && m_depth == 2           ? "text"
                                      : m_depth == 1                       ? "an object"
                                      : m_inItems && m_depth == 2          ? "an object"
                                                                           : "text";
@@ -262,6 +274,11 @@ private:
             m_depth = 2;
             return true;
         }
+        if (m_depth == 1 && object && m_key == "page") {
+            m_inPage = true;
+            m_depth = 2;
+            return true;
+        }
         if (m_depth == 1 && !object && m_key == "items") {
             m_inItems = true;
             m_depth = 2;
@@ -284,8 +301,10 @@ private:
         }
         if (m_depth == 3)
             checkItem();
-        if (m_depth == 2 && m_inItems)
+        if (m_depth == 2) {
             m_inItems = false;
+            m_inPage = false;
+        }
         --m_depth;
         return true;
     }
@@ -303,6 +322,7 @@ private:
     SettingsFile::Contents& m_contents;
     int m_depth = 0; // 1: the top object; 2: a column, or the list of items; 3: an item
     bool m_inItems = false;
+    bool m_inPage = false;
     std::map<std::string, int, std::less<>> m_fieldLines; // of the item being read
     EntryGroup m_group = EntryGroup::Menu;
     std::string m_key;
@@ -352,6 +372,8 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
             if (entry.group == group)
                 column[std::string(entry.key)] = settings.value(entry.index);
     }
+    if (settings.pageStyle() == MenuSettings::PageStyle::Modern)
+        file["page"] = {{"style", "modern"}};
     if (!items.empty()) {
         Json& list = file["items"];
         list = Json::array();

@@ -36,7 +36,8 @@ private:
 // own, as EntryTable names them, then the menu's items, if it has any:
 //   {"format": "halvero-menu", "version": 2,
 //    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...},
-//    "items": [{"label": "Home", "link": "index.html"}, ...]}
+//    "items": [{"label": "Home", "link": "index.html"}, ...],
+//    "page": {"style": "modern"}}  (left out for the classic page)
 // Every value is text, kept exactly. Reading is all or nothing: a file that
 // is no JSON, no UTF-8, of another format or a newer version, or holds a
 // value that is not text, is refused as a whole. Missing keys take their
@@ -57,6 +58,7 @@ public:
     struct Contents {
         std::array<std::string, EntryTable::kCount> values;
         std::vector<MenuItem> items;
+        MenuSettings::PageStyle pageStyle = MenuSettings::PageStyle::Classic;
         std::vector<std::string> unknownKeys; // "normal.glow", "theme"
     };
 

@@ -51,7 +51,7 @@ TEST(MenuSettings, OfferedItemsInOrder) {
     const MenuSettings s = initialised();
     using Items = std::vector<std::string>;
     EXPECT_EQ(s.items(0), numbers(20));
-    EXPECT_EQ(s.items(1), Items{"Vertical"});
+    EXPECT_EQ(s.items(1), (Items{"Vertical", "Horizontal"}));
     EXPECT_EQ(s.items(2), numbers(50));
     EXPECT_EQ(s.items(3), numbers(300));
     EXPECT_EQ(s.items(4), numbers(100));

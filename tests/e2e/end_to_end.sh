@@ -224,6 +224,17 @@ printf 'Evil\tjavascript:alert(1)\n' | "$work/halvero" --write - --items - >/dev
 check '[[ $? -eq 1 ]] && grep -q "standard input:1: link: the scheme javascript:" "$out/items.log"' \
   "--items refuses a javascript: link and names the line"
 
+# The menu's code for an existing page, and the modern page, from a script.
+env -u DISPLAY "$work/halvero" --write - --items "$work/pages.tsv" --fragment >"$work/fragment.htm" 2>&1
+check '[[ $? -eq 0 ]] && head -1 "$work/fragment.htm" | grep -q "^<!-- Menu written by Halvero" &&
+  grep -q "<nav class=\"halvero-menu\"" "$work/fragment.htm" && ! grep -q "<html" "$work/fragment.htm"' \
+  "--fragment writes the menu's style and nav alone"
+env -u DISPLAY "$work/halvero" --write - --style modern --set menu.direction=Horizontal \
+  >"$work/modern.htm" 2>&1
+check '[[ $? -eq 0 ]] && head -1 "$work/modern.htm" | grep -q "^<!DOCTYPE html>$" &&
+  grep -q "flex-direction: row" "$work/modern.htm" && ! grep -q "<script" "$work/modern.htm"' \
+  "--style modern writes an HTML5 page without script, across the page when asked"
+
 # Hostile input from the command line is refused at once, and what is not
 # a file is never replaced.
 mkfifo "$work/fifo"

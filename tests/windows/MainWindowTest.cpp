@@ -778,6 +778,20 @@ private slots:
         QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
     }
 
+    // Ctrl+Shift+C puts the menu's code on the clipboard, typed width and
+    // all, ready to paste into a page of one's own.
+    void copyMenuCodePutsTheFragmentOnTheClipboard() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        box(EntryTable::kItemWidth)->lineEdit()->selectAll();
+        QTest::keyClicks(box(EntryTable::kItemWidth)->lineEdit(), QStringLiteral("140"));
+        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QApplication::clipboard()->text();
+        QVERIFY(code.startsWith(QStringLiteral("<!-- Menu written by Halvero")));
+        QVERIFY(code.contains(QStringLiteral("width: 140px;")));
+        QVERIFY(code.endsWith(QStringLiteral("</nav>\n")));
+    }
+
     // Write page to... writes what Create writes, wherever the user picks.
     void writePageToWritesWhatCreateWrites() {
         const QString elsewhere = folder->filePath(QStringLiteral("site/menu.htm"));

@@ -17,6 +17,9 @@
 #include "windows/secondary/AboutWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
@@ -62,6 +65,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_files->contextMenu()->insertAction(m_files->contextMenu()->actions().value(0), editItems);
     m_files->contextMenu()->insertSeparator(m_files->contextMenu()->actions().value(1));
     connect(editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
+    addPageStyleCommands();
     setAcceptDrops(true);
     MainLook::setCommonLook(this);
     m_controls.build(*this);
@@ -316,6 +320,43 @@ void MainWindow::createPage() {
         showError(QStringLiteral("The page could not be written."),
                   QString::fromLocal8Bit(error.what()));
     }
+}
+
+// The page's style, classic or modern, and the menu's code for a page of
+// the user's own, in the context menu.
+void MainWindow::addPageStyleCommands() {
+    QMenu* menu = m_files->contextMenu();
+    QAction* first = menu->actions().value(2);
+    QMenu* styles = new QMenu(tr("Page &Style"), menu);
+    styles->setObjectName(QStringLiteral("pageStyleMenu"));
+    auto* group = new QActionGroup(styles);
+    for (const auto& [text, name, style] :
+         {std::tuple{tr("&Classic (XHTML, as always)"), "classicStyle",
+                     MenuSettings::PageStyle::Classic},
+          {tr("&Modern (HTML5 and CSS)"), "modernStyle", MenuSettings::PageStyle::Modern}}) {
+        QAction* action = styles->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        action->setChecked(style == m_settings.pageStyle());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, style = style] {
+            m_settings.setPageStyle(style);
+            m_files->settingsEdited();
+        });
+    }
+    connect(styles, &QMenu::aboutToShow, this, [this, styles] {
+        const bool modern = m_settings.pageStyle() == MenuSettings::PageStyle::Modern;
+        styles->actions().value(modern ? 1 : 0)->setChecked(true);
+    });
+    menu->insertMenu(first, styles);
+    auto* copy = new QAction(tr("Copy Menu &Code"), this);
+    copy->setObjectName(QStringLiteral("copyMenuCode"));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    addAction(copy);
+    menu->insertAction(first, copy);
+    connect(copy, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(m_files->fragment()); });
 }
 
 // The Menu Items editor; its OK replaces the items (and Item Count when

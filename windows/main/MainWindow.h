@@ -65,6 +65,7 @@ protected:
 
 private:
     void connectHandlers();
+    void addPageStyleCommands();
     void placeWindow();
     void userEdited(int index, const QString& text);
     void userPicked(int index, const QString& text);

@@ -2,6 +2,7 @@
 
 #include "app/platform/FileName.h"
 #include "app/platform/RecentMenus.h"
+#include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/SettingsFile.h"
 
@@ -62,6 +63,9 @@ MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
                       QStringLiteral("writePageTo")),
             &QAction::triggered, this, &MenuFiles::writePageTo);
+    connect(
+        addAction(tr("Write &Fragment To..."), QKeySequence(), QStringLiteral("writeFragmentTo")),
+        &QAction::triggered, this, &MenuFiles::writeFragmentTo);
 
     // The keyboard's ways to the context menu, wherever the focus is.
     auto* menuKeys = new QAction(window);
@@ -131,13 +135,14 @@ void MenuFiles::keepAsSaved(const QString& path) {
     for (const EntryDescriptor& entry : EntryTable::all())
         m_saved[static_cast<std::size_t>(entry.index)] = m_settings.value(entry.index);
     m_savedItems = m_settings.menuItems();
+    m_savedStyle = m_settings.pageStyle();
     if (!m_path.isEmpty())
         RecentMenus::add(m_path);
     updateTitle();
 }
 
 bool MenuFiles::isModified() const {
-    if (m_savedItems != m_settings.menuItems())
+    if (m_savedItems != m_settings.menuItems() || m_savedStyle != m_settings.pageStyle())
         return true;
     for (const EntryDescriptor& entry : EntryTable::all())
         if (m_saved[static_cast<std::size_t>(entry.index)] != m_settings.value(entry.index))
@@ -221,6 +226,7 @@ bool MenuFiles::openFile(const QString& path) {
     }
     m_settings.setValues(contents.values);
     m_settings.setMenuItems(contents.items);
+    m_settings.setPageStyle(contents.pageStyle);
     keepAsSaved(path);
     if (!contents.unknownKeys.empty()) {
         QStringList keys;
@@ -256,6 +262,25 @@ bool MenuFiles::saveTo(const QString& path) {
     }
     keepAsSaved(path);
     return true;
+}
+
+QString MenuFiles::fragment() const {
+    const std::string source =
+        m_path.isEmpty() ? std::string() : QFileInfo(m_path).fileName().toStdString();
+    const std::string text = halvero::ModernPageWriter::fragment(m_settings, source);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The menu's <style> and <nav> alone, for pasting into a page of one's own.
+void MenuFiles::writeFragmentTo() {
+    const QString path = m_fileDialog(DialogMode::Save, startFolder(), kPageFilter);
+    if (path.isEmpty())
+        return;
+    try {
+        halvero::PageFile::write(fileSystemPath(path), fragment().toStdString());
+    } catch (const halvero::PageWriteError& error) {
+        showProblem(tr("The menu code could not be written."), shown(error.what()));
+    }
 }
 
 void MenuFiles::writePageTo() {

@@ -50,12 +50,15 @@ public:
     void settingsEdited();
 
     QMenu* contextMenu();
+    // The menu's code to paste into an existing page, naming the open file.
+    QString fragment() const;
 
 public slots:
     void open();
     bool save();
     bool saveAs();
     void writePageTo();
+    void writeFragmentTo();
 
 private:
     QString askForFile(DialogMode mode, const QString& folder, const QString& filter);
@@ -78,6 +81,7 @@ private:
     QString m_path; // the open file, or empty
     std::array<std::string, halvero::EntryTable::kCount> m_saved{};
     std::vector<halvero::MenuItem> m_savedItems;
+    halvero::MenuSettings::PageStyle m_savedStyle = halvero::MenuSettings::PageStyle::Classic;
     QMenu* m_contextMenu = nullptr;
     QMenu* m_recentMenu = nullptr;
 };

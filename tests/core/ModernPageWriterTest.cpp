@@ -1,0 +1,84 @@
+#include "core/ModernPageWriter.h"
+#include "core/PageWriter.h"
+#include "core/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace halvero;
+
+namespace {
+
+std::size_t countOf(const std::string& text, const std::string& piece) {
+    std::size_t count = 0;
+    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        ++count;
+    return count;
+}
+
+MenuSettings modernMenu() {
+    MenuSettings settings;
+    settings.initialise();
+    settings.setPageStyle(MenuSettings::PageStyle::Modern);
+    settings.setMenuItems({{"Home", "index.html", "", "_self"},
+                           {"Say \"<hi>\" & 'bye'", "a.html?x='1'&y=\"2\"", "</a><script>", ""}});
+    settings.setValue(EntryTable::kItemCount, "2");
+    return settings;
+}
+
+} // namespace
+
+// The modern page: the same bytes for the same settings, nothing of the
+// classic page's script, sound, files or CR LF, and text that stays text.
+TEST(ModernPage, PlainReproducibleAndEscaped) {
+    const MenuSettings settings = modernMenu();
+    const std::string page = PageWriter::compose(settings, Timestamp::now());
+    EXPECT_EQ(page, PageWriter::compose(settings, Timestamp{1999, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"en\">\n", 0), 0u);
+    for (const char* absent : {"\r", "<script", "bgsound", "onmouse", "css/style.css", "timestamp"})
+        EXPECT_EQ(page.find(absent), std::string::npos) << absent;
+    EXPECT_NE(page.find(">Say &quot;&lt;hi&gt;&quot; &amp; &#39;bye&#39;<"), std::string::npos);
+    EXPECT_NE(page.find("href=\"a.html?x=&#39;1&#39;&amp;y=&quot;2&quot;\" "
+                        "title=\"&lt;/a&gt;&lt;script&gt;\" target=\"_blank\" rel=\"noopener\""),
+              std::string::npos);
+    EXPECT_NE(page.find("(opens in a new tab)"), std::string::npos);
+    EXPECT_EQ(countOf(page, "<li "), 2u);
+    EXPECT_NE(page.find(".halvero-menu__link:hover,\n.halvero-menu__link:focus-visible {"),
+              std::string::npos);
+    EXPECT_NE(page.find("@media (prefers-reduced-motion: reduce)"), std::string::npos);
+}
+
+TEST(ModernPage, FragmentIsStyleAndNavNamingItsFile) {
+    const std::string fragment = ModernPageWriter::fragment(modernMenu(), "site--menu>.halvero");
+    EXPECT_EQ(fragment.rfind("<!-- Menu written by Halvero from site- -menu).halvero. Change it "
+                             "there",
+                             0),
+              0u);
+    EXPECT_EQ(countOf(fragment, "--"), 2u) << "only the comment's own dashes";
+    EXPECT_NE(fragment.find("\n<style>\n"), std::string::npos);
+    EXPECT_EQ(fragment.find("<html"), std::string::npos);
+    EXPECT_TRUE(fragment.ends_with("</nav>\n"));
+}
+
+// Across the page: one row of items in both styles; down it, the classic
+// page as it always was.
+TEST(ModernPage, HorizontalMenusAreOneRow) {
+    MenuSettings settings = modernMenu();
+    settings.setValue(EntryTable::kDirection, "Horizontal");
+    EXPECT_NE(PageWriter::compose(settings, Timestamp::now()).find("flex-direction: row;"),
+              std::string::npos);
+    settings.setPageStyle(MenuSettings::PageStyle::Classic);
+    const std::string classic = PageWriter::compose(settings, Timestamp::now());
+    EXPECT_EQ(countOf(classic, "<tr>"), 1u);
+    EXPECT_EQ(countOf(classic, "<td width='4'></td>"), 3u);
+    EXPECT_EQ(countOf(classic, "<td class='Menu'"), 2u);
+}
+
+TEST(ModernPage, TheStyleIsKeptInTheFile) {
+    const MenuSettings settings = modernMenu();
+    const std::string text = SettingsFile::compose(settings);
+    EXPECT_NE(text.find("\"page\": {\n    \"style\": \"modern\"\n  }"), std::string::npos);
+    EXPECT_EQ(SettingsFile::parse(text).pageStyle, MenuSettings::PageStyle::Modern);
+    EXPECT_THROW(SettingsFile::parse(R"({"format": "halvero-menu", "version": 1,
+        "page": {"style": "retro"}})"),
+                 SettingsFileError);
+}

@@ -1,5 +1,7 @@
 #include "core/ColorValues.h"
 
+#include <cmath>
+
 #include <optional>
 
 namespace halvero {
@@ -72,6 +74,19 @@ std::int32_t HexToColor(std::string_view text) {
     if (!red || !green || !blue)
         throw ColorTextError(text);
     return *red + 256 * *green + 65536 * *blue;
+}
+
+double ContrastRatio(std::int32_t first, std::int32_t second) {
+    auto luminance = [](std::int32_t value) {
+        auto linear = [](int channel) {
+            const double v = channel / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(value & 0xFF) + 0.7152 * linear((value >> 8) & 0xFF) +
+               0.0722 * linear((value >> 16) & 0xFF);
+    };
+    const double a = luminance(first) + 0.05, b = luminance(second) + 0.05;
+    return a > b ? a / b : b / a;
 }
 
 } // namespace halvero

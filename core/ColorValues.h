@@ -28,4 +28,8 @@ std::string ColorToHex(std::int32_t value);
 // hex digits. Throws ColorTextError otherwise; never returns a stand-in colour.
 std::int32_t HexToColor(std::string_view text);
 
+// The contrast ratio of two colour values as the Web Content Accessibility
+// Guidelines count it: 1 (the same) to 21 (black on white).
+double ContrastRatio(std::int32_t first, std::int32_t second);
+
 } // namespace halvero

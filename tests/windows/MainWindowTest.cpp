@@ -792,6 +792,21 @@ private slots:
         QVERIFY(code.endsWith(QStringLiteral("</nav>\n")));
     }
 
+    // A font colour that will not read on its background is pointed out
+    // beside the commands, with by how much, and the note goes once it reads.
+    void hardToReadColoursAreNoted() {
+        auto* note = window->findChild<QLabel*>(QStringLiteral("contrastNote"));
+        QVERIFY(note->text().isEmpty());
+        QColor pick(0xFF, 0xFF, 0x00);
+        window->setColorDialog([&](const QColor&) { return std::optional<QColor>(pick); });
+        colorButton(EntryTable::kHover.fontColor)->click();
+        QCOMPARE(note->text(), QStringLiteral("Hard to read in the page: hovered item 1.0:1, text "
+                                              "on background (4.5:1 or more reads well)."));
+        pick = QColor(0x33, 0x33, 0x33);
+        colorButton(EntryTable::kHover.fontColor)->click();
+        QVERIFY(note->text().isEmpty());
+    }
+
     // Write page to... writes what Create writes, wherever the user picks.
     void writePageToWritesWhatCreateWrites() {
         const QString elsewhere = folder->filePath(QStringLiteral("site/menu.htm"));

@@ -141,6 +141,16 @@ void MainControls::build(Form& window) {
         }
         control->setGeometry(Twips::rect(row.left, row.top, row.width, row.height));
     }
+    // A note on hard-to-read item colours, in the free space under the
+    // commands; empty, and so unseen, while the colours read well.
+    const QRect preview = command(MainLayout::Command::ShowPreview)->geometry();
+    contrastNote = new QLabel(&window);
+    contrastNote->setObjectName(QStringLiteral("contrastNote"));
+    contrastNote->setGeometry(preview.left(), preview.bottom() + 12, preview.width(),
+                              command(MainLayout::Command::Exit)->geometry().top() -
+                                  preview.bottom() - 24);
+    contrastNote->setWordWrap(true);
+    contrastNote->setTextFormat(Qt::PlainText);
     flashTimer = new QTimer(&window);
     flashTimer->setObjectName(QStringLiteral("flashTimer"));
     setTabOrder(window);

@@ -48,6 +48,7 @@ public:
     // Only colour entries have one; the others hold nullptr.
     std::array<QPushButton*, halvero::EntryTable::kCount> colorButtons{};
     std::array<QPushButton*, MainLayout::kCommandCount> commandButtons{};
+    QLabel* contrastNote = nullptr;
     QTimer* flashTimer = nullptr;
 
 private:

@@ -79,6 +79,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
             [this] { PreviewEngine::update(pagePath(), previewPage()); });
     m_settings.setObserver([this](int index, MenuSettings::Change change) {
         m_previewUpdate->start();
+        showContrastNote();
         m_controls.show(m_settings, index, change);
     });
 }
@@ -128,6 +129,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // Preview and About leave the settings as the user left them.
 void MainWindow::onLoad() {
     ControlLook::apply(controls(), MainLook::table());
+    m_controls.contrastNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeWindow();
     paintBackdrop();
     m_controls.flashTimer->setInterval(1000);
@@ -216,25 +218,40 @@ void MainWindow::userPicked(int index, const QString& text) {
 
 namespace {
 
-// The contrast of two colours as accessibility guidelines count it (WCAG).
-double contrast(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& c) {
-        auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
-    return x > y ? x / y : y / x;
-}
-
 // Navy, the window's text colour, or white where it reads better on `back`.
 QColor readableOn(const QColor& back) {
-    return contrast(ControlLook::kNavy, back) >= contrast(Qt::white, back) ? ControlLook::kNavy
-                                                                           : QColor(Qt::white);
+    const std::int32_t value = QtColor::toValue(back);
+    return halvero::ContrastRatio(QtColor::toValue(ControlLook::kNavy), value) >=
+                   halvero::ContrastRatio(0xFFFFFF, value)
+               ? ControlLook::kNavy
+               : QColor(Qt::white);
 }
 
 } // namespace
+
+// Says, beside the commands, which item's text reads under 4.5:1 on its
+// background in the page, and by how much; says nothing otherwise. It
+// never stops anything.
+void MainWindow::showContrastNote() {
+    QStringList low;
+    for (const auto& [item, name] : {std::pair{EntryTable::kNormal, tr("normal item")},
+                                     {EntryTable::kHover, tr("hovered item")}}) {
+        try {
+            const double ratio =
+                halvero::ContrastRatio(halvero::HexToColor(m_settings.value(item.fontColor)),
+                                       halvero::HexToColor(m_settings.value(item.backColor)));
+            if (ratio < 4.5)
+                low << tr("%1 %2:1").arg(name).arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
+        } catch (const halvero::ColorTextError&) {
+            // A colour being typed: nothing to say yet.
+        }
+    }
+    m_controls.contrastNote->setText(
+        low.isEmpty() ? QString()
+                      : tr("Hard to read in the page: %1, text on background (4.5:1 or more "
+                           "reads well).")
+                            .arg(low.join(QStringLiteral(", "))));
+}
 
 void MainWindow::showColor(int index) {
     QComboBox* box = m_controls.entry(index);

@@ -70,6 +70,7 @@ private:
     void userEdited(int index, const QString& text);
     void userPicked(int index, const QString& text);
     void showColor(int index);
+    void showContrastNote();
     void chooseColor(int index);
     void flash();
 

@@ -13,6 +13,9 @@ test_packages=(libgtest-dev xvfb xauth xdotool x11-xkb-utils x11-utils imagemagi
                clang libclang-rt-dev dpkg-dev file lintian appstream desktop-file-utils
                sway wtype grim qt6-wayland)
 
+# What runs the web checkers of the pages (html-validate, from npm).
+web_packages=(nodejs npm)
+
 # The format check's clang-format, pinned to one major version so that every
 # machine formats alike; installed where the distribution has it (Debian 12),
 # skipped elsewhere.

@@ -19,6 +19,11 @@ quick=0
 source scripts/packages.sh
 install_missing "${run_packages[@]}" "${test_packages[@]}"
 install_available "${lint_packages[@]}"
+# The web checkers are test-only tools from npm, pinned by
+# tests/web/package-lock.json; Node.js and npm from Debian where they are
+# missing.
+command -v npm >/dev/null || install_missing "${web_packages[@]}"
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 
 echo "== formatting"
 format=clang-format-$format_major

@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -240,6 +241,38 @@ private slots:
         QVERIFY(seen[0] && seen[0] == seen[2]); // one window, kept
         QCOMPARE(width->currentText(), QStringLiteral("175"));
         delete main;
+    }
+
+    // The modern menu shows in the preview as chosen, and axe-core, run in
+    // the same browser engine, finds no violation of WCAG 2.2 A and AA.
+    void modernPageHasNoAccessibilityViolations() {
+        QFile axe(QStringLiteral(HALVERO_AXE_SCRIPT));
+        QVERIFY2(axe.open(QIODevice::ReadOnly), "axe-core is missing: scripts/test.sh installs it");
+        halvero::MenuSettings settings;
+        settings.initialise();
+        settings.setPageStyle(halvero::MenuSettings::PageStyle::Modern);
+        settings.setMenuItems({{"Home", "index.html", "", ""},
+                               {"About us", "about.html", "Who we are", "_self"},
+                               {"Blog", "https://blog.example.org/", "", "_blank"}});
+        settings.setValue(halvero::EntryTable::kItemCount, "3");
+        auto* preview = openPreview(QByteArray::fromStdString(
+            halvero::PageWriter::compose(settings, halvero::Timestamp::now())));
+        QWebEngineView* view = browser(preview);
+        QCOMPARE(
+            evaluate(view, QStringLiteral("document.querySelectorAll('nav li a').length")).toInt(),
+            3);
+        evaluate(view,
+                 QString::fromUtf8(axe.readAll()) +
+                     QStringLiteral(";window.axeFound=null;axe.run(document,{runOnly:['wcag2a',"
+                                    "'wcag2aa','wcag21a','wcag21aa','wcag22aa']}).then(function(r){"
+                                    "window.axeFound=JSON.stringify(r.violations.map(function(v){"
+                                    "return v.id+': '+v.help;}));});true;"));
+        QString found;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(found = evaluate(view, QStringLiteral("window.axeFound")).toString()).isEmpty(),
+            30000);
+        QCOMPARE(found, QStringLiteral("[]"));
+        delete preview;
     }
 
     void titleStripDragsOnlyWithTheLeftButtonAlone() {

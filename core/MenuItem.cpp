@@ -1,5 +1,6 @@
 #include "core/MenuItem.h"
 
+#include "core/TextEncoding.h"
 #include "core/ValueRules.h"
 
 #include <algorithm>
@@ -37,14 +38,6 @@ bool isAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-std::string lowered(std::string_view text) {
-    std::string low(text);
-    for (char& c : low)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return low;
-}
-
 } // namespace
 
 std::string MenuItem::cleanLink(std::string_view link) {
@@ -74,7 +67,7 @@ std::string MenuItem::linkProblem(std::string_view link) {
             return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
         }))
         return {};
-    const std::string low = lowered(scheme);
+    const std::string low = AsciiLower(scheme);
     if (std::find(kAllowedSchemes.begin(), kAllowedSchemes.end(), low) == kAllowedSchemes.end())
         return "the scheme " + low + ": is not allowed (only http, https, mailto and tel)";
     return {};

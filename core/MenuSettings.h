@@ -61,6 +61,13 @@ public:
     // shows: the first Item Count of these, and a placeholder item for each
     // one the list lacks. Items past the count are kept for when it rises.
     const std::vector<MenuItem>& menuItems() const { return m_menuItems; }
+    // The item the page shows at `position` (counting from 1): the list's,
+    // or nullptr where the list has none and the placeholder stands.
+    const MenuItem* pageItem(long position) const {
+        return position >= 1 && static_cast<std::size_t>(position) <= m_menuItems.size()
+                   ? &m_menuItems[static_cast<std::size_t>(position - 1)]
+                   : nullptr;
+    }
     // Replaces the items (checked by the caller); told to the observer.
     void setMenuItems(std::vector<MenuItem> items);
 

@@ -19,20 +19,13 @@ std::string length(std::string_view value) {
     return isNumber(value) ? std::string(value) + "px" : std::string(value);
 }
 
-std::string lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 class Css {
 public:
     explicit Css(const MenuSettings& settings) : m_settings(settings) {}
 
     std::string v(int index) const { return ToValidUtf8(m_settings.value(index)); }
     std::string border(const BorderEntries& border) const {
-        return length(v(border.width)) + " " + lower(v(border.type)) + " " + v(border.color);
+        return length(v(border.width)) + " " + AsciiLower(v(border.type)) + " " + v(border.color);
     }
     // The declarations of one look, normal or hovered.
     std::string look(const ItemEntries& item, std::string_view indent) const {
@@ -131,12 +124,9 @@ std::string nav(const MenuSettings& settings) {
     std::string text = "<nav class=\"halvero-menu\" aria-label=\"Menu\">\n"
                        "  <ul class=\"halvero-menu__list\">\n";
     const std::string menuTarget = ToValidUtf8(settings.value(EntryTable::kTarget));
-    const std::vector<MenuItem>& items = settings.menuItems();
     const long count = PageWriter::itemCount(settings.value(EntryTable::kItemCount));
     for (long item = 1; item <= count; ++item) {
-        const MenuItem* own = static_cast<std::size_t>(item) <= items.size()
-                                  ? &items[static_cast<std::size_t>(item - 1)]
-                                  : nullptr;
+        const MenuItem* own = settings.pageItem(item);
         const std::string& target = own && !own->target.empty() ? own->target : menuTarget;
         text += "    <li class=\"halvero-menu__item\"><a class=\"halvero-menu__link\" href=\"";
         if (own)

@@ -33,13 +33,7 @@ public:
 
     // Setting values, as stored but always valid UTF-8.
     std::string v(int index) const { return ToValidUtf8(m_settings.value(index)); }
-    std::string lower(int index) const {
-        std::string text = v(index);
-        for (char& c : text)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        return text;
-    }
+    std::string lower(int index) const { return AsciiLower(v(index)); }
     // "width px style colour" of one border, from its three entries.
     std::string border(const BorderEntries& entries) const {
         return v(entries.width) + "px " + lower(entries.type) + " " + v(entries.color);
@@ -195,13 +189,10 @@ std::string PageWriter::composeClassic(const MenuSettings& settings, const Times
     }
 
     const std::string target = p.v(EntryTable::kTarget);
-    const std::vector<MenuItem>& items = settings.menuItems();
     for (long item = 1; item <= count; ++item) {
         // The user's item, made safe for its attribute or element, or the
         // placeholder where the list has none.
-        const MenuItem* own = static_cast<std::size_t>(item) <= items.size()
-                                  ? &items[static_cast<std::size_t>(item - 1)]
-                                  : nullptr;
+        const MenuItem* own = settings.pageItem(item);
         if (!across)
             p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,

@@ -10,8 +10,9 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-// Length of the valid UTF-8 sequence starting at text[i], or 0 if none.
-std::size_t validSequenceLength(std::string_view text, std::size_t i) {
+} // namespace
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
     const std::uint8_t lead = byte(i);
     if (lead < 0x80)
@@ -45,7 +46,13 @@ std::size_t validSequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-} // namespace
+std::string AsciiLower(std::string_view text) {
+    std::string low(text);
+    for (char& c : low)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return low;
+}
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
@@ -53,7 +60,7 @@ bool IsValidUtf8(std::string_view text) {
             ++i;
             continue;
         }
-        const std::size_t length = validSequenceLength(text, i);
+        const std::size_t length = Utf8SequenceLength(text, i);
         if (length == 0)
             return false;
         i += length;
@@ -69,7 +76,7 @@ std::string ToValidUtf8(std::string_view text) {
             ++i;
             continue;
         }
-        const std::size_t length = validSequenceLength(text, i);
+        const std::size_t length = Utf8SequenceLength(text, i);
         if (length == 0)
             break;
         i += length;
@@ -79,7 +86,7 @@ std::string ToValidUtf8(std::string_view text) {
 
     std::string out(text.substr(0, i));
     while (i < text.size()) {
-        const std::size_t length = validSequenceLength(text, i);
+        const std::size_t length = Utf8SequenceLength(text, i);
         if (length == 0) {
             out += kReplacement;
             ++i;

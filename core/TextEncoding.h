@@ -11,6 +11,12 @@ namespace halvero {
 // by U+FFFD. Valid text, ASCII included, comes back unchanged.
 std::string ToValidUtf8(std::string_view text);
 bool IsValidUtf8(std::string_view text);
+// The length of the valid UTF-8 sequence that starts at text[at]: 1 to 4,
+// or 0 when none does (a stray, overlong or surrogate byte, a cut sequence).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
+
+// The text with the ASCII letters A to Z in lower case; all else unchanged.
+std::string AsciiLower(std::string_view text);
 
 // The body of a double-quoted JavaScript string literal that evaluates to
 // `text` and cannot end the literal or the enclosing <script> element:

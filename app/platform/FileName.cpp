@@ -1,5 +1,7 @@
 #include "app/platform/FileName.h"
 
+#include "core/TextEncoding.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -15,28 +17,6 @@ bool isEscapedByte(const QString& name, qsizetype at) {
            !(at > 0 && name[at - 1].isHighSurrogate());
 }
 
-// The length of the valid UTF-8 sequence at `at`, or 0.
-qsizetype validSequence(const QByteArray& text, qsizetype at) {
-    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    const qsizetype length = lead < 0x80                    ? 1
-                             : lead >= 0xC2 && lead <= 0xDF ? 2
-                             : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                            : 0;
-    if (length == 0 || at + length > text.size())
-        return 0;
-    for (qsizetype i = 1; i < length; ++i)
-        if ((byte(at + i) & 0xC0) != 0x80)
-            return 0;
-    // Overlong forms, surrogates and code points past U+10FFFF are invalid.
-    const unsigned char second = byte(at + 1);
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
-
 } // namespace
 
 QString FileName::decode(const QByteArray& name) {
@@ -45,7 +25,9 @@ QString FileName::decode(const QByteArray& name) {
         return plain;
     QString decoded;
     for (qsizetype at = 0; at < name.size();) {
-        if (const qsizetype length = validSequence(name, at)) {
+        const std::string_view bytes(name.constData(), static_cast<std::size_t>(name.size()));
+        if (const auto length = static_cast<qsizetype>(
+                halvero::Utf8SequenceLength(bytes, static_cast<std::size_t>(at)))) {
             decoded += QString::fromUtf8(name.constData() + at, length);
             at += length;
         } else {

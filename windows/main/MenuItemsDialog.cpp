@@ -288,9 +288,11 @@ void MenuItemsDialog::check() {
     const std::vector<MenuItem> rows = items();
     const int shown = itemCount();
     QString first;
+    bool allValid = true;
     for (int visual = 0; visual < static_cast<int>(rows.size()); ++visual) {
         const int row = rowAt(visual);
         const std::string problem = rows[static_cast<std::size_t>(visual)].problem();
+        allValid = allValid && problem.empty();
         const QString field = text(problem.substr(0, problem.find(':')));
         for (int column = 0; column < ColumnCount; ++column) {
             QTableWidgetItem* cell = m_table->item(row, column);
@@ -317,8 +319,6 @@ void MenuItemsDialog::check() {
         first = tr("Rows after the %1th are kept but not in the page: Menu Item Count is %1.")
                     .arg(shown);
     m_problem->setText(first);
-    m_buttons->button(QDialogButtonBox::Ok)
-        ->setEnabled(std::all_of(rows.begin(), rows.end(),
-                                 [](const MenuItem& item) { return item.problem().empty(); }));
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(allValid);
     m_checking = false;
 }

@@ -37,6 +37,13 @@ start() {
   MX=$X MY=$Y MW=$WIDTH
   sleep 0.5
 }
+# Waits up to 10 seconds for the program to end, and returns its status; one
+# still running then is killed (and fails its check) rather than waited on.
+end_wait() {
+  for _ in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then shot still-running; kill -9 "$pid"; fi
+  wait "$pid"
+}
 crlf_lines() { tr -cd '\r' <"$page" | wc -c; }
 
 # Start: caption, size and place.
@@ -151,7 +158,7 @@ window '^Question$' >/dev/null && xdotool key alt+y
 sleep 0.5
 kill -0 "$pid" 2>/dev/null && { shot unsaved-changes; xdotool key alt+d; }
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-wait "$pid"
+end_wait
 check '[[ $? -eq 0 ]]' "answering Yes, then Discard for the unsaved menu, ends the program with status 0"
 
 # Settings files: a menu kept as a file opens at start, writes the same page
@@ -187,7 +194,7 @@ if start "$work/menu.halvero"; then
     "the running window shows the handed file's values"
   xdotool key Escape
   window '^Question$' >/dev/null && xdotool key alt+y
-  wait "$pid"
+  end_wait
   check '[[ $? -eq 0 ]]' "with the file unchanged, Yes ends the program with status 0"
 fi
 
@@ -211,7 +218,7 @@ if main=$(window 'Halvero$' 5); then
 fi
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill "$pid" 2>/dev/null
-wait "$pid"
+end_wait
 
 # A site's build script feeds the menu's items, with no display.
 printf 'Home\tindex.html\n# the rest\nAbout us\tabout.html\tWho we are\n' >"$work/pages.tsv"
@@ -254,8 +261,13 @@ if start; then
   xdotool mousemove $((MX + 150)) $((MY + 284))
   sleep 0.15
   xdotool key Escape
-  window '^Question$' >/dev/null && xdotool key alt+y
-  wait "$pid"
+  # A key sent while the engine starts may reach no window: ask again, once,
+  # with the focus given; never wait without end.
+  if ! window '^Question$' 10 >/dev/null; then
+    xdotool windowfocus --sync "$main" key Escape
+  fi
+  window '^Question$' 10 >/dev/null && xdotool key alt+y
+  end_wait
   check '[[ $? -eq 0 ]]' "Yes while the engine warms up ends the program with status 0"
 fi
 
@@ -276,7 +288,7 @@ exit_with_layouts() {
   check "layouts $1" "layouts set to $1"
   xdotool key Escape
   window '^Question$' >/dev/null && xdotool key Tab space
-  wait "$pid"
+  end_wait
 }
 if command -v setxkbmap >/dev/null; then
   exit_with_layouts ir,us

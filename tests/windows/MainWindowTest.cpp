@@ -886,6 +886,7 @@ private slots:
         editItems([&](QDialog* dialog, QTableWidget* table) {
             QTest::keyClick(table, Qt::Key_Insert);
             type(QStringLiteral("Home\tindex.html\n"));
+            QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Home"));
             QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(table->rowCount(), 3);
             auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -944,6 +945,7 @@ private:
     static void type(const QString& text) {
         for (const QChar c : text) {
             QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus, "nothing has the keyboard focus");
             if (c == QLatin1Char('\t'))
                 QTest::keyClick(focus, Qt::Key_Tab);
             else if (c == QLatin1Char('\n'))
@@ -966,6 +968,9 @@ private:
             opened = true;
             auto* dialog = qobject_cast<QDialog*>(modal);
             auto* table = modal->findChild<QTableWidget*>(QStringLiteral("itemTable"));
+            // Keys typed before the dialog is active would reach no editor.
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             table->setFocus();
             edit(dialog, table);
             if (dialog->isVisible())

@@ -17,7 +17,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
     const QCommandLineOption items(QStringLiteral("items"), {}, QStringLiteral("FILE"));
     const QCommandLineOption style(QStringLiteral("style"), {}, QStringLiteral("STYLE"));
     const QCommandLineOption fragment(QStringLiteral("fragment"));
-    parser.addOptions({help, version, write, settings, set, items, style, fragment});
+    const QCommandLineOption current(QStringLiteral("current"), {}, QStringLiteral("LINK"));
+    parser.addOptions({help, version, write, settings, set, items, style, fragment, current});
 
     auto refuse = [this](const QString& why) {
         m_action = Action::Error;
@@ -38,8 +39,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     m_assignments = parser.values(set);
     if (parser.values(write).size() > 1 || parser.values(settings).size() > 1 ||
-        parser.values(items).size() > 1) {
-        refuse(QStringLiteral("--write, --settings and --items are given once each"));
+        parser.values(items).size() > 1 || parser.values(current).size() > 1) {
+        refuse(QStringLiteral("--write, --settings, --items and --current are given once each"));
         return;
     }
     if (parser.isSet(write)) {
@@ -49,6 +50,7 @@ CommandLine::CommandLine(const QStringList& arguments) {
         m_itemsFile = parser.value(items);
         m_style = parser.value(style);
         m_fragment = parser.isSet(fragment);
+        m_currentLink = parser.value(current);
         if (parser.isSet(style) && m_style != QLatin1String("classic") &&
             m_style != QLatin1String("modern")) {
             refuse(QStringLiteral("--style is classic or modern, not '%1'").arg(m_style));
@@ -63,9 +65,9 @@ CommandLine::CommandLine(const QStringList& arguments) {
         return;
     }
     if (parser.isSet(settings) || parser.isSet(set) || parser.isSet(items) || parser.isSet(style) ||
-        parser.isSet(fragment)) {
-        refuse(QStringLiteral("--settings, --set, --items, --style and --fragment go with --write "
-                              "PAGE"));
+        parser.isSet(fragment) || parser.isSet(current)) {
+        refuse(QStringLiteral("--settings, --set, --items, --style, --fragment and --current go "
+                              "with --write PAGE"));
         return;
     }
     if (files.size() > 1) {
@@ -79,7 +81,7 @@ QString CommandLine::helpText() {
     return QStringLiteral(
         "Usage: halvero [FILE]\n"
         "       halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...\n"
-        "                            [--style classic|modern] [--fragment]\n"
+        "                            [--style classic|modern] [--fragment] [--current LINK]\n"
         "\n"
         "Builds the page of a web site's navigation menu.\n"
         "\n"
@@ -103,6 +105,9 @@ QString CommandLine::helpText() {
         "                         default) or modern (HTML5 and CSS, no script)\n"
         "      --fragment         write only the menu's <style> and <nav>, to paste\n"
         "                         into an existing page\n"
+        "      --current LINK     mark the items that link to LINK as the page the\n"
+        "                         menu is on (aria-current in the modern page), and\n"
+        "                         no other\n"
         "  -h, --help             show this text\n"
         "  -v, --version          show the version\n"
         "\n"

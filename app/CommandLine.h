@@ -7,6 +7,7 @@
 // exists:
 //   halvero [FILE]                       the window, with FILE's settings
 //   halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...
+//           [--style classic|modern] [--fragment] [--current LINK]
 //                                        the page alone, no window
 //   halvero --help | --version
 // It only reads the arguments; the caller acts on them.
@@ -25,6 +26,8 @@ public:
     const QString& style() const { return m_style; }
     // Whether --write writes only the fragment for an existing page.
     bool fragment() const { return m_fragment; }
+    // The link of the page the menu is written for (--current), or empty.
+    const QString& currentLink() const { return m_currentLink; }
     // Where --write puts the page; "-" for standard output.
     const QString& pagePath() const { return m_pagePath; }
     // The KEY=VALUE texts of --set, in order.
@@ -42,6 +45,7 @@ private:
     QString m_itemsFile;
     QString m_style;
     bool m_fragment = false;
+    QString m_currentLink;
     QStringList m_assignments;
     QString m_error;
 };

@@ -134,6 +134,15 @@ int PageCommand::run(const CommandLine& command) {
         settings.setValue(entry->index, std::move(value));
     }
 
+    // A site's build writes each page's menu with that page marked.
+    if (!command.currentLink().isEmpty()) {
+        const std::string link = halvero::MenuItem::cleanLink(command.currentLink().toStdString());
+        std::vector<halvero::MenuItem> items = settings.menuItems();
+        for (halvero::MenuItem& item : items)
+            item.current = halvero::MenuItem::cleanLink(item.link) == link;
+        settings.setMenuItems(std::move(items));
+    }
+
     if (!command.style().isEmpty())
         settings.setPageStyle(command.style() == QLatin1String("modern")
                                   ? halvero::MenuSettings::PageStyle::Modern

@@ -7,7 +7,8 @@ namespace halvero {
 
 // One item of the menu as the user names it: the label shown, the address
 // it leads to, an optional tooltip and an optional target that replaces
-// the menu's Target entry for this item. An item holds what the user
+// the menu's Target entry for this item, and whether it is the page the
+// menu is on. An item holds what the user
 // typed; what goes into the page is checked by problem() and made safe by
 // the page writer.
 struct MenuItem {
@@ -19,6 +20,9 @@ struct MenuItem {
     std::string link;
     std::string tooltip; // empty: none
     std::string target;  // empty: the menu's Target entry
+    // The item of the page the menu is shown on: marked for screen readers
+    // and underlined in the modern page.
+    bool current = false;
 
     bool operator==(const MenuItem&) const = default;
 

@@ -146,6 +146,8 @@ std::string nav(const MenuSettings& settings) {
         }
         if (target == "_blank")
             text += " rel=\"noopener\"";
+        if (own && own->current)
+            text += " aria-current=\"page\"";
         text += ">";
         if (own)
             AppendHtmlEscaped(text, ToValidUtf8(own->trimmedLabel()));

@@ -111,7 +111,15 @@ public:
     }
 
     bool null() override { return skipping() || refuse("nothing (null)"); }
-    bool boolean(bool) override { return skipping() || refuse("true or false"); }
+    bool boolean(bool value) override {
+        if (skipping())
+            return true;
+        if (m_depth == 3 && m_key == "current") {
+            m_contents.items.back().current = value;
+            return true;
+        }
+        return refuse("true or false");
+    }
     bool number_integer(number_integer_t number) override { return skipping() || whole(number); }
     bool number_unsigned(number_unsigned_t number) override {
         return skipping() || whole(number > 1000000 ? 1000000 : static_cast<long long>(number));
@@ -137,7 +145,7 @@ public:
                 note(line(), currentKey(), "expected \"classic\" or \"modern\"");
             return true;
         }
-        if (m_depth == 3) {
+        if (m_depth == 3 && m_key != "current") {
             itemField(m_key) = std::move(text);
             m_fieldLines[m_key] = line();
             return true;
@@ -207,7 +215,8 @@ private:
         return "items[" + std::to_string(m_contents.items.size()) + "]";
     }
     static bool isItemField(std::string_view key) {
-        return key == "label" || key == "link" || key == "tooltip" || key == "target";
+        return key == "label" || key == "link" || key == "tooltip" || key == "target" ||
+               key == "current";
     }
     std::string& itemField(std::string_view key) {
         MenuItem& item = m_contents.items.back();
@@ -246,6 +255,7 @@ private:
                                      : m_inPage && m_depth == 2           ? "text"
                                      : m_depth == 1                       ? "an object"
                                      : m_inItems && m_depth == 2          ? "an object"
+                                     : m_depth == 3 && m_key == "current" ? "true or false"
                                                                           : "text";
         note(line(), currentKey(), "expected " + expected + ", found " + found);
         return true;
@@ -383,6 +393,8 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
                 entry["tooltip"] = item.tooltip;
             if (!item.target.empty())
                 entry["target"] = item.target;
+            if (item.current)
+                entry["current"] = true;
             list.push_back(std::move(entry));
         }
     }

@@ -82,3 +82,33 @@ TEST(ModernPage, TheStyleIsKeptInTheFile) {
         "page": {"style": "retro"}})"),
                  SettingsFileError);
 }
+
+// The current page's item is marked for screen readers, kept in the file as
+// true, and refused as anything but true or false.
+TEST(ModernPage, TheCurrentItemIsMarkedAndKept) {
+    MenuSettings settings = modernMenu();
+    std::vector<MenuItem> items = settings.menuItems();
+    items[0].current = true;
+    settings.setMenuItems(items);
+    const std::string page = PageWriter::compose(settings, Timestamp::now());
+    EXPECT_NE(page.find("href=\"index.html\" aria-current=\"page\">Home<"), std::string::npos);
+    EXPECT_EQ(countOf(page, "aria-current=\"page\""), 2u) << "the item and its style";
+
+    const std::string text = SettingsFile::compose(settings);
+    EXPECT_EQ(countOf(text, "\"current\": true"), 1u);
+    const SettingsFile::Contents read = SettingsFile::parse(text);
+    EXPECT_TRUE(read.items[0].current);
+    EXPECT_FALSE(read.items[1].current);
+    EXPECT_EQ(read.items[0].target, "_self");
+
+    const std::string quoted = R"({"format": "halvero-menu", "version": 2, "items": [
+        {"label": "Home", "link": "/", "current": "yes"}]})";
+    try {
+        SettingsFile::parse(quoted);
+        ADD_FAILURE() << "a text for current was taken";
+    } catch (const SettingsFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("expected true or false, found text"),
+                  std::string::npos)
+            << error.what();
+    }
+}

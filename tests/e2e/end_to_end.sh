@@ -232,10 +232,13 @@ check '[[ $? -eq 1 ]] && grep -q "standard input:1: link: the scheme javascript:
   "--items refuses a javascript: link and names the line"
 
 # The menu's code for an existing page, and the modern page, from a script.
-env -u DISPLAY "$work/halvero" --write - --items "$work/pages.tsv" --fragment >"$work/fragment.htm" 2>&1
+env -u DISPLAY "$work/halvero" --write - --items "$work/pages.tsv" --fragment \
+  --current about.html >"$work/fragment.htm" 2>&1
 check '[[ $? -eq 0 ]] && head -1 "$work/fragment.htm" | grep -q "^<!-- Menu written by Halvero" &&
-  grep -q "<nav class=\"halvero-menu\"" "$work/fragment.htm" && ! grep -q "<html" "$work/fragment.htm"' \
-  "--fragment writes the menu's style and nav alone"
+  grep -q "<nav class=\"halvero-menu\"" "$work/fragment.htm" && ! grep -q "<html" "$work/fragment.htm" &&
+  [[ $(grep -c "aria-current=.page.>" "$work/fragment.htm") -eq 1 ]] &&
+  grep -q "href=.about.html.* aria-current=.page.>About us<" "$work/fragment.htm"' \
+  "--fragment writes the menu's style and nav alone, --current marks its page"
 env -u DISPLAY "$work/halvero" --write - --style modern --set menu.direction=Horizontal \
   >"$work/modern.htm" 2>&1
 check '[[ $? -eq 0 ]] && head -1 "$work/modern.htm" | grep -q "^<!DOCTYPE html>$" &&

@@ -4,6 +4,7 @@
 #include "app/toolkit/ControlLook.h"
 #include "core/ColorValues.h"
 #include "core/EntryTable.h"
+#include "windows/main/MenuItemsDialog.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -905,9 +906,21 @@ private slots:
             QCOMPARE(table->rowCount(), 2);
             clickCell(table, 1, 0);
             QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
+            // One current page: ticking another item clears the first tick
+            // (rows are found by their place before the move).
+            clickCell(table, 1, MenuItemsDialog::Current);
+            QTest::keyClick(table, Qt::Key_Space);
+            clickCell(table, 0, MenuItemsDialog::Current);
+            QTest::keyClick(table, Qt::Key_Space);
             QVERIFY(ok->isEnabled());
             ok->click();
         });
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QApplication::clipboard()->text();
+        QCOMPARE(code.count(QStringLiteral("aria-current=\"page\">")), 1);
+        QVERIFY(code.contains(QStringLiteral("aria-current=\"page\">Home<")));
         QCOMPARE(problem, QStringLiteral("item 3 (Evil): link: the scheme javascript: is not "
                                          "allowed (only http, https, mailto and tel)"));
         QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));

@@ -91,12 +91,16 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     setObjectName(QStringLiteral("menuItemsDialog"));
     setWindowTitle(tr("Menu Items"));
     m_table->setObjectName(QStringLiteral("itemTable"));
-    m_table->setHorizontalHeaderLabels({tr("Label"), tr("Link"), tr("Tooltip"), tr("Opens in")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Label"), tr("Link"), tr("Tooltip"), tr("Opens in"), tr("Current page")});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setStretchLastSection(false);
+    m_table->horizontalHeader()->setSectionResizeMode(Tooltip, QHeaderView::Stretch);
     m_table->setColumnWidth(Label, 130);
     m_table->setColumnWidth(Link, 200);
-    m_table->setColumnWidth(Tooltip, 130);
+    m_table->setColumnWidth(Target, 120);
+    m_table->horizontalHeaderItem(Current)->setToolTip(
+        tr("The item of the page the menu is on: marked for screen readers (Space ticks it)"));
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     // Rows are dragged by their number to a new place.
     m_table->verticalHeader()->setSectionsMovable(true);
@@ -134,7 +138,10 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     connect(down, &QPushButton::clicked, this, [this] { moveRow(1); });
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_table, &QTableWidget::itemChanged, this, &MenuItemsDialog::check);
+    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* changed) {
+        keepOneCurrent(changed);
+        check();
+    });
     connect(m_table->verticalHeader(), &QHeaderView::sectionMoved, this, &MenuItemsDialog::check);
 
     auto* commands = new QVBoxLayout;
@@ -169,10 +176,24 @@ void MenuItemsDialog::addRow(const MenuItem& item) {
     const int row = m_table->rowCount();
     const QSignalBlocker quiet(m_table);
     m_table->insertRow(row);
-    const QString values[ColumnCount] = {text(item.label), text(item.link), text(item.tooltip),
-                                         text(item.target)};
-    for (int column = 0; column < ColumnCount; ++column)
+    const QString values[Current] = {text(item.label), text(item.link), text(item.tooltip),
+                                     text(item.target)};
+    for (int column = 0; column < Current; ++column)
         m_table->setItem(row, column, new QTableWidgetItem(values[column]));
+    auto* current = new QTableWidgetItem;
+    current->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    current->setCheckState(item.current ? Qt::Checked : Qt::Unchecked);
+    m_table->setItem(row, Current, current);
+}
+
+// A page is one page: ticking an item as the current one clears the others.
+void MenuItemsDialog::keepOneCurrent(const QTableWidgetItem* changed) {
+    if (!changed || changed->column() != Current || changed->checkState() != Qt::Checked)
+        return;
+    const QSignalBlocker quiet(m_table);
+    for (int row = 0; row < m_table->rowCount(); ++row)
+        if (QTableWidgetItem* other = m_table->item(row, Current); other && other != changed)
+            other->setCheckState(Qt::Unchecked);
 }
 
 int MenuItemsDialog::rowAt(int visual) const {
@@ -187,7 +208,9 @@ std::vector<MenuItem> MenuItemsDialog::items() const {
             const QTableWidgetItem* item = m_table->item(row, column);
             return item ? item->text().toStdString() : std::string();
         };
-        items.push_back({cell(Label), cell(Link), cell(Tooltip), cell(Target)});
+        const QTableWidgetItem* current = m_table->item(row, Current);
+        items.push_back({cell(Label), cell(Link), cell(Tooltip), cell(Target),
+                         current && current->checkState() == Qt::Checked});
     }
     return items;
 }
@@ -243,7 +266,7 @@ void MenuItemsDialog::paste() {
         if (trimmed.trimmed().isEmpty())
             continue;
         QStringList fields = trimmed.split(QLatin1Char('\t'));
-        while (fields.size() < ColumnCount)
+        while (fields.size() < Current)
             fields << QString();
         addRow({fields[Label].toStdString(), fields[Link].toStdString(),
                 fields[Tooltip].toStdString(), fields[Target].toStdString()});
@@ -300,7 +323,7 @@ void MenuItemsDialog::check() {
                 continue;
             const bool atFault =
                 !problem.empty() &&
-                field == QStringList({"label", "link", "tooltip", "target"}).at(column);
+                field == QStringList({"label", "link", "tooltip", "target", "current"}).at(column);
             cell->setBackground(atFault ? QColor(0xFF, 0xD6, 0xD6) : QBrush());
             cell->setForeground(
                 visual >= shown ? palette().color(QPalette::Disabled, QPalette::Text) : QBrush());

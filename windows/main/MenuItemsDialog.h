@@ -8,14 +8,14 @@
 class QDialogButtonBox;
 class QLabel;
 class QTableWidget;
+class QTableWidgetItem;
 
 // The Menu Items editor: the menu's items as rows of a table (Label, Link,
-// Tooltip, Opens in), with Add, Remove, Move up and Move down (Insert,
-// Delete, Alt+Up, Alt+Down), rows dragged by their number to reorder them,
-// and rows pasted from a spreadsheet (label TAB link ... a line). Every
-// cell is checked as it is typed: a cell at fault is marked, with the
-// reason in its tooltip and below the table, and OK stays unavailable until
-// every row is an item the page can take. Nothing changes until OK.
+// Tooltip, Opens in, and a tick for the current page), with Add, Remove, Move up and Move down
+// (Insert, Delete, Alt+Up, Alt+Down), rows dragged by their number to reorder them, and rows pasted
+// from a spreadsheet (label TAB link ... a line). Every cell is checked as it is typed: a cell at
+// fault is marked, with the reason in its tooltip and below the table, and OK stays unavailable
+// until every row is an item the page can take. Nothing changes until OK.
 //
 // Item Count and the list: when the editor changes the number of rows, the
 // count follows it (at most 20); otherwise the count stays, and rows past
@@ -33,7 +33,7 @@ public:
     // The Item Count the menu takes on OK.
     int itemCount() const;
 
-    enum Column { Label, Link, Tooltip, Target, ColumnCount };
+    enum Column { Label, Link, Tooltip, Target, Current, ColumnCount };
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +46,7 @@ private:
     void moveRow(int by);
     void paste();
     void check();
+    void keepOneCurrent(const QTableWidgetItem* changed);
     int rowAt(int visual) const;
 
     QTableWidget* m_table;

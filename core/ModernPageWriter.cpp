@@ -33,6 +33,7 @@ public:
         auto add = [&](std::string_view declaration) {
             text.append(indent).append(declaration).append("\n");
         };
+        add("width: " + innerWidth(item) + ";");
         add("color: " + v(item.fontColor) + ";");
         add("background-color: " + v(item.backColor) + ";");
         add("border-left: " + border(item.left) + ";");
@@ -44,6 +45,20 @@ public:
     }
 
 private:
+    // The classic page's item keeps its width whatever its side borders
+    // (the table's width holds it) and grows by its top and bottom borders;
+    // the modern item, sized by its content, gets the same outer size.
+    std::string innerWidth(const ItemEntries& item) const {
+        const std::string width = v(EntryTable::kItemWidth), left = v(item.left.width),
+                          right = v(item.right.width);
+        if (isNumber(width) && isNumber(left) && isNumber(right) && width.size() < 7 &&
+            left.size() < 7 && right.size() < 7)
+            return std::to_string(std::max(0L, std::stol(width) - std::stol(left) -
+                                                   std::stol(right))) +
+                   "px";
+        return "calc(" + length(width) + " - " + length(left) + " - " + length(right) + ")";
+    }
+
     const MenuSettings& m_settings;
 };
 
@@ -77,10 +92,7 @@ std::string styleBlock(const MenuSettings& settings) {
             "  display: flex;\n"
             "  align-items: center;\n"
             "  justify-content: center;\n"
-            "  box-sizing: border-box;\n"
-            "  width: " +
-            length(css.v(EntryTable::kItemWidth)) +
-            ";\n"
+            "  box-sizing: content-box;\n"
             "  height: " +
             length(css.v(EntryTable::kItemHeight)) +
             ";\n"

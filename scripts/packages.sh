@@ -13,8 +13,10 @@ test_packages=(libgtest-dev xvfb xauth xdotool x11-xkb-utils x11-utils imagemagi
                clang libclang-rt-dev dpkg-dev file lintian appstream desktop-file-utils
                sway wtype grim qt6-wayland)
 
-# What runs the web checkers of the pages (html-validate, from npm).
+# What runs the web checkers of the pages (html-validate and playwright-core,
+# from npm), and the browser playwright-core drives.
 web_packages=(nodejs npm)
+browser_packages=(chromium)
 
 # The format check's clang-format, pinned to one major version so that every
 # machine formats alike; installed where the distribution has it (Debian 12),

@@ -21,8 +21,9 @@ install_missing "${run_packages[@]}" "${test_packages[@]}"
 install_available "${lint_packages[@]}"
 # The web checkers are test-only tools from npm, pinned by
 # tests/web/package-lock.json; Node.js and npm from Debian where they are
-# missing.
+# missing; Chromium from Debian.
 command -v npm >/dev/null || install_missing "${web_packages[@]}"
+install_missing "${browser_packages[@]}"
 (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 
 echo "== formatting"

@@ -56,10 +56,13 @@ int runWindow(int argc, char** argv, const CommandLine& command) {
         handOff.listen(desktop);
     PreviewEngine::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
     Application::configure();
-    auto* mainWindow = Form::load<MainWindow>();
+    auto* mainWindow = new MainWindow;
+    mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     if (!command.settingsFile().isEmpty())
         mainWindow->openSettings(command.settingsFile());
-    mainWindow->showModeless();
+    mainWindow->show();
+    mainWindow->raise();
+    mainWindow->activateWindow();
 
     handOff.setReceiver([mainWindow](const QString& path) {
         mainWindow->showNormal();

@@ -245,9 +245,9 @@ int main(int argc, char** argv) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
     PreviewEngine::setModuleImage(bytes, bytes + image.size());
 
-    auto* main = Form::load<MainWindow>();
+    auto* main = new MainWindow;
     main->setProgramFolder(QString::fromLocal8Bit(argv[1]));
-    main->showModeless();
+    main->show();
     main->createPage();
     settle(300);
     const long mainKb = treePssKb(getpid());

@@ -92,8 +92,8 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     Application::configure();
-    auto* window = Form::load<MainWindow>();
-    window->showModeless();
+    auto* window = new MainWindow;
+    window->show();
     QApplication::processEvents();
     std::vector<double> open;
     for (int r = 0; r < rounds * 4; ++r) {

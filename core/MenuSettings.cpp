@@ -94,6 +94,21 @@ void MenuSettings::setPageStyle(PageStyle style) {
     notify(-1, Change::MenuItems);
 }
 
+MenuSettings::Snapshot MenuSettings::snapshot() const {
+    Snapshot state;
+    for (const EntryDescriptor& d : EntryTable::all())
+        state.values[static_cast<std::size_t>(d.index)] = value(d.index);
+    state.items = m_menuItems;
+    state.style = m_pageStyle;
+    return state;
+}
+
+void MenuSettings::restore(const Snapshot& state) {
+    setValues(state.values);
+    setMenuItems(state.items);
+    setPageStyle(state.style);
+}
+
 void MenuSettings::applyStatusBarRule() {
     const int message = EntryTable::kStatusMessage;
     if (value(EntryTable::kStatusUrl) == "Yes") {

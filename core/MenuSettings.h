@@ -77,6 +77,18 @@ public:
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
+    // Everything a settings file keeps: what undo returns to, and what a
+    // saved file is compared with.
+    struct Snapshot {
+        std::array<std::string, EntryTable::kCount> values;
+        std::vector<MenuItem> items;
+        PageStyle style = PageStyle::Classic;
+        bool operator==(const Snapshot&) const = default;
+    };
+    Snapshot snapshot() const;
+    // Back to `state`, told to the observer as setValues and setMenuItems tell.
+    void restore(const Snapshot& state);
+
 private:
     struct Entry {
         std::vector<std::string> items;

@@ -1,20 +1,15 @@
 #include "app/toolkit/Form.h"
 
-#include "app/toolkit/Backdrop.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QTimer>
 #include <QWindow>
 
 QPointer<Form> Form::s_active;
 
-Form::Form(QWidget* parent) : QWidget(parent) {
+Form::Form(QWidget* parent) : BackdropWidget(parent) {
     // Key events reach the focused control directly; the filter on the
     // application sees them first, for the cancel button and Enter.
     qApp->installEventFilter(this);
@@ -36,14 +31,17 @@ void Form::showModeless() {
 }
 
 void Form::showModal() {
-    const QPointer<Form> opener = s_active;
+    // The window that opens it: a form, or the application's main window.
+    const QPointer<Form> opener = s_active && s_active->isVisible() ? s_active : nullptr;
+    const QPointer<QWidget> openerWindow = opener ? opener.data() : QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
     // The window manager keeps a window above the one it is transient for
     // (WM_TRANSIENT_FOR on X11, the parent relation on Wayland), so the
     // blocked opener can never cover it.
-    if (opener && opener->isVisible() && opener != this) {
+    if (openerWindow && openerWindow->isVisible() && openerWindow != this) {
         winId();
-        windowHandle()->setTransientParent(opener->windowHandle());
+        openerWindow->winId();
+        windowHandle()->setTransientParent(openerWindow->windowHandle());
     }
     if (m_reusable) { // every showing is a first one
         m_unloaded = false;
@@ -60,6 +58,10 @@ void Form::showModal() {
         delete this;
     if (opener && opener->isVisible())
         opener->activate();
+    // The keys go back to the window that opened it, with or without a
+    // window manager to hand them over.
+    if (openerWindow && openerWindow->isVisible())
+        openerWindow->activateWindow();
 }
 
 void Form::unload() {
@@ -79,43 +81,6 @@ void Form::unload() {
 void Form::activate() {
     s_active = this;
     onActivate();
-}
-
-void Form::paintBackdrop() {
-    m_backdrop = Backdrop::column(height());
-    // The backdrop paints every pixel: Qt need not fill the window with its
-    // background colour first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    update();
-}
-
-QList<QObject*> Form::controls() const {
-    QList<QObject*> result;
-    for (QObject* child : children())
-        if (child->isWidgetType() || qobject_cast<QTimer*>(child))
-            result.append(child);
-    return result;
-}
-
-void Form::paintEvent(QPaintEvent* event) {
-    if (m_backdrop.isNull())
-        return;
-    QPainter painter(this);
-    // Each run of equal rows is one flat fill, the cheapest thing to paint,
-    // over the part of the window being exposed.
-    const QRect exposed = event->rect();
-    const int bottom = qMin(exposed.bottom() + 1, m_backdrop.height());
-    for (int y = qMax(exposed.top(), 0); y < bottom;) {
-        const QRgb colour = m_backdrop.pixel(0, y);
-        int end = y + 1;
-        while (end < bottom && m_backdrop.pixel(0, end) == colour)
-            ++end;
-        painter.fillRect(exposed.left(), y, exposed.width(), end - y, QColor(colour));
-        y = end;
-    }
-    if (exposed.bottom() >= m_backdrop.height()) // grown since the backdrop was painted
-        painter.fillRect(exposed.intersected(QRect(0, m_backdrop.height(), width(), height())),
-                         palette().window());
 }
 
 void Form::closeEvent(QCloseEvent* event) {

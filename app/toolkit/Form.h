@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/toolkit/BackdropWidget.h"
+
 #include <QAbstractButton>
-#include <QImage>
 #include <QPointer>
-#include <QWidget>
 
 class QEventLoop;
 
@@ -21,7 +21,7 @@ class QEventLoop;
 // has a cancel button that Escape presses anywhere in the window, and
 // lets Enter press the focused button as Space does. It
 // knows nothing of what its controls mean.
-class Form : public QWidget {
+class Form : public BackdropWidget {
     Q_OBJECT
 public:
     template <typename T> static T* load() {
@@ -41,14 +41,6 @@ public:
     void setReusable(bool reusable) { m_reusable = reusable; }
     bool isReusable() const { return m_reusable; }
 
-    // Paints the gradient backdrop at the window's current height; it stays
-    // behind the controls for the window's life, stretched across its width.
-    void paintBackdrop();
-
-    // The window's controls in creation order: its direct children that are
-    // widgets or timers.
-    QList<QObject*> controls() const;
-
 signals:
     void unloaded();
 
@@ -59,7 +51,6 @@ protected:
     virtual void onLoad() {}
     virtual void onActivate() {}
 
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -68,8 +59,6 @@ private:
 
     static QPointer<Form> s_active;
 
-    // The backdrop as one pixel column (every row is one colour).
-    QImage m_backdrop;
     QPointer<QAbstractButton> m_cancel;
     QEventLoop* m_modalLoop = nullptr;
     bool m_shownOnce = false;

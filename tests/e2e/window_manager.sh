@@ -40,6 +40,9 @@ sleep 1
 # frame's offset twice).
 MX=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
 MY=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
+# Points are counted from the surface's corner, below the menu bar.
+source "$(dirname "$0")/surface_top.sh"
+MY=$((MY + $(surface_top "$MX" "$MY")))
 
 # child NAME X Y: opens a child window with the button at (X, Y) of the main
 # window, then clicks the main window's bare corner.

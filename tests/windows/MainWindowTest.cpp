@@ -8,6 +8,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,11 +18,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,9 +110,11 @@ private slots:
 
     void init() {
         folder = std::make_unique<QTemporaryDir>();
-        window = Form::load<MainWindow>();
+        window = new MainWindow;
         window->setProgramFolder(folder->path());
-        window->showModeless();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
     void cleanup() {
         delete window.data();
@@ -166,7 +172,10 @@ private slots:
     }
 
     void designGeometry() {
-        QCOMPARE(window->size(), QSize(921, 489));
+        QWidget* surface = window->centralWidget();
+        QCOMPARE(surface->size(), QSize(921, 489));
+        QCOMPARE(window->size(),
+                 QSize(921, window->menuBar()->height() + 489 + window->statusBar()->height()));
         QCOMPARE(window->y(), QGuiApplication::primaryScreen()->geometry().top() + 50);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(window->x() + window->width() / 2 - screen.center().x()) <= 1);
@@ -184,8 +193,8 @@ private slots:
     // The window is painted before it shows: the gradient runs from blue
     // at the top to black at the bottom of the window's final height.
     void backdropSpansTheWholeWindow() {
-        const QImage shown = window->grab().toImage();
-        QCOMPARE(shown.height(), window->height());
+        const QImage shown = window->centralWidget()->grab().toImage();
+        QCOMPARE(shown.height(), window->centralWidget()->height());
         QCOMPARE(shown.pixelColor(2, 0), QColor(0, 0, 255));
         QVERIFY(shown.pixelColor(2, shown.height() - 1).blue() <= 1);
     }
@@ -207,7 +216,7 @@ private slots:
         QWidget* w = box(0);
         do {
             QWidget* control = w->focusProxy() ? w->focusProxy() : w;
-            if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == window.data() &&
+            if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == window->centralWidget() &&
                 !chain.contains(w) && control)
                 chain << w;
             w = w->nextInFocusChain();
@@ -219,7 +228,7 @@ private slots:
 
     void pointersPerKindOfControl() {
         const QImage hand = Pictures::handPointer().pixmap().toImage();
-        QCOMPARE(window->cursor().pixmap().toImage(),
+        QCOMPARE(window->centralWidget()->cursor().pixmap().toImage(),
                  Pictures::forbiddenHandPointer().pixmap().toImage());
         QCOMPARE(button("createPageButton")->cursor().pixmap().toImage(), hand);
         QCOMPARE(colorButton(9)->cursor().pixmap().toImage(), hand);
@@ -313,9 +322,10 @@ private slots:
         }
     }
 
+    // Escape asks what Exit asks: with nothing unsaved whether to exit,
+    // with unsaved changes only whether to save them; No and Cancel keep
+    // everything.
     void escapeAsksAndNoKeepsEverything() {
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         bool noIsDefault = false;
@@ -333,6 +343,22 @@ private slots:
         QCOMPARE(title, QStringLiteral("Question"));
         QCOMPARE(icon, QMessageBox::Question);
         QVERIFY(noIsDefault);
+        QVERIFY(window && window->isVisible());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        int questions = 0;
+        whenModalOpens([&](QWidget* modal) {
+            ++questions;
+            text = modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+        });
+        QTest::keyClick(box(7), Qt::Key_Escape);
+        QTest::qWait(50);
+        QCOMPARE(questions, 1);
+        QCOMPARE(text, QStringLiteral("unsavedChanges"));
         QVERIFY(window && window->isVisible());
         QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
     }
@@ -441,8 +467,8 @@ private slots:
             QCOMPARE(box(EntryTable::kTarget)->count(), 4);
         }
         delete window.data();
-        window = Form::load<MainWindow>();
-        window->showModeless();
+        window = new MainWindow;
+        window->show();
         QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
     }
 
@@ -741,8 +767,8 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Halvero"));
     }
 
-    // With a file open, Yes to the exit question asks about unsaved
-    // changes; Cancel keeps the window and every change.
+    // With a file open and changed, Exit asks one question, about the
+    // unsaved changes; Cancel keeps the window and every change.
     void exitAsksAboutUnsavedChangesToAnOpenFile() {
         answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
         QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -751,14 +777,13 @@ private slots:
         QStringList asked;
         whenModalOpens([&](QWidget* modal) {
             asked << modal->objectName();
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
-            whenModalOpens([&](QWidget* next) {
-                asked << next->objectName();
-                qobject_cast<QMessageBox*>(next)->button(QMessageBox::Cancel)->click();
-            });
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            asked << box->button(QMessageBox::Discard)->text();
+            box->button(QMessageBox::Cancel)->click();
         });
         QTest::keyClick(box(4), Qt::Key_Escape);
-        QCOMPARE(asked, (QStringList{"exitQuestion", "unsavedChanges"}));
+        QTest::qWait(50);
+        QCOMPARE(asked, (QStringList{"unsavedChanges", "&Discard"}));
         QVERIFY(window->isVisible());
         QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
     }
@@ -779,6 +804,63 @@ private slots:
         QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
     }
 
+    // Undo takes back whole edits, a word typed into a box as one step and
+    // a pick as another, whatever box has the focus; Redo brings them
+    // back; back at the saved state the title loses its mark.
+    void undoAndRedoTakeBackWholeEdits() {
+        answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList saved = allValues();
+        box(3)->lineEdit()->setFocus();
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        QTest::keyClick(box(7), Qt::Key_Up); // "Verdana"
+        QVERIFY(window->isWindowModified());
+
+        box(7)->setFocus();
+        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box(7)->currentText(), QStringLiteral("Tahoma"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(allValues(), saved);
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+        QVERIFY(createdPage().contains(QStringLiteral("width='333'")));
+        QVERIFY(window->isWindowModified());
+    }
+
+    // The commands in the menu bar are the context menu's own actions;
+    // New asks about unsaved changes and returns to the defaults; Create
+    // says in the status bar where the page went.
+    void menuBarNewAndStatusBar() {
+        QStringList menus;
+        for (QAction* menu : window->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{"&File", "E&dit", "&Page", "&Help"}));
+        auto* context = window->findChild<QMenu*>(QStringLiteral("fileMenu"));
+        auto* file = window->findChild<QMenu*>(QStringLiteral("menuBarFile"));
+        auto* save = window->findChild<QAction*>(QStringLiteral("saveSettings"));
+        QVERIFY(context->actions().contains(save) && file->actions().contains(save));
+
+        createdPage();
+        QVERIFY(
+            window->statusBar()->currentMessage().startsWith(QStringLiteral("Page written to ")));
+        QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("pattern.htm")));
+
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        QString asked;
+        whenModalOpens([&](QWidget* modal) {
+            asked = modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
+        });
+        QTest::keyClick(box(7), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(asked, QStringLiteral("unsavedChanges"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("120"));
+        QVERIFY(!window->findChild<QAction*>(QStringLiteral("undo"))->isEnabled());
+    }
+
     // Ctrl+Shift+C puts the menu's code on the clipboard, typed width and
     // all, ready to paste into a page of one's own.
     void copyMenuCodePutsTheFragmentOnTheClipboard() {
@@ -789,7 +871,8 @@ private slots:
         QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString code = QApplication::clipboard()->text();
         QVERIFY(code.startsWith(QStringLiteral("<!-- Menu written by Halvero")));
-        QVERIFY(code.contains(QStringLiteral("width: 140px;")));
+        // 140 wide with the normal item's side borders (1 and 2 px).
+        QVERIFY(code.contains(QStringLiteral("width: 137px;")));
         QVERIFY(code.endsWith(QStringLiteral("</nav>\n")));
     }
 

@@ -154,9 +154,9 @@ private slots:
     // menu as the settings make it then, items included, with nothing
     // written. A click on an item keeps the menu and says where it leads.
     void everyOpeningShowsTheMenuAsItIsNow() {
-        QPointer<MainWindow> main = Form::load<MainWindow>();
+        QPointer<MainWindow> main = new MainWindow;
         main->setProgramFolder(pageFolder);
-        main->showModeless();
+        main->show();
         QComboBox* width = child<QComboBox>(main, "menu.itemWidth");
 
         QList<QPointer<QWidget>> seen;

@@ -1,8 +1,8 @@
 #include "windows/main/MainControls.h"
 
 #include "app/pictures/Pictures.h"
+#include "app/toolkit/BackdropWidget.h"
 #include "app/toolkit/ControlKind.h"
-#include "app/toolkit/Form.h"
 #include "app/toolkit/Twips.h"
 #include "windows/main/MainLook.h"
 #include "windows/main/ValueValidator.h"
@@ -73,7 +73,7 @@ QString MainControls::entryName(int index) {
     return QString::fromStdString(EntryTable::nameOf(EntryTable::at(index)));
 }
 
-QLabel* MainControls::makeLabel(Form& window, const MainLayout::Row& row) {
+QLabel* MainControls::makeLabel(BackdropWidget& window, const MainLayout::Row& row) {
     auto* label = new QLabel(row.caption, &window);
     label->setTextFormat(Qt::PlainText);
     if (row.kind == Kind::Title) {
@@ -88,7 +88,7 @@ QLabel* MainControls::makeLabel(Form& window, const MainLayout::Row& row) {
     return label;
 }
 
-QComboBox* MainControls::makeEntry(Form& window, const MainLayout::Row& row) {
+QComboBox* MainControls::makeEntry(BackdropWidget& window, const MainLayout::Row& row) {
     auto* box = new QComboBox(&window);
     const EntryDescriptor& entry = EntryTable::at(row.index);
     box->setEditable(entry.isEditable());
@@ -106,7 +106,7 @@ QComboBox* MainControls::makeEntry(Form& window, const MainLayout::Row& row) {
     return box;
 }
 
-QPushButton* MainControls::makeButton(Form& window, const MainLayout::Row& row) {
+QPushButton* MainControls::makeButton(BackdropWidget& window, const MainLayout::Row& row) {
     auto* button = new QPushButton(row.caption, &window);
     button->setAutoDefault(false);
     MainLook::keepStandardButtonText(button);
@@ -123,7 +123,7 @@ QPushButton* MainControls::makeButton(Form& window, const MainLayout::Row& row) 
     return button;
 }
 
-void MainControls::build(Form& window) {
+void MainControls::build(BackdropWidget& window) {
     for (const MainLayout::Row& row : MainLayout::rows()) {
         QWidget* control = nullptr;
         switch (row.kind) {
@@ -159,7 +159,7 @@ void MainControls::build(Form& window) {
 
 // Column by column, top to bottom, each colour button after its box, then
 // the commands. Labels take no focus.
-void MainControls::setTabOrder(Form& window) const {
+void MainControls::setTabOrder(BackdropWidget& window) const {
     QList<QWidget*> order;
     for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover})
         for (const EntryDescriptor& entry : EntryTable::all()) {
@@ -181,7 +181,7 @@ void MainControls::setTabOrder(Form& window) const {
 // The forbidden hand over the bare window, the hand over buttons and lists,
 // the grabbing hand over colour boxes, the pen over the other typed boxes;
 // labels keep the arrow.
-void MainControls::setPointers(Form& window) const {
+void MainControls::setPointers(BackdropWidget& window) const {
     window.setCursor(Pictures::forbiddenHandPointer());
     for (QObject* control : window.controls()) {
         auto* widget = qobject_cast<QWidget*>(control);

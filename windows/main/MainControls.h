@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-class Form;
+class BackdropWidget;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -23,7 +23,7 @@ class QTimer;
 class MainControls {
 public:
     // Builds every control as a child of `window`.
-    void build(Form& window);
+    void build(BackdropWidget& window);
 
     // The object name of an entry's box: its column's key and its own,
     // "normal.fontColor"; its label and colour button add ".label" and
@@ -52,9 +52,9 @@ public:
     QTimer* flashTimer = nullptr;
 
 private:
-    QLabel* makeLabel(Form& window, const MainLayout::Row& row);
-    QComboBox* makeEntry(Form& window, const MainLayout::Row& row);
-    QPushButton* makeButton(Form& window, const MainLayout::Row& row);
-    void setTabOrder(Form& window) const;
-    void setPointers(Form& window) const;
+    QLabel* makeLabel(BackdropWidget& window, const MainLayout::Row& row);
+    QComboBox* makeEntry(BackdropWidget& window, const MainLayout::Row& row);
+    QPushButton* makeButton(BackdropWidget& window, const MainLayout::Row& row);
+    void setTabOrder(BackdropWidget& window) const;
+    void setPointers(BackdropWidget& window) const;
 };

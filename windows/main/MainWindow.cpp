@@ -6,14 +6,17 @@
 #include "app/platform/KeyboardLayout.h"
 #include "app/platform/WindowAttention.h"
 #include "app/preview/PreviewEngine.h"
+#include "app/toolkit/BackdropWidget.h"
 #include "app/toolkit/ControlLook.h"
 #include "app/toolkit/QtColor.h"
 #include "app/toolkit/Twips.h"
 #include "core/ColorValues.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
+#include "windows/main/MainActions.h"
 #include "windows/main/MainLook.h"
 #include "windows/main/MenuItemsDialog.h"
+#include "windows/main/SettingsEdit.h"
 #include "windows/secondary/AboutWindow.h"
 
 #include <QAction>
@@ -27,14 +30,19 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
+#include <QUndoStack>
 #include <cmath>
 
 using halvero::EntryDescriptor;
@@ -56,20 +64,19 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
         return chosen;
     };
     m_files = new MenuFiles(this, m_settings, [this] { return composePage(); });
-    // The menu's items, from the context menu or Ctrl+I.
-    auto* editItems = new QAction(tr("Menu &Items..."), this);
-    editItems->setObjectName(QStringLiteral("editMenuItems"));
-    editItems->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    editItems->setShortcutContext(Qt::WindowShortcut);
-    addAction(editItems);
-    m_files->contextMenu()->insertAction(m_files->contextMenu()->actions().value(0), editItems);
-    m_files->contextMenu()->insertSeparator(m_files->contextMenu()->actions().value(1));
-    connect(editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
-    addPageStyleCommands();
+    m_history = new QUndoStack(this);
+    m_actions = new MainActions(this, m_history);
+    m_actions->fillMenuBar(menuBar());
+    statusBar()->setSizeGripEnabled(false);
     setAcceptDrops(true);
-    MainLook::setCommonLook(this);
-    m_controls.build(*this);
+
+    m_surface = new BackdropWidget;
+    m_surface->setObjectName(QStringLiteral("surface"));
+    setCentralWidget(m_surface);
+    MainLook::setCommonLook(m_surface);
+    m_controls.build(*m_surface);
     connectHandlers();
+    connectActions();
     // After edits, the kept preview gets the page as it is now, once the
     // user pauses, so the next opening shows it at once.
     m_previewUpdate = new QTimer(this);
@@ -82,6 +89,25 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
         showContrastNote();
         m_controls.show(m_settings, index, change);
     });
+
+    // Styles and places the window, paints its backdrop, starts the
+    // flashing and fills every entry with its default, once for the
+    // window's life: Preview and About leave the settings as they are.
+    ControlLook::apply(m_surface->controls(), MainLook::table());
+    m_controls.contrastNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeWindow();
+    m_surface->paintBackdrop();
+    m_controls.flashTimer->setInterval(1000);
+    m_controls.flashTimer->start();
+    m_settings.initialise();
+    m_files->startFresh();
+    forgetHistory();
+    m_controls.entry(EntryTable::kItemCount)->setFocus();
+}
+
+// The history, cleared as the window's children go, tells nobody.
+MainWindow::~MainWindow() {
+    m_history->disconnect(this);
 }
 
 // The user's typing (textEdited) and picking (textActivated) go into the
@@ -93,9 +119,13 @@ void MainWindow::connectHandlers() {
         QComboBox* box = m_controls.entry(index);
         connect(box, &QComboBox::textActivated, this,
                 [this, index](const QString& text) { userPicked(index, text); });
-        if (box->isEditable())
+        if (box->isEditable()) {
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
                     [this, index](const QString& text) { userEdited(index, text); });
+            // Ctrl+Z undoes within the box while the box has typing to undo,
+            // and the window's last step once it has none.
+            box->lineEdit()->installEventFilter(this);
+        }
         if (entry.isColor()) {
             connect(box, &QComboBox::currentTextChanged, this, [this, index] { showColor(index); });
             connect(m_controls.colorButtons.at(static_cast<std::size_t>(index)),
@@ -111,34 +141,94 @@ void MainWindow::connectHandlers() {
     connect(m_controls.command(Command::Exit), &QPushButton::clicked, this,
             &MainWindow::confirmExit);
     connect(m_controls.flashTimer, &QTimer::timeout, this, &MainWindow::flash);
-    // The pointer resting on Preview, or the focus reaching it, warms the
-    // browser engine up for the click that likely follows.
-    m_controls.command(Command::ShowPreview)->installEventFilter(this);
+    // Enter presses the focused button, as Space does.
+    for (QPushButton* button : m_surface->findChildren<QPushButton*>())
+        button->installEventFilter(this);
+    m_surface->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_surface, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
 }
 
-// Sees the Preview button's events (and, as a form, the application's keys).
+void MainWindow::connectActions() {
+    MainActions& a = *m_actions;
+    connect(a.newMenu, &QAction::triggered, this, &MainWindow::newMenu);
+    connect(a.open, &QAction::triggered, m_files, &MenuFiles::open);
+    connect(a.save, &QAction::triggered, m_files, &MenuFiles::save);
+    connect(a.saveAs, &QAction::triggered, m_files, &MenuFiles::saveAs);
+    connect(a.writePageTo, &QAction::triggered, m_files, &MenuFiles::writePageTo);
+    connect(a.writeFragmentTo, &QAction::triggered, m_files, &MenuFiles::writeFragmentTo);
+    connect(a.openRecent, &QMenu::aboutToShow, this,
+            [this] { m_files->fillRecentMenu(m_actions->openRecent); });
+    m_files->fillRecentMenu(a.openRecent);
+    connect(a.quit, &QAction::triggered, this, &MainWindow::confirmExit);
+    connect(a.editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
+    connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);
+    connect(a.preview, &QAction::triggered, this, &MainWindow::showPreview);
+    connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(a.copyCode, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(m_files->fragment()); });
+    for (auto [action, style] : {std::pair{a.classicStyle, MenuSettings::PageStyle::Classic},
+                                 {a.modernStyle, MenuSettings::PageStyle::Modern}})
+        connect(action, &QAction::triggered, this, [this, style = style] {
+            m_settings.setPageStyle(style);
+            record(tr("Page Style"));
+        });
+    connect(a.pageStyle, &QMenu::aboutToShow, this, [this] {
+        const bool modern = m_settings.pageStyle() == MenuSettings::PageStyle::Modern;
+        (modern ? m_actions->modernStyle : m_actions->classicStyle)->setChecked(true);
+    });
+    connect(a.menuKeys, &QAction::triggered, this, [this] {
+        QWidget* focus = QApplication::focusWidget();
+        m_actions->contextMenu()->popup(focus && focus->window() == this
+                                            ? focus->mapToGlobal(QPoint(0, focus->height()))
+                                            : m_surface->mapToGlobal(QPoint(20, 20)));
+    });
+    // Undo and redo move the settings; the title and the preview follow.
+    connect(m_history, &QUndoStack::indexChanged, this, [this] {
+        m_recorded = m_settings.snapshot();
+        m_files->settingsEdited();
+    });
+    connect(m_files, &MenuFiles::replaced, this, &MainWindow::forgetHistory);
+}
+
+void MainWindow::record(const QString& what, int typedEntry) {
+    MenuSettings::Snapshot now = m_settings.snapshot();
+    if (now == m_recorded)
+        return;
+    m_history->push(new SettingsEdit(m_settings, m_recorded, now, what, typedEntry));
+    m_recorded = std::move(now);
+}
+
+void MainWindow::forgetHistory() {
+    m_history->clear();
+    m_recorded = m_settings.snapshot();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_controls.command(Command::ShowPreview) &&
         (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn))
         PreviewEngine::warmUp();
-    return Form::eventFilter(watched, event);
-}
-
-// Styles and places the window, paints its backdrop, starts the flashing
-// and fills every entry with its default, once for the window's life:
-// Preview and About leave the settings as the user left them.
-void MainWindow::onLoad() {
-    ControlLook::apply(controls(), MainLook::table());
-    m_controls.contrastNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeWindow();
-    paintBackdrop();
-    m_controls.flashTimer->setInterval(1000);
-    m_controls.flashTimer->start();
-    // Escape presses Exit.
-    setCancelButton(m_controls.command(Command::Exit));
-    m_settings.initialise();
-    m_files->startFresh();
-    m_controls.entry(EntryTable::kItemCount)->setFocus();
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (auto* button = qobject_cast<QPushButton*>(watched);
+            button && enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            !key->isAutoRepeat()) {
+            button->click();
+            return true;
+        }
+    }
+    // A box with nothing of its own to undo or redo lets the window's
+    // Undo and Redo have the keys.
+    if (event->type() == QEvent::ShortcutOverride)
+        if (auto* line = qobject_cast<QLineEdit*>(watched)) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->matches(QKeySequence::Undo) && !line->isUndoAvailable()) ||
+                (key->matches(QKeySequence::Redo) && !line->isRedoAvailable())) {
+                event->ignore();
+                return true;
+            }
+        }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Closed by the window system (its close button, Alt+F4): unsaved
@@ -149,15 +239,26 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    Form::closeEvent(event);
+    KeyboardLayout::switchAwayFromRightToLeft();
+    event->accept();
 }
 
-// Right click anywhere but on an entry: the settings-file commands.
-void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    for (QWidget* w = childAt(event->pos()); w && w != this; w = w->parentWidget())
+// Escape, wherever the focus is in the window (no box keeps it), asks the
+// exit question as the Exit button does.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        confirmExit();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// Right click anywhere but on an entry: the window's commands.
+void MainWindow::showContextMenu(const QPoint& at) {
+    for (QWidget* w = m_surface->childAt(at); w && w != m_surface; w = w->parentWidget())
         if (qobject_cast<QComboBox*>(w))
             return;
-    m_files->contextMenu()->popup(event->globalPos());
+    m_actions->contextMenu()->popup(m_surface->mapToGlobal(at));
 }
 
 namespace {
@@ -188,12 +289,15 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::placeWindow() {
-    // The client area ends 120 twips below the Exit button; the window
-    // system adds the caption and border.
+    // The surface ends 120 twips below the Exit button; the menu bar and
+    // status bar add their heights, the window system its caption and
+    // border.
     const QPushButton* exitButton = m_controls.command(Command::Exit);
-    const int clientHeight =
+    const int surfaceHeight =
         exitButton->geometry().bottom() + 1 + Twips::toPixels(MainLayout::kBottomMargin);
-    setFixedSize(Twips::toPixels(MainLayout::kClientWidth), clientHeight);
+    m_surface->setFixedSize(Twips::toPixels(MainLayout::kClientWidth), surfaceHeight);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.left() + (screen.width() - width()) / 2, screen.top() + 50);
 }
@@ -205,6 +309,7 @@ QByteArray MainWindow::previewPage() const {
 void MainWindow::userEdited(int index, const QString& text) {
     m_previewUpdate->start();
     m_settings.edit(index, text.toUtf8().toStdString());
+    record(tr("Typing"), index);
     m_files->settingsEdited();
 }
 
@@ -213,6 +318,7 @@ void MainWindow::userPicked(int index, const QString& text) {
     m_settings.edit(index, text.toUtf8().toStdString());
     if (index == EntryTable::kStatusUrl)
         m_settings.applyStatusBarRule();
+    record(tr("Pick"));
     m_files->settingsEdited();
 }
 
@@ -276,6 +382,7 @@ void MainWindow::chooseColor(int index) {
     if (!chosen)
         return; // cancelled: the entry stays as it was
     m_settings.setValue(index, halvero::ColorToHex(QtColor::toValue(*chosen)));
+    record(tr("Colour"));
     m_files->settingsEdited();
 }
 
@@ -332,48 +439,12 @@ void MainWindow::showError(const QString& what, const QString& why) {
 void MainWindow::createPage() {
     try {
         writePage();
+        statusBar()->showMessage(tr("Page written to %1").arg(pagePath()), 8000);
         tellWherePageWent();
     } catch (const halvero::PageWriteError& error) {
         showError(QStringLiteral("The page could not be written."),
                   QString::fromLocal8Bit(error.what()));
     }
-}
-
-// The page's style, classic or modern, and the menu's code for a page of
-// the user's own, in the context menu.
-void MainWindow::addPageStyleCommands() {
-    QMenu* menu = m_files->contextMenu();
-    QAction* first = menu->actions().value(2);
-    QMenu* styles = new QMenu(tr("Page &Style"), menu);
-    styles->setObjectName(QStringLiteral("pageStyleMenu"));
-    auto* group = new QActionGroup(styles);
-    for (const auto& [text, name, style] :
-         {std::tuple{tr("&Classic (XHTML, as always)"), "classicStyle",
-                     MenuSettings::PageStyle::Classic},
-          {tr("&Modern (HTML5 and CSS)"), "modernStyle", MenuSettings::PageStyle::Modern}}) {
-        QAction* action = styles->addAction(text);
-        action->setObjectName(QLatin1String(name));
-        action->setCheckable(true);
-        action->setChecked(style == m_settings.pageStyle());
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, style = style] {
-            m_settings.setPageStyle(style);
-            m_files->settingsEdited();
-        });
-    }
-    connect(styles, &QMenu::aboutToShow, this, [this, styles] {
-        const bool modern = m_settings.pageStyle() == MenuSettings::PageStyle::Modern;
-        styles->actions().value(modern ? 1 : 0)->setChecked(true);
-    });
-    menu->insertMenu(first, styles);
-    auto* copy = new QAction(tr("Copy Menu &Code"), this);
-    copy->setObjectName(QStringLiteral("copyMenuCode"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copy->setShortcutContext(Qt::WindowShortcut);
-    addAction(copy);
-    menu->insertAction(first, copy);
-    connect(copy, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setText(m_files->fragment()); });
 }
 
 // The Menu Items editor; its OK replaces the items (and Item Count when
@@ -386,6 +457,7 @@ void MainWindow::editMenuItems() {
         return;
     m_settings.setMenuItems(dialog.items());
     m_settings.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
+    record(tr("Menu Items"));
     m_files->settingsEdited();
 }
 
@@ -409,6 +481,14 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::confirmExit() {
+    // Unsaved changes, a typed menu's included, are not lost silently: the
+    // one question is then whether to save them.
+    if (m_files->isModified()) {
+        if (!m_files->maySetAside())
+            return;
+        exitApplication();
+        return;
+    }
     QMessageBox question(QMessageBox::Question, QStringLiteral("Question"),
                          QStringLiteral("Do you want to exit?"), QMessageBox::Yes | QMessageBox::No,
                          this);
@@ -416,14 +496,15 @@ void MainWindow::confirmExit() {
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
-    // Unsaved changes, a typed menu's included, are not lost silently.
-    if (!m_files->maySetAside())
-        return;
     exitApplication();
+}
+
+void MainWindow::newMenu() {
+    m_files->startNew();
 }
 
 void MainWindow::exitApplication() {
     KeyboardLayout::switchAwayFromRightToLeft();
-    unload();
+    hide();
     QCoreApplication::exit(0);
 }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "app/platform/PageFolder.h"
-#include "app/toolkit/Form.h"
 #include "core/MenuSettings.h"
 #include "core/Timestamp.h"
 #include "windows/main/MainControls.h"
 #include "windows/main/MenuFiles.h"
 
 #include <QColor>
+#include <QMainWindow>
 
+class BackdropWidget;
+class MainActions;
 class QTimer;
+class QUndoStack;
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,9 +23,11 @@ class QTimer;
 // types or picks goes from the box into the settings record and no further;
 // what the program changes in the record (defaults, the status-bar rule, a
 // picked colour) is written into the box, whose change repaints a colour
-// box. The page itself is composed and written by the core. It does not
+// box. Every edit is a step of the undo history. The controls stand on a
+// central surface under the menu bar; the status bar says where the page
+// went. The page itself is composed and written by the core. It does not
 // preview or describe the program itself: PreviewWindow and AboutWindow do.
-class MainWindow : public Form {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Takes the colour to open on; returns the chosen one, or nothing when
@@ -30,6 +35,7 @@ public:
     using ColorDialog = std::function<std::optional<QColor>(const QColor& initial)>;
 
     MainWindow();
+    ~MainWindow() override;
 
     // Replaces Qt's colour dialog (tests answer it this way).
     void setColorDialog(ColorDialog dialog) { m_colorDialog = std::move(dialog); }
@@ -52,21 +58,28 @@ public slots:
     void showAbout();
     // Opens the Menu Items editor.
     void editMenuItems();
-    // Asks "Do you want to exit?" and ends the program on Yes.
+    // Ends the program: with unsaved changes after asking Save / Discard /
+    // Cancel, without them after asking "Do you want to exit?".
     void confirmExit();
+    // The defaults, after asking about unsaved changes.
+    void newMenu();
 
 protected:
-    void onLoad() override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     void connectHandlers();
-    void addPageStyleCommands();
+    void connectActions();
+    void showContextMenu(const QPoint& at);
     void placeWindow();
+    // Makes what the user just did one step of the undo history;
+    // `typedEntry` joins the keys typed into one entry into one step.
+    void record(const QString& what, int typedEntry = -1);
+    void forgetHistory();
     void userEdited(int index, const QString& text);
     void userPicked(int index, const QString& text);
     void showColor(int index);
@@ -91,7 +104,12 @@ private:
     void tellWherePageWent();
 
     halvero::MenuSettings m_settings;
+    BackdropWidget* m_surface = nullptr;
     MainControls m_controls;
+    QUndoStack* m_history = nullptr;
+    MainActions* m_actions = nullptr;
+    // The settings as the history's latest step left them.
+    halvero::MenuSettings::Snapshot m_recorded;
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
     MenuFiles* m_files = nullptr;

@@ -43,41 +43,6 @@ MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
     m_fileDialog = [this](DialogMode mode, const QString& folder, const QString& filter) {
         return askForFile(mode, folder, filter);
     };
-    m_contextMenu = new QMenu(window);
-    m_contextMenu->setObjectName(QStringLiteral("fileMenu"));
-    connect(addAction(QStringLiteral("&Open settings..."), QKeySequence::Open,
-                      QStringLiteral("openSettings")),
-            &QAction::triggered, this, &MenuFiles::open);
-    m_recentMenu = m_contextMenu->addMenu(QStringLiteral("Open &recent"));
-    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    connect(m_contextMenu, &QMenu::aboutToShow, this, &MenuFiles::fillRecentMenu);
-    m_contextMenu->addSeparator();
-    connect(addAction(QStringLiteral("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                      QStringLiteral("saveSettings")),
-            &QAction::triggered, this, &MenuFiles::save);
-    connect(addAction(QStringLiteral("Save settings &as..."),
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                      QStringLiteral("saveSettingsAs")),
-            &QAction::triggered, this, &MenuFiles::saveAs);
-    connect(addAction(QStringLiteral("&Write page to..."),
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-                      QStringLiteral("writePageTo")),
-            &QAction::triggered, this, &MenuFiles::writePageTo);
-    connect(
-        addAction(tr("Write &Fragment To..."), QKeySequence(), QStringLiteral("writeFragmentTo")),
-        &QAction::triggered, this, &MenuFiles::writeFragmentTo);
-
-    // The keyboard's ways to the context menu, wherever the focus is.
-    auto* menuKeys = new QAction(window);
-    menuKeys->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
-    connect(menuKeys, &QAction::triggered, this, [this] {
-        QWidget* focus = QApplication::focusWidget();
-        const QPoint at = focus && focus->window() == m_window
-                              ? focus->mapToGlobal(QPoint(0, focus->height()))
-                              : m_window->mapToGlobal(QPoint(20, 20));
-        m_contextMenu->popup(at);
-    });
-    window->addAction(menuKeys);
 }
 
 // Qt's file dialog, with the extension of the filter added to a typed name
@@ -104,26 +69,22 @@ QString MenuFiles::askForFile(DialogMode mode, const QString& folder, const QStr
     return dialog.selectedFiles().constFirst();
 }
 
-QAction* MenuFiles::addAction(const QString& text, const QKeySequence& keys, const QString& name) {
-    auto* action = m_contextMenu->addAction(text);
-    action->setObjectName(name);
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    m_window->addAction(action);
-    return action;
-}
-
-QMenu* MenuFiles::contextMenu() {
-    return m_contextMenu;
-}
-
-void MenuFiles::fillRecentMenu() {
-    m_recentMenu->clear();
-    const QStringList recent = RecentMenus::list();
-    for (const QString& path : recent)
-        connect(m_recentMenu->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
+void MenuFiles::fillRecentMenu(QMenu* recent) {
+    recent->clear();
+    const QStringList files = RecentMenus::list();
+    for (const QString& path : files)
+        connect(recent->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
                 [this, path] { openAsked(path); });
-    m_recentMenu->setEnabled(!recent.isEmpty());
+    recent->setEnabled(!files.isEmpty());
+}
+
+bool MenuFiles::startNew() {
+    if (!maySetAside())
+        return false;
+    m_settings.initialise();
+    startFresh();
+    emit replaced();
+    return true;
 }
 
 void MenuFiles::startFresh() {
@@ -132,22 +93,14 @@ void MenuFiles::startFresh() {
 
 void MenuFiles::keepAsSaved(const QString& path) {
     m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    for (const EntryDescriptor& entry : EntryTable::all())
-        m_saved[static_cast<std::size_t>(entry.index)] = m_settings.value(entry.index);
-    m_savedItems = m_settings.menuItems();
-    m_savedStyle = m_settings.pageStyle();
+    m_saved = m_settings.snapshot();
     if (!m_path.isEmpty())
         RecentMenus::add(m_path);
     updateTitle();
 }
 
 bool MenuFiles::isModified() const {
-    if (m_savedItems != m_settings.menuItems() || m_savedStyle != m_settings.pageStyle())
-        return true;
-    for (const EntryDescriptor& entry : EntryTable::all())
-        if (m_saved[static_cast<std::size_t>(entry.index)] != m_settings.value(entry.index))
-            return true;
-    return false;
+    return !(m_saved == m_settings.snapshot());
 }
 
 void MenuFiles::settingsEdited() {
@@ -228,6 +181,7 @@ bool MenuFiles::openFile(const QString& path) {
     m_settings.setMenuItems(contents.items);
     m_settings.setPageStyle(contents.pageStyle);
     keepAsSaved(path);
+    emit replaced();
     if (!contents.unknownKeys.empty()) {
         QStringList keys;
         for (const std::string& key : contents.unknownKeys)

@@ -13,9 +13,8 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// Keeps the main window's menu as a settings file: Open, Save, Save as,
-// Write page to and Open recent, as actions with their shortcuts and as a
-// context menu; the window's title with the open file's name and a mark
+// Keeps the main window's menu as a settings file: New, Open, Save, Save
+// as, Write page to and Open recent; the window's title with the open file's name and a mark
 // for unsaved changes; and the question before unsaved changes are lost.
 // Opening is all or nothing: a refused file changes nothing and says why.
 // It does not compose the page (the window hands it a way to) and builds
@@ -45,13 +44,24 @@ public:
     // when the caller may go on (saved, discarded, or nothing to lose).
     bool maySetAside();
     bool hasFile() const { return !m_path.isEmpty(); }
+    // Whether the settings differ from the open file's (or, with no file,
+    // from the defaults the window started with).
+    bool isModified() const;
+    // New: the defaults, after asking about unsaved changes; false when the
+    // user cancelled.
+    bool startNew();
+    // Lists the recently used files in `recent`, each opening its file.
+    void fillRecentMenu(QMenu* recent);
 
     // To call after every edit: the title follows.
     void settingsEdited();
 
-    QMenu* contextMenu();
     // The menu's code to paste into an existing page, naming the open file.
     QString fragment() const;
+
+signals:
+    // Another menu replaced the settings (a file opened, or New).
+    void replaced();
 
 public slots:
     void open();
@@ -62,16 +72,13 @@ public slots:
 
 private:
     QString askForFile(DialogMode mode, const QString& folder, const QString& filter);
-    QAction* addAction(const QString& text, const QKeySequence& keys, const QString& name);
     bool openFile(const QString& path);
     bool saveTo(const QString& path);
     // The settings as they are now become the saved state of `path` (no
     // file when empty), which joins the recent menus.
     void keepAsSaved(const QString& path);
-    bool isModified() const;
     QString startFolder() const;
     void updateTitle();
-    void fillRecentMenu();
     void showProblem(const QString& what, const QString& why) const;
 
     QWidget* m_window;
@@ -79,9 +86,5 @@ private:
     std::function<std::string()> m_composePage;
     FileDialog m_fileDialog;
     QString m_path; // the open file, or empty
-    std::array<std::string, halvero::EntryTable::kCount> m_saved{};
-    std::vector<halvero::MenuItem> m_savedItems;
-    halvero::MenuSettings::PageStyle m_savedStyle = halvero::MenuSettings::PageStyle::Classic;
-    QMenu* m_contextMenu = nullptr;
-    QMenu* m_recentMenu = nullptr;
+    halvero::MenuSettings::Snapshot m_saved;
 };

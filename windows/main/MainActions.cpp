@@ -1,0 +1,118 @@
+#include "windows/main/MainActions.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUndoStack>
+#include <QWidget>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("MainActions", text);
+}
+
+// An action of `window`, so its shortcut works wherever the focus is in it.
+QAction* make(QWidget* window, const QString& text, const char* name,
+              const QList<QKeySequence>& keys = {}) {
+    auto* action = new QAction(text, window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+} // namespace
+
+MainActions::MainActions(QWidget* window, QUndoStack* history) {
+    newMenu = make(window, tr("&New"), "newMenu", QKeySequence::keyBindings(QKeySequence::New));
+    open =
+        make(window, tr("&Open..."), "openSettings", QKeySequence::keyBindings(QKeySequence::Open));
+    openRecent = new QMenu(tr("Open &Recent"), window);
+    openRecent->setObjectName(QStringLiteral("recentMenu"));
+    save = make(window, tr("&Save"), "saveSettings", QKeySequence::keyBindings(QKeySequence::Save));
+    saveAs = make(window, tr("Save &As..."), "saveSettingsAs",
+                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    writePageTo = make(window, tr("&Write Page To..."), "writePageTo",
+                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
+    quit = make(window, tr("&Quit"), "quit", {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+
+    undo = history->createUndoAction(window, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("undo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(undo);
+    redo = history->createRedoAction(window, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("redo"));
+    redo->setShortcuts(QKeySequence::Redo);
+    redo->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(redo);
+    editItems =
+        make(window, tr("Menu &Items..."), "editMenuItems", {QKeySequence(Qt::CTRL | Qt::Key_I)});
+
+    createPage = make(window, tr("&Create Page File"), "createPage",
+                      {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::Key_F9)});
+    preview = make(window, tr("&Preview"), "preview", {QKeySequence(Qt::Key_F5)});
+    pageStyle = new QMenu(tr("Page &Style"), window);
+    pageStyle->setObjectName(QStringLiteral("pageStyleMenu"));
+    auto* styles = new QActionGroup(pageStyle);
+    classicStyle = pageStyle->addAction(tr("&Classic (XHTML, as always)"));
+    modernStyle = pageStyle->addAction(tr("&Modern (HTML5 and CSS)"));
+    classicStyle->setObjectName(QStringLiteral("classicStyle"));
+    modernStyle->setObjectName(QStringLiteral("modernStyle"));
+    for (QAction* style : {classicStyle, modernStyle}) {
+        style->setCheckable(true);
+        styles->addAction(style);
+    }
+    classicStyle->setChecked(true);
+    copyCode = make(window, tr("Copy Menu &Code"), "copyMenuCode",
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    writeFragmentTo = make(window, tr("Write &Fragment To..."), "writeFragmentTo");
+    about = make(window, tr("&About Halvero"), "about");
+    menuKeys = make(window, QString(), "menuKeys",
+                    {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+
+    m_contextMenu = new QMenu(window);
+    m_contextMenu->setObjectName(QStringLiteral("fileMenu"));
+    m_contextMenu->addAction(editItems);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(open);
+    m_contextMenu->addMenu(openRecent);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(save);
+    m_contextMenu->addAction(saveAs);
+    m_contextMenu->addMenu(pageStyle);
+    m_contextMenu->addAction(copyCode);
+    m_contextMenu->addAction(writePageTo);
+    m_contextMenu->addAction(writeFragmentTo);
+}
+
+void MainActions::fillMenuBar(QMenuBar* bar) const {
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("menuBarFile"));
+    file->addActions({newMenu, open});
+    file->addMenu(openRecent);
+    file->addSeparator();
+    file->addActions({save, saveAs, writePageTo});
+    file->addSeparator();
+    file->addAction(quit);
+    // Alt+E belongs to the Exit button.
+    QMenu* edit = bar->addMenu(tr("E&dit"));
+    edit->setObjectName(QStringLiteral("menuBarEdit"));
+    edit->addActions({undo, redo});
+    edit->addSeparator();
+    edit->addAction(editItems);
+    QMenu* page = bar->addMenu(tr("&Page"));
+    page->setObjectName(QStringLiteral("menuBarPage"));
+    page->addActions({createPage, preview});
+    page->addSeparator();
+    page->addMenu(pageStyle);
+    page->addActions({copyCode, writeFragmentTo});
+    QMenu* help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("menuBarHelp"));
+    help->addAction(about);
+}

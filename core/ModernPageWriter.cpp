@@ -53,8 +53,8 @@ private:
                           right = v(item.right.width);
         if (isNumber(width) && isNumber(left) && isNumber(right) && width.size() < 7 &&
             left.size() < 7 && right.size() < 7)
-            return std::to_string(std::max(0L, std::stol(width) - std::stol(left) -
-                                                   std::stol(right))) +
+            return std::to_string(
+                       std::max(0L, std::stol(width) - std::stol(left) - std::stol(right))) +
                    "px";
         return "calc(" + length(width) + " - " + length(left) + " - " + length(right) + ")";
     }

@@ -65,7 +65,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     };
     m_files = new MenuFiles(this, m_settings, [this] { return composePage(); });
     m_history = new QUndoStack(this);
-    m_actions = new MainActions(this, m_history);
+    m_actions = std::make_unique<MainActions>(this, m_history);
     m_actions->fillMenuBar(menuBar());
     statusBar()->setSizeGripEnabled(false);
     setAcceptDrops(true);

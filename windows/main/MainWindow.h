@@ -14,6 +14,7 @@ class MainActions;
 class QTimer;
 class QUndoStack;
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -107,7 +108,7 @@ private:
     BackdropWidget* m_surface = nullptr;
     MainControls m_controls;
     QUndoStack* m_history = nullptr;
-    MainActions* m_actions = nullptr;
+    std::unique_ptr<MainActions> m_actions;
     // The settings as the history's latest step left them.
     halvero::MenuSettings::Snapshot m_recorded;
     PageFolder m_pageFolder;

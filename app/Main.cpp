@@ -11,9 +11,6 @@
 #include <QStringList>
 #include <cstdio>
 
-extern "C" const unsigned char halvero_preview_module_begin[];
-extern "C" const unsigned char halvero_preview_module_end[];
-
 namespace {
 
 QStringList argumentsOf(int argc, char** argv) {
@@ -54,7 +51,6 @@ int runWindow(int argc, char** argv, const CommandLine& command) {
     HandOff handOff;
     if (canHandOff)
         handOff.listen(desktop);
-    PreviewEngine::setModuleImage(halvero_preview_module_begin, halvero_preview_module_end);
     Application::configure();
     auto* mainWindow = new MainWindow;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);

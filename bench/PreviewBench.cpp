@@ -238,12 +238,9 @@ int main(int argc, char** argv) {
     const bool warm = argc > 3 && QByteArray(argv[3]) == "warm";
     const int more = argc > 4 ? std::atoi(argv[4]) : 20;
     Application::configure();
-    QFile module(QString::fromLocal8Bit(argv[2]));
-    if (!module.open(QIODevice::ReadOnly))
+    if (!QFile::exists(QString::fromLocal8Bit(argv[2])))
         return 2;
-    const QByteArray image = module.readAll();
-    const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
-    PreviewEngine::setModuleImage(bytes, bytes + image.size());
+    PreviewEngine::setModuleFile(QString::fromLocal8Bit(argv[2]));
 
     auto* main = new MainWindow;
     main->setProgramFolder(QString::fromLocal8Bit(argv[1]));

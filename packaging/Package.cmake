@@ -1,8 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build folder writes
 # halvero_<version>_<arch>.deb. Its library dependencies are computed from
-# the executable (dpkg-shlibdeps); the browser engine, which the executable
-# carries as a module and loads only for a preview, is named by hand, with
-# the engine's helper process and Qt's platform plugins, which nothing links.
+# the executable and the preview module (dpkg-shlibdeps); the engine's
+# helper process and Qt's platform plugins, which nothing links, are named
+# by hand.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME halvero)
 set(CPACK_PACKAGE_VENDOR "The Halvero developers")

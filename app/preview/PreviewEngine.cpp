@@ -1,16 +1,14 @@
 #include "app/preview/PreviewEngine.h"
 
-#include "app/preview/InMemoryModule.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibrary>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QThread>
 #include <QTimer>
 #include <chrono>
-#include <dlfcn.h>
 #include <future>
 #include <malloc.h>
 #include <unistd.h>
@@ -23,8 +21,7 @@ Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
-const unsigned char* s_imageBegin = nullptr;
-const unsigned char* s_imageEnd = nullptr;
+QString s_moduleFile; // set by programs other than halvero itself
 PreviewEngine::Factory s_factory = nullptr;
 bool s_prepared = false;
 bool s_warming = false;
@@ -40,11 +37,17 @@ bool sharedContextReady() {
 constexpr char kEntryPoint[] = "halvero_load_preview";
 constexpr char kModuleFile[] = "halvero_preview.so";
 
-PreviewEngine::Factory entryPoint(void* module, QString* error) {
-    auto factory = reinterpret_cast<PreviewEngine::Factory>(::dlsym(module, kEntryPoint));
-    if (!factory)
-        *error = QString::fromLocal8Bit(::dlerror());
-    return factory;
+// Where the module stands, seen from the executable's folder: beside it in
+// the build folder, in the private library folder once installed (the
+// relative path from the installed bin folder to it, so any prefix chosen
+// at install time works).
+QStringList moduleFiles() {
+    if (!s_moduleFile.isEmpty())
+        return {s_moduleFile};
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    return {programFolder.filePath(QLatin1String(kModuleFile)),
+            QDir::cleanPath(programFolder.filePath(QStringLiteral(HALVERO_MODULE_FOLDER "/") +
+                                                   QLatin1String(kModuleFile)))};
 }
 
 } // namespace
@@ -113,20 +116,22 @@ void PreviewEngine::startSharedContext() {
 }
 
 // Loads the module once; later calls reuse it.
+// The module is an ordinary shared library; it takes the toolkit from the
+// program that loads it, which exports it.
 PreviewEngine::Factory PreviewEngine::loadModule(QString* error) {
-    QString inMemoryError = QStringLiteral("this program carries no preview module");
-    if (s_imageBegin && s_imageEnd > s_imageBegin) {
-        if (InMemoryModule image(s_imageBegin, s_imageEnd, &inMemoryError); image.isValid()) {
-            if (void* module = ::dlopen(image.path().constData(), RTLD_NOW | RTLD_LOCAL))
-                return entryPoint(module, error);
-            inMemoryError = QString::fromLocal8Bit(::dlerror());
-        }
+    const QStringList files = moduleFiles();
+    for (const QString& file : files) {
+        if (!QFile::exists(file))
+            continue;
+        QLibrary module(file);
+        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (auto factory = reinterpret_cast<Factory>(module.resolve(kEntryPoint)))
+            return factory;
+        *error = module.errorString();
+        return nullptr;
     }
-    const QByteArray file =
-        QFile::encodeName(QDir(QCoreApplication::applicationDirPath()).filePath(kModuleFile));
-    if (void* module = ::dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL))
-        return entryPoint(module, error);
-    *error = inMemoryError;
+    *error = QStringLiteral("the preview module is missing (looked for %1)")
+                 .arg(files.join(QStringLiteral(" and ")));
     return nullptr;
 }
 
@@ -169,9 +174,8 @@ void PreviewEngine::warmUp() {
     });
 }
 
-void PreviewEngine::setModuleImage(const unsigned char* begin, const unsigned char* end) {
-    s_imageBegin = begin;
-    s_imageEnd = end;
+void PreviewEngine::setModuleFile(const QString& path) {
+    s_moduleFile = path;
 }
 
 void PreviewEngine::setFactory(Factory factory) {

@@ -31,11 +31,10 @@ class Form;
 //    each, so freed memory is used again rather than kept per thread.
 //  - Its informational logging (the OpenGL set-up) is off.
 //
-// The module. The executable carries its bytes, so it stays one file that
-// can be copied anywhere, and hands them to the dynamic linker through an
-// in-memory file (InMemoryModule, Linux only). Where in-memory files, or
-// executing them, are refused, halvero_preview.so beside the executable is
-// loaded instead.
+// The module is an ordinary shared library, found relative to the
+// executable: beside it in the build folder, in a private library folder
+// (lib/.../halvero) once installed. It links Qt WebEngine itself and takes
+// the toolkit from the program that loads it, which exports its symbols.
 class PreviewEngine {
 public:
     using Factory = Form* (*)(const QString& pagePath, const QByteArray& pageText);
@@ -65,8 +64,9 @@ public:
     // is whole, and load() does the rest.
     static void warmUp();
 
-    // The module as the executable carries it.
-    static void setModuleImage(const unsigned char* begin, const unsigned char* end);
+    // The module's file, for programs that load it from elsewhere than
+    // beside themselves (tests, benches).
+    static void setModuleFile(const QString& path);
     // Uses `factory` instead of the module (programs that link the preview
     // window in directly, such as its tests).
     static void setFactory(Factory factory);

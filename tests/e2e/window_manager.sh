@@ -6,7 +6,7 @@ set -uo pipefail
 halvero=$1 out=$2
 rm -rf "$out" && mkdir -p "$out"
 command -v openbox >/dev/null || { echo "openbox is not installed: not run"; exit 0; }
-work=$(mktemp -d) && cp "$halvero" "$work/halvero"
+work=$(mktemp -d) && cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$work/"
 export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb
 failures=0 wm= pid=
 finish() {

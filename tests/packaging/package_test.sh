@@ -38,6 +38,11 @@ else
   echo "lintian is not installed: not run"
 fi
 tree="$out/tree" && mkdir -p "$tree" && dpkg-deb -x "$deb" "$tree"
+# The program looks for its preview module by a path relative to its own
+# folder: in the package, that path leads to the module.
+module=$(strings -e l "$tree/usr/bin/halvero" | grep -m1 '^\.\./.*halvero')
+check '[[ -n $module && -f $tree/usr/bin/$module/halvero_preview.so ]]' \
+  "the program finds its preview module in the package (usr/bin/$module)"
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net --pedantic \
     "$tree/usr/share/metainfo/com.example.halvero.metainfo.xml" >"$out/appstream.log" 2>&1

@@ -1,8 +1,7 @@
-// Loads the real preview module the way the program does (from the bytes it
-// carries), in a program that does not link the browser engine itself, and
-// checks the engine's start-up rules: the shared OpenGL context exists once
-// the first preview opens, by whichever route this run takes, and the page
-// renders. Run once as it is and once with HALVERO_PUBLIC_GL_SHARE=1.
+// Loads the real preview module the way the program does, in a program that does not link the
+// browser engine itself, and checks the engine's start-up rules: the shared OpenGL context exists
+// once the first preview opens, by whichever route this run takes, and the page renders. Run once
+// as it is and once with HALVERO_PUBLIC_GL_SHARE=1.
 #include "app/preview/PreviewEngine.h"
 #include "app/Application.h"
 #include "app/toolkit/Form.h"
@@ -18,11 +17,7 @@ class PreviewEngineTest : public QObject {
 private slots:
     void initTestCase() {
         Application::configure();
-        QFile module(QStringLiteral(HALVERO_MODULE_FILE));
-        QVERIFY(module.open(QIODevice::ReadOnly));
-        image = module.readAll();
-        const auto* bytes = reinterpret_cast<const unsigned char*>(image.constData());
-        PreviewEngine::setModuleImage(bytes, bytes + image.size());
+        PreviewEngine::setModuleFile(QStringLiteral(HALVERO_MODULE_FILE));
     }
 
     void firstPreviewSharesTheOpenGLContextAndRenders() {
@@ -47,9 +42,6 @@ private slots:
                                   QColor(0x66, 0x99, 0xCC), 20000);
         preview->unload();
     }
-
-private:
-    QByteArray image;
 };
 
 int main(int argc, char** argv) {

@@ -2,11 +2,16 @@
 // main window's controls and nothing of Halvero's: 42 labels and 3 titles
 // with the same captions, 42 combo boxes (16 editable) filled with the same
 // lists, 12 small and 4 large buttons, at absolute positions in the Fusion
-// style, no styling, no pictures, no backdrop.
+// style, no styling, no pictures, no backdrop; in a main window with the
+// same menu bar (four menus, their commands with their keys) and a status
+// bar.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -24,9 +29,23 @@ QStringList numbers(int last) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Plain"));
-    window.setFixedSize(921, 489);
+    QMainWindow main;
+    main.setWindowTitle(QStringLiteral("Plain"));
+    const QList<QPair<QString, QStringList>> menus = {
+        {"&File", {"&New", "&Open...", "&Save", "Save &As...", "&Write Page To...", "&Quit"}},
+        {"E&dit", {"&Undo", "&Redo", "Menu &Items..."}},
+        {"&Page", {"&Create Page File", "&Preview", "Copy Menu &Code", "Write &Fragment To..."}},
+        {"&Help", {"&About"}}};
+    for (const auto& [title, commands] : menus) {
+        QMenu* menu = main.menuBar()->addMenu(title);
+        for (const QString& command : commands)
+            menu->addAction(command)->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+F12")));
+    }
+    main.statusBar();
+    auto* surface = new QWidget;
+    surface->setFixedSize(921, 489);
+    main.setCentralWidget(surface);
+    QWidget& window = *surface;
 
     // Items and editability per entry, as the main window has them.
     QList<QStringList> items(42);
@@ -79,6 +98,6 @@ int main(int argc, char** argv) {
     for (int c = 0; c < 4; ++c)
         (new QPushButton(QString::fromLatin1(commands[c]), &window))
             ->setGeometry(8, 240 + 32 * c, 297, 25);
-    window.show();
+    main.show();
     return application.exec();
 }

@@ -135,7 +135,7 @@ PreviewEngine::Factory PreviewEngine::loadModule(QString* error) {
     return nullptr;
 }
 
-Form* PreviewEngine::load(const QString& pagePath, const QByteArray& pageText, QString* error) {
+QDialog* PreviewEngine::load(const QString& pagePath, const QByteArray& pageText, QString* error) {
     prepareEngine();
     if (!s_factory)
         s_factory = loadModule(error);

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-class Form;
+class QByteArray;
+class QDialog;
 
 // The browser engine behind the preview: everything the program does to get
 // Qt WebEngine running, in one place.
@@ -37,7 +38,7 @@ class Form;
 // the toolkit from the program that loads it, which exports its symbols.
 class PreviewEngine {
 public:
-    using Factory = Form* (*)(const QString& pagePath, const QByteArray& pageText);
+    using Factory = QDialog* (*)(const QString& pagePath, const QByteArray& pageText);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or
@@ -49,7 +50,7 @@ public:
     // not yet shown (made at the first call, the same one later); nullptr
     // with `error` set when the module cannot be loaded. Whatever warmUp()
     // has not done yet is done here.
-    static Form* load(const QString& pagePath, const QByteArray& pageText, QString* error);
+    static QDialog* load(const QString& pagePath, const QByteArray& pageText, QString* error);
 
     // Hands the preview window, once load() has made it, the page as it is
     // now: while the window is closed it loads out of sight, so the next

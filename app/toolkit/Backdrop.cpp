@@ -1,5 +1,8 @@
 #include "app/toolkit/Backdrop.h"
 
+#include <QPainter>
+#include <QWidget>
+
 #include <algorithm>
 
 int Backdrop::bandTop(int band, int height) {
@@ -23,4 +26,21 @@ QImage Backdrop::paint(const QSize& clientSize) {
         std::fill(row, row + width, qRgb(0, 0, 255 - band));
     }
     return image;
+}
+
+void Backdrop::paintExposed(QPainter& painter, const QWidget& widget, const QImage& column,
+                            const QRect& exposed) {
+    const int bottom = qMin(exposed.bottom() + 1, column.height());
+    for (int y = qMax(exposed.top(), 0); y < bottom;) {
+        const QRgb colour = column.pixel(0, y);
+        int end = y + 1;
+        while (end < bottom && column.pixel(0, end) == colour)
+            ++end;
+        painter.fillRect(exposed.left(), y, exposed.width(), end - y, QColor(colour));
+        y = end;
+    }
+    if (exposed.bottom() >= column.height()) // grown since the backdrop was painted
+        painter.fillRect(
+            exposed.intersected(QRect(0, column.height(), widget.width(), widget.height())),
+            widget.palette().window());
 }

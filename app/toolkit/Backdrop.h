@@ -3,10 +3,13 @@
 #include <QImage>
 #include <QSize>
 
+class QPainter;
+class QWidget;
+
 // The gradient every window shows behind its controls: 256 horizontal bands
 // of equal height, band i in blue 255 - i (pure blue at the top, black at the
-// bottom), across the whole width. Only paints an image; Form keeps it on
-// screen.
+// bottom), across the whole width. Paints an image, and a widget's exposed
+// part from it; BackdropWidget and the borderless windows keep it on screen.
 class Backdrop {
 public:
     static constexpr int kBands = 256;
@@ -21,4 +24,9 @@ public:
     // The first pixel row of band i for a client height, so band i covers
     // rows bandTop(i) to bandTop(i + 1) - 1.
     static int bandTop(int band, int height);
+    // Paints the part `exposed` of `widget` from its backdrop `column`, each
+    // run of equal rows one flat fill; below the column, the widget's
+    // window colour.
+    static void paintExposed(QPainter& painter, const QWidget& widget, const QImage& column,
+                             const QRect& exposed);
 };

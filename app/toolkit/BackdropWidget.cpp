@@ -17,8 +17,12 @@ void BackdropWidget::paintBackdrop() {
 }
 
 QList<QObject*> BackdropWidget::controls() const {
+    return controlsOf(this);
+}
+
+QList<QObject*> BackdropWidget::controlsOf(const QObject* parent) {
     QList<QObject*> result;
-    for (QObject* child : children())
+    for (QObject* child : parent->children())
         if (child->isWidgetType() || qobject_cast<QTimer*>(child))
             result.append(child);
     return result;
@@ -28,19 +32,5 @@ void BackdropWidget::paintEvent(QPaintEvent* event) {
     if (m_backdrop.isNull())
         return;
     QPainter painter(this);
-    // Each run of equal rows is one flat fill, the cheapest thing to paint,
-    // over the part of the widget being exposed.
-    const QRect exposed = event->rect();
-    const int bottom = qMin(exposed.bottom() + 1, m_backdrop.height());
-    for (int y = qMax(exposed.top(), 0); y < bottom;) {
-        const QRgb colour = m_backdrop.pixel(0, y);
-        int end = y + 1;
-        while (end < bottom && m_backdrop.pixel(0, end) == colour)
-            ++end;
-        painter.fillRect(exposed.left(), y, exposed.width(), end - y, QColor(colour));
-        y = end;
-    }
-    if (exposed.bottom() >= m_backdrop.height()) // grown since the backdrop was painted
-        painter.fillRect(exposed.intersected(QRect(0, m_backdrop.height(), width(), height())),
-                         palette().window());
+    Backdrop::paintExposed(painter, *this, m_backdrop, event->rect());
 }

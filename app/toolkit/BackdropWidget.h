@@ -18,6 +18,8 @@ public:
     // The widget's controls in creation order: its direct children that are
     // widgets or timers.
     QList<QObject*> controls() const;
+    // The same for any widget.
+    static QList<QObject*> controlsOf(const QObject* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,8 +4,11 @@
 #include "app/toolkit/ControlLook.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -27,12 +30,12 @@ private slots:
     void initTestCase() { Application::configure(); }
 
     void showsTheIdentityAndTheFixedLines() {
-        auto* about = Form::load<AboutWindow>();
+        auto* about = new AboutWindow;
         about->setApplicationName(Identity::name());
         about->setApplicationDate(Identity::date());
         about->setApplicationVersion(Identity::version());
         QCOMPARE(line(about, 0)->text(), QString()); // empty until shown
-        about->showModeless();
+        about->show();
         QCOMPARE(title(about)->text(), QStringLiteral("About"));
         QCOMPARE(line(about, 0)->text(), QStringLiteral("Application Name: Halvero"));
         QCOMPARE(line(about, 1)->text(),
@@ -50,24 +53,24 @@ private slots:
     }
 
     void unsetPropertiesLeaveTheirPlaceEmpty() {
-        auto* about = Form::load<AboutWindow>();
-        about->showModeless();
+        auto* about = new AboutWindow;
+        about->show();
         QCOMPARE(line(about, 0)->text(), QStringLiteral("Application Name: "));
         QCOMPARE(line(about, 1)->text(), QStringLiteral("Version:  - Date: "));
         delete about;
     }
 
     void identityIsShownAsGivenEvenWhenItLooksLikeMarkup() {
-        auto* about = Form::load<AboutWindow>();
+        auto* about = new AboutWindow;
         about->setApplicationName(QStringLiteral("<b>x</b> "));
-        about->showModeless();
+        about->show();
         QCOMPARE(line(about, 0)->text(), QStringLiteral("Application Name: <b>x</b> "));
         QCOMPARE(line(about, 0)->textFormat(), Qt::PlainText);
         delete about;
     }
 
     void onlyTheLastLineIsRed() {
-        auto* about = Form::load<AboutWindow>();
+        auto* about = new AboutWindow;
         for (int i = 0; i < AboutWindow::kLines; ++i)
             QCOMPARE(line(about, i)->palette().color(QPalette::WindowText),
                      i == 11 ? QColor(255, 0, 0) : ControlLook::kOliveYellow);
@@ -78,7 +81,7 @@ private slots:
     }
 
     void layoutAndFocus() {
-        auto* about = Form::load<AboutWindow>();
+        auto* about = new AboutWindow;
         QCOMPARE(about->size(), QSize(673, 337));
         QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(line(about, 11)->geometry(), QRect(8, 312, 657, 17));
@@ -90,24 +93,46 @@ private slots:
         delete about;
     }
 
-    void escapeAndTheCloseButtonUnload() {
-        QPointer<AboutWindow> about = Form::load<AboutWindow>();
-        about->showModeless();
+    // The windows' life cycle, a dialog's: Escape (alone) and the close
+    // button close it; Enter and the keypad's Enter press the focused
+    // button, as Space does; exec() returns once the window
+    // system closes it; it is transient for the window that opens it.
+    void escapeEnterAndCloseAreADialogs() {
+        QWidget opener;
+        opener.show();
+        QPointer<AboutWindow> about = new AboutWindow(&opener);
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        QCOMPARE(about->windowHandle()->transientParent(), opener.windowHandle());
+        QTest::keyClick(closeButton(about), Qt::Key_Escape, Qt::ShiftModifier);
+        QVERIFY(about->isVisible());
         QTest::keyClick(closeButton(about), Qt::Key_Escape);
         QVERIFY(!about->isVisible());
-        QTRY_VERIFY(about.isNull());
 
-        QPointer<AboutWindow> again = Form::load<AboutWindow>();
-        again->showModeless();
-        closeButton(again)->click();
-        QTRY_VERIFY(again.isNull());
+        about->show();
+        int pressed = 0;
+        auto* other = new QPushButton(about);
+        connect(other, &QPushButton::clicked, [&] { ++pressed; });
+        other->show();
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Return);
+        QTest::keyClick(other, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(other, Qt::Key_Space);
+        QCOMPARE(pressed, 3);
+        QVERIFY(about->isVisible());
+        closeButton(about)->click();
+        QVERIFY(!about->isVisible());
+
+        QTimer::singleShot(0, about, [&] { about->close(); });
+        QCOMPARE(about->exec(), int(QDialog::Rejected));
+        delete about;
     }
 
     // The close button is painted flat in the About table's colour around
     // its glyph, with a navy dotted ring while it holds the focus.
     void closeButtonShowsItsColourAndFocus() {
-        auto* about = Form::load<AboutWindow>();
-        about->showModeless();
+        auto* about = new AboutWindow;
+        about->show();
         QPushButton* close = closeButton(about);
         const QColor lavender(0xC0, 0xC0, 0xFF), navy(0, 0, 128);
         auto ringRow = [&] {
@@ -130,8 +155,8 @@ private slots:
     }
 
     void textLinesDoNotMoveTheWindow() {
-        auto* about = Form::load<AboutWindow>();
-        about->showModeless();
+        auto* about = new AboutWindow;
+        about->show();
         const QPoint start = about->pos();
         QTest::mousePress(line(about, 3), Qt::LeftButton);
         QTest::mouseMove(line(about, 3), QPoint(200, 10));

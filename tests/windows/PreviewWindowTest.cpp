@@ -21,7 +21,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-extern "C" Form* halvero_load_preview(const QString& pagePath, const QByteArray& pageText);
+extern "C" QDialog* halvero_load_preview(const QString& pagePath, const QByteArray& pageText);
 
 namespace {
 
@@ -138,16 +138,17 @@ private slots:
 
     // A page that is no menu at all still shows, and the window stays usable.
     void emptyPageShowsAndStaysUsable() {
-        QPointer<PreviewWindow> preview = Form::load<PreviewWindow>();
+        QPointer<PreviewWindow> preview = new PreviewWindow;
         QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
         preview->setPage(folder.path() + QStringLiteral("/nothing/pattern.htm"), QByteArray());
-        preview->showModeless();
+        preview->show();
         QVERIFY(waitForLoad(loaded));
         QVERIFY(preview->isVisible());
         child<QPushButton>(preview, "refreshButton")->click();
         QVERIFY(preview->isVisible());
         QTest::keyClick(child<QPushButton>(preview, "refreshButton"), Qt::Key_Escape);
-        QTRY_VERIFY(preview.isNull());
+        QVERIFY(!preview->isVisible());
+        delete preview;
     }
 
     // The preview window is kept between openings; each opening shows the
@@ -301,10 +302,10 @@ private:
     }
 
     PreviewWindow* openPreview(const QByteArray& text) {
-        auto* preview = Form::load<PreviewWindow>();
+        auto* preview = new PreviewWindow;
         QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
         preview->setPage(pageFolder + QStringLiteral("/pattern.htm"), text);
-        preview->showModeless();
+        preview->show();
         if (!waitForLoad(loaded) || !loaded.last().value(0).toBool())
             qWarning("the page did not load");
         if (!QTest::qWaitForWindowExposed(preview))

@@ -464,20 +464,24 @@ void MainWindow::editMenuItems() {
 void MainWindow::showPreview() {
     QString error;
     m_previewUpdate->stop();
-    Form* preview = PreviewEngine::load(pagePath(), previewPage(), &error);
+    QDialog* preview = PreviewEngine::load(pagePath(), previewPage(), &error);
     if (!preview) {
         showError(QStringLiteral("The preview could not be opened."), error);
         return;
     }
-    preview->showModal();
+    // The kept preview belongs to this window from its first opening: a
+    // dialog of it, modal, kept above it.
+    if (preview->parentWidget() != this)
+        preview->setParent(this, preview->windowFlags());
+    preview->exec();
 }
 
 void MainWindow::showAbout() {
-    auto* about = Form::load<AboutWindow>();
-    about->setApplicationName(Identity::name());
-    about->setApplicationDate(Identity::date());
-    about->setApplicationVersion(Identity::version());
-    about->showModal();
+    AboutWindow about(this);
+    about.setApplicationName(Identity::name());
+    about.setApplicationDate(Identity::date());
+    about.setApplicationVersion(Identity::version());
+    about.exec();
 }
 
 void MainWindow::confirmExit() {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-AboutWindow::AboutWindow() {
+AboutWindow::AboutWindow(QWidget* parent) : BorderlessForm(parent) {
     setWindowTitle(QStringLiteral("About"));
     for (int i = 0; i < kLines; ++i) {
         auto* line = new QLabel(this);
@@ -18,9 +18,6 @@ AboutWindow::AboutWindow() {
     }
     createTitle();
     createCloseButton();
-}
-
-void AboutWindow::onLoad() {
     loadCommon(QColor(192, 192, 255));
     QLabel* last = m_lines.back();
     QPalette red = last->palette();
@@ -28,7 +25,7 @@ void AboutWindow::onLoad() {
     last->setPalette(red);
 }
 
-void AboutWindow::onActivate() {
+void AboutWindow::prepare() {
     setTitle(QStringLiteral("About"));
     const QString lines[kLines] = {
         QStringLiteral("Application Name: ") + m_applicationName,

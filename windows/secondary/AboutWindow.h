@@ -13,15 +13,14 @@ class AboutWindow : public BorderlessForm {
 public:
     static constexpr int kLines = 12;
 
-    AboutWindow();
+    explicit AboutWindow(QWidget* parent = nullptr);
 
     void setApplicationName(const QString& text) { m_applicationName = text; }
     void setApplicationDate(const QString& text) { m_applicationDate = text; }
     void setApplicationVersion(const QString& text) { m_applicationVersion = text; }
 
 protected:
-    void onLoad() override;
-    void onActivate() override;
+    void prepare() override;
 
 private:
     std::array<QLabel*, kLines> m_lines{};

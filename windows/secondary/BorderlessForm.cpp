@@ -1,17 +1,20 @@
 #include "windows/secondary/BorderlessForm.h"
 
 #include "app/pictures/Pictures.h"
+#include "app/toolkit/Backdrop.h"
+#include "app/toolkit/BackdropWidget.h"
 #include "app/toolkit/Twips.h"
 #include "app/toolkit/WindowDrag.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
-BorderlessForm::BorderlessForm() {
-    // A dialog to the window system: kept above the window it is transient for.
+BorderlessForm::BorderlessForm(QWidget* parent) : QDialog(parent) {
+    // Kept above the window it is transient for by the window system.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowIcon(Pictures::appIcon());
     setFixedSize(Twips::toPixels(10095), Twips::toPixels(5055));
@@ -39,7 +42,7 @@ void BorderlessForm::createCloseButton() {
     m_closeButton->setCursor(Pictures::handPointer());
     m_closeButton->setToolTip(QStringLiteral("Close"));
     m_closeButton->setAccessibleName(QStringLiteral("Close"));
-    connect(m_closeButton, &QPushButton::clicked, this, &BorderlessForm::unload);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void BorderlessForm::setTitle(const QString& text) {
@@ -47,7 +50,9 @@ void BorderlessForm::setTitle(const QString& text) {
 }
 
 void BorderlessForm::loadCommon(const QColor& buttonColor) {
-    paintBackdrop();
+    m_backdrop = Backdrop::column(height());
+    // The backdrop paints every pixel: Qt need not fill the window first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     using L = ControlLook;
     const ControlLook::Table table = {
@@ -55,20 +60,32 @@ void BorderlessForm::loadCommon(const QColor& buttonColor) {
          [buttonColor](QWidget* w) { L::setButtonLook(w, buttonColor); }},
         {QStringLiteral("Label"), L::setLabelLook},
     };
-    ControlLook::apply(controls(), table);
+    ControlLook::apply(BackdropWidget::controlsOf(this), table);
 
     QFont font = m_title->font();
     font.setPointSize(18);
     m_title->setFont(font);
 
-    setCancelButton(m_closeButton);
     m_closeButton->setFocusPolicy(Qt::StrongFocus);
+}
+
+void BorderlessForm::setVisible(bool visible) {
+    if (visible && !isVisible())
+        prepare();
+    QDialog::setVisible(visible);
+}
+
+void BorderlessForm::paintEvent(QPaintEvent* event) {
+    if (m_backdrop.isNull())
+        return;
+    QPainter painter(this);
+    Backdrop::paintExposed(painter, *this, m_backdrop, event->rect());
 }
 
 void BorderlessForm::showEvent(QShowEvent* event) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.center() - rect().center());
-    Form::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 bool BorderlessForm::eventFilter(QObject* watched, QEvent* event) {
@@ -77,5 +94,5 @@ bool BorderlessForm::eventFilter(QObject* watched, QEvent* event) {
         WindowDrag::begin(this, mouse->buttons(), mouse->modifiers());
         return true;
     }
-    return Form::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }

@@ -8,13 +8,12 @@
 // The preview window is made once and shown again at every opening: its
 // web view, page and profile are what take long to make. It goes when the
 // application quits.
-extern "C" Q_DECL_EXPORT Form* halvero_load_preview(const QString& pagePath,
-                                                    const QByteArray& pageText) {
+extern "C" Q_DECL_EXPORT QDialog* halvero_load_preview(const QString& pagePath,
+                                                       const QByteArray& pageText) {
     static QPointer<PreviewWindow> kept;
     if (!kept) {
         PreviewEngine::chooseGraphicsApi();
-        kept = Form::load<PreviewWindow>();
-        kept->setReusable(true);
+        kept = new PreviewWindow;
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete kept.data(); });
     }
     kept->setPage(pagePath, pageText);

@@ -26,7 +26,6 @@ PreviewWindow::PreviewWindow() {
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
     m_refreshButton->setGeometry(Twips::rect(240, 180, 1215, 375));
     m_refreshButton->setCursor(Pictures::handPointer());
-    m_refreshButton->setAutoDefault(false);
     connect(m_refreshButton, &QPushButton::clicked, this, &PreviewWindow::refresh);
 
     m_statusLine = new QLabel(this);
@@ -52,15 +51,12 @@ PreviewWindow::PreviewWindow() {
     m_refreshButton->raise();
     QWidget::setTabOrder(closeButton(), m_browser);
     QWidget::setTabOrder(m_browser, m_refreshButton);
+    loadCommon(ControlLook::kCream);
+    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 QUrl PreviewWindow::addressFor(const QString& path) {
     return QUrl::fromLocalFile(path);
-}
-
-void PreviewWindow::onLoad() {
-    loadCommon(ControlLook::kCream);
-    m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 // The first page starts loading as soon as it is known, while the window
@@ -70,7 +66,7 @@ void PreviewWindow::onLoad() {
 void PreviewWindow::setPage(const QString& path, const QByteArray& text) {
     m_pagePath = path;
     m_pageText = text;
-    if (!m_page || (!isVisible() && isReusable() && !holdsPage()))
+    if (!m_page || (!isVisible() && !holdsPage()))
         loadPage();
 }
 
@@ -78,7 +74,7 @@ void PreviewWindow::setPage(const QString& path, const QByteArray& text) {
 // by the first load) before the window appears: made while it shows, Qt
 // would rebuild the native window and drop it from the list of modal
 // windows, leaving the main window clickable behind the preview.
-void PreviewWindow::onActivate() {
+void PreviewWindow::prepare() {
     setTitle(QStringLiteral("HTML Preview"));
     if (!holdsPage())
         loadPage();

@@ -14,7 +14,7 @@ class QWebEngineView;
 // page's own message when its script sets one. A click on an item keeps the
 // menu in view and says where the item leads.
 //
-// Made reusable, it is shown again at the next opening with the page as it
+// Kept, it is shown again at the next opening with the page as it
 // is then: an opening whose page text is the one last loaded shows that
 // page at once; one with another text loads it behind a blank sheet, so no
 // earlier page is ever seen. Each load has a browser page of its own, so
@@ -37,8 +37,7 @@ public slots:
     void refresh();
 
 protected:
-    void onLoad() override;
-    void onActivate() override;
+    void prepare() override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -1,8 +1,8 @@
 #include "app/platform/KeyboardLayout.h"
 #include "app/platform/WindowAttention.h"
 #include "app/platform/X11Connection.h"
-#include "app/toolkit/Form.h"
 #include "windows/main/MainWindow.h"
+#include <QDialog>
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -4,7 +4,7 @@
 // as it is and once with HALVERO_PUBLIC_GL_SHARE=1.
 #include "app/preview/PreviewEngine.h"
 #include "app/Application.h"
-#include "app/toolkit/Form.h"
+#include <QDialog>
 
 #include <QApplication>
 #include <QFile>
@@ -27,20 +27,20 @@ private slots:
 
         QTemporaryDir folder;
         QString error;
-        Form* preview =
+        QDialog* preview =
             PreviewEngine::load(folder.filePath(QStringLiteral("pattern.htm")),
                                 "<html><body style='background:#6699CC'></body></html>", &error);
         QVERIFY2(preview, qPrintable(error));
         QVERIFY(QOpenGLContext::globalShareContext());
         QCOMPARE(QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts), publicRoute);
-        preview->showModeless();
+        preview->show();
         QVERIFY(QTest::qWaitForWindowExposed(preview));
         auto* browser = preview->findChild<QWidget*>(QStringLiteral("browser"));
         QVERIFY(browser);
         const QPoint centre = browser->geometry().center();
         QTRY_COMPARE_WITH_TIMEOUT(preview->grab().toImage().pixelColor(centre),
                                   QColor(0x66, 0x99, 0xCC), 20000);
-        preview->unload();
+        preview->close();
     }
 };
 

@@ -1,12 +1,12 @@
 #include "app/toolkit/Backdrop.h"
-#include "app/toolkit/Form.h"
+#include "app/toolkit/BackdropWidget.h"
 
 #include <QLabel>
 #include <QTest>
 
 namespace {
 
-class PlainForm : public Form {};
+using PlainForm = BackdropWidget;
 
 int blueAt(const QImage& image, int x, int y) {
     return qBlue(image.pixel(x, y));

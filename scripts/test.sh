@@ -29,7 +29,7 @@ install_missing "${browser_packages[@]}"
 echo "== formatting"
 format=clang-format-$format_major
 if command -v "$format" >/dev/null; then
-  files=$(find core app windows tests bench -name '*.cpp' -o -name '*.h' | sort)
+  files=$(find core app windows main tests bench -name '*.cpp' -o -name '*.h' | sort)
   if ! echo "$files" | xargs -r "$format" --dry-run --Werror 2>/dev/null; then
     echo "$files" | xargs -r "$format" --dry-run --Werror 2>&1 | grep 'error:' >&2
     echo "$format: these places differ (run $format -i on them)" >&2

@@ -9,10 +9,13 @@
 
 void Application::configure() {
     QApplication::setStyle(new ToolkitStyle);
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
     QApplication::setWindowIcon(Pictures::appIcon());
     QApplication::setApplicationName(QStringLiteral("Halvero"));
     ConfigFile::keepQtSettingsOut();
+}
+
+QFont Application::windowFont() {
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
 }

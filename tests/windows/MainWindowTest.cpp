@@ -329,6 +329,7 @@ private slots:
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         bool noIsDefault = false;
+        int messageFontSize = 0;
         whenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             QVERIFY(box);
@@ -336,9 +337,14 @@ private slots:
             title = box->windowTitle();
             icon = box->icon();
             noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+            // Qt's own dialogs keep the desktop's font; the window has its 8 pt.
+            messageFontSize = box->font().pointSize();
             box->button(QMessageBox::No)->click();
         });
         QTest::keyClick(box(7), Qt::Key_Escape);
+        QCOMPARE(messageFontSize, QApplication::font().pointSize());
+        QVERIFY(QApplication::font().pointSize() != 8);
+        QCOMPARE(window->menuBar()->font().pointSize(), 8);
         QCOMPARE(text, QStringLiteral("Do you want to exit?"));
         QCOMPARE(title, QStringLiteral("Question"));
         QCOMPARE(icon, QMessageBox::Question);

@@ -1,5 +1,6 @@
 #include "windows/main/MainWindow.h"
 
+#include "app/Application.h"
 #include "app/Identity.h"
 #include "app/pictures/Pictures.h"
 #include "app/platform/CustomColors.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     setWindowIcon(Pictures::appIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(Application::windowFont());
     m_colorDialog = [this](const QColor& initial) -> std::optional<QColor> {
         CustomColors::restore();
         const QColor chosen = QColorDialog::getColor(initial, this);

@@ -1,5 +1,7 @@
 #include "windows/main/MenuItemsDialog.h"
 
+#include "app/Application.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -89,6 +91,7 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
       m_startRows(static_cast<int>(items.size())), m_startCount(itemCount) {
     setObjectName(QStringLiteral("menuItemsDialog"));
+    setFont(Application::windowFont());
     setWindowTitle(tr("Menu Items"));
     m_table->setObjectName(QStringLiteral("itemTable"));
     m_table->setHorizontalHeaderLabels(

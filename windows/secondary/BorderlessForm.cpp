@@ -1,5 +1,6 @@
 #include "windows/secondary/BorderlessForm.h"
 
+#include "app/Application.h"
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/Backdrop.h"
 #include "app/toolkit/BackdropWidget.h"
@@ -16,6 +17,7 @@
 BorderlessForm::BorderlessForm(QWidget* parent) : QDialog(parent) {
     // Kept above the window it is transient for by the window system.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFont(Application::windowFont());
     setWindowIcon(Pictures::appIcon());
     setFixedSize(Twips::toPixels(10095), Twips::toPixels(5055));
     setCursor(Pictures::forbiddenHandPointer());

@@ -158,9 +158,12 @@ void MainWindow::connectActions() {
     connect(a.saveAs, &QAction::triggered, m_files, &MenuFiles::saveAs);
     connect(a.writePageTo, &QAction::triggered, m_files, &MenuFiles::writePageTo);
     connect(a.writeFragmentTo, &QAction::triggered, m_files, &MenuFiles::writeFragmentTo);
-    connect(a.openRecent, &QMenu::aboutToShow, this,
-            [this] { m_files->fillRecentMenu(m_actions->openRecent); });
-    m_files->fillRecentMenu(a.openRecent);
+    // The recent files are read as a menu that shows them opens, not at
+    // start.
+    for (QMenu* menu :
+         {a.contextMenu(), menuBar()->findChild<QMenu*>(QStringLiteral("menuBarFile"))})
+        connect(menu, &QMenu::aboutToShow, this,
+                [this] { m_files->fillRecentMenu(m_actions->openRecent); });
     connect(a.quit, &QAction::triggered, this, &MainWindow::confirmExit);
     connect(a.editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
     connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);

@@ -3,6 +3,16 @@
 #include "app/Identity.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+// The command line's own texts, translated where a translation is installed.
+QString tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+} // namespace
 
 CommandLine::CommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -40,7 +50,7 @@ CommandLine::CommandLine(const QStringList& arguments) {
     m_assignments = parser.values(set);
     if (parser.values(write).size() > 1 || parser.values(settings).size() > 1 ||
         parser.values(items).size() > 1 || parser.values(current).size() > 1) {
-        refuse(QStringLiteral("--write, --settings, --items and --current are given once each"));
+        refuse(tr("--write, --settings, --items and --current are given once each"));
         return;
     }
     if (parser.isSet(write)) {
@@ -53,12 +63,12 @@ CommandLine::CommandLine(const QStringList& arguments) {
         m_currentLink = parser.value(current);
         if (parser.isSet(style) && m_style != QLatin1String("classic") &&
             m_style != QLatin1String("modern")) {
-            refuse(QStringLiteral("--style is classic or modern, not '%1'").arg(m_style));
+            refuse(tr("--style is classic or modern, not '%1'").arg(m_style));
             return;
         }
         if (!files.isEmpty()) {
-            refuse(QStringLiteral("unexpected argument '%1' (the settings file goes "
-                                  "after --settings)")
+            refuse(tr("unexpected argument '%1' (the settings file goes "
+                      "after --settings)")
                        .arg(files.first()));
             return;
         }
@@ -66,54 +76,53 @@ CommandLine::CommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(settings) || parser.isSet(set) || parser.isSet(items) || parser.isSet(style) ||
         parser.isSet(fragment) || parser.isSet(current)) {
-        refuse(QStringLiteral("--settings, --set, --items, --style, --fragment and --current go "
-                              "with --write PAGE"));
+        refuse(tr("--settings, --set, --items, --style, --fragment and --current go "
+                  "with --write PAGE"));
         return;
     }
     if (files.size() > 1) {
-        refuse(QStringLiteral("one settings file at a time"));
+        refuse(tr("one settings file at a time"));
         return;
     }
     m_settingsFile = files.value(0);
 }
 
 QString CommandLine::helpText() {
-    return QStringLiteral(
-        "Usage: halvero [FILE]\n"
-        "       halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...\n"
-        "                            [--style classic|modern] [--fragment] [--current LINK]\n"
-        "\n"
-        "Builds the page of a web site's navigation menu.\n"
-        "\n"
-        "With no options, opens the window, with the settings of FILE (a .halvero\n"
-        "settings file) when one is given. When Halvero already runs on this desktop,\n"
-        "FILE opens in the running window instead.\n"
-        "\n"
-        "  -w, --write PAGE       write the page to PAGE (\"-\" for standard output)\n"
-        "                         and exit, without a window or a display\n"
-        "  -s, --settings FILE    take the settings from FILE instead of the defaults\n"
-        "      --set KEY=VALUE    set one entry, after FILE; KEY is its column and\n"
-        "                         key, as in the settings file: menu.itemCount,\n"
-        "                         normal.fontColor, hover.borderTopWidth, menu.target\n"
-        "      --items FILE       take the menu's items from FILE (\"-\" for standard\n"
-        "                         input), one a line: label<TAB>link[<TAB>tooltip\n"
-        "                         [<TAB>target]]; blank lines and lines starting\n"
-        "                         with # are skipped. They replace the settings\n"
-        "                         file's items; Menu Item Count becomes their number\n"
-        "                         (at most 20) unless --set gives it\n"
-        "      --style STYLE      the page's style: classic (the XHTML page, the\n"
-        "                         default) or modern (HTML5 and CSS, no script)\n"
-        "      --fragment         write only the menu's <style> and <nav>, to paste\n"
-        "                         into an existing page\n"
-        "      --current LINK     mark the items that link to LINK as the page the\n"
-        "                         menu is on (aria-current in the modern page), and\n"
-        "                         no other\n"
-        "  -h, --help             show this text\n"
-        "  -v, --version          show the version\n"
-        "\n"
-        "Exit status: 0 when the page was written, 1 for bad input (an unknown key or\n"
-        "option, a value the page cannot take, a settings file that cannot be read, a\n"
-        "file the running window did not take), 2 when the page cannot be written.\n");
+    return tr("Usage: halvero [FILE]\n"
+              "       halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...\n"
+              "                            [--style classic|modern] [--fragment] [--current LINK]\n"
+              "\n"
+              "Builds the page of a web site's navigation menu.\n"
+              "\n"
+              "With no options, opens the window, with the settings of FILE (a .halvero\n"
+              "settings file) when one is given. When Halvero already runs on this desktop,\n"
+              "FILE opens in the running window instead.\n"
+              "\n"
+              "  -w, --write PAGE       write the page to PAGE (\"-\" for standard output)\n"
+              "                         and exit, without a window or a display\n"
+              "  -s, --settings FILE    take the settings from FILE instead of the defaults\n"
+              "      --set KEY=VALUE    set one entry, after FILE; KEY is its column and\n"
+              "                         key, as in the settings file: menu.itemCount,\n"
+              "                         normal.fontColor, hover.borderTopWidth, menu.target\n"
+              "      --items FILE       take the menu's items from FILE (\"-\" for standard\n"
+              "                         input), one a line: label<TAB>link[<TAB>tooltip\n"
+              "                         [<TAB>target]]; blank lines and lines starting\n"
+              "                         with # are skipped. They replace the settings\n"
+              "                         file's items; Menu Item Count becomes their number\n"
+              "                         (at most 20) unless --set gives it\n"
+              "      --style STYLE      the page's style: classic (the XHTML page, the\n"
+              "                         default) or modern (HTML5 and CSS, no script)\n"
+              "      --fragment         write only the menu's <style> and <nav>, to paste\n"
+              "                         into an existing page\n"
+              "      --current LINK     mark the items that link to LINK as the page the\n"
+              "                         menu is on (aria-current in the modern page), and\n"
+              "                         no other\n"
+              "  -h, --help             show this text\n"
+              "  -v, --version          show the version\n"
+              "\n"
+              "Exit status: 0 when the page was written, 1 for bad input (an unknown key or\n"
+              "option, a value the page cannot take, a settings file that cannot be read, a\n"
+              "file the running window did not take), 2 when the page cannot be written.\n");
 }
 
 QString CommandLine::versionText() {

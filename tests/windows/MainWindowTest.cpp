@@ -1099,7 +1099,7 @@ private:
     void answerFileDialogs(QStringList paths) {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        window->setFileDialog([paths](MenuFiles::DialogMode, const QString&,
+        window->setFileDialog([paths](SettingsFiles::DialogMode, const QString&,
                                       const QString&) mutable { return paths.takeFirst(); });
     }
     QStringList allValues() const {

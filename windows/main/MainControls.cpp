@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,8 +25,10 @@ namespace {
 
 using Kind = MainLayout::Kind;
 
+// A caption of the entry table, as the window shows it (see MainLayout).
 QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const std::string caption(utf8);
+    return QCoreApplication::translate("EntryTable", caption.c_str());
 }
 
 std::size_t slot(int index) {
@@ -116,8 +119,9 @@ QPushButton* MainControls::makeButton(BackdropWidget& window, const MainLayout::
         commandButtons.at(slot(row.index)) = button;
     } else {
         button->setObjectName(entryName(row.index) + QStringLiteral(".chooseColor"));
-        button->setAccessibleName(QStringLiteral("Choose ") +
-                                  spokenName(row.index, labels.at(slot(row.index))->text()));
+        button->setAccessibleName(
+            QCoreApplication::translate("MainControls", "Choose %1")
+                .arg(spokenName(row.index, labels.at(slot(row.index))->text())));
         colorButtons.at(slot(row.index)) = button;
     }
     return button;

@@ -2,6 +2,8 @@
 
 #include "core/EntryTable.h"
 
+#include <QCoreApplication>
+
 using halvero::EntryDescriptor;
 using halvero::EntryGroup;
 using halvero::EntryTable;
@@ -30,8 +32,15 @@ constexpr int kItemRowTop[halvero::ItemEntries::kFieldCount] = {600,  960,  1320
                                                                 2880, 3240, 3720, 4080, 4440, 4920,
                                                                 5280, 5640, 6120, 6480, 6840};
 
+// A caption of the entry table (in the core, which knows no Qt), as the
+// window shows it: translated where a translation is installed.
 QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const std::string caption(utf8);
+    return QCoreApplication::translate("EntryTable", caption.c_str());
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("MainLayout", text);
 }
 
 std::vector<const EntryDescriptor*> entriesOf(EntryGroup group) {
@@ -71,10 +80,10 @@ std::vector<MainLayout::Row> build() {
     for (std::size_t row = 0; row < menu.size(); ++row)
         addEntry(rows, *menu[row], kColumnLeft[0], menuRowTop(static_cast<int>(row)));
 
-    addCommand(rows, C::CreatePage, 120, 3600, 4455, QStringLiteral("Create HTML Page File"));
-    addCommand(rows, C::ShowPreview, 120, 4080, 4455, QStringLiteral("Preview HTML Page File"));
-    addCommand(rows, C::ShowAbout, 2400, 6840, 2175, QStringLiteral("&About"));
-    addCommand(rows, C::Exit, 120, 6840, 2175, QStringLiteral("&Exit"));
+    addCommand(rows, C::CreatePage, 120, 3600, 4455, tr("Create HTML Page File"));
+    addCommand(rows, C::ShowPreview, 120, 4080, 4455, tr("Preview HTML Page File"));
+    addCommand(rows, C::ShowAbout, 2400, 6840, 2175, tr("&About"));
+    addCommand(rows, C::Exit, 120, 6840, 2175, tr("&Exit"));
 
     // The item columns row by row, the normal item's entry before the
     // hovered item's.

@@ -65,7 +65,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
             return std::nullopt;
         return chosen;
     };
-    m_files = new MenuFiles(this, m_settings, [this] { return composePage(); });
+    m_files = new SettingsFiles(this, m_settings, [this] { return composePage(); });
     m_history = new QUndoStack(this);
     m_actions = std::make_unique<MainActions>(this, m_history);
     m_actions->fillMenuBar(menuBar());
@@ -153,11 +153,11 @@ void MainWindow::connectHandlers() {
 void MainWindow::connectActions() {
     MainActions& a = *m_actions;
     connect(a.newMenu, &QAction::triggered, this, &MainWindow::newMenu);
-    connect(a.open, &QAction::triggered, m_files, &MenuFiles::open);
-    connect(a.save, &QAction::triggered, m_files, &MenuFiles::save);
-    connect(a.saveAs, &QAction::triggered, m_files, &MenuFiles::saveAs);
-    connect(a.writePageTo, &QAction::triggered, m_files, &MenuFiles::writePageTo);
-    connect(a.writeFragmentTo, &QAction::triggered, m_files, &MenuFiles::writeFragmentTo);
+    connect(a.open, &QAction::triggered, m_files, &SettingsFiles::open);
+    connect(a.save, &QAction::triggered, m_files, &SettingsFiles::save);
+    connect(a.saveAs, &QAction::triggered, m_files, &SettingsFiles::saveAs);
+    connect(a.writePageTo, &QAction::triggered, m_files, &SettingsFiles::writePageTo);
+    connect(a.writeFragmentTo, &QAction::triggered, m_files, &SettingsFiles::writeFragmentTo);
     // The recent files are read as a menu that shows them opens, not at
     // start.
     for (QMenu* menu :
@@ -192,7 +192,7 @@ void MainWindow::connectActions() {
         m_recorded = m_settings.snapshot();
         m_files->settingsEdited();
     });
-    connect(m_files, &MenuFiles::replaced, this, &MainWindow::forgetHistory);
+    connect(m_files, &SettingsFiles::replaced, this, &MainWindow::forgetHistory);
 }
 
 void MainWindow::record(const QString& what, int typedEntry) {
@@ -426,8 +426,8 @@ void MainWindow::tellWherePageWent() {
         return;
     m_toldPerUserFolder = true;
     QMessageBox box(QMessageBox::Information, QStringLiteral("Halvero"),
-                    QStringLiteral("The program's folder cannot be written, so the page was "
-                                   "written to your own folder:"),
+                    tr("The program's folder cannot be written, so the page was "
+                       "written to your own folder:"),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("pageWrittenElsewhere"));
     box.setInformativeText(pagePath());
@@ -447,8 +447,7 @@ void MainWindow::createPage() {
         statusBar()->showMessage(tr("Page written to %1").arg(pagePath()), 8000);
         tellWherePageWent();
     } catch (const halvero::PageWriteError& error) {
-        showError(QStringLiteral("The page could not be written."),
-                  QString::fromLocal8Bit(error.what()));
+        showError(tr("The page could not be written."), QString::fromLocal8Bit(error.what()));
     }
 }
 
@@ -471,7 +470,7 @@ void MainWindow::showPreview() {
     m_previewUpdate->stop();
     QDialog* preview = PreviewEngine::load(pagePath(), previewPage(), &error);
     if (!preview) {
-        showError(QStringLiteral("The preview could not be opened."), error);
+        showError(tr("The preview could not be opened."), error);
         return;
     }
     // The kept preview belongs to this window from its first opening: a
@@ -498,9 +497,8 @@ void MainWindow::confirmExit() {
         exitApplication();
         return;
     }
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Question"),
-                         QStringLiteral("Do you want to exit?"), QMessageBox::Yes | QMessageBox::No,
-                         this);
+    QMessageBox question(QMessageBox::Question, tr("Question"), tr("Do you want to exit?"),
+                         QMessageBox::Yes | QMessageBox::No, this);
     question.setObjectName(QStringLiteral("exitQuestion"));
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)

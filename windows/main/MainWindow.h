@@ -4,7 +4,7 @@
 #include "core/MenuSettings.h"
 #include "core/Timestamp.h"
 #include "windows/main/MainControls.h"
-#include "windows/main/MenuFiles.h"
+#include "windows/main/SettingsFiles.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -44,7 +44,9 @@ public:
     // goes there, or to the user's own folder when it cannot be written.
     void setProgramFolder(const QString& folder) { m_pageFolder = PageFolder(folder); }
     // Replaces Qt's file dialogs (tests answer them this way).
-    void setFileDialog(MenuFiles::FileDialog dialog) { m_files->setFileDialog(std::move(dialog)); }
+    void setFileDialog(SettingsFiles::FileDialog dialog) {
+        m_files->setFileDialog(std::move(dialog));
+    }
 
     // Opens a settings file as Open settings does, asking first about
     // unsaved changes; false when it was not opened.
@@ -113,7 +115,7 @@ private:
     halvero::MenuSettings::Snapshot m_recorded;
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
-    MenuFiles* m_files = nullptr;
+    SettingsFiles* m_files = nullptr;
     const halvero::Timestamp m_previewStamp = halvero::Timestamp::now();
     QTimer* m_previewUpdate = nullptr;
     bool m_toldPerUserFolder = false;

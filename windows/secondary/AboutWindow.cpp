@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 AboutWindow::AboutWindow(QWidget* parent) : BorderlessForm(parent) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     for (int i = 0; i < kLines; ++i) {
         auto* line = new QLabel(this);
         line->setObjectName(QStringLiteral("line%1").arg(i));
@@ -26,23 +26,22 @@ AboutWindow::AboutWindow(QWidget* parent) : BorderlessForm(parent) {
 }
 
 void AboutWindow::prepare() {
-    setTitle(QStringLiteral("About"));
+    setTitle(tr("About"));
     const QString lines[kLines] = {
-        QStringLiteral("Application Name: ") + m_applicationName,
-        QStringLiteral("Version: ") + m_applicationVersion + QStringLiteral(" - Date: ") +
-            m_applicationDate,
-        QStringLiteral("Written by: Sample Author - From: Exampleland/Example City"),
-        QStringLiteral("Phone: +1 555 0100"),
-        QStringLiteral("EMail: author@example.com"),
-        QStringLiteral("EMail: halvero@example.com"),
-        QStringLiteral("EMail: support@example.com"),
-        QStringLiteral("EMail: news@example.com"),
-        QStringLiteral("Homepage: http://www.example.com/"),
-        QStringLiteral("You can download new versions in http://download.example.com/, In FREE "
-                       "utilities part"),
-        QStringLiteral("By the way, I recommend you contact me for joining my mailling list to "
-                       "recieve newer versions..."),
-        QStringLiteral("IT'S FREE!"),
+        tr("Application Name: ") + m_applicationName,
+        tr("Version: ") + m_applicationVersion + tr(" - Date: ") + m_applicationDate,
+        tr("Written by: Sample Author - From: Exampleland/Example City"),
+        tr("Phone: +1 555 0100"),
+        tr("EMail: author@example.com"),
+        tr("EMail: halvero@example.com"),
+        tr("EMail: support@example.com"),
+        tr("EMail: news@example.com"),
+        tr("Homepage: http://www.example.com/"),
+        tr("You can download new versions in http://download.example.com/, In FREE "
+           "utilities part"),
+        tr("By the way, I recommend you contact me for joining my mailling list to "
+           "recieve newer versions..."),
+        tr("IT'S FREE!"),
     };
     for (int i = 0; i < kLines; ++i)
         m_lines[static_cast<std::size_t>(i)]->setText(lines[i]);

@@ -42,8 +42,8 @@ void BorderlessForm::createCloseButton() {
     // face, where the focus mark goes.
     m_closeButton->setIconSize(m_closeButton->size() - QSize(4, 4));
     m_closeButton->setCursor(Pictures::handPointer());
-    m_closeButton->setToolTip(QStringLiteral("Close"));
-    m_closeButton->setAccessibleName(QStringLiteral("Close"));
+    m_closeButton->setToolTip(tr("Close"));
+    m_closeButton->setAccessibleName(tr("Close"));
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -13,7 +13,7 @@
 #include <malloc.h>
 
 PreviewWindow::PreviewWindow() {
-    setWindowTitle(QStringLiteral("HTML Preview"));
+    setWindowTitle(tr("HTML Preview"));
     createTitle();
     createCloseButton();
 
@@ -22,7 +22,7 @@ PreviewWindow::PreviewWindow() {
     m_browser->setProperty("kindName", QStringLiteral("WebBrowser"));
     m_browser->setGeometry(Twips::rect(120, 720, 9855, 3855));
 
-    m_refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
+    m_refreshButton = new QPushButton(tr("Refresh"), this);
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));
     m_refreshButton->setGeometry(Twips::rect(240, 180, 1215, 375));
     m_refreshButton->setCursor(Pictures::handPointer());
@@ -75,7 +75,7 @@ void PreviewWindow::setPage(const QString& path, const QByteArray& text) {
 // would rebuild the native window and drop it from the list of modal
 // windows, leaving the main window clickable behind the preview.
 void PreviewWindow::prepare() {
-    setTitle(QStringLiteral("HTML Preview"));
+    setTitle(tr("HTML Preview"));
     if (!holdsPage())
         loadPage();
     m_page->setAudioMuted(false);

@@ -6,7 +6,7 @@
 // five, kept in Halvero's own configuration file (ConfigFile). Files that
 // no longer exist are dropped whenever the list is read. Knows nothing of
 // what the files hold.
-class RecentMenus {
+class RecentSettingsFiles {
 public:
     static constexpr int kMax = 5;
 

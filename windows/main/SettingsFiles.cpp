@@ -1,7 +1,7 @@
-#include "windows/main/MenuFiles.h"
+#include "windows/main/SettingsFiles.h"
 
 #include "app/platform/FileName.h"
-#include "app/platform/RecentMenus.h"
+#include "app/platform/RecentSettingsFiles.h"
 #include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/SettingsFile.h"
@@ -23,8 +23,13 @@ using halvero::SettingsFile;
 
 namespace {
 
-const QString kMenuFilter = QStringLiteral("Halvero menus (*.halvero)");
-const QString kPageFilter = QStringLiteral("Web pages (*.htm *.html)");
+// The file dialogs' filters; the extension in brackets is what counts.
+QString menuFilter() {
+    return QCoreApplication::translate("SettingsFiles", "Halvero settings files (*.halvero)");
+}
+QString pageFilter() {
+    return QCoreApplication::translate("SettingsFiles", "Web pages (*.htm *.html)");
+}
 
 std::string fileSystemPath(const QString& path) {
     return FileName::encode(path).toStdString();
@@ -36,8 +41,8 @@ QString shown(const std::string& text) {
 
 } // namespace
 
-MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
-                     std::function<std::string()> composePage)
+SettingsFiles::SettingsFiles(QWidget* window, halvero::MenuSettings& settings,
+                             std::function<std::string()> composePage)
     : QObject(window), m_window(window), m_settings(settings),
       m_composePage(std::move(composePage)) {
     m_fileDialog = [this](DialogMode mode, const QString& folder, const QString& filter) {
@@ -47,14 +52,12 @@ MenuFiles::MenuFiles(QWidget* window, halvero::MenuSettings& settings,
 
 // Qt's file dialog, with the extension of the filter added to a typed name
 // before the dialog asks whether to replace an existing file of that name.
-QString MenuFiles::askForFile(DialogMode mode, const QString& folder, const QString& filter) {
-    QFileDialog dialog(m_window,
-                       mode == DialogMode::Open ? QStringLiteral("Open settings")
-                                                : QStringLiteral("Save as"),
+QString SettingsFiles::askForFile(DialogMode mode, const QString& folder, const QString& filter) {
+    QFileDialog dialog(m_window, mode == DialogMode::Open ? tr("Open settings") : tr("Save as"),
                        folder, filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     if (mode == DialogMode::Save) {
-        const bool menu = filter == kMenuFilter;
+        const bool menu = filter == menuFilter();
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(menu ? QStringLiteral("halvero") : QStringLiteral("htm"));
         // A name to start from: the open file's, or the usual one.
@@ -69,16 +72,16 @@ QString MenuFiles::askForFile(DialogMode mode, const QString& folder, const QStr
     return dialog.selectedFiles().constFirst();
 }
 
-void MenuFiles::fillRecentMenu(QMenu* recent) {
+void SettingsFiles::fillRecentMenu(QMenu* recent) {
     recent->clear();
-    const QStringList files = RecentMenus::list();
+    const QStringList files = RecentSettingsFiles::list();
     for (const QString& path : files)
         connect(recent->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
                 [this, path] { openAsked(path); });
     recent->setEnabled(!files.isEmpty());
 }
 
-bool MenuFiles::startNew() {
+bool SettingsFiles::startNew() {
     if (!maySetAside())
         return false;
     m_settings.initialise();
@@ -87,27 +90,27 @@ bool MenuFiles::startNew() {
     return true;
 }
 
-void MenuFiles::startFresh() {
+void SettingsFiles::startFresh() {
     keepAsSaved(QString());
 }
 
-void MenuFiles::keepAsSaved(const QString& path) {
+void SettingsFiles::keepAsSaved(const QString& path) {
     m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     m_saved = m_settings.snapshot();
     if (!m_path.isEmpty())
-        RecentMenus::add(m_path);
+        RecentSettingsFiles::add(m_path);
     updateTitle();
 }
 
-bool MenuFiles::isModified() const {
+bool SettingsFiles::isModified() const {
     return !(m_saved == m_settings.snapshot());
 }
 
-void MenuFiles::settingsEdited() {
+void SettingsFiles::settingsEdited() {
     updateTitle();
 }
 
-void MenuFiles::updateTitle() {
+void SettingsFiles::updateTitle() {
     if (m_path.isEmpty()) {
         m_window->setWindowModified(false);
         m_window->setWindowTitle(QStringLiteral("Halvero"));
@@ -117,13 +120,13 @@ void MenuFiles::updateTitle() {
     m_window->setWindowModified(isModified());
 }
 
-QString MenuFiles::startFolder() const {
+QString SettingsFiles::startFolder() const {
     if (!m_path.isEmpty())
         return QFileInfo(m_path).absolutePath();
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
-void MenuFiles::showProblem(const QString& what, const QString& why) const {
+void SettingsFiles::showProblem(const QString& what, const QString& why) const {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"), what, QMessageBox::Ok,
                     m_window);
     box.setObjectName(QStringLiteral("fileError"));
@@ -131,17 +134,15 @@ void MenuFiles::showProblem(const QString& what, const QString& why) const {
     box.exec();
 }
 
-bool MenuFiles::maySetAside() {
+bool SettingsFiles::maySetAside() {
     if (!isModified())
         return true;
-    const QString name =
-        m_path.isEmpty() ? QStringLiteral("this menu") : QFileInfo(m_path).fileName();
+    const QString name = m_path.isEmpty() ? tr("this menu") : QFileInfo(m_path).fileName();
     QMessageBox question(QMessageBox::Warning, QStringLiteral("Halvero"),
-                         QStringLiteral("Save the changes to %1?").arg(name),
+                         tr("Save the changes to %1?").arg(name),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
     question.setObjectName(QStringLiteral("unsavedChanges"));
-    question.setInformativeText(
-        QStringLiteral("Your changes will be lost if you don't save them."));
+    question.setInformativeText(tr("Your changes will be lost if you don't save them."));
     question.setDefaultButton(QMessageBox::Save);
     question.button(QMessageBox::Save)->setText(tr("&Save"));
     question.button(QMessageBox::Discard)->setText(tr("&Discard"));
@@ -156,24 +157,24 @@ bool MenuFiles::maySetAside() {
     }
 }
 
-void MenuFiles::open() {
+void SettingsFiles::open() {
     if (!maySetAside())
         return;
-    const QString path = m_fileDialog(DialogMode::Open, startFolder(), kMenuFilter);
+    const QString path = m_fileDialog(DialogMode::Open, startFolder(), menuFilter());
     if (!path.isEmpty())
         openFile(path);
 }
 
-bool MenuFiles::openAsked(const QString& path) {
+bool SettingsFiles::openAsked(const QString& path) {
     return maySetAside() && openFile(path);
 }
 
-bool MenuFiles::openFile(const QString& path) {
+bool SettingsFiles::openFile(const QString& path) {
     SettingsFile::Contents contents;
     try {
         contents = SettingsFile::read(fileSystemPath(path));
     } catch (const halvero::SettingsFileError& error) {
-        showProblem(QStringLiteral("The settings file could not be opened."),
+        showProblem(tr("The settings file could not be opened."),
                     shown(error.describe(fileSystemPath(path))));
         return false;
     }
@@ -187,8 +188,8 @@ bool MenuFiles::openFile(const QString& path) {
         for (const std::string& key : contents.unknownKeys)
             keys << QString::fromStdString(key);
         QMessageBox box(QMessageBox::Information, QStringLiteral("Halvero"),
-                        QStringLiteral("The settings file was opened, but Halvero does not know "
-                                       "some of its keys and left them out."),
+                        tr("The settings file was opened, but Halvero does not know "
+                           "some of its keys and left them out."),
                         QMessageBox::Ok, m_window);
         box.setObjectName(QStringLiteral("unknownKeys"));
         box.setInformativeText(QFileInfo(path).fileName() + QStringLiteral(": ") +
@@ -198,27 +199,27 @@ bool MenuFiles::openFile(const QString& path) {
     return true;
 }
 
-bool MenuFiles::save() {
+bool SettingsFiles::save() {
     return m_path.isEmpty() ? saveAs() : saveTo(m_path);
 }
 
-bool MenuFiles::saveAs() {
-    const QString path = m_fileDialog(DialogMode::Save, startFolder(), kMenuFilter);
+bool SettingsFiles::saveAs() {
+    const QString path = m_fileDialog(DialogMode::Save, startFolder(), menuFilter());
     return !path.isEmpty() && saveTo(path);
 }
 
-bool MenuFiles::saveTo(const QString& path) {
+bool SettingsFiles::saveTo(const QString& path) {
     try {
         SettingsFile::write(fileSystemPath(path), m_settings);
     } catch (const halvero::PageWriteError& error) {
-        showProblem(QStringLiteral("The settings could not be saved."), shown(error.what()));
+        showProblem(tr("The settings could not be saved."), shown(error.what()));
         return false;
     }
     keepAsSaved(path);
     return true;
 }
 
-QString MenuFiles::fragment() const {
+QString SettingsFiles::fragment() const {
     const std::string source =
         m_path.isEmpty() ? std::string() : QFileInfo(m_path).fileName().toStdString();
     const std::string text = halvero::ModernPageWriter::fragment(m_settings, source);
@@ -226,8 +227,8 @@ QString MenuFiles::fragment() const {
 }
 
 // The menu's <style> and <nav> alone, for pasting into a page of one's own.
-void MenuFiles::writeFragmentTo() {
-    const QString path = m_fileDialog(DialogMode::Save, startFolder(), kPageFilter);
+void SettingsFiles::writeFragmentTo() {
+    const QString path = m_fileDialog(DialogMode::Save, startFolder(), pageFilter());
     if (path.isEmpty())
         return;
     try {
@@ -237,13 +238,13 @@ void MenuFiles::writeFragmentTo() {
     }
 }
 
-void MenuFiles::writePageTo() {
-    const QString path = m_fileDialog(DialogMode::Save, startFolder(), kPageFilter);
+void SettingsFiles::writePageTo() {
+    const QString path = m_fileDialog(DialogMode::Save, startFolder(), pageFilter());
     if (path.isEmpty())
         return;
     try {
         halvero::PageFile::write(fileSystemPath(path), m_composePage());
     } catch (const halvero::PageWriteError& error) {
-        showProblem(QStringLiteral("The page could not be written."), shown(error.what()));
+        showProblem(tr("The page could not be written."), shown(error.what()));
     }
 }

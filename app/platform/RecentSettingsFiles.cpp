@@ -1,4 +1,4 @@
-#include "app/platform/RecentMenus.h"
+#include "app/platform/RecentSettingsFiles.h"
 
 #include "app/platform/ConfigFile.h"
 
@@ -15,7 +15,7 @@ QSettings store() {
 
 } // namespace
 
-QStringList RecentMenus::list() {
+QStringList RecentSettingsFiles::list() {
     QSettings settings = store();
     const QStringList kept = settings.value(kKey).toStringList();
     QStringList existing;
@@ -27,7 +27,7 @@ QStringList RecentMenus::list() {
     return existing;
 }
 
-void RecentMenus::add(const QString& path) {
+void RecentSettingsFiles::add(const QString& path) {
     QStringList paths = list();
     paths.removeAll(path);
     paths.prepend(path);

@@ -19,7 +19,7 @@ class QWidget;
 // Opening is all or nothing: a refused file changes nothing and says why.
 // It does not compose the page (the window hands it a way to) and builds
 // no controls of the window.
-class MenuFiles : public QObject {
+class SettingsFiles : public QObject {
     Q_OBJECT
 public:
     enum class DialogMode { Open, Save };
@@ -28,8 +28,8 @@ public:
     using FileDialog =
         std::function<QString(DialogMode mode, const QString& folder, const QString& filter)>;
 
-    MenuFiles(QWidget* window, halvero::MenuSettings& settings,
-              std::function<std::string()> composePage);
+    SettingsFiles(QWidget* window, halvero::MenuSettings& settings,
+                  std::function<std::string()> composePage);
 
     // Replaces Qt's file dialogs (tests answer them this way).
     void setFileDialog(FileDialog dialog) { m_fileDialog = std::move(dialog); }

@@ -5,7 +5,7 @@
 #include <vector>
 
 // The application's style: Fusion, with two changes.
-//  - A push button marked graphical (ControlLook::setButtonLook) is painted
+//  - A push button marked graphical (by Look's button rows) is painted
 //    the way a graphical-style button looks: its face flat in the button
 //    colour of its palette (exactly that colour, no gradient), a thin grey
 //    edge and a darker face and shifted label while pressed. Other buttons

@@ -1,7 +1,7 @@
 #include "windows/secondary/AboutWindow.h"
 #include "app/Application.h"
 #include "app/Identity.h"
-#include "app/toolkit/ControlLook.h"
+#include "app/toolkit/Look.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -73,8 +73,8 @@ private slots:
         auto* about = new AboutWindow;
         for (int i = 0; i < AboutWindow::kLines; ++i)
             QCOMPARE(line(about, i)->palette().color(QPalette::WindowText),
-                     i == 11 ? QColor(255, 0, 0) : ControlLook::kOliveYellow);
-        QCOMPARE(title(about)->palette().color(QPalette::WindowText), ControlLook::kOliveYellow);
+                     i == 11 ? QColor(255, 0, 0) : Look::kOliveYellow);
+        QCOMPARE(title(about)->palette().color(QPalette::WindowText), Look::kOliveYellow);
         QCOMPARE(title(about)->font().pointSize(), 18);
         QCOMPARE(closeButton(about)->palette().color(QPalette::Button), QColor(192, 192, 255));
         delete about;

@@ -1,7 +1,7 @@
 #include "windows/main/MainWindow.h"
 #include "app/Application.h"
 #include "app/pictures/Pictures.h"
-#include "app/toolkit/ControlLook.h"
+#include "app/toolkit/Look.h"
 #include "core/ColorValues.h"
 #include "core/EntryTable.h"
 #include "windows/main/MenuItemsDialog.h"
@@ -152,11 +152,11 @@ private slots:
     }
 
     void colourBoxesShowTheirColours() {
-        QCOMPARE(ControlLook::backColor(box(11)), QColor(0xFE, 0xF0, 0xBA));
-        QCOMPARE(ControlLook::backColor(box(9)), QColor(0, 0, 255));
-        QCOMPARE(ControlLook::backColor(box(20)), QColor(0x99, 0x99, 0x99));
+        QCOMPARE(Look::backColor(box(11)), QColor(0xFE, 0xF0, 0xBA));
+        QCOMPARE(Look::backColor(box(9)), QColor(0, 0, 255));
+        QCOMPARE(Look::backColor(box(20)), QColor(0x99, 0x99, 0x99));
         // A box without a colour keeps the cream of its look.
-        QCOMPARE(ControlLook::backColor(box(7)), ControlLook::kCream);
+        QCOMPARE(Look::backColor(box(7)), Look::kCream);
 
         // The text on each reads, at 4.5:1 or more, on the defaults and on
         // a dark blue picked for one of them.
@@ -166,7 +166,7 @@ private slots:
         for (int index : kColorEntries) {
             const QColor text =
                 box(index)->lineEdit()->palette().color(QPalette::Active, QPalette::Text);
-            QVERIFY2(contrast(text, ControlLook::backColor(box(index))) >= 4.5,
+            QVERIFY2(contrast(text, Look::backColor(box(index))) >= 4.5,
                      qPrintable(box(index)->currentText()));
         }
     }
@@ -272,7 +272,7 @@ private slots:
             std::vector<std::string> before;
             for (int k = 0; k < EntryTable::kCount; ++k)
                 before.push_back(box(k)->currentText().toStdString());
-            const QColor current = ControlLook::backColor(box(index));
+            const QColor current = Look::backColor(box(index));
             next = i;
             colorButton(index)->click();
             QCOMPARE(offered, current); // the dialog opens on the entry's colour
@@ -280,7 +280,7 @@ private slots:
             QCOMPARE(box(index)->currentText(),
                      QString::fromStdString(halvero::ColorToHex(
                          expected.red() + 256 * expected.green() + 65536 * expected.blue())));
-            QCOMPARE(ControlLook::backColor(box(index)), expected);
+            QCOMPARE(Look::backColor(box(index)), expected);
             for (int k = 0; k < EntryTable::kCount; ++k)
                 if (k != i)
                     QCOMPARE(box(k)->currentText().toStdString(), before[static_cast<size_t>(k)]);
@@ -292,32 +292,32 @@ private slots:
             [](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); });
         colorButton(9)->click();
         QCOMPARE(box(9)->currentText(), QStringLiteral("#FF0000"));
-        QCOMPARE(ControlLook::backColor(box(9)), QColor(255, 0, 0));
+        QCOMPARE(Look::backColor(box(9)), QColor(255, 0, 0));
     }
 
     void cancellingTheDialogChangesNothing() {
         window->setColorDialog([](const QColor&) { return std::optional<QColor>(); });
         colorButton(26)->click();
         QCOMPARE(box(26)->currentText(), QStringLiteral("#0000FF"));
-        QCOMPARE(ControlLook::backColor(box(26)), QColor(0, 0, 255));
+        QCOMPARE(Look::backColor(box(26)), QColor(0, 0, 255));
     }
 
     void typedColoursKeepTheLastGoodColourUntilReadable() {
         for (int index : {23, 40}) {
             QLineEdit* edit = box(index)->lineEdit();
-            const QColor start = ControlLook::backColor(box(index));
+            const QColor start = Look::backColor(box(index));
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Backspace); // ""
-            QCOMPARE(ControlLook::backColor(box(index)), start);
+            QCOMPARE(Look::backColor(box(index)), start);
             for (const char* typed : {"#", "#F", "red"}) {
                 edit->selectAll();
                 QTest::keyClicks(edit, QString::fromLatin1(typed));
                 QCOMPARE(box(index)->currentText(), QString::fromLatin1(typed));
-                QCOMPARE(ControlLook::backColor(box(index)), start);
+                QCOMPARE(Look::backColor(box(index)), start);
             }
             edit->selectAll();
             QTest::keyClicks(edit, QStringLiteral("#00FF00"));
-            QCOMPARE(ControlLook::backColor(box(index)), QColor(0, 255, 0));
+            QCOMPARE(Look::backColor(box(index)), QColor(0, 255, 0));
             QVERIFY(createdPage().contains(QStringLiteral(" #00FF00;")));
         }
     }
@@ -608,12 +608,12 @@ private slots:
              {button("createPageButton"), button("exitButton"), colorButton(9)}) {
             const QImage face = button->grab().toImage();
             for (int y : {3, face.height() / 2, face.height() - 4})
-                QCOMPARE(face.pixelColor(3, y), ControlLook::kCream);
+                QCOMPARE(face.pixelColor(3, y), Look::kCream);
         }
         button("previewButton")->setDown(true);
         const QImage pressed = button("previewButton")->grab().toImage();
         button("previewButton")->setDown(false);
-        QVERIFY(pressed.pixelColor(3, 3) != ControlLook::kCream);
+        QVERIFY(pressed.pixelColor(3, 3) != Look::kCream);
     }
 
     // List-only and editable boxes alike are flat cream across their face.
@@ -623,7 +623,7 @@ private slots:
             // Right of the text, left of the arrow.
             for (int y : {4, face.height() / 2, face.height() - 5})
                 for (int x : {face.width() - 40, face.width() - 30})
-                    QCOMPARE(face.pixelColor(x, y), ControlLook::kCream);
+                    QCOMPARE(face.pixelColor(x, y), Look::kCream);
         }
     }
 
@@ -649,15 +649,15 @@ private slots:
                      qPrintable(control->objectName() + " " + inner.name() + " on " + face.name()));
             QCOMPARE(image.pixelColor(image.width() / 2, 0), outer);
         };
-        checkMark(box(0), ControlLook::kCream); // list-only, focused at start
+        checkMark(box(0), Look::kCream); // list-only, focused at start
         QTest::keyClick(box(0)->focusWidget() ? QApplication::focusWidget() : box(0), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        checkMark(box(3), ControlLook::kCream); // editable
+        checkMark(box(3), Look::kCream); // editable
         box(28)->setFocus();                    // the dark colour box, then its button
         checkMark(box(28), QColor(0, 0, 90));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        checkMark(colorButton(28), ControlLook::kCream);
+        checkMark(colorButton(28), Look::kCream);
     }
 
     // An installed program's folder is not the user's to write: the page

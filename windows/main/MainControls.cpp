@@ -2,9 +2,7 @@
 
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/BackdropWidget.h"
-#include "app/toolkit/ControlKind.h"
 #include "app/toolkit/Twips.h"
-#include "windows/main/MainLook.h"
 #include "windows/main/ValueValidator.h"
 
 #include <QComboBox>
@@ -112,7 +110,6 @@ QComboBox* MainControls::makeEntry(BackdropWidget& window, const MainLayout::Row
 QPushButton* MainControls::makeButton(BackdropWidget& window, const MainLayout::Row& row) {
     auto* button = new QPushButton(row.caption, &window);
     button->setAutoDefault(false);
-    MainLook::keepStandardButtonText(button);
     if (row.kind == Kind::Command) {
         const auto command = static_cast<MainLayout::Command>(row.index);
         button->setObjectName(commandName(command));
@@ -191,10 +188,9 @@ void MainControls::setPointers(BackdropWidget& window) const {
         auto* widget = qobject_cast<QWidget*>(control);
         if (!widget)
             continue;
-        const QString kind = ControlKind::of(widget);
-        if (kind == QLatin1String("Label"))
+        if (qobject_cast<QLabel*>(widget))
             widget->setCursor(Qt::ArrowCursor);
-        else if (kind == QLatin1String("CommandButton"))
+        else if (qobject_cast<QPushButton*>(widget))
             widget->setCursor(Pictures::handPointer());
     }
     for (const EntryDescriptor& entry : EntryTable::all()) {

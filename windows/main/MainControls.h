@@ -19,7 +19,7 @@ class QTimer;
 // and the flash timer, with their tab order, the names screen readers
 // announce and the pointer over each kind of control. Later it writes the
 // changes the program makes in the settings into the boxes. It connects no
-// handler and styles nothing: MainWindow and MainLook do.
+// handler and styles nothing: MainWindow and Look do.
 class MainControls {
 public:
     // Builds every control as a child of `window`.

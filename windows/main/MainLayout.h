@@ -6,7 +6,7 @@
 // Where the main window's controls stand and what they say: one row per
 // control, in the order the window creates them. Positions are the design's,
 // in twips. The entries come from EntryTable, column by column. The table
-// says nothing about looks (MainLook) or behaviour (MainWindow).
+// says nothing about looks (Look) or behaviour (MainWindow).
 class MainLayout {
 public:
     enum class Kind {

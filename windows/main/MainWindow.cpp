@@ -8,14 +8,13 @@
 #include "app/platform/WindowAttention.h"
 #include "app/preview/PreviewEngine.h"
 #include "app/toolkit/BackdropWidget.h"
-#include "app/toolkit/ControlLook.h"
+#include "app/toolkit/Look.h"
 #include "app/toolkit/QtColor.h"
 #include "app/toolkit/Twips.h"
 #include "core/ColorValues.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "windows/main/MainActions.h"
-#include "windows/main/MainLook.h"
 #include "windows/main/MenuItemsDialog.h"
 #include "windows/main/SettingsEdit.h"
 #include "windows/secondary/AboutWindow.h"
@@ -75,7 +74,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_surface = new BackdropWidget;
     m_surface->setObjectName(QStringLiteral("surface"));
     setCentralWidget(m_surface);
-    MainLook::setCommonLook(m_surface);
+    Look::prepareSurface(m_surface);
     m_controls.build(*m_surface);
     connectHandlers();
     connectActions();
@@ -95,7 +94,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the
     // window's life: Preview and About leave the settings as they are.
-    ControlLook::apply(m_surface->controls(), MainLook::table());
+    Look::apply(m_surface, Look::Window::Main);
     m_controls.contrastNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeWindow();
     m_surface->paintBackdrop();
@@ -332,9 +331,9 @@ namespace {
 // Navy, the window's text colour, or white where it reads better on `back`.
 QColor readableOn(const QColor& back) {
     const std::int32_t value = QtColor::toValue(back);
-    return halvero::ContrastRatio(QtColor::toValue(ControlLook::kNavy), value) >=
+    return halvero::ContrastRatio(QtColor::toValue(Look::kNavy), value) >=
                    halvero::ContrastRatio(0xFFFFFF, value)
-               ? ControlLook::kNavy
+               ? Look::kNavy
                : QColor(Qt::white);
 }
 
@@ -369,11 +368,11 @@ void MainWindow::showColor(int index) {
     try {
         const std::int32_t value = halvero::HexToColor(box->currentText().toStdString());
         const QColor color = QtColor::fromValue(value);
-        ControlLook::setBackColor(box, color);
+        Look::setBackColor(box, color);
         // Its text stays readable on its colour.
-        ControlLook::setTextColor(box, readableOn(color));
+        Look::setTextColor(box, readableOn(color));
         if (box->lineEdit())
-            ControlLook::setTextColor(box->lineEdit(), readableOn(color));
+            Look::setTextColor(box->lineEdit(), readableOn(color));
     } catch (const halvero::ColorTextError&) {
         // Half-typed colour: the box keeps its last good colour.
     }
@@ -382,8 +381,7 @@ void MainWindow::showColor(int index) {
 void MainWindow::chooseColor(int index) {
     if (!m_colorDialog)
         return;
-    const std::optional<QColor> chosen =
-        m_colorDialog(ControlLook::backColor(m_controls.entry(index)));
+    const std::optional<QColor> chosen = m_colorDialog(Look::backColor(m_controls.entry(index)));
     if (!chosen)
         return; // cancelled: the entry stays as it was
     m_settings.setValue(index, halvero::ColorToHex(QtColor::toValue(*chosen)));

@@ -18,7 +18,7 @@ AboutWindow::AboutWindow(QWidget* parent) : BorderlessForm(parent) {
     }
     createTitle();
     createCloseButton();
-    loadCommon(QColor(192, 192, 255));
+    loadCommon(Look::Window::About);
     QLabel* last = m_lines.back();
     QPalette red = last->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));

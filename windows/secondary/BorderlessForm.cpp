@@ -3,7 +3,6 @@
 #include "app/Application.h"
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/Backdrop.h"
-#include "app/toolkit/BackdropWidget.h"
 #include "app/toolkit/Twips.h"
 #include "app/toolkit/WindowDrag.h"
 
@@ -51,23 +50,12 @@ void BorderlessForm::setTitle(const QString& text) {
     m_title->setText(text);
 }
 
-void BorderlessForm::loadCommon(const QColor& buttonColor) {
+void BorderlessForm::loadCommon(Look::Window which) {
     m_backdrop = Backdrop::column(height());
     // The backdrop paints every pixel: Qt need not fill the window first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    using L = ControlLook;
-    const ControlLook::Table table = {
-        {QStringLiteral("CommandButton"),
-         [buttonColor](QWidget* w) { L::setButtonLook(w, buttonColor); }},
-        {QStringLiteral("Label"), L::setLabelLook},
-    };
-    ControlLook::apply(BackdropWidget::controlsOf(this), table);
-
-    QFont font = m_title->font();
-    font.setPointSize(18);
-    m_title->setFont(font);
-
+    Look::apply(this, which);
     m_closeButton->setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/ControlLook.h"
+#include "app/toolkit/Look.h"
 
 #include <QDialog>
 #include <QImage>
@@ -30,9 +30,8 @@ protected:
     void setTitle(const QString& text);
 
     // The shared finishing steps, for the end of a subclass's constructor:
-    // backdrop, look (buttons in `buttonColor`, labels olive yellow, centred
-    // and transparent), an 18-point title, and the close button's focus.
-    void loadCommon(const QColor& buttonColor);
+    // the backdrop, the window's rows of the look, the close button's focus.
+    void loadCommon(Look::Window which);
     // Runs before each showing, while the window is still hidden, so what
     // it fills in is there at the first paint.
     virtual void prepare() {}

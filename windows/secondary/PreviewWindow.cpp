@@ -51,7 +51,7 @@ PreviewWindow::PreviewWindow() {
     m_refreshButton->raise();
     QWidget::setTabOrder(closeButton(), m_browser);
     QWidget::setTabOrder(m_browser, m_refreshButton);
-    loadCommon(ControlLook::kCream);
+    loadCommon(Look::Window::Preview);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 

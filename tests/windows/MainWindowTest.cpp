@@ -654,7 +654,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         checkMark(box(3), Look::kCream); // editable
-        box(28)->setFocus();                    // the dark colour box, then its button
+        box(28)->setFocus();             // the dark colour box, then its button
         checkMark(box(28), QColor(0, 0, 90));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         checkMark(colorButton(28), Look::kCream);

@@ -15,7 +15,7 @@ constexpr std::size_t kMostPalettes = 64;
 
 const QColor ToolkitStyle::kEdge(128, 128, 128);
 const QColor ToolkitStyle::kFocus(0, 0, 128);
-const QColor ToolkitStyle::kFocusOuter(192, 192, 0);
+const QColor ToolkitStyle::kFocusOnDark(255, 255, 0);
 
 ToolkitStyle::ToolkitStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -52,19 +52,18 @@ void ToolkitStyle::drawGraphicalButton(const QStyleOption* option, QPainter* pai
     painter->restore();
 }
 
-QColor ToolkitStyle::innerFocusColor(const QColor& face) {
-    // Navy on light faces; on dark ones (a colour box holding a dark
-    // colour) the look's cream.
-    return face.lightnessF() >= 0.45 ? kFocus : QColor(255, 255, 204);
+QColor ToolkitStyle::focusColor(const QColor& face) {
+    // Navy on light faces and their grey edges; on dark ones (a colour box
+    // holding a dark colour) bright yellow.
+    return face.lightnessF() >= 0.45 ? kFocus : kFocusOnDark;
 }
 
 void ToolkitStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face) {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(kFocusOuter, 1));
+    painter->setPen(QPen(focusColor(face), 1));
     painter->drawRect(rect.adjusted(0, 0, -1, -1));
-    painter->setPen(QPen(innerFocusColor(face), 1));
     painter->drawRect(rect.adjusted(1, 1, -2, -2));
     painter->restore();
 }

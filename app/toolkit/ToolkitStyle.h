@@ -13,9 +13,9 @@
 //  - Combo boxes, list-only and editable alike, have the flat face of an
 //    editable box.
 //  - The focus mark of graphical buttons and combo boxes is a two-pixel
-//    frame along their edge: olive yellow outside, which stands out from
-//    the dark backdrop around, and navy inside (cream on a dark face),
-//    which stands out from the face; shown from the first focus on.
+//    frame over their edge, navy on light faces and bright yellow on dark
+//    ones: every pixel of it differs by 3:1 or more from what it covers
+//    (the grey edge, the face); shown from the first focus on.
 //  - Combo boxes that show the same colours are drawn with one shared
 //    palette. Fusion keeps the pictures of combo frames it has drawn, keyed
 //    by the palette's identity, and Qt gives every widget with colours of
@@ -31,7 +31,7 @@ public:
     static constexpr char kGraphical[] = "graphical";
     static const QColor kEdge;
     static const QColor kFocus;
-    static const QColor kFocusOuter;
+    static const QColor kFocusOnDark;
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
@@ -39,7 +39,7 @@ public:
                             QPainter* painter, const QWidget* widget) const override;
 
 private:
-    static QColor innerFocusColor(const QColor& face);
+    static QColor focusColor(const QColor& face);
     static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face);
     void drawGraphicalButton(const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const;

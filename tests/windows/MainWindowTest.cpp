@@ -802,10 +802,7 @@ private slots:
         box(4)->lineEdit()->selectAll();
         QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
         QString asked;
-        whenModalOpens([&](QWidget* modal) {
-            asked = modal->objectName();
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
-        });
+        answerNextQuestion(QMessageBox::Cancel, &asked);
         window->close();
         QCOMPARE(asked, QStringLiteral("unsavedChanges"));
         QVERIFY(window->isVisible());
@@ -859,10 +856,7 @@ private slots:
         box(3)->lineEdit()->selectAll();
         QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
         QString asked;
-        whenModalOpens([&](QWidget* modal) {
-            asked = modal->objectName();
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
-        });
+        answerNextQuestion(QMessageBox::Discard, &asked);
         QTest::keyClick(box(7), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(asked, QStringLiteral("unsavedChanges"));
         QCOMPARE(box(3)->currentText(), QStringLiteral("120"));
@@ -1082,6 +1076,14 @@ private:
         });
         QTest::keyClick(box(3), Qt::Key_I, Qt::ControlModifier);
         QVERIFY(opened);
+    }
+    // Presses `button` in the next message box that opens; `asked` gets
+    // the box's name.
+    static void answerNextQuestion(QMessageBox::StandardButton button, QString* asked) {
+        whenModalOpens([button, asked](QWidget* modal) {
+            *asked = modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(button)->click();
+        });
     }
     // Runs `answer` on the next message box that opens.
     static void whenMessageBoxOpens(std::function<void(QMessageBox*)> answer) {

@@ -16,6 +16,7 @@
 #include "core/PageWriter.h"
 #include "windows/main/MainActions.h"
 #include "windows/main/MenuItemsDialog.h"
+#include "windows/main/Message.h"
 #include "windows/main/SettingsEdit.h"
 #include "windows/secondary/AboutWindow.h"
 
@@ -423,20 +424,14 @@ void MainWindow::tellWherePageWent() {
     if (!m_pageFolder.isPerUser() || m_toldPerUserFolder)
         return;
     m_toldPerUserFolder = true;
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Halvero"),
-                    tr("The program's folder cannot be written, so the page was "
-                       "written to your own folder:"),
-                    QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("pageWrittenElsewhere"));
-    box.setInformativeText(pagePath());
-    box.exec();
+    Message::show(this, QMessageBox::Information, QStringLiteral("pageWrittenElsewhere"),
+                  tr("The program's folder cannot be written, so the page was "
+                     "written to your own folder:"),
+                  pagePath());
 }
 
 void MainWindow::showError(const QString& what, const QString& why) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"), what, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("commandError"));
-    box.setInformativeText(why);
-    box.exec();
+    Message::show(this, QMessageBox::Critical, QStringLiteral("commandError"), what, why);
 }
 
 void MainWindow::createPage() {

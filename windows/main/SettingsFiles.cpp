@@ -5,6 +5,7 @@
 #include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/SettingsFile.h"
+#include "windows/main/Message.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,11 +128,7 @@ QString SettingsFiles::startFolder() const {
 }
 
 void SettingsFiles::showProblem(const QString& what, const QString& why) const {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Halvero"), what, QMessageBox::Ok,
-                    m_window);
-    box.setObjectName(QStringLiteral("fileError"));
-    box.setInformativeText(why);
-    box.exec();
+    Message::show(m_window, QMessageBox::Critical, QStringLiteral("fileError"), what, why);
 }
 
 bool SettingsFiles::maySetAside() {
@@ -187,14 +184,11 @@ bool SettingsFiles::openFile(const QString& path) {
         QStringList keys;
         for (const std::string& key : contents.unknownKeys)
             keys << QString::fromStdString(key);
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Halvero"),
-                        tr("The settings file was opened, but Halvero does not know "
-                           "some of its keys and left them out."),
-                        QMessageBox::Ok, m_window);
-        box.setObjectName(QStringLiteral("unknownKeys"));
-        box.setInformativeText(QFileInfo(path).fileName() + QStringLiteral(": ") +
-                               keys.join(QStringLiteral(", ")));
-        box.exec();
+        Message::show(m_window, QMessageBox::Information, QStringLiteral("unknownKeys"),
+                      tr("The settings file was opened, but Halvero does not know "
+                         "some of its keys and left them out."),
+                      QFileInfo(path).fileName() + QStringLiteral(": ") +
+                          keys.join(QStringLiteral(", ")));
     }
     return true;
 }

@@ -88,7 +88,8 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
             [this] { PreviewEngine::update(pagePath(), previewPage()); });
     m_settings.setObserver([this](int index, MenuSettings::Change change) {
         m_previewUpdate->start();
-        showContrastNote();
+        if (change == MenuSettings::Change::Value && readsInThePage(index))
+            showContrastNote();
         m_controls.show(m_settings, index, change);
     });
 
@@ -339,6 +340,13 @@ QColor readableOn(const QColor& back) {
 }
 
 } // namespace
+
+// The text and back colours of the two items, the colours the contrast
+// note weighs (picked, never typed: they change through the record).
+bool MainWindow::readsInThePage(int index) {
+    return index == EntryTable::kNormal.fontColor || index == EntryTable::kNormal.backColor ||
+           index == EntryTable::kHover.fontColor || index == EntryTable::kHover.backColor;
+}
 
 // Says, beside the commands, which item's text reads under 4.5:1 on its
 // background in the page, and by how much; says nothing otherwise. It

@@ -87,6 +87,7 @@ private:
     void userPicked(int index, const QString& text);
     void showColor(int index);
     void showContrastNote();
+    static bool readsInThePage(int index);
     void chooseColor(int index);
     void flash();
 

@@ -23,10 +23,15 @@ namespace {
 
 using Kind = MainLayout::Kind;
 
-// A caption of the entry table, as the window shows it (see MainLayout).
+// A value, an offered item or a key: the record's text as it stands.
 QString text(std::string_view utf8) {
-    const std::string caption(utf8);
-    return QCoreApplication::translate("EntryTable", caption.c_str());
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A caption of the entry table, as the window shows it (see MainLayout).
+QString caption(std::string_view utf8) {
+    const std::string text(utf8);
+    return QCoreApplication::translate("EntryTable", text.c_str());
 }
 
 std::size_t slot(int index) {
@@ -65,7 +70,7 @@ QString spokenName(int index, const QString& caption) {
     const EntryGroup group = EntryTable::at(index).group;
     if (group == EntryGroup::Menu)
         return caption;
-    return caption + QStringLiteral(", ") + text(EntryTable::groupCaption(group));
+    return caption + QStringLiteral(", ") + ::caption(EntryTable::groupCaption(group));
 }
 
 } // namespace

@@ -17,12 +17,8 @@ void BackdropWidget::paintBackdrop() {
 }
 
 QList<QObject*> BackdropWidget::controls() const {
-    return controlsOf(this);
-}
-
-QList<QObject*> BackdropWidget::controlsOf(const QObject* parent) {
     QList<QObject*> result;
-    for (QObject* child : parent->children())
+    for (QObject* child : children())
         if (child->isWidgetType() || qobject_cast<QTimer*>(child))
             result.append(child);
     return result;

@@ -18,8 +18,6 @@ public:
     // The widget's controls in creation order: its direct children that are
     // widgets or timers.
     QList<QObject*> controls() const;
-    // The same for any widget.
-    static QList<QObject*> controlsOf(const QObject* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

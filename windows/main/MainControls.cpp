@@ -28,12 +28,6 @@ QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// A caption of the entry table, as the window shows it (see MainLayout).
-QString caption(std::string_view utf8) {
-    const std::string text(utf8);
-    return QCoreApplication::translate("EntryTable", text.c_str());
-}
-
 std::size_t slot(int index) {
     return static_cast<std::size_t>(index);
 }
@@ -70,7 +64,7 @@ QString spokenName(int index, const QString& caption) {
     const EntryGroup group = EntryTable::at(index).group;
     if (group == EntryGroup::Menu)
         return caption;
-    return caption + QStringLiteral(", ") + ::caption(EntryTable::groupCaption(group));
+    return caption + QStringLiteral(", ") + MainLayout::caption(EntryTable::groupCaption(group));
 }
 
 } // namespace

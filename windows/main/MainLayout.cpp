@@ -32,13 +32,6 @@ constexpr int kItemRowTop[halvero::ItemEntries::kFieldCount] = {600,  960,  1320
                                                                 2880, 3240, 3720, 4080, 4440, 4920,
                                                                 5280, 5640, 6120, 6480, 6840};
 
-// A caption of the entry table (in the core, which knows no Qt), as the
-// window shows it: translated where a translation is installed.
-QString text(std::string_view utf8) {
-    const std::string caption(utf8);
-    return QCoreApplication::translate("EntryTable", caption.c_str());
-}
-
 QString tr(const char* text) {
     return QCoreApplication::translate("MainLayout", text);
 }
@@ -52,7 +45,7 @@ std::vector<const EntryDescriptor*> entriesOf(EntryGroup group) {
 }
 
 void addEntry(std::vector<MainLayout::Row>& rows, const EntryDescriptor& entry, int left, int top) {
-    const QString caption = text(entry.caption);
+    const QString caption = MainLayout::caption(entry.caption);
     const int boxLeft = left + kBoxOffset;
     rows.push_back({K::Label, entry.index, left, top, kLabelWidth, kLabelHeight, caption});
     rows.push_back({K::Entry, entry.index, boxLeft, top,
@@ -73,7 +66,7 @@ std::vector<MainLayout::Row> build() {
     for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
         const int column = static_cast<int>(group);
         rows.push_back({K::Title, column, kColumnLeft[column], 120, 4455, 375,
-                        text(EntryTable::groupCaption(group))});
+                        MainLayout::caption(EntryTable::groupCaption(group))});
     }
 
     const auto menu = entriesOf(EntryGroup::Menu);
@@ -97,6 +90,13 @@ std::vector<MainLayout::Row> build() {
 }
 
 } // namespace
+
+// The entry table lives in the core, which knows no Qt: its captions are
+// translated here, where the window shows them.
+QString MainLayout::caption(std::string_view utf8) {
+    const std::string text(utf8);
+    return QCoreApplication::translate("EntryTable", text.c_str());
+}
 
 const std::vector<MainLayout::Row>& MainLayout::rows() {
     static const std::vector<Row> table = build();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 #include <vector>
 
 // Where the main window's controls stand and what they say: one row per
@@ -33,4 +34,7 @@ public:
     static constexpr int kBottomMargin = 120;
 
     static const std::vector<Row>& rows();
+    // A caption of the entry table as the window shows it: translated
+    // where a translation is installed.
+    static QString caption(std::string_view utf8);
 };

@@ -379,9 +379,10 @@ void MainWindow::showColor(int index) {
         const QColor color = QtColor::fromValue(value);
         Look::setBackColor(box, color);
         // Its text stays readable on its colour.
-        Look::setTextColor(box, readableOn(color));
+        const QColor text = readableOn(color);
+        Look::setTextColor(box, text);
         if (box->lineEdit())
-            Look::setTextColor(box->lineEdit(), readableOn(color));
+            Look::setTextColor(box->lineEdit(), text);
     } catch (const halvero::ColorTextError&) {
         // Half-typed colour: the box keeps its last good colour.
     }

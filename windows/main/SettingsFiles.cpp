@@ -18,8 +18,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 
-using halvero::EntryDescriptor;
-using halvero::EntryTable;
 using halvero::SettingsFile;
 
 namespace {

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "core/EntryTable.h"
 #include "core/MenuSettings.h"
 
 #include <QObject>
 #include <QString>
-#include <array>
 #include <functional>
 #include <string>
 

@@ -5,8 +5,7 @@
 #include <QStringList>
 #include <functional>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // Hands a settings file from a second start of the program to the copy
 // already running on the same desktop, through a local socket beside the
@@ -21,6 +20,9 @@ class QLocalSocket;
 // listener of its own user. The listener checks that the file can be read
 // as a settings file before it answers; files wait for the receiver (the
 // window) until it is set.
+//
+// Plain Unix sockets watched by the event loop: the program starts without
+// loading a network library for one small message.
 class HandOff : public QObject {
     Q_OBJECT
 public:
@@ -34,6 +36,7 @@ public:
     };
 
     explicit HandOff(QObject* parent = nullptr);
+    ~HandOff() override;
 
     // Starts listening for `desktop`; false when the socket cannot be made.
     bool listen(const QString& desktop);
@@ -48,10 +51,11 @@ public:
 
 private:
     void accept();
-    void read(QLocalSocket* socket);
+    void read(QSocketNotifier* connection);
     void deliver();
 
-    QLocalServer* m_server;
+    int m_listener = -1;
+    QString m_socketFile;
     std::function<void(const QString&)> m_receiver;
     QStringList m_waiting;
 };

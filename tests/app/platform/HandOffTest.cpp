@@ -61,6 +61,26 @@ private slots:
         QVERIFY(!nobody.taken);
     }
 
+    // A message that arrives in pieces, split inside its length, is put
+    // back together and answered.
+    void aMessageInPiecesIsJoined() {
+        QStringList handed;
+        receiver->setReceiver([&](const QString& path) { handed << path; });
+        QLocalSocket socket;
+        socket.connectToServer(HandOff::socketPath(kDesktop));
+        QVERIFY(socket.waitForConnected(2000));
+        const QByteArray message = frame(QFile::encodeName(file));
+        for (const QByteArray& piece : {message.left(2), message.mid(2, 9), message.mid(11)}) {
+            socket.write(piece);
+            socket.flush();
+            QTest::qWait(30);
+        }
+        QTRY_COMPARE(handed, QStringList{file});
+        QByteArray answer;
+        QTRY_VERIFY((answer += socket.readAll()).size() >= 4);
+        QCOMPARE(answer, frame(""));
+    }
+
     // Whatever else arrives leaves the running window as it is.
     void malformedMessagesAreIgnored_data() {
         QTest::addColumn<QByteArray>("message");

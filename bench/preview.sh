@@ -22,7 +22,7 @@ first=() later=() grown=() warmed=() stall=() bare=() created=()
 for ((r = 0; r < rounds; r++)); do
   out=$(bench cold)
   first+=("$(sed -n 's/^first opening \([0-9.]*\) ms.*/\1/p' <<<"$out")")
-  later+=("$(sed -n 's/.*later openings (median) \([0-9.]*\) ms/\1/p' <<<"$out")")
+  later+=("$(sed -n 's/^first opening.*later openings (median) \([0-9.]*\) ms$/\1/p' <<<"$out")")
   grown+=("$(sed -n 's/^memory.*(\([+-][0-9]*\) KiB)$/\1/p' <<<"$out")")
   created+=("$(sed -n 's/^after a Create.* \([0-9.]*\) ms,.*/\1/p' <<<"$out")")
   out=$(bench warm)

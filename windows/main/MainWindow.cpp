@@ -188,7 +188,8 @@ void MainWindow::connectActions() {
                                             ? focus->mapToGlobal(QPoint(0, focus->height()))
                                             : m_surface->mapToGlobal(QPoint(20, 20)));
     });
-    // Undo and redo move the settings; the title and the preview follow.
+    // Every step recorded, undone or redone: the recorded state and the
+    // title follow (the settings' observer updates the boxes and preview).
     connect(m_history, &QUndoStack::indexChanged, this, [this] {
         m_recorded = m_settings.snapshot();
         m_files->settingsEdited();
@@ -196,12 +197,13 @@ void MainWindow::connectActions() {
     connect(m_files, &SettingsFiles::replaced, this, &MainWindow::forgetHistory);
 }
 
+// The push moves the history's index, whose handler keeps the new state
+// and updates the title, as for undo and redo.
 void MainWindow::record(const QString& what, int typedEntry) {
     MenuSettings::Snapshot now = m_settings.snapshot();
     if (now == m_recorded)
         return;
-    m_history->push(new SettingsEdit(m_settings, m_recorded, now, what, typedEntry));
-    m_recorded = std::move(now);
+    m_history->push(new SettingsEdit(m_settings, m_recorded, std::move(now), what, typedEntry));
 }
 
 void MainWindow::forgetHistory() {
@@ -316,7 +318,6 @@ void MainWindow::userEdited(int index, const QString& text) {
     m_previewUpdate->start();
     m_settings.edit(index, text.toUtf8().toStdString());
     record(tr("Typing"), index);
-    m_files->settingsEdited();
 }
 
 void MainWindow::userPicked(int index, const QString& text) {
@@ -325,7 +326,6 @@ void MainWindow::userPicked(int index, const QString& text) {
     if (index == EntryTable::kStatusUrl)
         m_settings.applyStatusBarRule();
     record(tr("Pick"));
-    m_files->settingsEdited();
 }
 
 namespace {
@@ -396,7 +396,6 @@ void MainWindow::chooseColor(int index) {
         return; // cancelled: the entry stays as it was
     m_settings.setValue(index, halvero::ColorToHex(QtColor::toValue(*chosen)));
     record(tr("Colour"));
-    m_files->settingsEdited();
 }
 
 // Toggled once a second: task bars flash the window's entry.
@@ -464,7 +463,6 @@ void MainWindow::editMenuItems() {
     m_settings.setMenuItems(dialog.items());
     m_settings.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
     record(tr("Menu Items"));
-    m_files->settingsEdited();
 }
 
 void MainWindow::showPreview() {

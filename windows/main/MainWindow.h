@@ -8,15 +8,15 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 class BackdropWidget;
 class MainActions;
 class QTimer;
 class QUndoStack;
-#include <functional>
-#include <memory>
-#include <optional>
-#include <string>
 
 // The main window: every menu setting as a labelled combo box in three
 // columns (menu, normal item, hovered item), and the four commands: create

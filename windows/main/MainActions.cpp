@@ -15,15 +15,20 @@ QString tr(const char* text) {
     return QCoreApplication::translate("MainActions", text);
 }
 
-// An action of `window`, so its shortcut works wherever the focus is in it.
-QAction* make(QWidget* window, const QString& text, const char* name,
-              const QList<QKeySequence>& keys = {}) {
-    auto* action = new QAction(text, window);
+// `action` as an action of `window`, so its shortcut works wherever the
+// focus is in it.
+QAction* adopt(QWidget* window, QAction* action, const char* name,
+               const QList<QKeySequence>& keys) {
     action->setObjectName(QLatin1String(name));
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     window->addAction(action);
     return action;
+}
+
+QAction* make(QWidget* window, const QString& text, const char* name,
+              const QList<QKeySequence>& keys = {}) {
+    return adopt(window, new QAction(text, window), name, keys);
 }
 
 } // namespace
@@ -41,16 +46,10 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
     quit = make(window, tr("&Quit"), "quit", {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    undo = history->createUndoAction(window, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    undo->setShortcutContext(Qt::WindowShortcut);
-    window->addAction(undo);
-    redo = history->createRedoAction(window, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redo"));
-    redo->setShortcuts(QKeySequence::Redo);
-    redo->setShortcutContext(Qt::WindowShortcut);
-    window->addAction(redo);
+    undo = adopt(window, history->createUndoAction(window, tr("&Undo")), "undo",
+                 QKeySequence::keyBindings(QKeySequence::Undo));
+    redo = adopt(window, history->createRedoAction(window, tr("&Redo")), "redo",
+                 QKeySequence::keyBindings(QKeySequence::Redo));
     editItems =
         make(window, tr("Menu &Items..."), "editMenuItems", {QKeySequence(Qt::CTRL | Qt::Key_I)});
 

@@ -218,25 +218,24 @@ QString SettingsFiles::fragment() const {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The menu's <style> and <nav> alone, for pasting into a page of one's own.
-void SettingsFiles::writeFragmentTo() {
+void SettingsFiles::writeWebFile(const QString& failure,
+                                 const std::function<std::string()>& compose) {
     const QString path = m_fileDialog(DialogMode::Save, startFolder(), pageFilter());
     if (path.isEmpty())
         return;
     try {
-        halvero::PageFile::write(fileSystemPath(path), fragment().toStdString());
+        halvero::PageFile::write(fileSystemPath(path), compose());
     } catch (const halvero::PageWriteError& error) {
-        showProblem(tr("The menu code could not be written."), shown(error.what()));
+        showProblem(failure, shown(error.what()));
     }
 }
 
+// The menu's <style> and <nav> alone, for pasting into a page of one's own.
+void SettingsFiles::writeFragmentTo() {
+    writeWebFile(tr("The menu code could not be written."),
+                 [this] { return fragment().toStdString(); });
+}
+
 void SettingsFiles::writePageTo() {
-    const QString path = m_fileDialog(DialogMode::Save, startFolder(), pageFilter());
-    if (path.isEmpty())
-        return;
-    try {
-        halvero::PageFile::write(fileSystemPath(path), m_composePage());
-    } catch (const halvero::PageWriteError& error) {
-        showProblem(tr("The page could not be written."), shown(error.what()));
-    }
+    writeWebFile(tr("The page could not be written."), m_composePage);
 }

@@ -72,6 +72,9 @@ private:
     QString askForFile(DialogMode mode, const QString& folder, const QString& filter);
     bool openFile(const QString& path);
     bool saveTo(const QString& path);
+    // Asks where a web page goes and writes the text of `compose` there; a
+    // failure is shown as `failure`.
+    void writeWebFile(const QString& failure, const std::function<std::string()>& compose);
     // The settings as they are now become the saved state of `path` (no
     // file when empty), which joins the recent menus.
     void keepAsSaved(const QString& path);

@@ -255,7 +255,7 @@ void HandOff::read(QSocketNotifier* connection) {
         if (got > 0) {
             buffer.append(chunk, got);
             if (buffer.size() > 4 + kMaxMessage)
-                break; // more than any message: takeMessage refuses it
+                break; // more than any message: it is whole or refused by now
             continue;
         }
         if (got < 0 && errno == EINTR)
@@ -266,7 +266,7 @@ void HandOff::read(QSocketNotifier* connection) {
     bool tooLong = false;
     const std::optional<QByteArray> name = takeMessage(buffer, &tooLong);
     if (!name) {
-        if (tooLong || ended || buffer.size() > 4 + kMaxMessage)
+        if (tooLong || ended)
             drop(connection);
         else
             connection->setProperty("received", buffer);

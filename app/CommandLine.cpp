@@ -49,9 +49,16 @@ CommandLine::CommandLine(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     m_assignments = parser.values(set);
     if (parser.values(write).size() > 1 || parser.values(settings).size() > 1 ||
-        parser.values(items).size() > 1 || parser.values(current).size() > 1) {
-        refuse(tr("--write, --settings, --items and --current are given once each"));
+        parser.values(items).size() > 1 || parser.values(current).size() > 1 ||
+        parser.values(style).size() > 1) {
+        refuse(tr("--write, --settings, --items, --style and --current are given once each"));
         return;
+    }
+    for (const QCommandLineOption* named : {&write, &settings, &items}) {
+        if (parser.isSet(*named) && parser.value(*named).isEmpty()) {
+            refuse(tr("--%1 needs a file name").arg(named->names().constLast()));
+            return;
+        }
     }
     if (parser.isSet(write)) {
         m_action = Action::WritePage;
@@ -64,6 +71,11 @@ CommandLine::CommandLine(const QStringList& arguments) {
         if (parser.isSet(style) && m_style != QLatin1String("classic") &&
             m_style != QLatin1String("modern")) {
             refuse(tr("--style is classic or modern, not '%1'").arg(m_style));
+            return;
+        }
+        if (m_fragment && m_style == QLatin1String("classic")) {
+            refuse(tr("--fragment writes the modern menu's code; the classic page has none "
+                      "(leave out --style classic)"));
             return;
         }
         if (!files.isEmpty()) {
@@ -108,15 +120,14 @@ QString CommandLine::helpText() {
               "                         input), one a line: label<TAB>link[<TAB>tooltip\n"
               "                         [<TAB>target]]; blank lines and lines starting\n"
               "                         with # are skipped. They replace the settings\n"
-              "                         file's items; Menu Item Count becomes their number\n"
-              "                         (at most 20) unless --set gives it\n"
+              "                         file's items; the page shows them (at most 20)\n"
               "      --style STYLE      the page's style: classic (the XHTML page, the\n"
               "                         default) or modern (HTML5 and CSS, no script)\n"
               "      --fragment         write only the menu's <style> and <nav>, to paste\n"
               "                         into an existing page\n"
-              "      --current LINK     mark the items that link to LINK as the page the\n"
-              "                         menu is on (aria-current in the modern page), and\n"
-              "                         no other\n"
+              "      --current LINK     mark the first item that links to LINK as the page\n"
+              "                         the menu is on (aria-current in the modern page),\n"
+              "                         and no other\n"
               "  -h, --help             show this text\n"
               "  -v, --version          show the version\n"
               "\n"

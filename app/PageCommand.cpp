@@ -9,6 +9,7 @@
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
+#include "core/TextEncoding.h"
 #include "core/ValueRules.h"
 
 #include <QFile>
@@ -60,6 +61,10 @@ std::optional<std::string> readText(const QString& name) {
     return text;
 }
 
+std::string itemsSource(const QString& name) {
+    return name == QLatin1String("-") ? std::string("standard input") : local(name);
+}
+
 std::optional<std::vector<halvero::MenuItem>> readItems(const QString& name) {
     const std::optional<std::string> text = readText(name);
     if (!text)
@@ -67,8 +72,7 @@ std::optional<std::vector<halvero::MenuItem>> readItems(const QString& name) {
     try {
         return halvero::ItemsText::parse(*text);
     } catch (const halvero::ItemsTextError& error) {
-        say((name == QLatin1String("-") ? std::string("standard input") : local(name)) + ":" +
-            std::to_string(error.line()) + ": " +
+        say(itemsSource(name) + ":" + std::to_string(error.line()) + ": " +
             std::string(error.what()).substr(std::string(error.what()).find(": ") + 2));
         return std::nullopt;
     }
@@ -84,15 +88,23 @@ int PageCommand::run(const CommandLine& command) {
         const std::string file = FileName::encode(command.settingsFile()).toStdString();
         try {
             const auto contents = halvero::SettingsFile::read(file);
-            settings.setValues(contents.values);
-            settings.setMenuItems(contents.items);
-            settings.setPageStyle(contents.pageStyle);
+            settings.restore({contents.values, contents.items, contents.pageStyle});
             if (!contents.unknownKeys.empty()) {
+                constexpr std::size_t kShownKeys = 8;
                 std::string keys;
-                for (const std::string& key : contents.unknownKeys)
-                    keys += (keys.empty() ? "" : ", ") + key;
+                for (std::size_t i = 0; i < contents.unknownKeys.size() && i < kShownKeys; ++i)
+                    keys += (keys.empty() ? "" : ", ") +
+                            halvero::FirstLineQuoted(contents.unknownKeys[i], 40);
+                if (contents.unknownKeys.size() > kShownKeys)
+                    keys += " and " + std::to_string(contents.unknownKeys.size() - kShownKeys) +
+                            " more";
                 say(local(command.settingsFile()) + ": unknown keys left out: " + keys);
             }
+            if (contents.itemCountGiven)
+                say(local(command.settingsFile()) + ": itemCount " +
+                    halvero::FirstLineQuoted(*contents.itemCountGiven, 20) +
+                    " is not the number of its items; the page shows its " +
+                    std::to_string(contents.items.size()) + " items");
         } catch (const halvero::SettingsFileError& error) {
             say(error.describe(local(command.settingsFile())));
             return 1;
@@ -103,13 +115,19 @@ int PageCommand::run(const CommandLine& command) {
         const std::optional<std::vector<halvero::MenuItem>> items = readItems(command.itemsFile());
         if (!items)
             return 1;
+        // An empty list is a mistake of the script that made it, not a menu
+        // of placeholders to put on a site.
+        if (items->empty()) {
+            say(itemsSource(command.itemsFile()) +
+                ": holds no items (one a line: label<TAB>link)");
+            return 1;
+        }
         settings.setMenuItems(*items);
         // The page shows the items given, as many as it can.
-        const std::size_t shown = std::clamp<std::size_t>(items->size(), 1, 20);
-        settings.setValue(EntryTable::kItemCount, std::to_string(shown));
-        if (items->size() > shown)
-            say(local(command.itemsFile()) + ": " + std::to_string(items->size()) +
-                " items; the page shows the first " + std::to_string(shown));
+        if (items->size() > halvero::MenuSettings::kMaxPageItems)
+            say(itemsSource(command.itemsFile()) + ": " + std::to_string(items->size()) +
+                " items; the page shows the first " +
+                std::to_string(halvero::MenuSettings::kMaxPageItems));
     }
 
     for (const QString& assignment : command.assignments()) {
@@ -134,13 +152,20 @@ int PageCommand::run(const CommandLine& command) {
         settings.setValue(entry->index, std::move(value));
     }
 
-    // A site's build writes each page's menu with that page marked.
+    // A site's build writes each page's menu with that page marked: the
+    // first item that links to it, as a page has one current item.
     if (!command.currentLink().isEmpty()) {
         const std::string link = halvero::MenuItem::cleanLink(command.currentLink().toStdString());
         std::vector<halvero::MenuItem> items = settings.menuItems();
-        for (halvero::MenuItem& item : items)
-            item.current = halvero::MenuItem::cleanLink(item.link) == link;
+        bool found = false;
+        for (halvero::MenuItem& item : items) {
+            item.current = !found && halvero::MenuItem::cleanLink(item.link) == link;
+            found = found || item.current;
+        }
         settings.setMenuItems(std::move(items));
+        if (!found)
+            say("--current " + local(command.currentLink()) +
+                ": no item links to it; no item is marked");
     }
 
     if (!command.style().isEmpty())

@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
                               "Underline",          "Back Color",         "Border Left Width",
                               "Border Left Type",   "Border Left Color",  "Border Top Width",
                               "Border Top Type",    "Border Top Color",   "Border Right Width",
-                              "Border Right Type",  "Border Right Color", "Border Button Width",
-                              "Border Button Type", "Border Button Color"};
+                              "Border Right Type",  "Border Right Color", "Border Bottom Width",
+                              "Border Bottom Type", "Border Bottom Color"};
     QStringList captions = {"Menu Item Count",     "Menu Direction",   "Menu Items Distance",
                             "Menu Item Width",     "Menu Item Height", "Show URL in Statusbar",
                             "Message in Statusbar"};

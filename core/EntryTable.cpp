@@ -26,7 +26,7 @@ constexpr std::span<const std::string_view> kDirections = kDirectionItems, kNoYe
 
 // Columns: address, group, key, caption, input kind, "1".."N" offered (or 0),
 // the texts offered otherwise, default. The captions are the window's exactly,
-// "Borde Button Color" included; "Button" stands for the bottom border.
+// "Border Bottom Color" included; "Button" stands for the bottom border.
 // The normal item's defaults give it a raised look (light top and left
 // borders 1 wide, dark right and bottom 2 wide), the hovered item's a sunken
 // one.
@@ -52,9 +52,9 @@ constexpr std::array<EntryDescriptor, EntryTable::kCount> kEntries = {{
     {18, G::Normal, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "2"},
     {19, G::Normal, "borderRightType", "Border Right Type", K::List, 0, kSolid, "Solid"},
     {20, G::Normal, "borderRightColor", "Border Right Color", K::ColorPicked, 0, kNone, "#999999"},
-    {21, G::Normal, "borderBottomWidth", "Border Button Width", K::List, 10, kNone, "2"},
-    {22, G::Normal, "borderBottomType", "Border Button Type", K::List, 0, kSolid, "Solid"},
-    {23, G::Normal, "borderBottomColor", "Borde Button Color", K::ColorTyped, 0, kNone, "#999999"},
+    {21, G::Normal, "borderBottomWidth", "Border Bottom Width", K::List, 10, kNone, "2"},
+    {22, G::Normal, "borderBottomType", "Border Bottom Type", K::List, 0, kSolid, "Solid"},
+    {23, G::Normal, "borderBottomColor", "Border Bottom Color", K::ColorTyped, 0, kNone, "#999999"},
     {24, G::Hover, "fontName", "Font Name", K::List, 0, kFonts, "Tahoma"},
     {25, G::Hover, "fontSize", "Font Size", K::List, 72, kNone, "8"},
     {26, G::Hover, "fontColor", "Font Color", K::ColorPicked, 0, kNone, "#0000FF"},
@@ -69,9 +69,9 @@ constexpr std::array<EntryDescriptor, EntryTable::kCount> kEntries = {{
     {35, G::Hover, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "1"},
     {36, G::Hover, "borderRightType", "Border Right Type", K::List, 0, kSolid, "Solid"},
     {37, G::Hover, "borderRightColor", "Border Right Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
-    {38, G::Hover, "borderBottomWidth", "Border Button Width", K::List, 10, kNone, "1"},
-    {39, G::Hover, "borderBottomType", "Border Button Type", K::List, 0, kSolid, "Solid"},
-    {40, G::Hover, "borderBottomColor", "Border Button Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
+    {38, G::Hover, "borderBottomWidth", "Border Bottom Width", K::List, 10, kNone, "1"},
+    {39, G::Hover, "borderBottomType", "Border Bottom Type", K::List, 0, kSolid, "Solid"},
+    {40, G::Hover, "borderBottomColor", "Border Bottom Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
     {41, G::Menu, "target", "Target", K::Text, 0, kTargets, "_blank"},
 }};
 

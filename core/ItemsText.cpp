@@ -8,19 +8,23 @@ namespace halvero {
 ItemsTextError::ItemsTextError(int line, const std::string& problem)
     : std::runtime_error("line " + std::to_string(line) + ": " + problem), m_line(line) {}
 
-std::vector<MenuItem> ItemsText::parse(std::string_view text) {
-    std::vector<MenuItem> items;
+std::vector<ItemsText::Row> ItemsText::rows(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    std::vector<Row> rows;
     int number = 0;
     while (!text.empty()) {
-        const std::size_t end = text.find('\n');
+        const std::size_t end = text.find_first_of("\r\n");
         std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end != std::string_view::npos && text[end] == '\r' && next < text.size() &&
+            text[next] == '\n')
+            ++next;
+        text.remove_prefix(next);
         ++number;
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
         if (line.find_first_not_of(" \t") == std::string_view::npos || line.starts_with('#'))
             continue;
-        if (ToValidUtf8(line) != line)
+        if (!IsValidUtf8(line))
             throw ItemsTextError(number, "not UTF-8 text");
         std::vector<std::string> fields;
         for (std::size_t start = 0;;) {
@@ -35,13 +39,20 @@ std::vector<MenuItem> ItemsText::parse(std::string_view text) {
                                          "found " +
                                              std::to_string(fields.size()) + " field(s)");
         fields.resize(4);
-        MenuItem item{fields[0], fields[1], fields[2], fields[3]};
-        if (const std::string problem = item.problem(); !problem.empty())
-            throw ItemsTextError(number, problem);
-        items.push_back(std::move(item));
-        if (items.size() > SettingsFile::kMaxItems)
+        rows.push_back({number, MenuItem{fields[0], fields[1], fields[2], fields[3]}});
+        if (rows.size() > SettingsFile::kMaxItems)
             throw ItemsTextError(number,
                                  "more than " + std::to_string(SettingsFile::kMaxItems) + " items");
+    }
+    return rows;
+}
+
+std::vector<MenuItem> ItemsText::parse(std::string_view text) {
+    std::vector<MenuItem> items;
+    for (Row& row : rows(text)) {
+        if (const std::string problem = row.item.problem(); !problem.empty())
+            throw ItemsTextError(row.line, problem);
+        items.push_back(std::move(row.item));
     }
     return items;
 }

@@ -22,14 +22,27 @@ private:
 
 // A menu's items as plain text, one a line, as a site's build script or a
 // spreadsheet writes them: label TAB link [TAB tooltip [TAB target]].
-// Blank lines and lines starting with "#" are skipped; a line may end in
-// CR LF. Reading is all or nothing.
+// Blank lines and lines starting with "#" are skipped; a line ends with LF,
+// CR LF or a lone CR; a byte-order mark at the start is no part of the
+// first line. Reading is all or nothing. The one reader for --items and
+// for rows pasted into the Menu Items editor.
 class ItemsText {
 public:
     static constexpr std::size_t kMaxBytes = 1024 * 1024;
 
-    // Throws ItemsTextError for the first line that is not an item the page
-    // can take, or for more than SettingsFile's item limit.
+    // One line's fields, as written; tooltip and target may be empty.
+    struct Row {
+        int line = 0; // counting from 1
+        MenuItem item;
+    };
+
+    // The rows of `text`, their fields unchecked. Throws ItemsTextError for
+    // the first line that is not UTF-8 or has too few or too many fields,
+    // and for more than SettingsFile's item limit.
+    static std::vector<Row> rows(std::string_view text);
+    // The items of `text`: rows() with each item checked. Throws
+    // ItemsTextError for the first line that is not an item the page can
+    // take.
     static std::vector<MenuItem> parse(std::string_view text);
 };
 

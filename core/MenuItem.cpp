@@ -13,15 +13,6 @@ namespace {
 constexpr std::array<std::string_view, 4> kAllowedSchemes = {"http", "https", "mailto", "tel"};
 constexpr std::array<std::string_view, 4> kTargets = {"_self", "_blank", "_parent", "_top"};
 
-bool isControl(unsigned char c) {
-    return c < 0x20 || c == 0x7F;
-}
-
-bool hasControl(std::string_view text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return isControl(static_cast<unsigned char>(c)); });
-}
-
 std::string_view trimmed(std::string_view text, bool controlsToo) {
     const auto blank = [controlsToo](char c) {
         const auto u = static_cast<unsigned char>(c);
@@ -54,8 +45,12 @@ std::string MenuItem::linkProblem(std::string_view link) {
     const std::string clean = cleanLink(link);
     if (clean.empty())
         return "is empty";
-    if (hasControl(clean))
+    if (HasControlCharacter(clean))
         return "holds a control character";
+    // Browsers read a backslash as "/", so \\host or /\host would lead to
+    // another host than the one the link seems to name.
+    if (clean.find('\\') != std::string::npos)
+        return "holds a backslash (browsers read it as /; write / instead)";
     // A scheme is a letter, then letters, digits, "+", "-" or ".", ended
     // by ":"; anything else before the first ":", "/", "?" or "#" makes the
     // address relative.
@@ -90,15 +85,17 @@ std::string MenuItem::problem() const {
     const std::string_view shown = trimmedLabel();
     if (shown.empty())
         return "label: is empty";
+    if (ShowsNothing(shown))
+        return "label: shows nothing (only invisible characters)";
     if (ValueRules::characterCount(shown) > kMaxLabel)
         return "label: is longer than " + std::to_string(kMaxLabel) + " characters";
-    if (hasControl(label))
+    if (HasControlCharacter(label))
         return "label: holds a control character";
     if (const std::string why = linkProblem(link); !why.empty())
         return "link: " + why;
     if (ValueRules::characterCount(tooltip) > kMaxTooltip)
         return "tooltip: is longer than " + std::to_string(kMaxTooltip) + " characters";
-    if (hasControl(tooltip))
+    if (HasControlCharacter(tooltip))
         return "tooltip: holds a control character";
     if (!isTarget(target))
         return "target: is not one of _self, _blank, _parent, _top";

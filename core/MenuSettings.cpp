@@ -1,5 +1,9 @@
 #include "core/MenuSettings.h"
 
+#include "core/PageWriter.h"
+
+#include <algorithm>
+
 namespace halvero {
 
 MenuSettings::MenuSettings() = default;
@@ -78,13 +82,31 @@ void MenuSettings::setValues(const std::array<std::string, EntryTable::kCount>& 
     for (const EntryDescriptor& d : EntryTable::all())
         setValue(d.index, values[static_cast<std::size_t>(d.index)]);
     setEnabled(EntryTable::kStatusMessage, value(EntryTable::kStatusUrl) != "Yes");
+    followItems();
 }
 
 void MenuSettings::setMenuItems(std::vector<MenuItem> items) {
-    if (items == m_menuItems)
-        return;
-    m_menuItems = std::move(items);
-    notify(-1, Change::MenuItems);
+    if (items != m_menuItems) {
+        m_menuItems = std::move(items);
+        notify(-1, Change::MenuItems);
+    }
+    followItems();
+}
+
+std::string MenuSettings::itemCountFor(std::size_t items) {
+    return std::to_string(std::min(items, kMaxPageItems));
+}
+
+void MenuSettings::followItems() {
+    if (!m_menuItems.empty())
+        setValue(EntryTable::kItemCount, itemCountFor(m_menuItems.size()));
+    setEnabled(EntryTable::kItemCount, m_menuItems.empty());
+}
+
+long MenuSettings::pageItemCount() const {
+    if (!m_menuItems.empty())
+        return static_cast<long>(std::min(m_menuItems.size(), kMaxPageItems));
+    return PageWriter::itemCount(value(EntryTable::kItemCount));
 }
 
 void MenuSettings::setPageStyle(PageStyle style) {
@@ -103,9 +125,10 @@ MenuSettings::Snapshot MenuSettings::snapshot() const {
     return state;
 }
 
+// The items first, so that Item Count follows the items of `state`.
 void MenuSettings::restore(const Snapshot& state) {
-    setValues(state.values);
     setMenuItems(state.items);
+    setValues(state.values);
     setPageStyle(state.style);
 }
 

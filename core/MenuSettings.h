@@ -57,10 +57,18 @@ public:
     // message typed earlier.
     void applyStatusBarRule();
 
-    // The menu's items, in order. Item Count decides how many the page
-    // shows: the first Item Count of these, and a placeholder item for each
-    // one the list lacks. Items past the count are kept for when it rises.
+    // The most items a page shows.
+    static constexpr std::size_t kMaxPageItems = 20;
+
+    // The menu's items, in order. A menu with items of its own shows exactly
+    // those (the first kMaxPageItems), and Item Count follows their number,
+    // its entry disabled; a menu without items shows Item Count placeholder
+    // items.
     const std::vector<MenuItem>& menuItems() const { return m_menuItems; }
+    // How many items the page shows.
+    long pageItemCount() const;
+    // The Item Count a menu with `items` of its own has.
+    static std::string itemCountFor(std::size_t items);
     // The item the page shows at `position` (counting from 1): the list's,
     // or nullptr where the list has none and the placeholder stands.
     const MenuItem* pageItem(long position) const {
@@ -86,7 +94,8 @@ public:
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() const;
-    // Back to `state`, told to the observer as setValues and setMenuItems tell.
+    // Back to `state`, or to a settings file's contents, told to the
+    // observer as setValues and setMenuItems tell.
     void restore(const Snapshot& state);
 
 private:
@@ -102,6 +111,8 @@ private:
     void setItems(int index, std::vector<std::string> items);
     void assign(int index, std::string value);
     void setEnabled(int index, bool enabled);
+    // Item Count follows the menu's own items, if it has any.
+    void followItems();
 
     std::array<Entry, EntryTable::kCount> m_entries;
     std::vector<MenuItem> m_menuItems;

@@ -136,7 +136,7 @@ std::string nav(const MenuSettings& settings) {
     std::string text = "<nav class=\"halvero-menu\" aria-label=\"Menu\">\n"
                        "  <ul class=\"halvero-menu__list\">\n";
     const std::string menuTarget = ToValidUtf8(settings.value(EntryTable::kTarget));
-    const long count = PageWriter::itemCount(settings.value(EntryTable::kItemCount));
+    const long count = settings.pageItemCount();
     for (long item = 1; item <= count; ++item) {
         const MenuItem* own = settings.pageItem(item);
         const std::string& target = own && !own->target.empty() ? own->target : menuTarget;

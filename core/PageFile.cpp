@@ -26,15 +26,17 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Temporary files are named ".<page name>.<writer's pid>-XXXXXX", X from
-// this alphabet, so that leftovers can be told from the files of writers
-// still at work. Earlier versions named them ".<page name>.XXXXXX".
+// Temporary files that get a name are named ".<page name>.halvero-<writer's
+// pid>-XXXXXX", X from this alphabet: a name no one but this writer makes,
+// so leftovers of a killed writer can be told from the user's own files and
+// from the files of writers still at work.
 constexpr std::string_view kTemporaryLetters =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t kTemporarySuffix = 6;
+constexpr std::string_view kTemporaryMark = "halvero-";
 
 std::string temporaryPrefix(const std::string& finalPath) {
-    return "." + nameOf(finalPath) + ".";
+    return "." + nameOf(finalPath) + "." + std::string(kTemporaryMark);
 }
 
 std::string temporaryName(const std::string& finalPath) {
@@ -47,14 +49,31 @@ std::string temporaryName(const std::string& finalPath) {
            suffix;
 }
 
+// Whether following the link `link` would cross into another user's file
+// the way the kernel's protected_symlinks forbids an ordinary open: a link
+// in a world-writable sticky folder (such as /tmp), owned neither by the
+// one who follows it nor by the folder's owner.
+bool isProtectedLink(const std::string& link, const struct stat& linkStatus) {
+    const std::string folder = folderOf(link);
+    struct stat folderStatus {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &folderStatus) != 0)
+        return false;
+    const bool shared = (folderStatus.st_mode & S_ISVTX) && (folderStatus.st_mode & S_IWOTH);
+    return shared && linkStatus.st_uid != ::geteuid() && linkStatus.st_uid != folderStatus.st_uid;
+}
+
 // The file that `path` finally names: symbolic links are followed, even
 // to a target that does not exist yet, so the page is written where the
 // link points and the link stays a link.
 std::string followLinks(std::string path) {
+    const std::string asked = path;
     for (int hop = 0; hop < 40; ++hop) {
         struct stat status {};
         if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
             return path;
+        if (isProtectedLink(path, status))
+            throw PageWriteError(asked, "a symbolic link of another user in a shared folder; "
+                                        "it is not followed");
         std::vector<char> target(static_cast<std::size_t>(PATH_MAX) + 1);
         const ssize_t length = ::readlink(path.c_str(), target.data(), target.size() - 1);
         if (length < 0)
@@ -141,20 +160,19 @@ private:
     std::string m_path;
 };
 
-// Whether `name` (after the prefix) is a temporary file's: six letters of
-// an earlier version's writer, or a pid, "-" and six letters; `pid` gets
-// the pid, 0 for the earlier form.
+// Whether `name` (after the prefix) is a temporary file's: the writer's
+// pid, "-" and six letters; `pid` gets the pid.
 bool isTemporaryName(std::string_view name, pid_t* pid) {
-    *pid = 0;
-    if (const auto dash = name.find('-'); dash != std::string_view::npos) {
-        const std::string_view digits = name.substr(0, dash);
-        if (digits.empty() || digits.size() > 9 ||
-            digits.find_first_not_of("0123456789") != std::string_view::npos)
-            return false;
-        *pid = static_cast<pid_t>(std::stol(std::string(digits)));
-        name.remove_prefix(dash + 1);
-    }
-    return name.size() == kTemporarySuffix &&
+    const auto dash = name.find('-');
+    if (dash == std::string_view::npos)
+        return false;
+    const std::string_view digits = name.substr(0, dash);
+    if (digits.empty() || digits.size() > 9 ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    *pid = static_cast<pid_t>(std::stol(std::string(digits)));
+    name.remove_prefix(dash + 1);
+    return *pid > 0 && name.size() == kTemporarySuffix &&
            name.find_first_not_of(kTemporaryLetters) == std::string_view::npos;
 }
 
@@ -173,7 +191,7 @@ void removeLeftovers(const std::string& finalPath) {
         pid_t writer = 0;
         if (!name.starts_with(prefix) || !isTemporaryName(name.substr(prefix.size()), &writer))
             continue;
-        if (writer > 0 && (::kill(writer, 0) == 0 || errno != ESRCH))
+        if (::kill(writer, 0) == 0 || errno != ESRCH)
             continue; // its writer still runs
         const std::string path = folder + std::string(name);
         struct stat status {};

@@ -71,7 +71,7 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
 }
 
 std::string PageWriter::composeClassic(const MenuSettings& settings, const Timestamp& stamp) {
-    const long count = itemCount(settings.value(EntryTable::kItemCount));
+    const long count = settings.pageItemCount();
     PageText p(settings, static_cast<std::size_t>(count));
     const bool noCase = [&] {
         std::string text = settings.value(EntryTable::kStatusUrl);

@@ -96,7 +96,8 @@ public:
             fail(0, "", "not a Halvero menu: it has no \"format\"");
         if (*m_format != SettingsFile::kFormat)
             fail(m_formatLine, "format",
-                 "not a Halvero menu: the format is \"" + *m_format + "\", not \"" +
+                 "not a Halvero menu: the format is \"" + FirstLineQuoted(*m_format, 40) +
+                     "\", not \"" +
                      std::string(SettingsFile::kFormat) + "\"");
         if (!m_version && m_firstError && m_firstError->key() == "version")
             throw *m_firstError;
@@ -116,6 +117,7 @@ public:
             return true;
         if (m_depth == 3 && m_key == "current") {
             m_contents.items.back().current = value;
+            m_fieldLines[m_key] = line();
             return true;
         }
         return refuse("true or false");
@@ -233,6 +235,10 @@ private:
         if (number > SettingsFile::kMaxItems)
             note(line(), "items",
                  "more than " + std::to_string(SettingsFile::kMaxItems) + " items");
+        if (item.current && m_currentItems++ > 0)
+            note(m_fieldLines.count("current") ? m_fieldLines.at("current") : line(),
+                 MenuItem::describe(number, item),
+                 "current: another item is already the current page; a page has one");
         const std::string problem = item.problem();
         if (problem.empty())
             return;
@@ -334,6 +340,7 @@ private:
     bool m_inItems = false;
     bool m_inPage = false;
     std::map<std::string, int, std::less<>> m_fieldLines; // of the item being read
+    int m_currentItems = 0;
     EntryGroup m_group = EntryGroup::Menu;
     std::string m_key;
     bool m_skipNext = false;
@@ -355,9 +362,11 @@ std::string message(int line, const std::string& key, const std::string& problem
 
 } // namespace
 
+// What a message quotes of the file stays short: one line, a few hundred
+// characters, whatever the file holds.
 SettingsFileError::SettingsFileError(int line, std::string key, const std::string& problem)
-    : std::runtime_error(message(line, key, problem)), m_line(line), m_key(std::move(key)),
-      m_problem(problem) {}
+    : std::runtime_error(message(line, FirstLineQuoted(key, 100), FirstLineQuoted(problem, 300))),
+      m_line(line), m_key(FirstLineQuoted(key, 100)), m_problem(FirstLineQuoted(problem, 300)) {}
 
 std::string SettingsFileError::describe(const std::string& file) const {
     std::string text = file + ":";
@@ -380,7 +389,10 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
         column = Json::object();
         for (const EntryDescriptor& entry : EntryTable::all())
             if (entry.group == group)
-                column[std::string(entry.key)] = settings.value(entry.index);
+                column[std::string(entry.key)] =
+                    entry.index == EntryTable::kItemCount && !items.empty()
+                        ? MenuSettings::itemCountFor(items.size())
+                        : settings.value(entry.index);
     }
     if (settings.pageStyle() == MenuSettings::PageStyle::Modern)
         file["page"] = {{"style", "modern"}};
@@ -417,6 +429,11 @@ SettingsFile::Contents SettingsFile::parse(std::string_view text) {
     const TrackedIterator last(text.data() + text.size(), reader.progress());
     Json::sax_parse(first, last, &reader);
     reader.finish();
+    std::string& count = contents.values[EntryTable::kItemCount];
+    if (!contents.items.empty() && count != MenuSettings::itemCountFor(contents.items.size())) {
+        contents.itemCountGiven = count;
+        count = MenuSettings::itemCountFor(contents.items.size());
+    }
     return contents;
 }
 

@@ -4,6 +4,7 @@
 #include "core/MenuSettings.h"
 
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ public:
         std::vector<MenuItem> items;
         MenuSettings::PageStyle pageStyle = MenuSettings::PageStyle::Classic;
         std::vector<std::string> unknownKeys; // "normal.glow", "theme"
+        // The menu's own items, with an itemCount that is not their number:
+        // the count as the file gives it (the page shows the items).
+        std::optional<std::string> itemCountGiven;
     };
 
     // The file's text for the values of `settings`, ending in a newline.

@@ -182,3 +182,61 @@ std::string EscapeHtml(std::string_view text) {
 }
 
 } // namespace halvero
+
+namespace halvero {
+
+char32_t NextCodePoint(std::string_view text, std::size_t& at) {
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length == 0) {
+        ++at;
+        return 0xFFFD;
+    }
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
+    char32_t code = length == 1 ? byte(0) : byte(0) & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        code = (code << 6) | (byte(i) & 0x3F);
+    at += length;
+    return code;
+}
+
+namespace {
+
+bool isControl(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+bool isInvisible(char32_t c) {
+    return c == ' ' || c == 0xA0 || c == 0xAD || c == 0x034F || c == 0x115F || c == 0x1160 ||
+           c == 0x180E || (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) ||
+           (c >= 0x205F && c <= 0x206F) || c == 0x3000 || c == 0x3164 || c == 0xFEFF ||
+           c == 0xFFA0 || isControl(c);
+}
+
+} // namespace
+
+bool HasControlCharacter(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();)
+        if (isControl(NextCodePoint(text, at)))
+            return true;
+    return false;
+}
+
+bool ShowsNothing(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();)
+        if (!isInvisible(NextCodePoint(text, at)))
+            return false;
+    return true;
+}
+
+std::string FirstLineQuoted(std::string_view text, std::size_t limit) {
+    const std::size_t end = text.find_first_of("\r\n");
+    bool cut = end != std::string_view::npos;
+    text = text.substr(0, end);
+    std::size_t at = 0;
+    for (std::size_t characters = 0; at < text.size() && characters < limit; ++characters)
+        NextCodePoint(text, at);
+    cut = cut || at < text.size();
+    return ToValidUtf8(text.substr(0, at)) + (cut ? "..." : "");
+}
+
+} // namespace halvero

@@ -15,6 +15,20 @@ bool IsValidUtf8(std::string_view text);
 // or 0 when none does (a stray, overlong or surrogate byte, a cut sequence).
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
 
+// The code points of valid UTF-8 text, one at a time: `at` moves past the
+// one returned. Bytes that are not valid UTF-8 come back as U+FFFD.
+char32_t NextCodePoint(std::string_view text, std::size_t& at);
+// Whether the text holds a C0 or C1 control character, or DEL.
+bool HasControlCharacter(std::string_view text);
+// Whether a browser would show nothing of the text: it is empty or holds
+// only spaces, invisible characters (no-break and other wide spaces,
+// zero-width spaces and joiners, the byte-order mark, a soft hyphen) and
+// control characters.
+bool ShowsNothing(std::string_view text);
+// At most `limit` characters of the first line of `text`, with "..." where
+// anything was left out: fit to quote in a message.
+std::string FirstLineQuoted(std::string_view text, std::size_t limit);
+
 // The text with the ASCII letters A to Z in lower case; all else unchanged.
 std::string AsciiLower(std::string_view text);
 

@@ -1,6 +1,10 @@
 #include "core/ValueRules.h"
 
+#include "core/TextEncoding.h"
+
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
 
 namespace halvero {
 
@@ -26,7 +30,142 @@ std::string shownCharacter(unsigned char c) {
     return std::string("the character ") + (c == '\'' ? "\"'\"" : "'" + std::string(1, c) + "'");
 }
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isHexDigit(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// A number with an optional sign and fraction, then letters or "%" as its
+// unit; `value` is taken from the front of `text`.
+bool takeDimension(std::string_view& text, bool unitAllowed) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t digitsFrom = i;
+    while (i < text.size() && isDigit(text[i]))
+        ++i;
+    bool digits = i > digitsFrom;
+    if (i < text.size() && text[i] == '.') {
+        const std::size_t fraction = ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        digits = digits || i > fraction;
+    }
+    if (!digits)
+        return false;
+    if (unitAllowed) {
+        if (i < text.size() && text[i] == '%')
+            ++i;
+        else
+            while (i < text.size() && isLetter(text[i]))
+                ++i;
+    }
+    text.remove_prefix(i);
+    return true;
+}
+
+std::string_view trimmedSpaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// "name(arguments)" with one pair of parentheses, ending the text: the
+// arguments, or nothing when `text` is not such a call of one of `names`.
+std::optional<std::string_view> callArguments(std::string_view text,
+                                              std::initializer_list<std::string_view> names) {
+    const std::size_t open = text.find('(');
+    if (open == std::string_view::npos || text.back() != ')')
+        return std::nullopt;
+    const std::string name = AsciiLower(text.substr(0, open));
+    if (std::find(names.begin(), names.end(), name) == names.end())
+        return std::nullopt;
+    return text.substr(open + 1, text.size() - open - 2);
+}
+
+// The arguments of rgb() or hsl(): numbers (angles and percentages too)
+// parted by commas, spaces or one "/" before the alpha.
+bool isColorArguments(std::string_view text) {
+    int numbers = 0;
+    bool slash = false;
+    for (text = trimmedSpaces(text); !text.empty(); text = trimmedSpaces(text)) {
+        if (text.front() == ',' || (text.front() == '/' && !slash)) {
+            slash = slash || text.front() == '/';
+            text.remove_prefix(1);
+            continue;
+        }
+        if (!takeDimension(text, true))
+            return false;
+        ++numbers;
+    }
+    return numbers >= 3 && numbers <= 4;
+}
+
+// Lengths and the operators between them, inside calc() and its kin, with
+// balanced parentheses.
+bool isLengthExpression(std::string_view text) {
+    int depth = 0;
+    bool operand = false;
+    for (text = trimmedSpaces(text); !text.empty(); text = trimmedSpaces(text)) {
+        const char c = text.front();
+        if (c == '(') {
+            ++depth;
+            text.remove_prefix(1);
+        } else if (c == ')') {
+            if (--depth < 0)
+                return false;
+            text.remove_prefix(1);
+        } else if (c == ',' || c == '*' || c == '/' ||
+                   ((c == '+' || c == '-') && text.size() > 1 && text[1] == ' ')) {
+            text.remove_prefix(1);
+        } else if (isLetter(c)) { // a nested calc() and its kin
+            std::size_t name = 0;
+            while (name < text.size() && isLetter(text[name]))
+                ++name;
+            const std::string word = AsciiLower(text.substr(0, name));
+            if (name >= text.size() || text[name] != '(' ||
+                (word != "calc" && word != "min" && word != "max" && word != "clamp"))
+                return false;
+            text.remove_prefix(name);
+        } else if (takeDimension(text, true)) {
+            operand = true;
+        } else {
+            return false;
+        }
+    }
+    return depth == 0 && operand;
+}
+
 } // namespace
+
+bool ValueRules::isColor(std::string_view value) {
+    if (value.starts_with('#')) {
+        const std::string_view digits = value.substr(1);
+        return (digits.size() == 3 || digits.size() == 4 || digits.size() == 6 ||
+                digits.size() == 8) &&
+               std::all_of(digits.begin(), digits.end(), isHexDigit);
+    }
+    if (!value.empty() && std::all_of(value.begin(), value.end(), isLetter))
+        return true;
+    const auto arguments = callArguments(value, {"rgb", "rgba", "hsl", "hsla"});
+    return arguments && isColorArguments(*arguments);
+}
+
+bool ValueRules::isLength(std::string_view value) {
+    if (std::string_view rest = value; takeDimension(rest, true) && rest.empty())
+        return true;
+    const auto arguments = callArguments(value, {"calc", "min", "max", "clamp"});
+    return arguments && isLengthExpression(*arguments);
+}
 
 std::size_t ValueRules::characterCount(std::string_view value) {
     return static_cast<std::size_t>(std::count_if(value.begin(), value.end(), [](char c) {
@@ -55,6 +194,17 @@ bool ValueRules::allows(const EntryDescriptor& entry, unsigned char c) {
            kBreakingCharacters.find(static_cast<char>(c)) == std::string_view::npos;
 }
 
+std::string ValueRules::typingProblem(const EntryDescriptor& entry, std::string_view value) {
+    if (entry.kind == InputKind::List)
+        return problem(entry, value);
+    if (characterCount(value) > maxLength(entry))
+        return "is longer than " + std::to_string(maxLength(entry)) + " characters";
+    for (char c : value)
+        if (!allows(entry, static_cast<unsigned char>(c)))
+            return "holds " + shownCharacter(static_cast<unsigned char>(c));
+    return {};
+}
+
 std::string ValueRules::problem(const EntryDescriptor& entry, std::string_view value) {
     if (entry.kind == InputKind::List) {
         const std::vector<std::string> items = entry.offeredItems();
@@ -62,11 +212,17 @@ std::string ValueRules::problem(const EntryDescriptor& entry, std::string_view v
             return "is not one of " + offeredInWords(entry);
         return {};
     }
-    if (characterCount(value) > maxLength(entry))
-        return "is longer than " + std::to_string(maxLength(entry)) + " characters";
-    for (char c : value)
-        if (!allows(entry, static_cast<unsigned char>(c)))
-            return "holds " + shownCharacter(static_cast<unsigned char>(c));
+    if (std::string typing = typingProblem(entry, value); !typing.empty())
+        return typing;
+    if (entry.index == EntryTable::kStatusMessage || entry.index == EntryTable::kTarget)
+        return {};
+    if (value.find("/*") != std::string_view::npos || value.find("*/") != std::string_view::npos)
+        return "holds a comment's /* or */";
+    if (entry.isColor() && !isColor(value))
+        return value.empty() ? "is empty" : "is not a colour (#RRGGBB, a name, rgb() or hsl())";
+    if ((entry.index == EntryTable::kItemWidth || entry.index == EntryTable::kItemHeight) &&
+        !isLength(value))
+        return value.empty() ? "is empty" : "is not a length (120, 7.5em, 50% or calc())";
     return {};
 }
 

@@ -18,7 +18,14 @@ namespace halvero {
 //    script string) up to its length;
 //  - every other entry refuses the characters that could end its
 //    attribute or declaration (quotes, <, >, ;, {, }, backslash) and
-//    control characters, and has a length that fits its use.
+//    control characters, and has a length that fits its use;
+//  - a colour holds colour syntax: #RGB, #RRGGBB (with alpha: #RGBA,
+//    #RRGGBBAA), a colour name, or rgb()/rgba()/hsl()/hsla() of numbers;
+//  - the item's width and height hold length syntax: a number with an
+//    optional unit (120, 7.5em, 50%), or calc()/min()/max()/clamp() of
+//    such lengths with balanced parentheses.
+// No value holds a comment's "/*" or "*/", so none can swallow or merge
+// the page's rules.
 class ValueRules {
 public:
     // The longest value `entry` takes, in characters.
@@ -30,8 +37,16 @@ public:
     static bool allows(const EntryDescriptor& entry, unsigned char c);
     // Why `value` cannot be a value of `entry`, or an empty text when it
     // can. The reason names neither entry nor value: "holds the character
-    // '<'", "is longer than 6 characters", "is not one of 1 to 20".
+    // '<'", "is longer than 6 characters", "is not one of 1 to 20", "is
+    // not a colour (#RRGGBB, a name, rgb() or hsl())".
     static std::string problem(const EntryDescriptor& entry, std::string_view value);
+    // Why `value` could not become a value of `entry` by typing more: a
+    // character it may not hold, or too many. Values that are only
+    // unfinished ("rgb(1", "") pass.
+    static std::string typingProblem(const EntryDescriptor& entry, std::string_view value);
+    // Whether `value` is colour syntax, or length syntax (see above).
+    static bool isColor(std::string_view value);
+    static bool isLength(std::string_view value);
 };
 
 } // namespace halvero

@@ -60,12 +60,7 @@ int runWindow(int argc, char** argv, const CommandLine& command) {
     mainWindow->raise();
     mainWindow->activateWindow();
 
-    handOff.setReceiver([mainWindow](const QString& path) {
-        mainWindow->showNormal();
-        mainWindow->raise();
-        mainWindow->activateWindow();
-        mainWindow->openSettings(path);
-    });
+    handOff.setReceiver([mainWindow](const QString& path) { mainWindow->openHandedOver(path); });
     return application.exec();
 }
 

@@ -3,6 +3,7 @@
 #include "app/platform/FileName.h"
 #include "app/platform/SingleInstance.h"
 #include "core/SettingsFile.h"
+#include "core/TextEncoding.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -273,7 +274,10 @@ void HandOff::read(QSocketNotifier* connection) {
         return;
     }
     const QString why = refusal(*name);
-    sendAll(fd, framed(why.toUtf8()));
+    // The answer is short enough to go whole through the socket's buffer,
+    // however long the name or the reason it quotes.
+    sendAll(fd, framed(QByteArray::fromStdString(
+                    halvero::FirstLineQuoted(why.toUtf8().toStdString(), kMaxAnswer))));
     drop(connection);
     if (!why.isEmpty())
         return;

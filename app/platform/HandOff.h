@@ -27,6 +27,8 @@ class HandOff : public QObject {
     Q_OBJECT
 public:
     static constexpr qint64 kMaxMessage = 64 * 1024;
+    // The most characters of a refusal the answer quotes.
+    static constexpr std::size_t kMaxAnswer = 2000;
     // How long a sender waits for the running copy to listen and answer.
     static constexpr int kWaitMs = 5000;
 

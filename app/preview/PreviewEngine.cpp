@@ -135,17 +135,18 @@ PreviewEngine::Factory PreviewEngine::loadModule(QString* error) {
     return nullptr;
 }
 
-QDialog* PreviewEngine::load(const QString& pagePath, const QByteArray& pageText, QString* error) {
+QDialog* PreviewEngine::load(QWidget* owner, const QString& pagePath, const QByteArray& pageText,
+                             QString* error) {
     prepareEngine();
     if (!s_factory)
         s_factory = loadModule(error);
     s_opened = s_factory != nullptr;
-    return s_factory ? s_factory(pagePath, pageText) : nullptr;
+    return s_factory ? s_factory(owner, pagePath, pageText) : nullptr;
 }
 
 void PreviewEngine::update(const QString& pagePath, const QByteArray& pageText) {
     if (s_opened)
-        s_factory(pagePath, pageText);
+        s_factory(nullptr, pagePath, pageText);
 }
 
 void PreviewEngine::warmUp() {

@@ -4,6 +4,7 @@
 
 class QByteArray;
 class QDialog;
+class QWidget;
 
 // The browser engine behind the preview: everything the program does to get
 // Qt WebEngine running, in one place.
@@ -38,19 +39,29 @@ class QDialog;
 // the toolkit from the program that loads it, which exports its symbols.
 class PreviewEngine {
 public:
-    using Factory = QDialog* (*)(const QString& pagePath, const QByteArray& pageText);
+    // The preview window of `owner` (nullptr: the one made last) for the
+    // page; see load().
+    using Factory = QDialog* (*)(QWidget* owner, const QString& pagePath,
+                                 const QByteArray& pageText);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or
     // HALVERO_PUBLIC_GL_SHARE=1 asks for it.
     static void configureBeforeApplication();
 
-    // The preview window for the page `pageText` (UTF-8), composed by the
-    // caller, its relative addresses read as those of a page at `pagePath`;
-    // not yet shown (made at the first call, the same one later); nullptr
-    // with `error` set when the module cannot be loaded. Whatever warmUp()
-    // has not done yet is done here.
-    static QDialog* load(const QString& pagePath, const QByteArray& pageText, QString* error);
+    // The preview window of `owner` for the page `pageText` (UTF-8),
+    // composed by the caller, its relative addresses read as those of a
+    // page at `pagePath`; not yet shown (made at the first call, the same
+    // one later); nullptr with `error` set when the module cannot be loaded.
+    // Whatever warmUp() has not done yet is done here.
+    //
+    // The window is made as a child of `owner`, never moved under it later:
+    // a window that already holds the browser view passes its drawing by
+    // textures on to a new parent, and the owner would then be drawn through
+    // OpenGL (painting nothing on X11 without a compositor, and re-created
+    // as another native window by Qt 6.8).
+    static QDialog* load(QWidget* owner, const QString& pagePath, const QByteArray& pageText,
+                         QString* error);
 
     // Hands the preview window, once load() has made it, the page as it is
     // now: while the window is closed it loads out of sight, so the next

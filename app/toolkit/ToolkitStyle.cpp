@@ -1,5 +1,8 @@
 #include "app/toolkit/ToolkitStyle.h"
 
+#include "app/toolkit/QtColor.h"
+#include "core/ColorValues.h"
+
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -52,10 +55,19 @@ void ToolkitStyle::drawGraphicalButton(const QStyleOption* option, QPainter* pai
     painter->restore();
 }
 
+// Navy where it stands out, else bright yellow (a colour box holding a dark
+// or a saturated colour), else black or white: the first that differs at
+// least 3:1 from both the face and the grey edge it covers.
 QColor ToolkitStyle::focusColor(const QColor& face) {
-    // Navy on light faces and their grey edges; on dark ones (a colour box
-    // holding a dark colour) bright yellow.
-    return face.lightnessF() >= 0.45 ? kFocus : kFocusOnDark;
+    const auto standsOut = [&](const QColor& ring) {
+        const std::int32_t value = QtColor::toValue(ring);
+        return halvero::ContrastRatio(value, QtColor::toValue(face)) >= 3.0 &&
+               halvero::ContrastRatio(value, QtColor::toValue(kEdge)) >= 3.0;
+    };
+    for (const QColor& ring : {kFocus, kFocusOnDark, QColor(Qt::black)})
+        if (standsOut(ring))
+            return ring;
+    return Qt::white;
 }
 
 void ToolkitStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face) {

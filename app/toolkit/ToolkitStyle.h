@@ -38,8 +38,10 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
 
-private:
+    // The focus mark's colour on a face of colour `face`.
     static QColor focusColor(const QColor& face);
+
+private:
     static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face);
     void drawGraphicalButton(const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const;

@@ -69,8 +69,8 @@ TEST(MenuItem, FieldsOutOfBoundsAreNamed) {
 }
 
 // What items hold reaches the page as text: nothing ends its element or
-// attribute, nothing enters the script; the item count decides how many
-// show, placeholders filling in past the list.
+// attribute, nothing enters the script; a menu with items of its own shows
+// exactly those, whatever Item Count was set to.
 TEST(MenuItemPage, ItemsAreEscapedIntoTheirPlaces) {
     MenuSettings settings;
     settings.initialise();

@@ -85,8 +85,8 @@ TEST(MenuSettings, InitialisingAgainRestoresDefaultsWithoutDuplicates) {
 TEST(EntryTable, CaptionsKindsAndKeys) {
     EXPECT_EQ(EntryTable::at(0).caption, "Menu Item Count");
     EXPECT_EQ(EntryTable::at(6).caption, "Message in Statusbar");
-    EXPECT_EQ(EntryTable::at(23).caption, "Borde Button Color");
-    EXPECT_EQ(EntryTable::at(40).caption, "Border Button Color");
+    EXPECT_EQ(EntryTable::at(23).caption, "Border Bottom Color");
+    EXPECT_EQ(EntryTable::at(40).caption, "Border Bottom Color");
     EXPECT_EQ(EntryTable::at(EntryTable::kTarget).caption, "Target");
     for (int k = 0; k < 16; ++k) {
         EXPECT_EQ(EntryTable::at(7 + k).caption, EntryTable::at(24 + k).caption) << k;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <grp.h>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
@@ -191,18 +192,49 @@ TEST_F(PageFileTest, SymbolicLinkIsWrittenThroughAndStays) {
     EXPECT_EQ(entries(), 2u);
 }
 
-TEST_F(PageFileTest, LeftoversOfEarlierWritesAreRemovedAndNothingElse) {
-    for (const char* name : {".pattern.htm.Ab12Cd", ".pattern.htm.zzzzzz", ".pattern.htm.bak",
-                             ".pattern.htm.Ab12Cde", "pattern.htm.Ab12Cd", ".other.htm.Ab12Cd"})
+// Only names this writer alone makes are taken for its leftovers: the
+// user's own hidden backups of the page are never touched.
+TEST_F(PageFileTest, LeftoversOfKilledWritersAreRemovedAndNothingElse) {
+    const std::string dead = std::to_string(::getpid() + 4000000); // beyond pid_max
+    const std::string alive = std::to_string(::getppid());
+    for (const std::string& name :
+         {".pattern.htm.halvero-" + dead + "-Ab12Cd", ".pattern.htm.halvero-" + alive + "-Ab12Cd",
+          std::string(".pattern.htm.Ab12Cd"), std::string(".pattern.htm.backup"),
+          std::string(".pattern.htm.orig01"), std::string(".pattern.htm.12345-saved1"),
+          ".other.htm.halvero-" + dead + "-Ab12Cd"})
         std::ofstream(folder + "/" + name) << "x";
     PageFile::write(page, "page");
     std::vector<std::string> left;
     for (const auto& entry : fs::directory_iterator(folder))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left,
-              (std::vector<std::string>{".other.htm.Ab12Cd", ".pattern.htm.Ab12Cde",
-                                        ".pattern.htm.bak", "pattern.htm", "pattern.htm.Ab12Cd"}));
+    EXPECT_EQ(left, (std::vector<std::string>{
+                        ".other.htm.halvero-" + dead + "-Ab12Cd", ".pattern.htm.12345-saved1",
+                        ".pattern.htm.Ab12Cd", ".pattern.htm.backup",
+                        ".pattern.htm.halvero-" + alive + "-Ab12Cd", ".pattern.htm.orig01",
+                        "pattern.htm"}));
+}
+
+// As the kernel refuses an ordinary open: a link in a shared sticky folder,
+// owned by someone else, is not followed to the file it names.
+TEST_F(PageFileTest, AnotherUsersLinkInASharedFolderIsNotFollowed) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make a link owned by another user";
+    const std::string shared = folder + "/shared", victim = folder + "/victim.htm";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    std::ofstream(victim) << "precious";
+    const std::string link = shared + "/x.htm";
+    fs::create_symlink(victim, link);
+    ASSERT_EQ(::lchown(link.c_str(), kNobody, kNobody), 0);
+    const std::string refused = tryWrite(link, "page");
+    EXPECT_NE(refused.find("symbolic link of another user"), std::string::npos) << refused;
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious");
+    EXPECT_TRUE(fs::is_symlink(link));
+    // The folder's owner's own link is followed, as the kernel allows.
+    ASSERT_EQ(::lchown(link.c_str(), 0, 0), 0);
+    EXPECT_EQ(tryWrite(link, "page"), "written");
 }
 
 // A process killed at any moment of a write leaves one of the complete

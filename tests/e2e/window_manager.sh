@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Under a real window manager (openbox), the preview and About windows are
-# transient for the main window and stay above it when the user clicks the
-# blocked main window. Usage: window_manager.sh HALVERO OUT
+# Under a real window manager (openbox, no compositor), the preview and About
+# windows are transient for the main window and stay above it when the user
+# clicks the blocked main window; and the main window keeps its one native
+# window and paints itself again, not what covered it, after the preview,
+# About and a menu close and after a minimise and restore.
+# Usage: window_manager.sh HALVERO OUT
 set -uo pipefail
 halvero=$1 out=$2
 rm -rf "$out" && mkdir -p "$out"
@@ -44,6 +47,26 @@ MY=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
 source "$(dirname "$0")/surface_top.sh"
 MY=$((MY + $(surface_top "$MX" "$MY")))
 
+# The main window's own pixels: its client area, below the menu bar.
+GW=$(xwininfo -id "$main" | awk '/Width:/ {print $2}')
+GH=$(xwininfo -id "$main" | awk '/Height:/ {print $2}')
+surface() { import -window root -crop "${GW}x$((GH - 60))+$MX+$MY" +repage "$out/$1.png" 2>/dev/null; }
+# paints_as NAME WHAT: the surface now differs from its picture at start in
+# fewer than 1 % of its pixels (a caret may blink).
+paints_as() {
+  surface "$1"
+  local differ
+  differ=$(compare -metric AE "$out/start.png" "$out/$1.png" null: 2>&1 | cut -d' ' -f1)
+  check '[[ $differ =~ ^[0-9]+$ ]] && (( differ * 100 < GW * (GH - 60) ))' \
+    "the main window paints itself $2 ($differ pixels differ)"
+}
+# still_one_window WHEN: the main window is the same native window.
+still_one_window() {
+  check '[[ $(xdotool search --onlyvisible --name "^Halvero$" | tr "\n" " ") == "$main " ]]' \
+    "the main window keeps its one native window $1"
+}
+surface start
+
 # child NAME X Y: opens a child window with the button at (X, Y) of the main
 # window, then clicks the main window's bare corner.
 child() {
@@ -61,7 +84,26 @@ child() {
   sleep 1
 }
 child 'HTML Preview' 150 284
+still_one_window "after the preview opened"
+xdotool mousemove $((MX + 5)) $((MY + 5))
+sleep 0.5
+paints_as after-preview "where the closed preview was"
 child '^About$' 232 468
+paints_as after-about "where the closed About was"
+# A menu of the menu bar over the surface, closed again.
+xdotool mousemove $((MX + 20)) $((MY - 10)) click 1
+sleep 0.7
+import -window root "$out/file-menu.png" 2>/dev/null
+xdotool key Escape
+sleep 0.7
+xdotool mousemove $((MX + 5)) $((MY + 5))
+paints_as after-menu "after a menu closes"
+xdotool windowminimize --sync "$main"
+sleep 0.7
+xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowmap "$main"
+sleep 1
+paints_as after-restore "after a minimise and restore"
+still_one_window "throughout"
 
 if ((failures)); then echo "$failures check(s) failed"; exit 1; fi
 echo "all window-manager checks passed"

@@ -21,7 +21,8 @@
 #include <QTimer>
 #include <QWebEngineView>
 
-extern "C" QDialog* halvero_load_preview(const QString& pagePath, const QByteArray& pageText);
+extern "C" QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
+                                        const QByteArray& pageText);
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include "core/ColorValues.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
+#include "core/ValueRules.h"
 #include "windows/main/MainActions.h"
 #include "windows/main/MenuItemsDialog.h"
 #include "windows/main/Message.h"
@@ -125,6 +126,8 @@ void MainWindow::connectHandlers() {
         if (box->isEditable()) {
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
                     [this, index](const QString& text) { userEdited(index, text); });
+            box->setProperty(kEntryProperty, index);
+            box->installEventFilter(this);
             // Ctrl+Z undoes within the box while the box has typing to undo,
             // and the window's last step once it has none.
             box->lineEdit()->installEventFilter(this);
@@ -170,8 +173,12 @@ void MainWindow::connectActions() {
     connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);
     connect(a.preview, &QAction::triggered, this, &MainWindow::showPreview);
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(a.copyCode, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setText(m_files->fragment()); });
+    connect(a.copyCode, &QAction::triggered, this, [this] {
+        QApplication::clipboard()->setText(m_files->fragment());
+        statusBar()->showMessage(tr("Menu code copied to the clipboard"), 8000);
+    });
+    connect(m_files, &SettingsFiles::done, this,
+            [this](const QString& what) { statusBar()->showMessage(what, 8000); });
     for (auto [action, style] : {std::pair{a.classicStyle, MenuSettings::PageStyle::Classic},
                                  {a.modernStyle, MenuSettings::PageStyle::Modern}})
         connect(action, &QAction::triggered, this, [this, style = style] {
@@ -225,6 +232,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    // Left with an unfinished value, a box shows the record's again.
+    if (event->type() == QEvent::FocusOut && watched->property(kEntryProperty).isValid())
+        leftEntry(watched->property(kEntryProperty).toInt());
     // A box with nothing of its own to undo or redo lets the window's
     // Undo and Redo have the keys.
     if (event->type() == QEvent::ShortcutOverride)
@@ -239,11 +249,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Closed by the window system (its close button, Alt+F4): unsaved
-// changes, to an open settings file or to a menu never saved, are not lost
-// silently either.
+// Closed by the window system (its close button, Alt+F4): the same
+// question as the Exit button asks.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_files->maySetAside()) {
+    if (!m_exiting && !mayExit()) {
         event->ignore();
         return;
     }
@@ -314,10 +323,31 @@ QByteArray MainWindow::previewPage() const {
     return QByteArray::fromStdString(halvero::PageWriter::compose(m_settings, m_previewStamp));
 }
 
+// A value the page cannot take (an unfinished colour, an empty width)
+// stays in the box while it is typed, but not in the record: the status bar
+// says why, and the box shows the record's value again when the user
+// leaves it.
 void MainWindow::userEdited(int index, const QString& text) {
+    std::string value = text.toUtf8().toStdString();
+    const EntryDescriptor& entry = EntryTable::at(index);
+    if (const std::string problem = halvero::ValueRules::problem(entry, value); !problem.empty()) {
+        statusBar()->showMessage(tr("%1: the value %2; the page keeps %3")
+                                     .arg(QString::fromUtf8(entry.caption.data(),
+                                                            static_cast<qsizetype>(entry.caption.size())),
+                                          QString::fromStdString(problem),
+                                          QString::fromStdString(m_settings.value(index))));
+        return;
+    }
+    statusBar()->clearMessage();
     m_previewUpdate->start();
-    m_settings.edit(index, text.toUtf8().toStdString());
+    m_settings.edit(index, std::move(value));
     record(tr("Typing"), index);
+}
+
+void MainWindow::leftEntry(int index) {
+    const QComboBox* box = m_controls.entry(index);
+    if (box->currentText().toStdString() != m_settings.value(index))
+        m_controls.show(m_settings, index, MenuSettings::Change::Value);
 }
 
 void MainWindow::userPicked(int index, const QString& text) {
@@ -457,7 +487,8 @@ void MainWindow::createPage() {
 void MainWindow::editMenuItems() {
     const auto count =
         static_cast<int>(halvero::PageWriter::itemCount(m_settings.value(EntryTable::kItemCount)));
-    MenuItemsDialog dialog(m_settings.menuItems(), count, this);
+    MenuItemsDialog dialog(m_settings.menuItems(), count,
+                           QString::fromStdString(m_settings.value(EntryTable::kTarget)), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_settings.setMenuItems(dialog.items());
@@ -468,15 +499,12 @@ void MainWindow::editMenuItems() {
 void MainWindow::showPreview() {
     QString error;
     m_previewUpdate->stop();
-    QDialog* preview = PreviewEngine::load(pagePath(), previewPage(), &error);
+    // The kept preview is a dialog of this window, modal, kept above it.
+    QDialog* preview = PreviewEngine::load(this, pagePath(), previewPage(), &error);
     if (!preview) {
         showError(tr("The preview could not be opened."), error);
         return;
     }
-    // The kept preview belongs to this window from its first opening: a
-    // dialog of it, modal, kept above it.
-    if (preview->parentWidget() != this)
-        preview->setParent(this, preview->windowFlags());
     preview->exec();
 }
 
@@ -489,21 +517,43 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::confirmExit() {
-    // Unsaved changes, a typed menu's included, are not lost silently: the
-    // one question is then whether to save them.
-    if (m_files->isModified()) {
-        if (!m_files->maySetAside())
-            return;
+    if (mayExit())
         exitApplication();
-        return;
-    }
+}
+
+// Unsaved changes, a typed menu's included, are not lost silently: the one
+// question is then whether to save them; otherwise "Do you want to exit?".
+bool MainWindow::mayExit() {
+    if (m_files->isModified())
+        return m_files->maySetAside();
     QMessageBox question(QMessageBox::Question, tr("Question"), tr("Do you want to exit?"),
                          QMessageBox::Yes | QMessageBox::No, this);
     question.setObjectName(QStringLiteral("exitQuestion"));
     question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes)
+    return question.exec() == QMessageBox::Yes;
+}
+
+void MainWindow::openHandedOver(const QString& path) {
+    m_handedOver << path;
+    takeHandedOver();
+}
+
+// A file handed over while a dialog of the program is open waits for it to
+// close, so the menu is never replaced under the dialog; then it is opened
+// as Open does, asking first about unsaved changes.
+void MainWindow::takeHandedOver() {
+    if (m_handedOver.isEmpty())
         return;
-    exitApplication();
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(kHandOverRetryMs, this, &MainWindow::takeHandedOver);
+        return;
+    }
+    const QString path = m_handedOver.takeFirst();
+    showNormal();
+    raise();
+    activateWindow();
+    m_files->openAsked(path);
+    takeHandedOver();
 }
 
 void MainWindow::newMenu() {
@@ -511,6 +561,7 @@ void MainWindow::newMenu() {
 }
 
 void MainWindow::exitApplication() {
+    m_exiting = true;
     KeyboardLayout::switchAwayFromRightToLeft();
     hide();
     QCoreApplication::exit(0);

@@ -7,6 +7,7 @@
 #include "windows/main/SettingsFiles.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -51,6 +52,10 @@ public:
     // Opens a settings file as Open settings does, asking first about
     // unsaved changes; false when it was not opened.
     bool openSettings(const QString& path) { return m_files->openAsked(path); }
+    // Opens a file another start of the program handed over, once no
+    // dialog of the program is open (see takeHandedOver), and brings the
+    // window to the front then.
+    void openHandedOver(const QString& path);
 
 public slots:
     // Writes the page for the settings of this moment; a failure is shown.
@@ -84,6 +89,7 @@ private:
     void record(const QString& what, int typedEntry = -1);
     void forgetHistory();
     void userEdited(int index, const QString& text);
+    void leftEntry(int index);
     void userPicked(int index, const QString& text);
     void showColor(int index);
     void showContrastNote();
@@ -104,6 +110,9 @@ private:
     // Throws halvero::PageWriteError when the page cannot be written.
     void writePage();
     void exitApplication();
+    // Asks the Exit button's question; true when the program may end.
+    bool mayExit();
+    void takeHandedOver();
     void showError(const QString& what, const QString& why);
     void tellWherePageWent();
 
@@ -120,5 +129,11 @@ private:
     const halvero::Timestamp m_previewStamp = halvero::Timestamp::now();
     QTimer* m_previewUpdate = nullptr;
     bool m_toldPerUserFolder = false;
+    bool m_exiting = false;
+    // Files handed over, waiting for the dialogs open to close.
+    QStringList m_handedOver;
+    static constexpr int kHandOverRetryMs = 200;
+    // The property of an editable box that holds its entry's address.
+    static constexpr char kEntryProperty[] = "entryIndex";
     bool m_flashOn = false;
 };

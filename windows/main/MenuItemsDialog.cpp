@@ -1,6 +1,7 @@
 #include "windows/main/MenuItemsDialog.h"
 
 #include "app/Application.h"
+#include "core/ItemsText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,19 +28,49 @@ QString text(const std::string& value) {
     return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
 }
 
+// Where a link of `target` opens, in words.
+QString whereItOpens(const QString& target) {
+    if (target == QLatin1String("_blank"))
+        return MenuItemsDialog::tr("New tab");
+    if (target == QLatin1String("_self"))
+        return MenuItemsDialog::tr("Same frame");
+    if (target == QLatin1String("_parent"))
+        return MenuItemsDialog::tr("Parent frame");
+    if (target == QLatin1String("_top"))
+        return MenuItemsDialog::tr("Whole window");
+    return target;
+}
+
 // Cells are edited in place; what is typed reaches the table at every
 // key, so a fault is shown as it is typed. "Opens in" is picked from a
 // list, its empty item meaning the menu's Target entry.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CellDelegate(const QString& menuTarget, QObject* parent)
+        : QStyledItemDelegate(parent), m_menuTarget(menuTarget) {}
+
+    // Where the item opens, the menu's Target included: never blank.
+    QString caption(const QString& target) const {
+        return target.isEmpty() ? MenuItemsDialog::tr("%1 (menu's Target)")
+                                      .arg(whereItOpens(m_menuTarget))
+                                : whereItOpens(target);
+    }
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        return m_showingTarget ? caption(value.toString())
+                               : QStyledItemDelegate::displayText(value, locale);
+    }
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        m_showingTarget = index.column() == MenuItemsDialog::Target;
+        QStyledItemDelegate::initStyleOption(option, index);
+        m_showingTarget = false;
+    }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         if (index.column() == MenuItemsDialog::Target) {
             auto* box = new QComboBox(parent);
             for (const QString& target : kTargets)
-                box->addItem(target.isEmpty() ? QStringLiteral("(menu's Target)") : target, target);
+                box->addItem(caption(target), target);
             connect(box, &QComboBox::activated, this,
                     [this, box] { emit const_cast<CellDelegate*>(this)->commitData(box); });
             return box;
@@ -82,14 +113,19 @@ public:
         }
         QStyledItemDelegate::setModelData(editor, model, index);
     }
+
+private:
+    QString m_menuTarget;
+    mutable bool m_showingTarget = false;
 };
 
 } // namespace
 
-MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCount, QWidget* parent)
+MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCount,
+                                 const QString& menuTarget, QWidget* parent)
     : QDialog(parent), m_table(new QTableWidget(0, ColumnCount, this)), m_problem(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
-      m_startRows(static_cast<int>(items.size())), m_startCount(itemCount) {
+      m_startCount(itemCount) {
     setObjectName(QStringLiteral("menuItemsDialog"));
     setFont(Application::windowFont());
     setWindowTitle(tr("Menu Items"));
@@ -108,7 +144,7 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     // Rows are dragged by their number to a new place.
     m_table->verticalHeader()->setSectionsMovable(true);
     m_table->verticalHeader()->setToolTip(tr("Drag a row's number to move it"));
-    m_table->setItemDelegate(new CellDelegate(m_table));
+    m_table->setItemDelegate(new CellDelegate(menuTarget, m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Typing into a cell edits it, as in a spreadsheet; Tab moves on.
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -220,12 +256,21 @@ std::vector<MenuItem> MenuItemsDialog::items() const {
 
 int MenuItemsDialog::itemCount() const {
     const int rows = m_table->rowCount();
-    if (rows == m_startRows || rows == 0)
-        return m_startCount;
-    return std::min(rows, kMaxCount);
+    return rows == 0 ? m_startCount : std::min(rows, kMaxCount);
+}
+
+bool MenuItemsDialog::roomFor(int more) {
+    if (m_table->rowCount() + more <= kMaxRows)
+        return true;
+    m_problem->setText(tr("A menu holds at most %1 items; these %n row(s) would make it more.",
+                          nullptr, more)
+                           .arg(kMaxRows));
+    return false;
 }
 
 void MenuItemsDialog::addRows() {
+    if (!roomFor(1))
+        return;
     addRow({});
     const int row = m_table->rowCount() - 1;
     m_table->setCurrentCell(row, Label);
@@ -259,21 +304,28 @@ void MenuItemsDialog::moveRow(int by) {
 }
 
 // Lines of label TAB link [TAB tooltip [TAB target]], as a spreadsheet
-// copies them, become rows; each is checked like a typed one.
+// copies them and --items reads them, become rows, each checked like a
+// typed one; a paste that is no such list, or too long, adds nothing and
+// says why.
 void MenuItemsDialog::paste() {
-    const QString clip = QApplication::clipboard()->text();
-    for (const QString& line : clip.split(QLatin1Char('\n'))) {
-        QString trimmed = line;
-        if (trimmed.endsWith(QLatin1Char('\r')))
-            trimmed.chop(1);
-        if (trimmed.trimmed().isEmpty())
-            continue;
-        QStringList fields = trimmed.split(QLatin1Char('\t'));
-        while (fields.size() < Current)
-            fields << QString();
-        addRow({fields[Label].toStdString(), fields[Link].toStdString(),
-                fields[Tooltip].toStdString(), fields[Target].toStdString()});
+    const QByteArray clip = QApplication::clipboard()->text().toUtf8();
+    if (clip.size() > static_cast<qsizetype>(halvero::ItemsText::kMaxBytes)) {
+        m_problem->setText(tr("Nothing was pasted: a list of items is a few KB, this is %1 KB.")
+                               .arg(clip.size() / 1024));
+        return;
     }
+    std::vector<halvero::ItemsText::Row> rows;
+    try {
+        rows = halvero::ItemsText::rows(std::string_view(clip.constData(),
+                                                         static_cast<std::size_t>(clip.size())));
+    } catch (const halvero::ItemsTextError& error) {
+        m_problem->setText(tr("Nothing was pasted: %1").arg(text(error.what())));
+        return;
+    }
+    if (!roomFor(static_cast<int>(rows.size())))
+        return;
+    for (const halvero::ItemsText::Row& row : rows)
+        addRow(row.item);
     check();
 }
 
@@ -312,7 +364,7 @@ void MenuItemsDialog::check() {
     m_checking = true;
     const QSignalBlocker quiet(m_table);
     const std::vector<MenuItem> rows = items();
-    const int shown = itemCount();
+    const int shown = kMaxCount;
     QString first;
     bool allValid = true;
     for (int visual = 0; visual < static_cast<int>(rows.size()); ++visual) {
@@ -331,8 +383,7 @@ void MenuItemsDialog::check() {
             cell->setForeground(
                 visual >= shown ? palette().color(QPalette::Disabled, QPalette::Text) : QBrush());
             cell->setToolTip(atFault           ? text(problem)
-                             : visual >= shown ? tr("Not in the page: Menu Item "
-                                                    "Count is %1")
+                             : visual >= shown ? tr("Not in the page, which shows the first %1")
                                                      .arg(shown)
                                                : QString());
         }
@@ -342,7 +393,7 @@ void MenuItemsDialog::check() {
                          ": " + problem);
     }
     if (first.isEmpty() && static_cast<int>(rows.size()) > shown)
-        first = tr("Rows after the %1th are kept but not in the page: Menu Item Count is %1.")
+        first = tr("Rows after the %1th are kept but not in the page, which shows %1 items.")
                     .arg(shown);
     m_problem->setText(first);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(allValid);

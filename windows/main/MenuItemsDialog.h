@@ -17,16 +17,20 @@ class QTableWidgetItem;
 // fault is marked, with the reason in its tooltip and below the table, and OK stays unavailable
 // until every row is an item the page can take. Nothing changes until OK.
 //
-// Item Count and the list: when the editor changes the number of rows, the
-// count follows it (at most 20); otherwise the count stays, and rows past
-// it are shown greyed, kept for when the count rises.
+// Item Count follows the rows (at most 20 are in the page; rows past the
+// 20th are shown greyed); with no rows, the menu keeps its count of
+// placeholder items. The editor holds at most as many rows as a settings
+// file may, so what it makes can always be saved and opened again.
 class MenuItemsDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMaxCount = 20;
+    static constexpr int kMaxRows = 100;
 
+    // `itemCount`: the menu's count, kept when the rows are all removed;
+    // `menuTarget`: where an item without its own target opens.
     MenuItemsDialog(const std::vector<halvero::MenuItem>& items, int itemCount,
-                    QWidget* parent = nullptr);
+                    const QString& menuTarget, QWidget* parent = nullptr);
 
     // The rows in their order, as items.
     std::vector<halvero::MenuItem> items() const;
@@ -41,6 +45,8 @@ protected:
 
 private:
     void addRow(const halvero::MenuItem& item);
+    // Whether `more` rows fit; says why not when they do not.
+    bool roomFor(int more);
     void addRows();
     void removeRows();
     void moveRow(int by);
@@ -52,7 +58,6 @@ private:
     QTableWidget* m_table;
     QLabel* m_problem;
     QDialogButtonBox* m_buttons;
-    int m_startRows;
     int m_startCount;
     bool m_checking = false;
 };

@@ -5,9 +5,11 @@
 #include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/SettingsFile.h"
+#include "core/TextEncoding.h"
 #include "windows/main/Message.h"
 
 #include <QAction>
+#include <QDir>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +19,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
+#include <sys/stat.h>
 
 using halvero::SettingsFile;
 
@@ -52,31 +56,73 @@ SettingsFiles::SettingsFiles(QWidget* window, halvero::MenuSettings& settings,
 // Qt's file dialog, with the extension of the filter added to a typed name
 // before the dialog asks whether to replace an existing file of that name.
 QString SettingsFiles::askForFile(DialogMode mode, const QString& folder, const QString& filter) {
-    QFileDialog dialog(m_window, mode == DialogMode::Open ? tr("Open settings") : tr("Save as"),
-                       folder, filter);
+    const QString titles[] = {tr("Open settings"), tr("Save as"), tr("Write page to"),
+                              tr("Write menu code to")};
+    QFileDialog dialog(m_window, titles[static_cast<int>(mode)], folder, filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
-    if (mode == DialogMode::Save) {
-        const bool menu = filter == menuFilter();
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(menu ? QStringLiteral("halvero") : QStringLiteral("htm"));
-        // A name to start from: the open file's, or the usual one.
-        dialog.selectFile(menu ? (m_path.isEmpty() ? QStringLiteral("menu.halvero")
-                                                   : QFileInfo(m_path).fileName())
-                               : QStringLiteral("pattern.htm"));
-    } else {
+    if (mode == DialogMode::Open) {
         dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(mode == DialogMode::Save ? QStringLiteral("halvero")
+                                                         : QStringLiteral("html"));
+        // A name to start from: the open file's, or the usual one.
+        dialog.selectFile(mode == DialogMode::SavePage ? QStringLiteral("pattern.htm")
+                          : mode == DialogMode::SaveFragment
+                              ? QStringLiteral("menu-fragment.html")
+                          : m_path.isEmpty() ? QStringLiteral("menu.halvero")
+                                             : QFileInfo(m_path).fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }
 
+QStringList SettingsFiles::recentCaptions(const QStringList& paths) {
+    QStringList captions;
+    const QString home = QDir::homePath();
+    for (const QString& path : paths) {
+        const QString name = QFileInfo(path).fileName();
+        QStringList folders = QFileInfo(path).absolutePath().split(QLatin1Char('/'));
+        // As many of the folders above it, nearest first, as it takes to
+        // tell it from every other file of its name.
+        QString caption = name;
+        for (qsizetype shown = 0;; ++shown) {
+            const QStringList tail = folders.mid(folders.size() - shown);
+            const QString where = tail.join(QLatin1Char('/'));
+            const bool unique = std::none_of(paths.begin(), paths.end(), [&](const QString& other) {
+                return other != path && QFileInfo(other).fileName() == name &&
+                       (QFileInfo(other).absolutePath() + QLatin1Char('/'))
+                           .endsWith(where + QLatin1Char('/'));
+            });
+            if (unique || shown >= folders.size()) {
+                if (shown > 0) {
+                    QString folder = QFileInfo(path).absolutePath();
+                    if (shown < folders.size())
+                        folder = QStringLiteral("\u2026/") + where;
+                    else if (folder.startsWith(home + QLatin1Char('/')))
+                        folder = QStringLiteral("~") + folder.mid(home.size());
+                    caption = tr("%1 (in %2)").arg(name, folder);
+                }
+                break;
+            }
+        }
+        captions << caption;
+    }
+    return captions;
+}
+
 void SettingsFiles::fillRecentMenu(QMenu* recent) {
     recent->clear();
+    recent->setToolTipsVisible(true);
     const QStringList files = RecentSettingsFiles::list();
-    for (const QString& path : files)
-        connect(recent->addAction(QFileInfo(path).fileName()), &QAction::triggered, this,
-                [this, path] { openAsked(path); });
+    const QStringList captions = recentCaptions(files);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* action = recent->addAction(captions[i]);
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openAsked(path); });
+    }
     recent->setEnabled(!files.isEmpty());
 }
 
@@ -93,9 +139,26 @@ void SettingsFiles::startFresh() {
     keepAsSaved(QString());
 }
 
+namespace {
+
+// A file's change time, size and inode: another program's save changes
+// at least one. Empty for a file that cannot be found.
+QByteArray diskState(const QString& path) {
+    struct stat status {};
+    if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &status) != 0)
+        return {};
+    return QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_nsec)) + '/' +
+           QByteArray::number(static_cast<qlonglong>(status.st_size)) + '/' +
+           QByteArray::number(static_cast<qulonglong>(status.st_ino));
+}
+
+} // namespace
+
 void SettingsFiles::keepAsSaved(const QString& path) {
     m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     m_saved = m_settings.snapshot();
+    m_diskState = diskState(m_path);
     if (!m_path.isEmpty())
         RecentSettingsFiles::add(m_path);
     updateTitle();
@@ -173,20 +236,35 @@ bool SettingsFiles::openFile(const QString& path) {
                     shown(error.describe(fileSystemPath(path))));
         return false;
     }
-    m_settings.setValues(contents.values);
-    m_settings.setMenuItems(contents.items);
-    m_settings.setPageStyle(contents.pageStyle);
+    m_settings.restore({contents.values, contents.items, contents.pageStyle});
     keepAsSaved(path);
     emit replaced();
+    if (contents.itemCountGiven) {
+        // Saved, the file gets the count of its items.
+        m_saved.values[halvero::EntryTable::kItemCount] = *contents.itemCountGiven;
+        updateTitle();
+        Message::show(m_window, QMessageBox::Information, QStringLiteral("itemCountFollows"),
+                      tr("The menu shows its %n own item(s).", nullptr,
+                         static_cast<int>(contents.items.size())),
+                      tr("%1 gives Menu Item Count %2, which is not the number of its items. "
+                         "Save it to keep the count of its items.")
+                          .arg(QFileInfo(path).fileName(),
+                               shown(halvero::FirstLineQuoted(*contents.itemCountGiven, 20))));
+    }
     if (!contents.unknownKeys.empty()) {
+        // A line of them, and how many more.
+        constexpr std::size_t kShownKeys = 8;
         QStringList keys;
-        for (const std::string& key : contents.unknownKeys)
-            keys << QString::fromStdString(key);
+        for (std::size_t i = 0; i < contents.unknownKeys.size() && i < kShownKeys; ++i)
+            keys << shown(halvero::FirstLineQuoted(contents.unknownKeys[i], 40));
+        QString list = keys.join(QStringLiteral(", "));
+        if (contents.unknownKeys.size() > kShownKeys)
+            list += tr(" and %n more", nullptr,
+                       static_cast<int>(contents.unknownKeys.size() - kShownKeys));
         Message::show(m_window, QMessageBox::Information, QStringLiteral("unknownKeys"),
                       tr("The settings file was opened, but Halvero does not know "
                          "some of its keys and left them out."),
-                      QFileInfo(path).fileName() + QStringLiteral(": ") +
-                          keys.join(QStringLiteral(", ")));
+                      QFileInfo(path).fileName() + QStringLiteral(": ") + list);
     }
     return true;
 }
@@ -200,7 +278,35 @@ bool SettingsFiles::saveAs() {
     return !path.isEmpty() && saveTo(path);
 }
 
+bool SettingsFiles::mayOverwrite(const QString& path) {
+    if (m_path.isEmpty() || QFileInfo(path).absoluteFilePath() != m_path ||
+        diskState(m_path) == m_diskState)
+        return true;
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Halvero"),
+                         tr("%1 was changed by another program since you opened it.")
+                             .arg(QFileInfo(m_path).fileName()),
+                         QMessageBox::Save | QMessageBox::Reset | QMessageBox::Cancel, m_window);
+    question.setObjectName(QStringLiteral("changedOnDisk"));
+    question.setInformativeText(tr("Overwrite it with your menu, or reload it and lose your "
+                                   "changes?"));
+    question.button(QMessageBox::Save)->setText(tr("&Overwrite"));
+    question.button(QMessageBox::Reset)->setText(tr("&Reload"));
+    question.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    question.setDefaultButton(QMessageBox::Cancel);
+    switch (question.exec()) {
+    case QMessageBox::Save:
+        return true;
+    case QMessageBox::Reset:
+        openFile(m_path);
+        return false;
+    default:
+        return false;
+    }
+}
+
 bool SettingsFiles::saveTo(const QString& path) {
+    if (!mayOverwrite(path))
+        return false;
     try {
         SettingsFile::write(fileSystemPath(path), m_settings);
     } catch (const halvero::PageWriteError& error) {
@@ -218,24 +324,58 @@ QString SettingsFiles::fragment() const {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void SettingsFiles::writeWebFile(const QString& failure,
-                                 const std::function<std::string()>& compose) {
-    const QString path = m_fileDialog(DialogMode::Save, startFolder(), pageFilter());
-    if (path.isEmpty())
-        return;
+bool SettingsFiles::writeWebFile(const QString& path, const QString& failure,
+                                 const std::string& text) {
     try {
-        halvero::PageFile::write(fileSystemPath(path), compose());
+        halvero::PageFile::write(fileSystemPath(path), text);
+        return true;
     } catch (const halvero::PageWriteError& error) {
         showProblem(failure, shown(error.what()));
+        return false;
     }
 }
 
-// The menu's <style> and <nav> alone, for pasting into a page of one's own.
+namespace {
+
+// Whether the file at `path` begins as a whole web page does.
+bool isWholePage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(64 * 1024).toLower();
+    return start.contains("<html") || start.contains("<!doctype") || start.contains("<body");
+}
+
+} // namespace
+
+// The menu's <style> and <nav> alone, for pasting into a page of one's own;
+// a whole page chosen by mistake is not replaced without a word.
 void SettingsFiles::writeFragmentTo() {
-    writeWebFile(tr("The menu code could not be written."),
-                 [this] { return fragment().toStdString(); });
+    const QString folder = m_path.isEmpty() ? startFolder() : QFileInfo(m_path).absolutePath();
+    const QString path = m_fileDialog(DialogMode::SaveFragment, folder, pageFilter());
+    if (path.isEmpty())
+        return;
+    if (isWholePage(path)) {
+        QMessageBox question(QMessageBox::Warning, QStringLiteral("Halvero"),
+                             tr("%1 is a whole web page.").arg(QFileInfo(path).fileName()),
+                             QMessageBox::Yes | QMessageBox::No, m_window);
+        question.setObjectName(QStringLiteral("replacesWholePage"));
+        question.setInformativeText(
+            tr("Writing the menu code there replaces the whole page with the menu alone. "
+               "To put the menu into the page, use Copy Menu Code and paste it. Replace the "
+               "page?"));
+        question.button(QMessageBox::Yes)->setText(tr("&Replace"));
+        question.button(QMessageBox::No)->setText(tr("&Keep the page"));
+        question.setDefaultButton(QMessageBox::No);
+        if (question.exec() != QMessageBox::Yes)
+            return;
+    }
+    if (writeWebFile(path, tr("The menu code could not be written."), fragment().toStdString()))
+        emit done(tr("Menu code written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void SettingsFiles::writePageTo() {
-    writeWebFile(tr("The page could not be written."), m_composePage);
+    const QString path = m_fileDialog(DialogMode::SavePage, startFolder(), pageFilter());
+    if (!path.isEmpty() && writeWebFile(path, tr("The page could not be written."), m_composePage()))
+        emit done(tr("Page written to %1").arg(QDir::toNativeSeparators(path)));
 }

@@ -20,7 +20,8 @@ class QWidget;
 class SettingsFiles : public QObject {
     Q_OBJECT
 public:
-    enum class DialogMode { Open, Save };
+    // Open and Save a settings file, save a page, save the menu's code.
+    enum class DialogMode { Open, Save, SavePage, SaveFragment };
     // Asks for a file: what for, the folder to start in and the filter;
     // returns the chosen path, or an empty text when the user cancels.
     using FileDialog =
@@ -56,10 +57,15 @@ public:
 
     // The menu's code to paste into an existing page, naming the open file.
     QString fragment() const;
+    // The recent files as the menu shows them: each file's name, with as
+    // much of its folder as tells files of the same name apart.
+    static QStringList recentCaptions(const QStringList& paths);
 
 signals:
     // Another menu replaced the settings (a file opened, or New).
     void replaced();
+    // A file was written: what to say in the status bar.
+    void done(const QString& what);
 
 public slots:
     void open();
@@ -72,9 +78,12 @@ private:
     QString askForFile(DialogMode mode, const QString& folder, const QString& filter);
     bool openFile(const QString& path);
     bool saveTo(const QString& path);
-    // Asks where a web page goes and writes the text of `compose` there; a
-    // failure is shown as `failure`.
-    void writeWebFile(const QString& failure, const std::function<std::string()>& compose);
+    // Whether `path` may be saved over: it is not the open file, or the open
+    // file has not changed on disk since it was opened or saved, or the user
+    // says to overwrite it (or reloads it, which ends the save).
+    bool mayOverwrite(const QString& path);
+    // Writes `text` to `path`; a failure is shown as `failure`.
+    bool writeWebFile(const QString& path, const QString& failure, const std::string& text);
     // The settings as they are now become the saved state of `path` (no
     // file when empty), which joins the recent menus.
     void keepAsSaved(const QString& path);
@@ -88,4 +97,7 @@ private:
     FileDialog m_fileDialog;
     QString m_path; // the open file, or empty
     halvero::MenuSettings::Snapshot m_saved;
+    // The open file as it stood on disk when it was opened or saved: its
+    // change time, size and inode, to notice another program's save.
+    QByteArray m_diskState;
 };

@@ -6,6 +6,8 @@ ValueValidator::ValueValidator(const halvero::EntryDescriptor& entry, QObject* p
     : QValidator(parent), m_entry(entry) {}
 
 QValidator::State ValueValidator::validate(QString& input, int&) const {
-    return halvero::ValueRules::problem(m_entry, input.toStdString()).empty() ? Acceptable
-                                                                              : Invalid;
+    const std::string value = input.toStdString();
+    if (!halvero::ValueRules::typingProblem(m_entry, value).empty())
+        return Invalid;
+    return halvero::ValueRules::problem(m_entry, value).empty() ? Acceptable : Intermediate;
 }

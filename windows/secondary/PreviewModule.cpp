@@ -5,16 +5,25 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-// The preview window is made once and shown again at every opening: its
-// web view, page and profile are what take long to make. It goes when the
-// application quits.
-extern "C" Q_DECL_EXPORT QDialog* halvero_load_preview(const QString& pagePath,
+// The preview window is made once per owner and shown again at every
+// opening: its web view, page and profile are what take long to make. It
+// is made as the owner's child and goes with it, or when the application
+// quits; it is never moved under another window (see PreviewEngine::load).
+extern "C" Q_DECL_EXPORT QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
                                                        const QByteArray& pageText) {
     static QPointer<PreviewWindow> kept;
+    if (kept && owner && kept->parentWidget() != owner)
+        delete kept.data();
     if (!kept) {
+        if (!owner)
+            return nullptr; // nothing to update before the first opening
         PreviewEngine::chooseGraphicsApi();
-        kept = new PreviewWindow;
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete kept.data(); });
+        kept = new PreviewWindow(owner);
+        static const bool once = [] {
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete kept.data(); });
+            return true;
+        }();
+        Q_UNUSED(once);
     }
     kept->setPage(pagePath, pageText);
     return kept;

@@ -4,7 +4,9 @@
 #include "app/toolkit/Twips.h"
 #include "windows/secondary/PreviewPage.h"
 
+#include <QApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -12,7 +14,7 @@
 #include <QWebEngineView>
 #include <malloc.h>
 
-PreviewWindow::PreviewWindow() {
+PreviewWindow::PreviewWindow(QWidget* parent) : BorderlessForm(parent) {
     setWindowTitle(tr("HTML Preview"));
     createTitle();
     createCloseButton();
@@ -126,10 +128,32 @@ void PreviewWindow::onLoadFinished() {
     trimMemory();
 }
 
+void PreviewWindow::showEvent(QShowEvent* event) {
+    BorderlessForm::showEvent(event);
+    qApp->installEventFilter(this);
+}
+
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isVisible()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && widget &&
+            widget->window() == this) {
+            if (type == QEvent::KeyPress)
+                reject();
+            event->accept();
+            return true;
+        }
+    }
+    return BorderlessForm::eventFilter(watched, event);
+}
+
 // Kept for the next opening, the page stays, silent. What showing it took
 // (pictures of the window, mostly) goes back to the system once it is
 // closed.
 void PreviewWindow::hideEvent(QHideEvent* event) {
+    qApp->removeEventFilter(this);
     m_page->setAudioMuted(true);
     BorderlessForm::hideEvent(event);
     QTimer::singleShot(kTrimAfterClosingMs, this, &PreviewWindow::trimMemory);

@@ -22,7 +22,7 @@ class QWebEngineView;
 class PreviewWindow : public BorderlessForm {
     Q_OBJECT
 public:
-    PreviewWindow();
+    explicit PreviewWindow(QWidget* parent = nullptr);
 
     // The page to show, as UTF-8 text, and the path it stands for, which
     // its relative addresses are read against; the first starts loading at
@@ -38,7 +38,11 @@ public slots:
 
 protected:
     void prepare() override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Escape closes the window wherever its focus is, the page included,
+    // which would otherwise take the key for itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool holdsPage() const;

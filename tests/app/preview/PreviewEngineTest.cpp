@@ -27,8 +27,9 @@ private slots:
 
         QTemporaryDir folder;
         QString error;
+        QWidget owner;
         QDialog* preview =
-            PreviewEngine::load(folder.filePath(QStringLiteral("pattern.htm")),
+            PreviewEngine::load(&owner, folder.filePath(QStringLiteral("pattern.htm")),
                                 "<html><body style='background:#6699CC'></body></html>", &error);
         QVERIFY2(preview, qPrintable(error));
         QVERIFY(QOpenGLContext::globalShareContext());

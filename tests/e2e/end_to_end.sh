@@ -86,10 +86,10 @@ shot colour-changed
 
 # Typing in the middle of "Menu Item Width" ("120") keeps the caret.
 click 200 122
-xdotool key Home && xdotool type 9 && xdotool key Right Right && xdotool type x
+xdotool key Home && xdotool type 1 && xdotool key Right Right && xdotool type 5
 sleep 0.3
 click 150 252
-check 'grep -q "width=.912x0." "$page"' "typing in the middle of an entry reaches the page as typed"
+check 'grep -q "width=.11250." "$page"' "typing in the middle of an entry reaches the page as typed"
 shot typed-in-the-middle
 
 # Preview: loads, hover look and status line, Escape closes. The pointer

@@ -855,6 +855,25 @@ private slots:
         QVERIFY(window->isWindowModified());
     }
 
+    // In a box, Ctrl+Z first undoes the box's own typing; once that is used
+    // up, the next Ctrl+Z undoes the window's step before it, without
+    // leaving the box.
+    void ctrlZInABoxReachesTheWindowOnceTheBoxHasNothingToUndo() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(box(7), Qt::Key_Up); // "Verdana"
+        QLineEdit* width = box(3)->lineEdit();
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("333"));
+        QTest::keyClick(box(3), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(width->text(), QStringLiteral("120"));
+        QCOMPARE(box(7)->currentText(), QStringLiteral("Verdana"));
+        QTest::keyClick(box(3), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box(7)->currentText(), QStringLiteral("Tahoma"));
+        QVERIFY(box(3)->hasFocus());
+    }
+
     // The commands in the menu bar are the context menu's own actions;
     // New asks about unsaved changes and returns to the defaults; Create
     // says in the status bar where the page went.

@@ -129,8 +129,7 @@ void MainWindow::connectHandlers() {
             box->setProperty(kEntryProperty, index);
             box->installEventFilter(this);
             // Ctrl+Z undoes within the box while the box has typing to undo,
-            // and the window's last step once it has none.
-            box->lineEdit()->installEventFilter(this);
+            // and the window's last step once it has none (see eventFilter).
         }
         if (entry.isColor()) {
             connect(box, &QComboBox::currentTextChanged, this, [this, index] { showColor(index); });
@@ -237,8 +236,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         leftEntry(watched->property(kEntryProperty).toInt());
     // A box with nothing of its own to undo or redo lets the window's
     // Undo and Redo have the keys.
+    // The key comes to the box, which has the focus, and the box hands it
+    // to its line edit.
     if (event->type() == QEvent::ShortcutOverride)
-        if (auto* line = qobject_cast<QLineEdit*>(watched)) {
+        if (auto* box = qobject_cast<QComboBox*>(watched);
+            QLineEdit* line = box ? box->lineEdit() : nullptr) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if ((key->matches(QKeySequence::Undo) && !line->isUndoAvailable()) ||
                 (key->matches(QKeySequence::Redo) && !line->isRedoAvailable())) {
@@ -331,11 +333,12 @@ void MainWindow::userEdited(int index, const QString& text) {
     std::string value = text.toUtf8().toStdString();
     const EntryDescriptor& entry = EntryTable::at(index);
     if (const std::string problem = halvero::ValueRules::problem(entry, value); !problem.empty()) {
-        statusBar()->showMessage(tr("%1: the value %2; the page keeps %3")
-                                     .arg(QString::fromUtf8(entry.caption.data(),
-                                                            static_cast<qsizetype>(entry.caption.size())),
-                                          QString::fromStdString(problem),
-                                          QString::fromStdString(m_settings.value(index))));
+        statusBar()->showMessage(
+            tr("%1: the value %2; the page keeps %3")
+                .arg(QString::fromUtf8(entry.caption.data(),
+                                       static_cast<qsizetype>(entry.caption.size())),
+                     QString::fromStdString(problem),
+                     QString::fromStdString(m_settings.value(index))));
         return;
     }
     statusBar()->clearMessage();

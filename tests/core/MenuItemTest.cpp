@@ -119,3 +119,49 @@ TEST(ItemsText, ReadsLinesAndNamesTheBadOne) {
     }
     EXPECT_THROW(ItemsText::parse("Evil\tdata:text/html,x\n"), ItemsTextError);
 }
+
+// Lines end as any editor ends them; a byte-order mark is no part of the
+// first label, nor stops a first line of "#" from being a comment.
+TEST(ItemsText, LineEndsAndByteOrderMark) {
+    const auto lone = ItemsText::parse("Home\tindex.html\rAbout\tabout.html\r");
+    ASSERT_EQ(lone.size(), 2u);
+    EXPECT_EQ(lone[0].link, "index.html");
+    EXPECT_EQ(lone[1].label, "About");
+    const auto mixed = ItemsText::parse("\xEF\xBB\xBF# pages\r\rHome\tindex.html\r\nA\ta.html");
+    ASSERT_EQ(mixed.size(), 2u);
+    EXPECT_EQ(mixed[0].label, "Home");
+    EXPECT_EQ(ItemsText::parse("\xEF\xBB\xBFHome\tindex.html")[0].label, "Home");
+    // Line numbers count lone CRs as line ends too.
+    try {
+        ItemsText::parse("Home\tindex.html\r\rBlog only\r");
+        ADD_FAILURE() << "a line without a link was read";
+    } catch (const ItemsTextError& error) {
+        EXPECT_EQ(error.line(), 3);
+    }
+    // A fifth field is refused, not dropped.
+    EXPECT_THROW(ItemsText::rows("A\ta.html\ttip\t_self\textra\n"), ItemsTextError);
+}
+
+// Labels that would show nothing, controls of either range, and links a
+// browser reads as another host are refused wherever items come from.
+TEST(MenuItem, InvisibleLabelsControlsAndBackslashesAreRefused) {
+    const auto problem = [](std::string label, std::string link) {
+        return MenuItem{std::move(label), std::move(link), "", ""}.problem();
+    };
+    EXPECT_EQ(problem("\xC2\xA0", "a.html"), "label: shows nothing (only invisible characters)");
+    EXPECT_EQ(problem("\xE2\x80\x8B\xEF\xBB\xBF \xE2\x80\x8D", "a.html"),
+              "label: shows nothing (only invisible characters)");
+    EXPECT_EQ(problem("A\xC2\x85"
+                      "B",
+                      "a.html"),
+              "label: holds a control character");
+    EXPECT_EQ(problem("Caf\xC3\xA9\xC2\xA0"
+                      "Bar",
+                      "a.html"),
+              "");
+    for (const char* link : {"\\\\host\\x", "/\\host/", "https:/\\host", "a\\b.html"})
+        EXPECT_EQ(problem("Home", link),
+                  "link: holds a backslash (browsers read it as /; write / instead)")
+            << link;
+    EXPECT_EQ(problem("Home", "a\xC2\x9B.html"), "link: holds a control character");
+}

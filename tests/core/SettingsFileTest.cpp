@@ -1,4 +1,5 @@
 #include "core/SettingsFile.h"
+#include "core/PageWriter.h"
 #include "core/ValueRules.h"
 
 #include <gtest/gtest.h>
@@ -215,4 +216,56 @@ TEST(SettingsFile, HostileInputIsRefusedQuickly) {
         repeated += "  \"version\": 1,\n";
     EXPECT_EQ(SettingsFile::parse(fileWith(repeated + "  \"menu\": {}")).values[0], "5");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+}
+
+// A menu with items of its own shows exactly those: a count that says
+// otherwise is read as their number, noted, and saved as their number.
+TEST(SettingsFile, ItemCountFollowsTheItems) {
+    const std::string items = R"("items": [{"label": "A", "link": "a.html"},
+               {"label": "B", "link": "b.html"}, {"label": "C", "link": "c.html"}])";
+    const auto read = SettingsFile::parse(
+        "{\"format\": \"halvero-menu\", \"version\": 2, \"menu\": {\"itemCount\": \"2\"},\n" +
+        items + "}");
+    EXPECT_EQ(read.values[EntryTable::kItemCount], "3");
+    ASSERT_TRUE(read.itemCountGiven);
+    EXPECT_EQ(*read.itemCountGiven, "2");
+
+    MenuSettings settings = defaults();
+    settings.restore({read.values, read.items, read.pageStyle});
+    EXPECT_EQ(settings.pageItemCount(), 3);
+    EXPECT_FALSE(settings.isEnabled(EntryTable::kItemCount));
+    settings.setValue(EntryTable::kItemCount, "7"); // as --set would
+    const std::string page = PageWriter::compose(settings, Timestamp{2026, 1, 2, 3, 4, 5});
+    EXPECT_EQ(page.find(PageWriter::kPlaceholderLabel.data() + std::string("</a>")),
+              std::string::npos);
+    const auto again = SettingsFile::parse(SettingsFile::compose(settings));
+    EXPECT_EQ(again.values[EntryTable::kItemCount], "3");
+    EXPECT_FALSE(again.itemCountGiven);
+    // Without items, the count is the menu's own again.
+    settings.setMenuItems({});
+    settings.setValue(EntryTable::kItemCount, "7");
+    EXPECT_EQ(settings.pageItemCount(), 7);
+    EXPECT_TRUE(settings.isEnabled(EntryTable::kItemCount));
+}
+
+TEST(SettingsFile, APageHasOneCurrentItem) {
+    const SettingsFileError error = refusal(fileWith(R"("items": [
+    {"label": "A", "link": "a.html", "current": true},
+    {"label": "B", "link": "b.html",
+     "current": true}])"));
+    EXPECT_EQ(error.line(), 7);
+    EXPECT_EQ(error.key(), "item 2 (B)");
+}
+
+// What a message quotes of a file is one short line, however much the
+// file holds where the message looks.
+TEST(SettingsFile, MessagesQuoteLittle) {
+    const std::string huge(500000, 'x');
+    const SettingsFileError format =
+        refusal("{\"format\": \"" + huge + "\\n" + huge + "\", \"version\": 1}");
+    EXPECT_LT(std::string(format.what()).size(), 200u);
+    EXPECT_NE(std::string(format.what()).find("xxx...\""), std::string::npos);
+    const SettingsFileError key = refusal(fileWith(
+        "\"menu\": {\"itemWidth\": \"" + std::string(300, 'w') + "\"}, \"" + huge + "\": 1"));
+    EXPECT_LT(std::string(key.what()).size(), 500u);
 }

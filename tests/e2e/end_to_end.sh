@@ -233,6 +233,23 @@ printf 'Evil\tjavascript:alert(1)\n' | "$work/halvero" --write - --items - >/dev
 check '[[ $? -eq 1 ]] && grep -q "standard input:1: link: the scheme javascript:" "$out/items.log"' \
   "--items refuses a javascript: link and names the line"
 
+# A script's mistakes are refused, not turned into placeholders on a site.
+printf '# nothing yet\n' >"$work/empty.tsv"
+"$work/halvero" --write - --items "$work/empty.tsv" >"$work/out.htm" 2>"$out/items.log"
+check '[[ $? -eq 1 && ! -s $work/out.htm ]] && grep -q "empty.tsv: holds no items" "$out/items.log"' \
+  "--items with no items is refused"
+"$work/halvero" --write - --items "" >/dev/null 2>"$out/items.log"
+check '[[ $? -eq 1 ]] && grep -q -- "--items needs a file name" "$out/items.log"' \
+  "--items with an empty name is refused"
+"$work/halvero" --write - --style bogus --style modern >/dev/null 2>&1
+check '[[ $? -eq 1 ]]' "a repeated --style is refused"
+"$work/halvero" --write - --fragment --style classic >/dev/null 2>"$out/items.log"
+check '[[ $? -eq 1 ]] && grep -q "classic page has none" "$out/items.log"' \
+  "--fragment with --style classic is refused"
+"$work/halvero" --write - --items "$work/pages.tsv" --current nowhere.html >/dev/null 2>"$out/items.log"
+check '[[ $? -eq 0 ]] && grep -q "current nowhere.html: no item links to it" "$out/items.log"' \
+  "--current that matches no item is named in a warning, status 0"
+
 # The menu's code for an existing page, and the modern page, from a script.
 env -u DISPLAY "$work/halvero" --write - --items "$work/pages.tsv" --fragment \
   --current about.html >"$work/fragment.htm" 2>&1

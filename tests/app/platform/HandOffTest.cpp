@@ -61,6 +61,23 @@ private slots:
         QVERIFY(!nobody.taken);
     }
 
+    // A refusal whose reason would quote much of the file still reaches
+    // the sender whole, short, and as a refusal.
+    void aLongRefusalArrivesAsARefusal() {
+        const QString odd = runtime.filePath(QStringLiteral("odd.halvero"));
+        QFile menu(odd);
+        QVERIFY(menu.open(QIODevice::WriteOnly));
+        menu.write("{\"format\": \"" + QByteArray(300 * 1024, 'x') + "\", \"version\": 1}");
+        menu.close();
+        auto answer = sendInBackground(odd);
+        QTRY_VERIFY(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        const HandOff::Answer got = answer.get();
+        QVERIFY(!got.taken);
+        QVERIFY2(got.reason.startsWith(odd) && got.reason.contains(QStringLiteral("format")),
+                 qPrintable(got.reason.left(200)));
+        QVERIFY(got.reason.size() < 1000);
+    }
+
     // A message that arrives in pieces, split inside its length, is put
     // back together and answered.
     void aMessageInPiecesIsJoined() {

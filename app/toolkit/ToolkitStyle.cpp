@@ -3,6 +3,7 @@
 #include "app/toolkit/QtColor.h"
 #include "core/ColorValues.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -80,6 +81,43 @@ void ToolkitStyle::drawFocusMark(QPainter* painter, const QRect& rect, const QCo
     painter->restore();
 }
 
+// A combo box covers more colours than its face and edge (the arrow's
+// shaded button, a colour box's own colour), so its mark is drawn pixel by
+// pixel over the box as drawn: the face's mark colour, or black or white
+// where that would not stand out 3:1 from what it covers.
+void ToolkitStyle::drawFocusedComboBox(const QStyleOptionComboBox& option, const QColor& face,
+                                       QPainter* painter, const QWidget* widget) const {
+    const QRect rect = option.rect;
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    QImage box((QSizeF(rect.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    box.setDevicePixelRatio(ratio);
+    box.fill(Qt::transparent);
+    {
+        QPainter boxPainter(&box);
+        boxPainter.translate(-rect.topLeft());
+        QProxyStyle::drawComplexControl(CC_ComboBox, &option, &boxPainter, widget);
+    }
+    const QColor mark = focusColor(face);
+    const std::int32_t markValue = QtColor::toValue(mark);
+    const int width = box.width(), height = box.height();
+    const int thickness = std::max(2, qRound(2 * ratio));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (x >= thickness && y >= thickness && x < width - thickness && y < height - thickness)
+                continue;
+            const QColor under = box.pixelColor(x, y);
+            const std::int32_t covered = QtColor::toValue(under.alpha() < 128 ? face : under);
+            QColor pixel = mark;
+            if (halvero::ContrastRatio(markValue, covered) < 3.0)
+                pixel =
+                    halvero::ContrastRatio(0, covered) >= halvero::ContrastRatio(0xFFFFFF, covered)
+                        ? QColor(Qt::black)
+                        : QColor(Qt::white);
+            box.setPixelColor(x, y, pixel);
+        }
+    painter->drawImage(rect.topLeft(), box);
+}
+
 void ToolkitStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                       QPainter* painter, const QWidget* widget) const {
     if (control == CC_ComboBox) {
@@ -91,9 +129,10 @@ void ToolkitStyle::drawComplexControl(ComplexControl control, const QStyleOption
             // Fusion's thin frame.
             sharing.editable = true;
             sharing.state &= ~(State_HasFocus | State_KeyboardFocusChange);
-            QProxyStyle::drawComplexControl(control, &sharing, painter, widget);
             if (box->state & State_HasFocus)
-                drawFocusMark(painter, box->rect, box->palette.color(QPalette::Base));
+                drawFocusedComboBox(sharing, box->palette.color(QPalette::Base), painter, widget);
+            else
+                QProxyStyle::drawComplexControl(control, &sharing, painter, widget);
             return;
         }
     }

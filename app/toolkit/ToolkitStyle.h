@@ -4,6 +4,8 @@
 #include <QProxyStyle>
 #include <vector>
 
+class QStyleOptionComboBox;
+
 // The application's style: Fusion, with two changes.
 //  - A push button marked graphical (by Look's button rows) is painted
 //    the way a graphical-style button looks: its face flat in the button
@@ -43,6 +45,8 @@ public:
 
 private:
     static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face);
+    void drawFocusedComboBox(const QStyleOptionComboBox& option, const QColor& face,
+                             QPainter* painter, const QWidget* widget) const;
     void drawGraphicalButton(const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const;
     // The palette of the first box drawn with the same colours.

@@ -662,6 +662,7 @@ private slots:
         QWidget* away = button("aboutButton");
         for (QWidget* control :
              {static_cast<QWidget*>(box(0)), static_cast<QWidget*>(box(3)),
+              static_cast<QWidget*>(box(9)), // the default blue
               static_cast<QWidget*>(box(28)), static_cast<QWidget*>(colorButton(28)),
               static_cast<QWidget*>(button("createPageButton"))}) {
             away->setFocus();
@@ -827,6 +828,152 @@ private slots:
         QCOMPARE(asked, QStringLiteral("unsavedChanges"));
         QVERIFY(window->isVisible());
         QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+    }
+
+    // Alt+F4 and the window's close button ask what the Exit button asks,
+    // changes or not; No keeps the window.
+    void closingTheWindowAsksTheExitQuestion() {
+        QString asked;
+        answerNextQuestion(QMessageBox::No, &asked);
+        window->close();
+        QCOMPARE(asked, QStringLiteral("exitQuestion"));
+        QVERIFY(window->isVisible());
+    }
+
+    // A file handed over by a second start while a dialog is open waits
+    // for it: the dialog's OK never lands in the other file's menu.
+    void aFileHandedOverWaitsForTheOpenDialog() {
+        const QString other = folder->filePath(QStringLiteral("other.halvero"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "halvero-menu", "version": 1, "menu": {"itemWidth": "170"}})");
+        file.close();
+        QString widthUnderTheDialog;
+        editItems([&](QDialog* dialog, QTableWidget*) {
+            window->openHandedOver(other);
+            QTest::qWait(300);
+            widthUnderTheDialog = box(3)->currentText();
+            QVERIFY(dialog->isVisible());
+        });
+        QCOMPARE(widthUnderTheDialog, QStringLiteral("120"));
+        QTRY_COMPARE(box(3)->currentText(), QStringLiteral("170"));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("other.halvero")));
+    }
+
+    // Save does not silently overwrite what another program saved since:
+    // Cancel leaves that program's file, Overwrite writes the menu.
+    void saveAsksBeforeOverwritingAnotherProgramsChanges() {
+        const QString kept = folder->filePath(QStringLiteral("kept.halvero"));
+        answerFileDialogs({kept});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        const QByteArray theirs =
+            R"({"format": "halvero-menu", "version": 1, "menu": {"itemWidth": "99"}})";
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(theirs);
+        file.close();
+        // Shortcuts reach the active window only.
+        const auto save = [this] {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier);
+        };
+        QString asked;
+        answerNextQuestion(QMessageBox::Cancel, &asked);
+        save();
+        QCOMPARE(asked, QStringLiteral("changedOnDisk"));
+        QCOMPARE(readAll(kept).toUtf8(), theirs);
+        asked.clear();
+        answerNextQuestion(QMessageBox::Save, &asked);
+        save();
+        QCOMPARE(asked, QStringLiteral("changedOnDisk"));
+        QVERIFY(readAll(kept).contains(QStringLiteral("\"itemHeight\": \"33\"")));
+        // Saved by this window, the file is saved again without a question.
+        bool questioned = false;
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                questioned = true;
+                modal->reject();
+            }
+        });
+        guard.start(10);
+        save();
+        QTest::qWait(100);
+        QVERIFY(!questioned);
+    }
+
+    // Write Fragment To asks for a file of its own beside the settings
+    // file, and does not replace a whole page without saying so.
+    void writeFragmentToKeepsAWholePageUnlessTold() {
+        const QString page = folder->filePath(QStringLiteral("about.html"));
+        const QByteArray whole = "<!DOCTYPE html>\n<html><body><p>About us</p></body></html>\n";
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole);
+        file.close();
+        SettingsFiles::DialogMode asked{};
+        window->setFileDialog([&](SettingsFiles::DialogMode mode, const QString&, const QString&) {
+            asked = mode;
+            return page;
+        });
+        auto* write = window->findChild<QAction*>(QStringLiteral("writeFragmentTo"));
+        QString question;
+        answerNextQuestion(QMessageBox::No, &question);
+        write->trigger();
+        QCOMPARE(asked, SettingsFiles::DialogMode::SaveFragment);
+        QCOMPARE(question, QStringLiteral("replacesWholePage"));
+        QCOMPARE(readAll(page).toUtf8(), whole);
+        answerNextQuestion(QMessageBox::Yes, &question);
+        write->trigger();
+        QVERIFY(readAll(page).startsWith(QStringLiteral("<!-- Menu written by Halvero")));
+        QVERIFY(window->statusBar()->currentMessage().startsWith(
+            QStringLiteral("Menu code written to ")));
+    }
+
+    // The editor says where an item without a target of its own opens (the
+    // menu's Target, a new tab by default), reads a paste as --items does,
+    // and takes no more rows than a settings file holds.
+    void theEditorShowsWhereItemsOpenAndKeepsToTheLimits() {
+        editItems([](QDialog* dialog, QTableWidget* table) {
+            QTest::keyClick(table, Qt::Key_Insert);
+            type(QStringLiteral("Home\tindex.html\n"));
+            table->setCurrentCell(0, MenuItemsDialog::Target);
+            table->editItem(table->item(0, MenuItemsDialog::Target));
+            auto* where = table->findChild<QComboBox*>();
+            QVERIFY(where);
+            QCOMPARE(where->currentText(), QStringLiteral("New tab (menu's Target)"));
+            QTest::keyClick(where, Qt::Key_Escape);
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("problem"));
+            for (const QString& paste :
+                 {QStringLiteral("A\ta.html\ttip\t_self\textra\n"),
+                  QStringLiteral("Item\titem.html\n").repeated(MenuItemsDialog::kMaxRows)}) {
+                QApplication::clipboard()->setText(paste);
+                table->setFocus();
+                QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(table->rowCount(), 1);
+                QVERIFY2(problem->text().contains(QStringLiteral("field(s)")) ||
+                             problem->text().contains(QStringLiteral("at most 100")),
+                         qPrintable(problem->text()));
+            }
+            QApplication::clipboard()->setText(QStringLiteral("About\tabout.html\rBlog\tblog/\r"));
+            QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(table->rowCount(), 3);
+            QCOMPARE(table->item(2, 1)->text(), QStringLiteral("blog/"));
+        });
+    }
+
+    // Open Recent tells apart files of one name in different folders.
+    void recentFilesOfOneNameAreToldApart() {
+        const QStringList captions = SettingsFiles::recentCaptions(
+            {QStringLiteral("/srv/a/site/green.halvero"),
+             QStringLiteral("/srv/b/site/green.halvero"), QStringLiteral("/srv/c/green.halvero"),
+             QStringLiteral("/srv/c/blue.halvero")});
+        QCOMPARE(captions, (QStringList{"green.halvero (in \u2026/a/site)",
+                                        "green.halvero (in \u2026/b/site)",
+                                        "green.halvero (in \u2026/c)", "blue.halvero"}));
     }
 
     // Undo takes back whole edits, a word typed into a box as one step and

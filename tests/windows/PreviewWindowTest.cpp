@@ -22,7 +22,7 @@
 #include <QWebEngineView>
 
 extern "C" QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
-                                        const QByteArray& pageText);
+                                         const QByteArray& pageText);
 
 namespace {
 
@@ -120,6 +120,21 @@ private slots:
                                   QStringLiteral("http://www.example.com/"), 10000);
         QTest::mouseMove(inputWidget(view), QPoint(5, 5));
         QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(), QString(), 10000);
+        delete preview;
+    }
+
+    // Escape closes the preview even after a click has put the focus in
+    // its page, which would otherwise keep the key for itself.
+    void escapeClosesThePreviewFromInsideItsPage() {
+        auto* preview = openPreview(pageFor("No"));
+        preview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QWebEngineView* view = browser(preview);
+        QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(view->isAncestorOf(QApplication::focusWidget()) ||
+                    QApplication::focusWidget() == view);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!preview->isVisible());
         delete preview;
     }
 

@@ -6,7 +6,7 @@
 
 class QStyleOptionComboBox;
 
-// The application's style: Fusion, with two changes.
+// The application's style: Fusion, with these changes.
 //  - A push button marked graphical (by Look's button rows) is painted
 //    the way a graphical-style button looks: its face flat in the button
 //    colour of its palette (exactly that colour, no gradient), a thin grey
@@ -16,8 +16,9 @@ class QStyleOptionComboBox;
 //    editable box.
 //  - The focus mark of graphical buttons and combo boxes is a two-pixel
 //    frame over their edge, navy on light faces and bright yellow on dark
-//    ones: every pixel of it differs by 3:1 or more from what it covers
-//    (the grey edge, the face); shown from the first focus on.
+//    or saturated ones, black or white where neither would do: every pixel
+//    of it differs by 3:1 or more from what it covers (the grey edge, the
+//    face, a combo box's shaded arrow); shown from the first focus on.
 //  - Combo boxes that show the same colours are drawn with one shared
 //    palette. Fusion keeps the pictures of combo frames it has drawn, keyed
 //    by the palette's identity, and Qt gives every widget with colours of
@@ -40,10 +41,9 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
 
+private:
     // The focus mark's colour on a face of colour `face`.
     static QColor focusColor(const QColor& face);
-
-private:
     static void drawFocusMark(QPainter* painter, const QRect& rect, const QColor& face);
     void drawFocusedComboBox(const QStyleOptionComboBox& option, const QColor& face,
                              QPainter* painter, const QWidget* widget) const;

@@ -247,6 +247,13 @@ void MainControls::show(const MenuSettings& settings, int index,
     }
     case MenuSettings::Change::Enabled:
         box->setEnabled(settings.isEnabled(index));
+        // Item Count is disabled while the menu has items of its own.
+        if (index == EntryTable::kItemCount)
+            box->setToolTip(settings.isEnabled(index)
+                                ? QString()
+                                : QCoreApplication::translate(
+                                      "MainControls", "The number of the menu's own items (Edit > "
+                                                      "Menu Items, Ctrl+I)"));
         break;
     }
 }

@@ -137,7 +137,7 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     m_table->horizontalHeader()->setSectionResizeMode(Tooltip, QHeaderView::Stretch);
     m_table->setColumnWidth(Label, 130);
     m_table->setColumnWidth(Link, 200);
-    m_table->setColumnWidth(Target, 120);
+    m_table->setColumnWidth(Target, 175);
     m_table->horizontalHeaderItem(Current)->setToolTip(
         tr("The item of the page the menu is on: marked for screen readers (Space ticks it)"));
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
@@ -199,7 +199,7 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     layout->addLayout(middle, 1);
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
-    resize(720, 380);
+    resize(800, 380);
     check();
 }
 

@@ -244,8 +244,8 @@ bool SettingsFiles::openFile(const QString& path) {
         m_saved.values[halvero::EntryTable::kItemCount] = *contents.itemCountGiven;
         updateTitle();
         Message::show(m_window, QMessageBox::Information, QStringLiteral("itemCountFollows"),
-                      tr("The menu shows its %n own item(s).", nullptr,
-                         static_cast<int>(contents.items.size())),
+                      tr("The menu shows all of its own items (%1).")
+                          .arg(contents.items.size()),
                       tr("%1 gives Menu Item Count %2, which is not the number of its items. "
                          "Save it to keep the count of its items.")
                           .arg(QFileInfo(path).fileName(),

@@ -118,8 +118,7 @@ int PageCommand::run(const CommandLine& command) {
         // An empty list is a mistake of the script that made it, not a menu
         // of placeholders to put on a site.
         if (items->empty()) {
-            say(itemsSource(command.itemsFile()) +
-                ": holds no items (one a line: label<TAB>link)");
+            say(itemsSource(command.itemsFile()) + ": holds no items (one a line: label<TAB>link)");
             return 1;
         }
         settings.setMenuItems(*items);

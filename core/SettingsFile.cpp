@@ -97,8 +97,7 @@ public:
         if (*m_format != SettingsFile::kFormat)
             fail(m_formatLine, "format",
                  "not a Halvero menu: the format is \"" + FirstLineQuoted(*m_format, 40) +
-                     "\", not \"" +
-                     std::string(SettingsFile::kFormat) + "\"");
+                     "\", not \"" + std::string(SettingsFile::kFormat) + "\"");
         if (!m_version && m_firstError && m_firstError->key() == "version")
             throw *m_firstError;
         if (!m_version)

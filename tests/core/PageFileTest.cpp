@@ -6,8 +6,8 @@
 #include <fstream>
 #include <functional>
 #include <grp.h>
-#include <iterator>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <sys/resource.h>
@@ -208,11 +208,11 @@ TEST_F(PageFileTest, LeftoversOfKilledWritersAreRemovedAndNothingElse) {
     for (const auto& entry : fs::directory_iterator(folder))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{
-                        ".other.htm.halvero-" + dead + "-Ab12Cd", ".pattern.htm.12345-saved1",
-                        ".pattern.htm.Ab12Cd", ".pattern.htm.backup",
-                        ".pattern.htm.halvero-" + alive + "-Ab12Cd", ".pattern.htm.orig01",
-                        "pattern.htm"}));
+    EXPECT_EQ(left, (std::vector<std::string>{".other.htm.halvero-" + dead + "-Ab12Cd",
+                                              ".pattern.htm.12345-saved1", ".pattern.htm.Ab12Cd",
+                                              ".pattern.htm.backup",
+                                              ".pattern.htm.halvero-" + alive + "-Ab12Cd",
+                                              ".pattern.htm.orig01", "pattern.htm"}));
 }
 
 // As the kernel refuses an ordinary open: a link in a shared sticky folder,

@@ -7,8 +7,8 @@
 #include "windows/main/SettingsFiles.h"
 
 #include <QColor>
-#include <QStringList>
 #include <QMainWindow>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>

@@ -51,9 +51,9 @@ public:
 
     // Where the item opens, the menu's Target included: never blank.
     QString caption(const QString& target) const {
-        return target.isEmpty() ? MenuItemsDialog::tr("%1 (menu's Target)")
-                                      .arg(whereItOpens(m_menuTarget))
-                                : whereItOpens(target);
+        return target.isEmpty()
+                   ? MenuItemsDialog::tr("%1 (menu's Target)").arg(whereItOpens(m_menuTarget))
+                   : whereItOpens(target);
     }
     QString displayText(const QVariant& value, const QLocale& locale) const override {
         return m_showingTarget ? caption(value.toString())
@@ -262,9 +262,9 @@ int MenuItemsDialog::itemCount() const {
 bool MenuItemsDialog::roomFor(int more) {
     if (m_table->rowCount() + more <= kMaxRows)
         return true;
-    m_problem->setText(tr("A menu holds at most %1 items; these %n row(s) would make it more.",
-                          nullptr, more)
-                           .arg(kMaxRows));
+    m_problem->setText(
+        tr("A menu holds at most %1 items; these %n row(s) would make it more.", nullptr, more)
+            .arg(kMaxRows));
     return false;
 }
 
@@ -316,8 +316,8 @@ void MenuItemsDialog::paste() {
     }
     std::vector<halvero::ItemsText::Row> rows;
     try {
-        rows = halvero::ItemsText::rows(std::string_view(clip.constData(),
-                                                         static_cast<std::size_t>(clip.size())));
+        rows = halvero::ItemsText::rows(
+            std::string_view(clip.constData(), static_cast<std::size_t>(clip.size())));
     } catch (const halvero::ItemsTextError& error) {
         m_problem->setText(tr("Nothing was pasted: %1").arg(text(error.what())));
         return;
@@ -382,10 +382,10 @@ void MenuItemsDialog::check() {
             cell->setBackground(atFault ? QColor(0xFF, 0xD6, 0xD6) : QBrush());
             cell->setForeground(
                 visual >= shown ? palette().color(QPalette::Disabled, QPalette::Text) : QBrush());
-            cell->setToolTip(atFault           ? text(problem)
-                             : visual >= shown ? tr("Not in the page, which shows the first %1")
-                                                     .arg(shown)
-                                               : QString());
+            cell->setToolTip(atFault ? text(problem)
+                             : visual >= shown
+                                 ? tr("Not in the page, which shows the first %1").arg(shown)
+                                 : QString());
         }
         if (!problem.empty() && first.isEmpty())
             first = text(MenuItem::describe(static_cast<std::size_t>(visual) + 1,

@@ -9,8 +9,8 @@
 #include "windows/main/Message.h"
 
 #include <QAction>
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -67,11 +67,10 @@ QString SettingsFiles::askForFile(DialogMode mode, const QString& folder, const 
         dialog.setDefaultSuffix(mode == DialogMode::Save ? QStringLiteral("halvero")
                                                          : QStringLiteral("html"));
         // A name to start from: the open file's, or the usual one.
-        dialog.selectFile(mode == DialogMode::SavePage ? QStringLiteral("pattern.htm")
-                          : mode == DialogMode::SaveFragment
-                              ? QStringLiteral("menu-fragment.html")
-                          : m_path.isEmpty() ? QStringLiteral("menu.halvero")
-                                             : QFileInfo(m_path).fileName());
+        dialog.selectFile(mode == DialogMode::SavePage       ? QStringLiteral("pattern.htm")
+                          : mode == DialogMode::SaveFragment ? QStringLiteral("menu-fragment.html")
+                          : m_path.isEmpty()                 ? QStringLiteral("menu.halvero")
+                                                             : QFileInfo(m_path).fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -244,8 +243,7 @@ bool SettingsFiles::openFile(const QString& path) {
         m_saved.values[halvero::EntryTable::kItemCount] = *contents.itemCountGiven;
         updateTitle();
         Message::show(m_window, QMessageBox::Information, QStringLiteral("itemCountFollows"),
-                      tr("The menu shows all of its own items (%1).")
-                          .arg(contents.items.size()),
+                      tr("The menu shows all of its own items (%1).").arg(contents.items.size()),
                       tr("%1 gives Menu Item Count %2, which is not the number of its items. "
                          "Save it to keep the count of its items.")
                           .arg(QFileInfo(path).fileName(),
@@ -376,6 +374,7 @@ void SettingsFiles::writeFragmentTo() {
 
 void SettingsFiles::writePageTo() {
     const QString path = m_fileDialog(DialogMode::SavePage, startFolder(), pageFilter());
-    if (!path.isEmpty() && writeWebFile(path, tr("The page could not be written."), m_composePage()))
+    if (!path.isEmpty() &&
+        writeWebFile(path, tr("The page could not be written."), m_composePage()))
         emit done(tr("Page written to %1").arg(QDir::toNativeSeparators(path)));
 }

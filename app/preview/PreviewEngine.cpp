@@ -2,12 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
 #include <QThread>
 #include <QTimer>
+#include <QWidget>
 #include <chrono>
 #include <future>
 #include <malloc.h>
@@ -173,6 +175,26 @@ void PreviewEngine::warmUp() {
                 s_factory = loadModule(&error);
         });
     });
+}
+
+namespace {
+
+class WarmUpNear : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn)
+            PreviewEngine::warmUp();
+        return false;
+    }
+};
+
+} // namespace
+
+void PreviewEngine::warmUpNear(QWidget* control) {
+    control->installEventFilter(new WarmUpNear(control));
 }
 
 void PreviewEngine::setModuleFile(const QString& path) {

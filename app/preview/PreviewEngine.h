@@ -75,6 +75,9 @@ public:
     // An exit or an opening in between leaves nothing half-made: each step
     // is whole, and load() does the rest.
     static void warmUp();
+    // Warms up (see warmUp) when the pointer comes onto `control` or the
+    // focus comes to it: the moments a preview is likely.
+    static void warmUpNear(QWidget* control);
 
     // The module's file, for programs that load it from elsewhere than
     // beside themselves (tests, benches).

@@ -745,6 +745,7 @@ private slots:
 
         QTest::keyClick(message, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(window->windowTitle(), QStringLiteral("menu.halvero[*] \u2014 Halvero"));
+        QVERIFY(window->windowFilePath().endsWith(QStringLiteral("/menu.halvero")));
         QTest::keyClick(message, Qt::Key_End);
         QTest::keyClicks(message, QStringLiteral("later"));
         QTest::keyClick(box(5), Qt::Key_Down); // "Yes": the message goes

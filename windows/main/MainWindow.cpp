@@ -8,6 +8,7 @@
 #include "app/platform/WindowAttention.h"
 #include "app/preview/PreviewEngine.h"
 #include "app/toolkit/BackdropWidget.h"
+#include "app/toolkit/EnterClicks.h"
 #include "app/toolkit/Look.h"
 #include "app/toolkit/QtColor.h"
 #include "app/toolkit/Twips.h"
@@ -15,22 +16,21 @@
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "core/ValueRules.h"
+#include "windows/main/EntryKeys.h"
 #include "windows/main/MainActions.h"
+#include "windows/main/MenuDocument.h"
 #include "windows/main/MenuItemsDialog.h"
 #include "windows/main/Message.h"
-#include "windows/main/SettingsEdit.h"
 #include "windows/secondary/AboutWindow.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
-#include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -45,12 +45,19 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
-#include <cmath>
 
 using halvero::EntryDescriptor;
 using halvero::EntryTable;
 using halvero::MenuSettings;
 using Command = MainLayout::Command;
+
+namespace {
+
+QString text(std::string_view value) {
+    return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+} // namespace
 
 MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) {
     setWindowTitle(QStringLiteral("Halvero"));
@@ -66,9 +73,9 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
             return std::nullopt;
         return chosen;
     };
-    m_files = new SettingsFiles(this, m_settings, [this] { return composePage(); });
-    m_history = new QUndoStack(this);
-    m_actions = std::make_unique<MainActions>(this, m_history);
+    m_document = new MenuDocument(this);
+    m_files = new SettingsFiles(this, *m_document);
+    m_actions = std::make_unique<MainActions>(this, m_document->history());
     m_actions->fillMenuBar(menuBar());
     statusBar()->setSizeGripEnabled(false);
     setAcceptDrops(true);
@@ -78,7 +85,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     setCentralWidget(m_surface);
     Look::prepareSurface(m_surface);
     m_controls.build(*m_surface);
-    connectHandlers();
+    connectControls();
     connectActions();
     // After edits, the kept preview gets the page as it is now, once the
     // user pauses, so the next opening shows it at once.
@@ -87,12 +94,14 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_previewUpdate->setInterval(100);
     connect(m_previewUpdate, &QTimer::timeout, this,
             [this] { PreviewEngine::update(pagePath(), previewPage()); });
-    m_settings.setObserver([this](int index, MenuSettings::Change change) {
-        m_previewUpdate->start();
-        if (change == MenuSettings::Change::Value && readsInThePage(index))
-            showContrastNote();
-        m_controls.show(m_settings, index, change);
-    });
+    connect(m_document, &MenuDocument::changed, m_previewUpdate, qOverload<>(&QTimer::start));
+    connect(m_document, &MenuDocument::entryChanged, this,
+            [this](int index, MenuSettings::Change change) {
+                if (change == MenuSettings::Change::Value && ColorBoxes::weighs(index))
+                    m_colorBoxes.noteContrast(m_document->settings());
+                m_controls.show(m_document->settings(), index, change);
+            });
+    connect(m_document, &MenuDocument::pathChanged, this, &MainWindow::showFile);
 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the
@@ -103,36 +112,36 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_surface->paintBackdrop();
     m_controls.flashTimer->setInterval(1000);
     m_controls.flashTimer->start();
-    m_settings.initialise();
-    m_files->startFresh();
-    forgetHistory();
+    m_document->startNew();
     m_controls.entry(EntryTable::kItemCount)->setFocus();
 }
 
-// The history, cleared as the window's children go, tells nobody.
+// The document's history, cleared as the window's children go, tells
+// nobody.
 MainWindow::~MainWindow() {
-    m_history->disconnect(this);
+    m_document->disconnect(this);
+    m_document->history()->disconnect(this);
 }
 
-// The user's typing (textEdited) and picking (textActivated) go into the
-// record; every change of a colour box's text, the program's included,
+// The user's typing (textEdited) and picking (textActivated) go to the
+// document; every change of a colour box's text, the program's included,
 // repaints it.
-void MainWindow::connectHandlers() {
+void MainWindow::connectControls() {
+    auto* entryKeys = new EntryKeys([this](int index) { leftEntry(index); }, this);
     for (const EntryDescriptor& entry : EntryTable::all()) {
         const int index = entry.index;
         QComboBox* box = m_controls.entry(index);
-        connect(box, &QComboBox::textActivated, this,
-                [this, index](const QString& text) { userPicked(index, text); });
+        connect(box, &QComboBox::textActivated, this, [this, index](const QString& text) {
+            m_document->pick(index, text.toUtf8().toStdString());
+        });
         if (box->isEditable()) {
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
                     [this, index](const QString& text) { userEdited(index, text); });
-            box->setProperty(kEntryProperty, index);
-            box->installEventFilter(this);
-            // Ctrl+Z undoes within the box while the box has typing to undo,
-            // and the window's last step once it has none (see eventFilter).
+            entryKeys->watch(box, index);
         }
         if (entry.isColor()) {
-            connect(box, &QComboBox::currentTextChanged, this, [this, index] { showColor(index); });
+            connect(box, &QComboBox::currentTextChanged, this,
+                    [this, index] { m_colorBoxes.paint(index); });
             connect(m_controls.colorButtons.at(static_cast<std::size_t>(index)),
                     &QPushButton::clicked, this, [this, index] { chooseColor(index); });
         }
@@ -146,16 +155,17 @@ void MainWindow::connectHandlers() {
     connect(m_controls.command(Command::Exit), &QPushButton::clicked, this,
             &MainWindow::confirmExit);
     connect(m_controls.flashTimer, &QTimer::timeout, this, &MainWindow::flash);
-    // Enter presses the focused button, as Space does.
+    PreviewEngine::warmUpNear(m_controls.command(Command::ShowPreview));
+    auto* enterClicks = new EnterClicks(this);
     for (QPushButton* button : m_surface->findChildren<QPushButton*>())
-        button->installEventFilter(this);
+        enterClicks->watch(button);
     m_surface->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_surface, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
 }
 
 void MainWindow::connectActions() {
     MainActions& a = *m_actions;
-    connect(a.newMenu, &QAction::triggered, this, &MainWindow::newMenu);
+    connect(a.newMenu, &QAction::triggered, m_files, &SettingsFiles::startNew);
     connect(a.open, &QAction::triggered, m_files, &SettingsFiles::open);
     connect(a.save, &QAction::triggered, m_files, &SettingsFiles::save);
     connect(a.saveAs, &QAction::triggered, m_files, &SettingsFiles::saveAs);
@@ -173,7 +183,7 @@ void MainWindow::connectActions() {
     connect(a.preview, &QAction::triggered, this, &MainWindow::showPreview);
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(a.copyCode, &QAction::triggered, this, [this] {
-        QApplication::clipboard()->setText(m_files->fragment());
+        QApplication::clipboard()->setText(text(m_document->fragment()));
         statusBar()->showMessage(tr("Menu code copied to the clipboard"), 8000);
     });
     connect(m_files, &SettingsFiles::done, this,
@@ -181,11 +191,11 @@ void MainWindow::connectActions() {
     for (auto [action, style] : {std::pair{a.classicStyle, MenuSettings::PageStyle::Classic},
                                  {a.modernStyle, MenuSettings::PageStyle::Modern}})
         connect(action, &QAction::triggered, this, [this, style = style] {
-            m_settings.setPageStyle(style);
-            record(tr("Page Style"));
+            m_document->change(tr("Page Style"),
+                               [style](MenuSettings& settings) { settings.setPageStyle(style); });
         });
     connect(a.pageStyle, &QMenu::aboutToShow, this, [this] {
-        const bool modern = m_settings.pageStyle() == MenuSettings::PageStyle::Modern;
+        const bool modern = m_document->settings().pageStyle() == MenuSettings::PageStyle::Modern;
         (modern ? m_actions->modernStyle : m_actions->classicStyle)->setChecked(true);
     });
     connect(a.menuKeys, &QAction::triggered, this, [this] {
@@ -194,61 +204,17 @@ void MainWindow::connectActions() {
                                             ? focus->mapToGlobal(QPoint(0, focus->height()))
                                             : m_surface->mapToGlobal(QPoint(20, 20)));
     });
-    // Every step recorded, undone or redone: the recorded state and the
-    // title follow (the settings' observer updates the boxes and preview).
-    connect(m_history, &QUndoStack::indexChanged, this, [this] {
-        m_recorded = m_settings.snapshot();
-        m_files->settingsEdited();
-    });
-    connect(m_files, &SettingsFiles::replaced, this, &MainWindow::forgetHistory);
 }
 
-// The push moves the history's index, whose handler keeps the new state
-// and updates the title, as for undo and redo.
-void MainWindow::record(const QString& what, int typedEntry) {
-    MenuSettings::Snapshot now = m_settings.snapshot();
-    if (now == m_recorded)
-        return;
-    m_history->push(new SettingsEdit(m_settings, m_recorded, std::move(now), what, typedEntry));
-}
-
-void MainWindow::forgetHistory() {
-    m_history->clear();
-    m_recorded = m_settings.snapshot();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_controls.command(Command::ShowPreview) &&
-        (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn))
-        PreviewEngine::warmUp();
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (auto* button = qobject_cast<QPushButton*>(watched);
-            button && enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-            !key->isAutoRepeat()) {
-            button->click();
-            return true;
-        }
-    }
-    // Left with an unfinished value, a box shows the record's again.
-    if (event->type() == QEvent::FocusOut && watched->property(kEntryProperty).isValid())
-        leftEntry(watched->property(kEntryProperty).toInt());
-    // A box with nothing of its own to undo or redo lets the window's
-    // Undo and Redo have the keys.
-    // The key comes to the box, which has the focus, and the box hands it
-    // to its line edit.
-    if (event->type() == QEvent::ShortcutOverride)
-        if (auto* box = qobject_cast<QComboBox*>(watched);
-            QLineEdit* line = box ? box->lineEdit() : nullptr) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->matches(QKeySequence::Undo) && !line->isUndoAvailable()) ||
-                (key->matches(QKeySequence::Redo) && !line->isRedoAvailable())) {
-                event->ignore();
-                return true;
-            }
-        }
-    return QMainWindow::eventFilter(watched, event);
+// The title names the open file, marked while it has unsaved changes (not
+// every window system adds the program's name to a file's, so it is said).
+void MainWindow::showFile() {
+    const QString path = m_document->path();
+    setWindowFilePath(path);
+    setWindowTitle(path.isEmpty()
+                       ? QStringLiteral("Halvero")
+                       : QFileInfo(path).fileName() + QStringLiteral("[*] \u2014 Halvero"));
+    setWindowModified(!path.isEmpty() && m_document->isModified());
 }
 
 // Closed by the window system (its close button, Alt+F4): the same
@@ -322,103 +288,29 @@ void MainWindow::placeWindow() {
 }
 
 QByteArray MainWindow::previewPage() const {
-    return QByteArray::fromStdString(halvero::PageWriter::compose(m_settings, m_previewStamp));
+    return QByteArray::fromStdString(m_document->page(m_previewStamp));
 }
 
 // A value the page cannot take (an unfinished colour, an empty width)
-// stays in the box while it is typed, but not in the record: the status bar
-// says why, and the box shows the record's value again when the user
+// stays in the box while it is typed, but not in the document: the status
+// bar says why, and the box shows the document's value again when the user
 // leaves it.
-void MainWindow::userEdited(int index, const QString& text) {
-    std::string value = text.toUtf8().toStdString();
+void MainWindow::userEdited(int index, const QString& typed) {
+    std::string value = typed.toUtf8().toStdString();
     const EntryDescriptor& entry = EntryTable::at(index);
     if (const std::string problem = halvero::ValueRules::problem(entry, value); !problem.empty()) {
-        statusBar()->showMessage(
-            tr("%1: the value %2; the page keeps %3")
-                .arg(QString::fromUtf8(entry.caption.data(),
-                                       static_cast<qsizetype>(entry.caption.size())),
-                     QString::fromStdString(problem),
-                     QString::fromStdString(m_settings.value(index))));
+        statusBar()->showMessage(tr("%1: the value %2; the page keeps %3")
+                                     .arg(text(entry.caption), text(problem),
+                                          text(m_document->settings().value(index))));
         return;
     }
     statusBar()->clearMessage();
-    m_previewUpdate->start();
-    m_settings.edit(index, std::move(value));
-    record(tr("Typing"), index);
+    m_document->type(index, std::move(value));
 }
 
 void MainWindow::leftEntry(int index) {
-    const QComboBox* box = m_controls.entry(index);
-    if (box->currentText().toStdString() != m_settings.value(index))
-        m_controls.show(m_settings, index, MenuSettings::Change::Value);
-}
-
-void MainWindow::userPicked(int index, const QString& text) {
-    m_previewUpdate->start();
-    m_settings.edit(index, text.toUtf8().toStdString());
-    if (index == EntryTable::kStatusUrl)
-        m_settings.applyStatusBarRule();
-    record(tr("Pick"));
-}
-
-namespace {
-
-// Navy, the window's text colour, or white where it reads better on `back`.
-QColor readableOn(const QColor& back) {
-    const std::int32_t value = QtColor::toValue(back);
-    return halvero::ContrastRatio(QtColor::toValue(Look::kNavy), value) >=
-                   halvero::ContrastRatio(0xFFFFFF, value)
-               ? Look::kNavy
-               : QColor(Qt::white);
-}
-
-} // namespace
-
-// The text and back colours of the two items, the colours the contrast
-// note weighs (picked, never typed: they change through the record).
-bool MainWindow::readsInThePage(int index) {
-    return index == EntryTable::kNormal.fontColor || index == EntryTable::kNormal.backColor ||
-           index == EntryTable::kHover.fontColor || index == EntryTable::kHover.backColor;
-}
-
-// Says, beside the commands, which item's text reads under 4.5:1 on its
-// background in the page, and by how much; says nothing otherwise. It
-// never stops anything.
-void MainWindow::showContrastNote() {
-    QStringList low;
-    for (const auto& [item, name] : {std::pair{EntryTable::kNormal, tr("normal item")},
-                                     {EntryTable::kHover, tr("hovered item")}}) {
-        try {
-            const double ratio =
-                halvero::ContrastRatio(halvero::HexToColor(m_settings.value(item.fontColor)),
-                                       halvero::HexToColor(m_settings.value(item.backColor)));
-            if (ratio < 4.5)
-                low << tr("%1 %2:1").arg(name).arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
-        } catch (const halvero::ColorTextError&) {
-            // A colour being typed: nothing to say yet.
-        }
-    }
-    m_controls.contrastNote->setText(
-        low.isEmpty() ? QString()
-                      : tr("Hard to read in the page: %1, text on background (4.5:1 or more "
-                           "reads well).")
-                            .arg(low.join(QStringLiteral(", "))));
-}
-
-void MainWindow::showColor(int index) {
-    QComboBox* box = m_controls.entry(index);
-    try {
-        const std::int32_t value = halvero::HexToColor(box->currentText().toStdString());
-        const QColor color = QtColor::fromValue(value);
-        Look::setBackColor(box, color);
-        // Its text stays readable on its colour.
-        const QColor text = readableOn(color);
-        Look::setTextColor(box, text);
-        if (box->lineEdit())
-            Look::setTextColor(box->lineEdit(), text);
-    } catch (const halvero::ColorTextError&) {
-        // Half-typed colour: the box keeps its last good colour.
-    }
+    if (m_controls.entry(index)->currentText().toStdString() != m_document->settings().value(index))
+        m_controls.show(m_document->settings(), index, MenuSettings::Change::Value);
 }
 
 void MainWindow::chooseColor(int index) {
@@ -427,8 +319,9 @@ void MainWindow::chooseColor(int index) {
     const std::optional<QColor> chosen = m_colorDialog(Look::backColor(m_controls.entry(index)));
     if (!chosen)
         return; // cancelled: the entry stays as it was
-    m_settings.setValue(index, halvero::ColorToHex(QtColor::toValue(*chosen)));
-    record(tr("Colour"));
+    const std::string hex = halvero::ColorToHex(QtColor::toValue(*chosen));
+    m_document->change(tr("Colour"),
+                       [&](MenuSettings& settings) { settings.setValue(index, hex); });
 }
 
 // Toggled once a second: task bars flash the window's entry.
@@ -437,26 +330,10 @@ void MainWindow::flash() {
     WindowAttention::set(this, m_flashOn);
 }
 
-std::string MainWindow::pageFilePath() {
-    return halvero::PageFile::joinPath(QFile::encodeName(m_pageFolder.path()).toStdString(),
-                                       std::string(halvero::PageWriter::kFileName));
-}
-
 QString MainWindow::pagePath() {
-    return QFile::decodeName(QByteArray::fromStdString(pageFilePath()));
-}
-
-std::string MainWindow::composePage() const {
-    return halvero::PageWriter::compose(m_settings, halvero::Timestamp::now());
-}
-
-void MainWindow::writePage() {
-    const std::string page = composePage();
-    const std::string path = pageFilePath();
-    QString reason;
-    if (!m_pageFolder.prepare(&reason))
-        throw halvero::PageWriteError(path, reason.toStdString());
-    halvero::PageFile::write(path, page);
+    return QFile::decodeName(QByteArray::fromStdString(
+        halvero::PageFile::joinPath(QFile::encodeName(m_pageFolder.path()).toStdString(),
+                                    std::string(halvero::PageWriter::kFileName))));
 }
 
 // Said once a run: the page is not beside the program, where the user may
@@ -477,7 +354,11 @@ void MainWindow::showError(const QString& what, const QString& why) {
 
 void MainWindow::createPage() {
     try {
-        writePage();
+        QString reason;
+        if (!m_pageFolder.prepare(&reason))
+            throw halvero::PageWriteError(QFile::encodeName(pagePath()).toStdString(),
+                                          reason.toStdString());
+        MenuDocument::writeFile(pagePath(), m_document->page(halvero::Timestamp::now()));
         statusBar()->showMessage(tr("Page written to %1").arg(pagePath()), 8000);
         tellWherePageWent();
     } catch (const halvero::PageWriteError& error) {
@@ -485,18 +366,20 @@ void MainWindow::createPage() {
     }
 }
 
-// The Menu Items editor; its OK replaces the items (and Item Count when
-// the number of rows changed), its Cancel changes nothing.
+// The Menu Items editor; its OK replaces the items (Item Count follows
+// them), its Cancel changes nothing.
 void MainWindow::editMenuItems() {
+    const MenuSettings& settings = m_document->settings();
     const auto count =
-        static_cast<int>(halvero::PageWriter::itemCount(m_settings.value(EntryTable::kItemCount)));
-    MenuItemsDialog dialog(m_settings.menuItems(), count,
-                           QString::fromStdString(m_settings.value(EntryTable::kTarget)), this);
+        static_cast<int>(halvero::PageWriter::itemCount(settings.value(EntryTable::kItemCount)));
+    MenuItemsDialog dialog(settings.menuItems(), count,
+                           QString::fromStdString(settings.value(EntryTable::kTarget)), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_settings.setMenuItems(dialog.items());
-    m_settings.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
-    record(tr("Menu Items"));
+    m_document->change(tr("Menu Items"), [&](MenuSettings& changed) {
+        changed.setMenuItems(dialog.items());
+        changed.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
+    });
 }
 
 void MainWindow::showPreview() {
@@ -527,7 +410,7 @@ void MainWindow::confirmExit() {
 // Unsaved changes, a typed menu's included, are not lost silently: the one
 // question is then whether to save them; otherwise "Do you want to exit?".
 bool MainWindow::mayExit() {
-    if (m_files->isModified())
+    if (m_document->isModified())
         return m_files->maySetAside();
     QMessageBox question(QMessageBox::Question, tr("Question"), tr("Do you want to exit?"),
                          QMessageBox::Yes | QMessageBox::No, this);
@@ -557,10 +440,6 @@ void MainWindow::takeHandedOver() {
     activateWindow();
     m_files->openAsked(path);
     takeHandedOver();
-}
-
-void MainWindow::newMenu() {
-    m_files->startNew();
 }
 
 void MainWindow::exitApplication() {

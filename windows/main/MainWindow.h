@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/platform/PageFolder.h"
-#include "core/MenuSettings.h"
 #include "core/Timestamp.h"
+#include "windows/main/ColorBoxes.h"
 #include "windows/main/MainControls.h"
 #include "windows/main/SettingsFiles.h"
 
@@ -15,20 +15,17 @@
 #include <string>
 
 class BackdropWidget;
+class LivePreviewDock;
 class MainActions;
+class MenuDocument;
 class QTimer;
-class QUndoStack;
 
-// The main window: every menu setting as a labelled combo box in three
-// columns (menu, normal item, hovered item), and the four commands: create
-// the page, preview it, About, Exit. Edits travel one way: what the user
-// types or picks goes from the box into the settings record and no further;
-// what the program changes in the record (defaults, the status-bar rule, a
-// picked colour) is written into the box, whose change repaints a colour
-// box. Every edit is a step of the undo history. The controls stand on a
-// central surface under the menu bar; the status bar says where the page
-// went. The page itself is composed and written by the core. It does not
-// preview or describe the program itself: PreviewWindow and AboutWindow do.
+// The main window, the view of the menu document: every menu setting as a
+// labelled combo box in three columns (menu, normal item, hovered item),
+// the commands (create the page, preview it, About, Exit) as buttons, menus
+// and keys, and the status bar. What the user types or picks goes to the
+// document, one step of its history each; what the document changes comes
+// back into the boxes. It composes no page and reads no file itself.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,6 +45,7 @@ public:
     void setFileDialog(SettingsFiles::FileDialog dialog) {
         m_files->setFileDialog(std::move(dialog));
     }
+    MenuDocument& document() const { return *m_document; }
 
     // Opens a settings file as Open settings does, asking first about
     // unsaved changes; false when it was not opened.
@@ -69,46 +67,30 @@ public slots:
     // Ends the program: with unsaved changes after asking Save / Discard /
     // Cancel, without them after asking "Do you want to exit?".
     void confirmExit();
-    // The defaults, after asking about unsaved changes.
-    void newMenu();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void connectHandlers();
+    void connectControls();
     void connectActions();
     void showContextMenu(const QPoint& at);
     void placeWindow();
-    // Makes what the user just did one step of the undo history;
-    // `typedEntry` joins the keys typed into one entry into one step.
-    void record(const QString& what, int typedEntry = -1);
-    void forgetHistory();
+    void showFile();
     void userEdited(int index, const QString& text);
     void leftEntry(int index);
-    void userPicked(int index, const QString& text);
-    void showColor(int index);
-    void showContrastNote();
-    static bool readsInThePage(int index);
     void chooseColor(int index);
     void flash();
 
-    // The page's full path, as the file system names it and as shown.
-    std::string pageFilePath();
+    // The page's full path, as shown.
     QString pagePath();
     // The page for the settings of this moment, as the preview shows it:
     // stamped with the window's start, so unchanged settings give the same
     // text and the preview shows the page it holds at once.
     QByteArray previewPage() const;
-    // The page for the settings of this moment, as Create and Write page to
-    // write it.
-    std::string composePage() const;
-    // Throws halvero::PageWriteError when the page cannot be written.
-    void writePage();
     void exitApplication();
     // Asks the Exit button's question; true when the program may end.
     bool mayExit();
@@ -116,24 +98,21 @@ private:
     void showError(const QString& what, const QString& why);
     void tellWherePageWent();
 
-    halvero::MenuSettings m_settings;
+    MenuDocument* m_document = nullptr;
     BackdropWidget* m_surface = nullptr;
     MainControls m_controls;
-    QUndoStack* m_history = nullptr;
+    ColorBoxes m_colorBoxes{m_controls};
     std::unique_ptr<MainActions> m_actions;
-    // The settings as the history's latest step left them.
-    halvero::MenuSettings::Snapshot m_recorded;
+    LivePreviewDock* m_livePreview = nullptr;
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
     SettingsFiles* m_files = nullptr;
     const halvero::Timestamp m_previewStamp = halvero::Timestamp::now();
     QTimer* m_previewUpdate = nullptr;
     bool m_toldPerUserFolder = false;
+    bool m_flashOn = false;
     bool m_exiting = false;
     // Files handed over, waiting for the dialogs open to close.
     QStringList m_handedOver;
     static constexpr int kHandOverRetryMs = 200;
-    // The property of an editable box that holds its entry's address.
-    static constexpr char kEntryProperty[] = "entryIndex";
-    bool m_flashOn = false;
 };

@@ -2,10 +2,10 @@
 
 #include "app/platform/FileName.h"
 #include "app/platform/RecentSettingsFiles.h"
-#include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/SettingsFile.h"
 #include "core/TextEncoding.h"
+#include "core/Timestamp.h"
 #include "windows/main/Message.h"
 
 #include <QAction>
@@ -20,7 +20,6 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
-#include <sys/stat.h>
 
 using halvero::SettingsFile;
 
@@ -44,10 +43,8 @@ QString shown(const std::string& text) {
 
 } // namespace
 
-SettingsFiles::SettingsFiles(QWidget* window, halvero::MenuSettings& settings,
-                             std::function<std::string()> composePage)
-    : QObject(window), m_window(window), m_settings(settings),
-      m_composePage(std::move(composePage)) {
+SettingsFiles::SettingsFiles(QWidget* window, MenuDocument& document)
+    : QObject(window), m_window(window), m_document(document) {
     m_fileDialog = [this](DialogMode mode, const QString& folder, const QString& filter) {
         return askForFile(mode, folder, filter);
     };
@@ -67,10 +64,11 @@ QString SettingsFiles::askForFile(DialogMode mode, const QString& folder, const 
         dialog.setDefaultSuffix(mode == DialogMode::Save ? QStringLiteral("halvero")
                                                          : QStringLiteral("html"));
         // A name to start from: the open file's, or the usual one.
+        const QString open = m_document.path();
         dialog.selectFile(mode == DialogMode::SavePage       ? QStringLiteral("pattern.htm")
                           : mode == DialogMode::SaveFragment ? QStringLiteral("menu-fragment.html")
-                          : m_path.isEmpty()                 ? QStringLiteral("menu.halvero")
-                                                             : QFileInfo(m_path).fileName());
+                          : open.isEmpty()                   ? QStringLiteral("menu.halvero")
+                                                             : QFileInfo(open).fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -128,62 +126,13 @@ void SettingsFiles::fillRecentMenu(QMenu* recent) {
 bool SettingsFiles::startNew() {
     if (!maySetAside())
         return false;
-    m_settings.initialise();
-    startFresh();
-    emit replaced();
+    m_document.startNew();
     return true;
 }
 
-void SettingsFiles::startFresh() {
-    keepAsSaved(QString());
-}
-
-namespace {
-
-// A file's change time, size and inode: another program's save changes
-// at least one. Empty for a file that cannot be found.
-QByteArray diskState(const QString& path) {
-    struct stat status {};
-    if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &status) != 0)
-        return {};
-    return QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_sec)) + '.' +
-           QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_nsec)) + '/' +
-           QByteArray::number(static_cast<qlonglong>(status.st_size)) + '/' +
-           QByteArray::number(static_cast<qulonglong>(status.st_ino));
-}
-
-} // namespace
-
-void SettingsFiles::keepAsSaved(const QString& path) {
-    m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
-    m_saved = m_settings.snapshot();
-    m_diskState = diskState(m_path);
-    if (!m_path.isEmpty())
-        RecentSettingsFiles::add(m_path);
-    updateTitle();
-}
-
-bool SettingsFiles::isModified() const {
-    return !(m_saved == m_settings.snapshot());
-}
-
-void SettingsFiles::settingsEdited() {
-    updateTitle();
-}
-
-void SettingsFiles::updateTitle() {
-    if (m_path.isEmpty()) {
-        m_window->setWindowModified(false);
-        m_window->setWindowTitle(QStringLiteral("Halvero"));
-        return;
-    }
-    m_window->setWindowTitle(QFileInfo(m_path).fileName() + QStringLiteral("[*] \u2014 Halvero"));
-    m_window->setWindowModified(isModified());
-}
-
 QString SettingsFiles::startFolder() const {
-    if (!m_path.isEmpty())
-        return QFileInfo(m_path).absolutePath();
+    if (!m_document.path().isEmpty())
+        return QFileInfo(m_document.path()).absolutePath();
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
@@ -192,9 +141,10 @@ void SettingsFiles::showProblem(const QString& what, const QString& why) const {
 }
 
 bool SettingsFiles::maySetAside() {
-    if (!isModified())
+    if (!m_document.isModified())
         return true;
-    const QString name = m_path.isEmpty() ? tr("this menu") : QFileInfo(m_path).fileName();
+    const QString name =
+        m_document.path().isEmpty() ? tr("this menu") : QFileInfo(m_document.path()).fileName();
     QMessageBox question(QMessageBox::Warning, QStringLiteral("Halvero"),
                          tr("Save the changes to %1?").arg(name),
                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
@@ -229,26 +179,19 @@ bool SettingsFiles::openAsked(const QString& path) {
 bool SettingsFiles::openFile(const QString& path) {
     SettingsFile::Contents contents;
     try {
-        contents = SettingsFile::read(fileSystemPath(path));
+        contents = m_document.open(path);
     } catch (const halvero::SettingsFileError& error) {
         showProblem(tr("The settings file could not be opened."),
                     shown(error.describe(fileSystemPath(path))));
         return false;
     }
-    m_settings.restore({contents.values, contents.items, contents.pageStyle});
-    keepAsSaved(path);
-    emit replaced();
-    if (contents.itemCountGiven) {
-        // Saved, the file gets the count of its items.
-        m_saved.values[halvero::EntryTable::kItemCount] = *contents.itemCountGiven;
-        updateTitle();
+    if (contents.itemCountGiven)
         Message::show(m_window, QMessageBox::Information, QStringLiteral("itemCountFollows"),
                       tr("The menu shows all of its own items (%1).").arg(contents.items.size()),
                       tr("%1 gives Menu Item Count %2, which is not the number of its items. "
                          "Save it to keep the count of its items.")
                           .arg(QFileInfo(path).fileName(),
                                shown(halvero::FirstLineQuoted(*contents.itemCountGiven, 20))));
-    }
     if (!contents.unknownKeys.empty()) {
         // A line of them, and how many more.
         constexpr std::size_t kShownKeys = 8;
@@ -268,7 +211,7 @@ bool SettingsFiles::openFile(const QString& path) {
 }
 
 bool SettingsFiles::save() {
-    return m_path.isEmpty() ? saveAs() : saveTo(m_path);
+    return m_document.path().isEmpty() ? saveAs() : saveTo(m_document.path());
 }
 
 bool SettingsFiles::saveAs() {
@@ -277,12 +220,12 @@ bool SettingsFiles::saveAs() {
 }
 
 bool SettingsFiles::mayOverwrite(const QString& path) {
-    if (m_path.isEmpty() || QFileInfo(path).absoluteFilePath() != m_path ||
-        diskState(m_path) == m_diskState)
+    const QString open = m_document.path();
+    if (QFileInfo(path).absoluteFilePath() != open || !m_document.fileChangedOnDisk())
         return true;
     QMessageBox question(QMessageBox::Warning, QStringLiteral("Halvero"),
                          tr("%1 was changed by another program since you opened it.")
-                             .arg(QFileInfo(m_path).fileName()),
+                             .arg(QFileInfo(open).fileName()),
                          QMessageBox::Save | QMessageBox::Reset | QMessageBox::Cancel, m_window);
     question.setObjectName(QStringLiteral("changedOnDisk"));
     question.setInformativeText(tr("Overwrite it with your menu, or reload it and lose your "
@@ -295,7 +238,7 @@ bool SettingsFiles::mayOverwrite(const QString& path) {
     case QMessageBox::Save:
         return true;
     case QMessageBox::Reset:
-        openFile(m_path);
+        openFile(open);
         return false;
     default:
         return false;
@@ -306,26 +249,18 @@ bool SettingsFiles::saveTo(const QString& path) {
     if (!mayOverwrite(path))
         return false;
     try {
-        SettingsFile::write(fileSystemPath(path), m_settings);
+        m_document.saveAs(path);
     } catch (const halvero::PageWriteError& error) {
         showProblem(tr("The settings could not be saved."), shown(error.what()));
         return false;
     }
-    keepAsSaved(path);
     return true;
-}
-
-QString SettingsFiles::fragment() const {
-    const std::string source =
-        m_path.isEmpty() ? std::string() : QFileInfo(m_path).fileName().toStdString();
-    const std::string text = halvero::ModernPageWriter::fragment(m_settings, source);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool SettingsFiles::writeWebFile(const QString& path, const QString& failure,
                                  const std::string& text) {
     try {
-        halvero::PageFile::write(fileSystemPath(path), text);
+        MenuDocument::writeFile(path, text);
         return true;
     } catch (const halvero::PageWriteError& error) {
         showProblem(failure, shown(error.what()));
@@ -349,8 +284,7 @@ bool isWholePage(const QString& path) {
 // The menu's <style> and <nav> alone, for pasting into a page of one's own;
 // a whole page chosen by mistake is not replaced without a word.
 void SettingsFiles::writeFragmentTo() {
-    const QString folder = m_path.isEmpty() ? startFolder() : QFileInfo(m_path).absolutePath();
-    const QString path = m_fileDialog(DialogMode::SaveFragment, folder, pageFilter());
+    const QString path = m_fileDialog(DialogMode::SaveFragment, startFolder(), pageFilter());
     if (path.isEmpty())
         return;
     if (isWholePage(path)) {
@@ -368,13 +302,13 @@ void SettingsFiles::writeFragmentTo() {
         if (question.exec() != QMessageBox::Yes)
             return;
     }
-    if (writeWebFile(path, tr("The menu code could not be written."), fragment().toStdString()))
+    if (writeWebFile(path, tr("The menu code could not be written."), m_document.fragment()))
         emit done(tr("Menu code written to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void SettingsFiles::writePageTo() {
     const QString path = m_fileDialog(DialogMode::SavePage, startFolder(), pageFilter());
-    if (!path.isEmpty() &&
-        writeWebFile(path, tr("The page could not be written."), m_composePage()))
+    if (!path.isEmpty() && writeWebFile(path, tr("The page could not be written."),
+                                        m_document.page(halvero::Timestamp::now())))
         emit done(tr("Page written to %1").arg(QDir::toNativeSeparators(path)));
 }

@@ -1,0 +1,72 @@
+#include "windows/main/ColorBoxes.h"
+
+#include "app/toolkit/Look.h"
+#include "app/toolkit/QtColor.h"
+#include "core/ColorValues.h"
+#include "windows/main/MainControls.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+using halvero::EntryTable;
+
+namespace {
+
+// Navy, the window's text colour, or white where it reads better on `back`.
+QColor readableOn(const QColor& back) {
+    const std::int32_t value = QtColor::toValue(back);
+    return halvero::ContrastRatio(QtColor::toValue(Look::kNavy), value) >=
+                   halvero::ContrastRatio(0xFFFFFF, value)
+               ? Look::kNavy
+               : QColor(Qt::white);
+}
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("ColorBoxes", text);
+}
+
+} // namespace
+
+void ColorBoxes::paint(int index) const {
+    QComboBox* box = m_controls.entry(index);
+    try {
+        const QColor color =
+            QtColor::fromValue(halvero::HexToColor(box->currentText().toStdString()));
+        Look::setBackColor(box, color);
+        const QColor text = readableOn(color);
+        Look::setTextColor(box, text);
+        if (box->lineEdit())
+            Look::setTextColor(box->lineEdit(), text);
+    } catch (const halvero::ColorTextError&) {
+        // Half-typed colour: the box keeps its last good colour.
+    }
+}
+
+bool ColorBoxes::weighs(int index) {
+    return index == EntryTable::kNormal.fontColor || index == EntryTable::kNormal.backColor ||
+           index == EntryTable::kHover.fontColor || index == EntryTable::kHover.backColor;
+}
+
+void ColorBoxes::noteContrast(const halvero::MenuSettings& settings) const {
+    QStringList low;
+    for (const auto& [item, name] : {std::pair{EntryTable::kNormal, tr("normal item")},
+                                     {EntryTable::kHover, tr("hovered item")}}) {
+        try {
+            const double ratio =
+                halvero::ContrastRatio(halvero::HexToColor(settings.value(item.fontColor)),
+                                       halvero::HexToColor(settings.value(item.backColor)));
+            if (ratio < 4.5)
+                low << tr("%1 %2:1").arg(name).arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
+        } catch (const halvero::ColorTextError&) {
+            // A colour that is no #RRGGBB (a name, rgb()): nothing to weigh.
+        }
+    }
+    m_controls.contrastNote->setText(
+        low.isEmpty() ? QString()
+                      : tr("Hard to read in the page: %1, text on background (4.5:1 or more "
+                           "reads well).")
+                            .arg(low.join(QStringLiteral(", "))));
+}

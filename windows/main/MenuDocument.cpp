@@ -1,0 +1,136 @@
+#include "windows/main/MenuDocument.h"
+
+#include "app/platform/FileName.h"
+#include "app/platform/RecentSettingsFiles.h"
+#include "core/ModernPageWriter.h"
+#include "core/PageFile.h"
+#include "core/PageWriter.h"
+#include "windows/main/SettingsEdit.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+#include <sys/stat.h>
+
+using halvero::EntryTable;
+using halvero::MenuSettings;
+
+namespace {
+
+std::string fileSystemPath(const QString& path) {
+    return FileName::encode(path).toStdString();
+}
+
+// A file's change time, size and inode: another program's save changes
+// at least one. Empty for a file that cannot be found.
+QByteArray diskState(const QString& path) {
+    struct stat status {};
+    if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &status) != 0)
+        return {};
+    return QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_nsec)) + '/' +
+           QByteArray::number(static_cast<qlonglong>(status.st_size)) + '/' +
+           QByteArray::number(static_cast<qulonglong>(status.st_ino));
+}
+
+} // namespace
+
+MenuDocument::MenuDocument(QObject* parent) : QObject(parent), m_history(new QUndoStack(this)) {
+    m_settings.setObserver(
+        [this](int index, MenuSettings::Change change) { emit entryChanged(index, change); });
+    // Every step recorded, undone or redone (a typing step merged back to
+    // nothing included): the recorded state follows, and the views.
+    connect(m_history, &QUndoStack::indexChanged, this, [this] {
+        m_recorded = m_settings.snapshot();
+        emit changed();
+    });
+    connect(m_history, &QUndoStack::cleanChanged, this, [this] { emit pathChanged(m_path); });
+}
+
+bool MenuDocument::isModified() const {
+    return !m_history->isClean();
+}
+
+// The push moves the history's index, whose handler keeps the new state
+// and tells the views, as for undo and redo.
+void MenuDocument::record(const QString& what, int typedEntry) {
+    MenuSettings::Snapshot now = m_settings.snapshot();
+    if (now == m_recorded)
+        return;
+    m_history->push(new SettingsEdit(m_settings, m_recorded, std::move(now), what, typedEntry));
+}
+
+void MenuDocument::type(int index, std::string value) {
+    m_settings.edit(index, std::move(value));
+    record(tr("Typing"), index);
+}
+
+void MenuDocument::pick(int index, std::string value) {
+    m_settings.edit(index, std::move(value));
+    if (index == EntryTable::kStatusUrl)
+        m_settings.applyStatusBarRule();
+    record(tr("Pick"));
+}
+
+void MenuDocument::change(const QString& what, const std::function<void(MenuSettings&)>& how) {
+    how(m_settings);
+    record(what);
+}
+
+void MenuDocument::keepAsSaved(const QString& path) {
+    m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    m_diskState = diskState(m_path);
+    m_recorded = m_settings.snapshot();
+    m_history->clear();
+    m_history->setClean();
+    if (!m_path.isEmpty())
+        RecentSettingsFiles::add(m_path);
+    emit pathChanged(m_path);
+}
+
+void MenuDocument::startNew() {
+    m_settings.initialise();
+    keepAsSaved(QString());
+    emit replaced();
+    emit changed();
+}
+
+halvero::SettingsFile::Contents MenuDocument::open(const QString& path) {
+    halvero::SettingsFile::Contents contents = halvero::SettingsFile::read(fileSystemPath(path));
+    m_settings.restore({contents.values, contents.items, contents.pageStyle});
+    keepAsSaved(path);
+    // A count that did not follow the items: the menu is not as the file
+    // holds it until it is saved.
+    if (contents.itemCountGiven)
+        m_history->resetClean();
+    emit replaced();
+    emit changed();
+    return contents;
+}
+
+void MenuDocument::saveAs(const QString& path) {
+    halvero::SettingsFile::write(fileSystemPath(path), m_settings);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    m_path = absolute;
+    m_diskState = diskState(m_path);
+    m_history->setClean();
+    RecentSettingsFiles::add(m_path);
+    emit pathChanged(m_path);
+}
+
+bool MenuDocument::fileChangedOnDisk() const {
+    return !m_path.isEmpty() && diskState(m_path) != m_diskState;
+}
+
+std::string MenuDocument::page(const halvero::Timestamp& stamp) const {
+    return halvero::PageWriter::compose(m_settings, stamp);
+}
+
+std::string MenuDocument::fragment() const {
+    const std::string source =
+        m_path.isEmpty() ? std::string() : QFileInfo(m_path).fileName().toStdString();
+    return halvero::ModernPageWriter::fragment(m_settings, source);
+}
+
+void MenuDocument::writeFile(const QString& path, const std::string& text) {
+    halvero::PageFile::write(fileSystemPath(path), text);
+}

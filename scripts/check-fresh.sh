@@ -29,6 +29,18 @@ debootstrap --variant=minbase "$suite" "$fresh" "$mirror" >"$work/debootstrap.lo
   { tail -20 "$work/debootstrap.log"; exit 1; }
 echo "deb $mirror $suite main" >"$fresh/etc/apt/sources.list"
 cp /etc/resolv.conf "$fresh/etc/resolv.conf"
+# The machine's own extra certificate authorities, as its name service:
+# where its network reaches the registries through a proxy of its own, the
+# fresh root must trust what this machine trusts.
+extra_ca=()
+if compgen -G "/usr/local/share/ca-certificates/*.crt" >/dev/null; then
+  mkdir -p "$fresh/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$fresh/usr/local/share/ca-certificates/"
+fi
+if [[ -n ${NODE_EXTRA_CA_CERTS:-} && -f $NODE_EXTRA_CA_CERTS ]]; then
+  cp "$NODE_EXTRA_CA_CERTS" "$fresh/etc/extra-ca-certificates.pem"
+  extra_ca=(NODE_EXTRA_CA_CERTS=/etc/extra-ca-certificates.pem)
+fi
 mkdir -p "$fresh/root/halvero"
 chmod 700 "$fresh/root"
 tar -C "$root" --exclude=./.git --exclude='./build*' -cf - . | tar -C "$fresh/root/halvero" -xf -
@@ -41,7 +53,7 @@ mount -t tmpfs tmpfs "$fresh/dev/shm"
 echo "== the README's test command on a fresh $suite"
 start=$(date +%s)
 status=0
-chroot "$fresh" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true \
+chroot "$fresh" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root CI=true "${extra_ca[@]}" \
   bash -c 'cd /root/halvero && bash scripts/test.sh' || status=$?
 echo "== $suite: exit status $status after $(( $(date +%s) - start )) s"
 exit "$status"

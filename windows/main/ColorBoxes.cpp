@@ -1,10 +1,12 @@
 #include "windows/main/ColorBoxes.h"
 
+#include "app/platform/CustomColors.h"
 #include "app/toolkit/Look.h"
 #include "app/toolkit/QtColor.h"
 #include "core/ColorValues.h"
 #include "windows/main/MainControls.h"
 
+#include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -43,6 +45,15 @@ void ColorBoxes::paint(int index) const {
     } catch (const halvero::ColorTextError&) {
         // Half-typed colour: the box keeps its last good colour.
     }
+}
+
+std::optional<QColor> ColorBoxes::ask(QWidget* parent, const QColor& initial) {
+    CustomColors::restore();
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    CustomColors::keep();
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
 }
 
 bool ColorBoxes::weighs(int index) {

@@ -2,7 +2,11 @@
 
 #include "core/MenuSettings.h"
 
+#include <QColor>
+#include <optional>
+
 class MainControls;
+class QWidget;
 
 // The colour entries' boxes: each painted in the colour it holds, its text
 // in the window's navy or in white, whichever reads better on it; and the
@@ -20,6 +24,9 @@ public:
     void noteContrast(const halvero::MenuSettings& settings) const;
     // Whether entry `index` is one of the colours the note weighs.
     static bool weighs(int index);
+    // Qt's colour dialog with the custom colours Halvero keeps: the colour
+    // chosen, or nothing when the user cancels.
+    static std::optional<QColor> ask(QWidget* parent, const QColor& initial);
 
 private:
     const MainControls& m_controls;

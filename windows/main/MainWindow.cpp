@@ -3,7 +3,6 @@
 #include "app/Application.h"
 #include "app/Identity.h"
 #include "app/pictures/Pictures.h"
-#include "app/platform/CustomColors.h"
 #include "app/platform/KeyboardLayout.h"
 #include "app/platform/WindowAttention.h"
 #include "app/preview/PreviewEngine.h"
@@ -27,9 +26,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QColorDialog>
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -39,7 +36,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -65,20 +61,13 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(Application::windowFont());
-    m_colorDialog = [this](const QColor& initial) -> std::optional<QColor> {
-        CustomColors::restore();
-        const QColor chosen = QColorDialog::getColor(initial, this);
-        CustomColors::keep();
-        if (!chosen.isValid())
-            return std::nullopt;
-        return chosen;
-    };
+    m_colorDialog = [this](const QColor& initial) { return ColorBoxes::ask(this, initial); };
     m_document = new MenuDocument(this);
     m_files = new SettingsFiles(this, *m_document);
     m_actions = std::make_unique<MainActions>(this, m_document->history());
     m_actions->fillMenuBar(menuBar());
     statusBar()->setSizeGripEnabled(false);
-    setAcceptDrops(true);
+    m_files->acceptDrops(this);
 
     m_surface = new BackdropWidget;
     m_surface->setObjectName(QStringLiteral("surface"));
@@ -246,33 +235,6 @@ void MainWindow::showContextMenu(const QPoint& at) {
     m_actions->contextMenu()->popup(m_surface->mapToGlobal(at));
 }
 
-namespace {
-
-// The one local file a drag carries, or nothing.
-QString droppedFile(const QMimeData* data) {
-    const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
-        return {};
-    return urls.first().toLocalFile();
-}
-
-} // namespace
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFile(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString path = droppedFile(event->mimeData());
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    // Opened once the drop is over, so the drag source is not kept waiting
-    // on a question.
-    QTimer::singleShot(0, this, [this, path] { m_files->openAsked(path); });
-}
-
 void MainWindow::placeWindow() {
     // The surface ends 120 twips below the Exit button; the menu bar and
     // status bar add their heights, the window system its caption and
@@ -331,9 +293,7 @@ void MainWindow::flash() {
 }
 
 QString MainWindow::pagePath() {
-    return QFile::decodeName(QByteArray::fromStdString(
-        halvero::PageFile::joinPath(QFile::encodeName(m_pageFolder.path()).toStdString(),
-                                    std::string(halvero::PageWriter::kFileName))));
+    return MenuDocument::pagePath(m_pageFolder);
 }
 
 // Said once a run: the page is not beside the program, where the user may
@@ -354,11 +314,7 @@ void MainWindow::showError(const QString& what, const QString& why) {
 
 void MainWindow::createPage() {
     try {
-        QString reason;
-        if (!m_pageFolder.prepare(&reason))
-            throw halvero::PageWriteError(QFile::encodeName(pagePath()).toStdString(),
-                                          reason.toStdString());
-        MenuDocument::writeFile(pagePath(), m_document->page(halvero::Timestamp::now()));
+        m_document->writePage(m_pageFolder);
         statusBar()->showMessage(tr("Page written to %1").arg(pagePath()), 8000);
         tellWherePageWent();
     } catch (const halvero::PageWriteError& error) {
@@ -417,29 +373,6 @@ bool MainWindow::mayExit() {
     question.setObjectName(QStringLiteral("exitQuestion"));
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
-}
-
-void MainWindow::openHandedOver(const QString& path) {
-    m_handedOver << path;
-    takeHandedOver();
-}
-
-// A file handed over while a dialog of the program is open waits for it to
-// close, so the menu is never replaced under the dialog; then it is opened
-// as Open does, asking first about unsaved changes.
-void MainWindow::takeHandedOver() {
-    if (m_handedOver.isEmpty())
-        return;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
-        QTimer::singleShot(kHandOverRetryMs, this, &MainWindow::takeHandedOver);
-        return;
-    }
-    const QString path = m_handedOver.takeFirst();
-    showNormal();
-    raise();
-    activateWindow();
-    m_files->openAsked(path);
-    takeHandedOver();
 }
 
 void MainWindow::exitApplication() {

@@ -51,9 +51,9 @@ public:
     // unsaved changes; false when it was not opened.
     bool openSettings(const QString& path) { return m_files->openAsked(path); }
     // Opens a file another start of the program handed over, once no
-    // dialog of the program is open (see takeHandedOver), and brings the
-    // window to the front then.
-    void openHandedOver(const QString& path);
+    // dialog of the program is open, and brings the window to the front
+    // then.
+    void openHandedOver(const QString& path) { m_files->openWhenFree(path); }
 
 public slots:
     // Writes the page for the settings of this moment; a failure is shown.
@@ -71,8 +71,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectControls();
@@ -94,7 +92,6 @@ private:
     void exitApplication();
     // Asks the Exit button's question; true when the program may end.
     bool mayExit();
-    void takeHandedOver();
     void showError(const QString& what, const QString& why);
     void tellWherePageWent();
 
@@ -112,7 +109,4 @@ private:
     bool m_toldPerUserFolder = false;
     bool m_flashOn = false;
     bool m_exiting = false;
-    // Files handed over, waiting for the dialogs open to close.
-    QStringList m_handedOver;
-    static constexpr int kHandOverRetryMs = 200;
 };

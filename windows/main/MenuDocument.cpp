@@ -134,3 +134,15 @@ std::string MenuDocument::fragment() const {
 void MenuDocument::writeFile(const QString& path, const std::string& text) {
     halvero::PageFile::write(fileSystemPath(path), text);
 }
+
+QString MenuDocument::pagePath(PageFolder& folder) {
+    return FileName::decode(QByteArray::fromStdString(halvero::PageFile::joinPath(
+        fileSystemPath(folder.path()), std::string(halvero::PageWriter::kFileName))));
+}
+
+void MenuDocument::writePage(PageFolder& folder) const {
+    QString reason;
+    if (!folder.prepare(&reason))
+        throw halvero::PageWriteError(fileSystemPath(pagePath(folder)), reason.toStdString());
+    writeFile(pagePath(folder), page(halvero::Timestamp::now()));
+}

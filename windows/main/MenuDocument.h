@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/platform/PageFolder.h"
 #include "core/MenuSettings.h"
 #include "core/SettingsFile.h"
 #include "core/Timestamp.h"
@@ -61,6 +62,11 @@ public:
     // Writes `text` to `path` as the page is written (PageFile). Throws
     // halvero::PageWriteError.
     static void writeFile(const QString& path, const std::string& text);
+    // The page file, pattern.htm, in `folder`.
+    static QString pagePath(PageFolder& folder);
+    // Writes the page of this moment into `folder`, creating the folder
+    // when it is the user's own. Throws halvero::PageWriteError.
+    void writePage(PageFolder& folder) const;
 
 signals:
     // The menu changed, whatever changed it.

@@ -11,13 +11,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -174,6 +177,58 @@ void SettingsFiles::open() {
 
 bool SettingsFiles::openAsked(const QString& path) {
     return maySetAside() && openFile(path);
+}
+
+namespace {
+
+// The one local file a drag carries, or nothing.
+QString droppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    return urls.first().toLocalFile();
+}
+
+} // namespace
+
+void SettingsFiles::acceptDrops(QWidget* window) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool SettingsFiles::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString path = droppedFile(drop->mimeData());
+    if (path.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    // Opened once the drop is over, so the drag source is not kept waiting
+    // on a question.
+    if (event->type() == QEvent::Drop)
+        QTimer::singleShot(0, this, [this, path] { openAsked(path); });
+    return true;
+}
+
+void SettingsFiles::openWhenFree(const QString& path) {
+    m_waiting << path;
+    takeWaiting();
+}
+
+void SettingsFiles::takeWaiting() {
+    if (m_waiting.isEmpty())
+        return;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        QTimer::singleShot(kWaitingRetryMs, this, &SettingsFiles::takeWaiting);
+        return;
+    }
+    const QString path = m_waiting.takeFirst();
+    m_window->showNormal();
+    m_window->raise();
+    m_window->activateWindow();
+    openAsked(path);
+    takeWaiting();
 }
 
 bool SettingsFiles::openFile(const QString& path) {

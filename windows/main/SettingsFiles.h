@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 
@@ -33,12 +34,18 @@ public:
     // Opens `path` after asking about unsaved changes; false when the user
     // cancelled or the file was refused (then nothing changed).
     bool openAsked(const QString& path);
+    // Opens `path` as openAsked() does once no dialog of the program is
+    // open, so the menu is never replaced under a dialog, and brings the
+    // window to the front then.
+    void openWhenFree(const QString& path);
     // Asks Save / Discard / Cancel when there are unsaved changes; true
     // when the caller may go on (saved, discarded, or nothing to lose).
     bool maySetAside();
     // New: the defaults, after asking about unsaved changes; false when the
     // user cancelled.
     bool startNew();
+    // A settings file dropped on `window` opens, as Open does.
+    void acceptDrops(QWidget* window);
     // Lists the recently used files in `recent`, each opening its file.
     void fillRecentMenu(QMenu* recent);
     // The recent files as the menu shows them: each file's name, with as
@@ -56,6 +63,9 @@ public slots:
     void writePageTo();
     void writeFragmentTo();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QString askForFile(DialogMode mode, const QString& folder, const QString& filter);
     bool openFile(const QString& path);
@@ -69,7 +79,12 @@ private:
     QString startFolder() const;
     void showProblem(const QString& what, const QString& why) const;
 
+    void takeWaiting();
+
     QWidget* m_window;
     MenuDocument& m_document;
     FileDialog m_fileDialog;
+    // Files waiting for the dialogs open to close.
+    QStringList m_waiting;
+    static constexpr int kWaitingRetryMs = 200;
 };

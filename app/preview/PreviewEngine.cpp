@@ -25,6 +25,7 @@ namespace {
 
 QString s_moduleFile; // set by programs other than halvero itself
 PreviewEngine::Factory s_factory = nullptr;
+PreviewEngine::LiveFactory s_liveFactory = nullptr;
 bool s_prepared = false;
 bool s_warming = false;
 bool s_opened = false; // load() has made the preview window
@@ -37,6 +38,7 @@ bool sharedContextReady() {
 }
 
 constexpr char kEntryPoint[] = "halvero_load_preview";
+constexpr char kLiveEntryPoint[] = "halvero_make_live_preview";
 constexpr char kModuleFile[] = "halvero_preview.so";
 
 // Where the module stands, seen from the executable's folder: beside it in
@@ -120,30 +122,44 @@ void PreviewEngine::startSharedContext() {
 // Loads the module once; later calls reuse it.
 // The module is an ordinary shared library; it takes the toolkit from the
 // program that loads it, which exports it.
-PreviewEngine::Factory PreviewEngine::loadModule(QString* error) {
+bool PreviewEngine::loadModule(QString* error) {
+    if (s_factory)
+        return true;
     const QStringList files = moduleFiles();
     for (const QString& file : files) {
         if (!QFile::exists(file))
             continue;
         QLibrary module(file);
         module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (auto factory = reinterpret_cast<Factory>(module.resolve(kEntryPoint)))
-            return factory;
+        s_factory = reinterpret_cast<Factory>(module.resolve(kEntryPoint));
+        s_liveFactory = reinterpret_cast<LiveFactory>(module.resolve(kLiveEntryPoint));
+        if (s_factory && s_liveFactory)
+            return true;
+        s_factory = nullptr;
         *error = module.errorString();
-        return nullptr;
+        return false;
     }
     *error = QStringLiteral("the preview module is missing (looked for %1)")
                  .arg(files.join(QStringLiteral(" and ")));
-    return nullptr;
+    return false;
 }
 
 QDialog* PreviewEngine::load(QWidget* owner, const QString& pagePath, const QByteArray& pageText,
                              QString* error) {
     prepareEngine();
-    if (!s_factory)
-        s_factory = loadModule(error);
-    s_opened = s_factory != nullptr;
-    return s_factory ? s_factory(owner, pagePath, pageText) : nullptr;
+    s_opened = loadModule(error);
+    return s_opened ? s_factory(owner, pagePath, pageText) : nullptr;
+}
+
+QWidget* PreviewEngine::makeLiveView(QWidget* parent, QString* error) {
+    prepareEngine();
+    if (!loadModule(error))
+        return nullptr;
+    if (!s_liveFactory) {
+        *error = QStringLiteral("this preview has no live view");
+        return nullptr;
+    }
+    return s_liveFactory(parent);
 }
 
 void PreviewEngine::update(const QString& pagePath, const QByteArray& pageText) {
@@ -171,8 +187,7 @@ void PreviewEngine::warmUp() {
         // helper processes to start), too long a stall for the event loop.
         QTimer::singleShot(0, qApp, [] {
             QString error;
-            if (!s_factory)
-                s_factory = loadModule(&error);
+            loadModule(&error);
         });
     });
 }
@@ -201,6 +216,7 @@ void PreviewEngine::setModuleFile(const QString& path) {
     s_moduleFile = path;
 }
 
-void PreviewEngine::setFactory(Factory factory) {
+void PreviewEngine::setFactory(Factory factory, LiveFactory liveFactory) {
     s_factory = factory;
+    s_liveFactory = liveFactory;
 }

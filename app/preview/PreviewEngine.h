@@ -43,6 +43,8 @@ public:
     // page; see load().
     using Factory = QDialog* (*)(QWidget* owner, const QString& pagePath,
                                  const QByteArray& pageText);
+    // A live preview view for `parent` (see makeLiveView).
+    using LiveFactory = QWidget* (*)(QWidget* parent);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or
@@ -62,6 +64,13 @@ public:
     // as another native window by Qt 6.8).
     static QDialog* load(QWidget* owner, const QString& pagePath, const QByteArray& pageText,
                          QString* error);
+
+    // A view of the page that can be docked beside the settings, updated
+    // through its slots setPage(QString path, QByteArray text) and
+    // setPageWidth(int), and telling pageShown(); nullptr with `error` set
+    // when the module cannot be loaded. Call it once the window has been
+    // painted: it starts the engine.
+    static QWidget* makeLiveView(QWidget* parent, QString* error);
 
     // Hands the preview window, once load() has made it, the page as it is
     // now: while the window is closed it loads out of sight, so the next
@@ -84,7 +93,7 @@ public:
     static void setModuleFile(const QString& path);
     // Uses `factory` instead of the module (programs that link the preview
     // window in directly, such as its tests).
-    static void setFactory(Factory factory);
+    static void setFactory(Factory factory, LiveFactory liveFactory = nullptr);
 
     // The module's part: makes Qt Quick draw with OpenGL. Called by the
     // module before its first window exists.
@@ -93,5 +102,7 @@ public:
 private:
     static void prepareEngine();
     static void startSharedContext();
-    static Factory loadModule(QString* error);
+    // Loads the module once and takes its entry points; false, with
+    // `error` set, when it cannot be loaded.
+    static bool loadModule(QString* error);
 };

@@ -56,6 +56,9 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
     createPage = make(window, tr("&Create Page File"), "createPage",
                       {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::Key_F9)});
     preview = make(window, tr("&Preview"), "preview", {QKeySequence(Qt::Key_F5)});
+    livePreview = make(window, tr("&Live Preview"), "livePreview",
+                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)});
+    livePreview->setCheckable(true);
     pageStyle = new QMenu(tr("Page &Style"), window);
     pageStyle->setObjectName(QStringLiteral("pageStyleMenu"));
     auto* styles = new QActionGroup(pageStyle);
@@ -107,7 +110,7 @@ void MainActions::fillMenuBar(QMenuBar* bar) const {
     edit->addAction(editItems);
     QMenu* page = bar->addMenu(tr("&Page"));
     page->setObjectName(QStringLiteral("menuBarPage"));
-    page->addActions({createPage, preview});
+    page->addActions({createPage, preview, livePreview});
     page->addSeparator();
     page->addMenu(pageStyle);
     page->addActions({copyCode, writeFragmentTo});

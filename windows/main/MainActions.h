@@ -32,6 +32,8 @@ public:
     QAction* editItems;
     QAction* createPage;
     QAction* preview;
+    // Checked while the live preview is docked beside the settings.
+    QAction* livePreview;
     QMenu* pageStyle;
     QAction* classicStyle;
     QAction* modernStyle;

@@ -16,6 +16,7 @@
 #include "core/PageWriter.h"
 #include "core/ValueRules.h"
 #include "windows/main/EntryKeys.h"
+#include "windows/main/LivePreviewDock.h"
 #include "windows/main/MainActions.h"
 #include "windows/main/MenuDocument.h"
 #include "windows/main/MenuItemsDialog.h"
@@ -91,6 +92,16 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
                 m_controls.show(m_document->settings(), index, change);
             });
     connect(m_document, &MenuDocument::pathChanged, this, &MainWindow::showFile);
+    m_livePreview = new LivePreviewDock(
+        [this] {
+            return std::pair{pagePath(), previewPage()};
+        },
+        this);
+    addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
+    connect(m_document, &MenuDocument::changed, m_livePreview, &LivePreviewDock::pageChanged);
+    connect(m_actions->livePreview, &QAction::toggled, this, &MainWindow::showLivePreview);
+    connect(m_livePreview->toggleViewAction(), &QAction::toggled, m_actions->livePreview,
+            &QAction::setChecked);
 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the
@@ -102,7 +113,22 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_controls.flashTimer->setInterval(1000);
     m_controls.flashTimer->start();
     m_document->startNew();
+    const bool livePreview = LivePreviewDock::wasShown();
+    m_livePreview->hide();
+    m_actions->livePreview->setChecked(livePreview);
     m_controls.entry(EntryTable::kItemCount)->setFocus();
+}
+
+// The settings keep their fixed size; with the live preview docked, the
+// window may grow to give the preview room.
+void MainWindow::showLivePreview(bool shown) {
+    LivePreviewDock::keepShown(shown);
+    m_livePreview->setVisible(shown);
+    layout()->setSizeConstraint(shown ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
+    if (shown)
+        resize(m_surface->width() + LivePreviewDock::kPhoneWidth + 40, height());
+    else
+        adjustSize();
 }
 
 // The document's history, cleared as the window's children go, tells

@@ -78,6 +78,7 @@ private:
     void showContextMenu(const QPoint& at);
     void placeWindow();
     void showFile();
+    void showLivePreview(bool shown);
     void userEdited(int index, const QString& text);
     void leftEntry(int index);
     void chooseColor(int index);

@@ -1,5 +1,6 @@
 // The entry point of the preview module (see PreviewEngine).
 #include "app/preview/PreviewEngine.h"
+#include "windows/secondary/LivePreviewView.h"
 #include "windows/secondary/PreviewWindow.h"
 
 #include <QCoreApplication>
@@ -27,4 +28,10 @@ extern "C" Q_DECL_EXPORT QDialog* halvero_load_preview(QWidget* owner, const QSt
     }
     kept->setPage(pagePath, pageText);
     return kept;
+}
+
+// A live preview view for `parent`, made anew at each call.
+extern "C" Q_DECL_EXPORT QWidget* halvero_make_live_preview(QWidget* parent) {
+    PreviewEngine::chooseGraphicsApi();
+    return new LivePreviewView(parent);
 }

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDockWidget>
+#include <QString>
+#include <functional>
+#include <utility>
+
+class QButtonGroup;
+class QLabel;
+class QTimer;
+
+// The live preview, docked beside the settings (right side by default,
+// movable): the page the menu makes now, updated as the user edits, at a
+// phone's width, a tablet's or filling the dock. The browser engine starts
+// only once the dock has been painted, so the window shows at its usual
+// speed; until then the dock says the preview is starting. Whether it is
+// shown, and at what width, is kept in Halvero's configuration file.
+class LivePreviewDock : public QDockWidget {
+    Q_OBJECT
+public:
+    // The page of the moment: its path (for its relative addresses) and text.
+    using PageSource = std::function<std::pair<QString, QByteArray>()>;
+
+    static constexpr int kPhoneWidth = 375;
+    static constexpr int kTabletWidth = 768;
+
+    LivePreviewDock(PageSource page, QWidget* parent);
+
+    // Whether the dock was shown when the program last ended, as kept by
+    // keepShown().
+    static bool wasShown();
+    static void keepShown(bool shown);
+
+public slots:
+    // The menu changed: the view follows at the next turn of the event
+    // loop, once for any number of changes made together.
+    void pageChanged();
+
+signals:
+    // The view shows the page given last (for benches and tests).
+    void pageShown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void startView();
+    void showPage();
+    void chooseWidth(int width);
+
+    PageSource m_page;
+    QWidget* m_view = nullptr;
+    QLabel* m_starting = nullptr;
+    QButtonGroup* m_widths = nullptr;
+    QTimer* m_update = nullptr;
+    bool m_startAsked = false;
+};

@@ -5,6 +5,8 @@
 #include "core/PageWriter.h"
 #include "windows/main/MainWindow.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -23,6 +25,7 @@
 
 extern "C" QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
                                          const QByteArray& pageText);
+extern "C" QWidget* halvero_make_live_preview(QWidget* parent);
 
 namespace {
 
@@ -77,7 +80,8 @@ class PreviewWindowTest : public QObject {
 private slots:
     void initTestCase() {
         Application::configure();
-        PreviewEngine::setFactory(&halvero_load_preview);
+        PreviewEngine::setFactory(&halvero_load_preview, &halvero_make_live_preview);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
         QVERIFY(folder.isValid());
         // A folder name that a raw "file:///" + path would break.
         pageFolder = folder.path() + QStringLiteral("/my menu #1 %20 caf\u00e9");
@@ -136,6 +140,56 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!preview->isVisible());
         delete preview;
+    }
+
+    // The live preview follows the menu as it is typed and undone, and is
+    // there again, at the width chosen, when the program starts next.
+    void theLivePreviewFollowsTypingAndUndo() {
+        auto* main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QWebEngineView* live = nullptr;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
+            },
+            20000));
+        const QString bottom =
+            QStringLiteral("(function(){var c=document.querySelector('td.Menu');"
+                           "return c ? getComputedStyle(c).borderBottomColor : '';})()");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
+                                  QStringLiteral("rgb(153, 153, 153)"), 20000);
+        auto* colour = main->findChild<QComboBox*>(QStringLiteral("normal.borderBottomColor"));
+        colour->lineEdit()->setFocus();
+        colour->lineEdit()->selectAll();
+        QTest::keyClicks(colour->lineEdit(), QStringLiteral("#123456"));
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
+                                  QStringLiteral("rgb(18, 52, 86)"), 10000);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(colour, Qt::Key_Z, Qt::ControlModifier); // the box's own typing
+        QTest::keyClick(colour, Qt::Key_Z, Qt::ControlModifier); // the window's step
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
+                                  QStringLiteral("rgb(153, 153, 153)"), 10000);
+        main->findChild<QAbstractButton*>(QStringLiteral("tabletWidth"))->click();
+        QTRY_COMPARE(live->width(), 768);
+        delete main;
+
+        main = new MainWindow;
+        main->show();
+        auto* action = main->findChild<QAction*>(QStringLiteral("livePreview"));
+        QVERIFY(action->isChecked());
+        QTRY_VERIFY_WITH_TIMEOUT(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")),
+                                 20000);
+        QTRY_COMPARE(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser"))->width(), 768);
+        action->trigger();
+        delete main;
+        main = new MainWindow;
+        QVERIFY(!main->findChild<QAction*>(QStringLiteral("livePreview"))->isChecked());
+        delete main;
     }
 
     // Refresh shows the page as it was given, whatever its script did.

@@ -34,6 +34,9 @@ LivePreviewDock::LivePreviewDock(PageSource page, QWidget* parent)
           {kTabletWidth, tr("&Tablet"), tr("As on a tablet, 768 pixels wide")},
           {0, tr("F&ill"), tr("As wide as the dock")}}) {
         auto* button = new QToolButton(content);
+        button->setObjectName(width == kPhoneWidth    ? QStringLiteral("phoneWidth")
+                              : width == kTabletWidth ? QStringLiteral("tabletWidth")
+                                                      : QStringLiteral("fillWidth"));
         button->setText(caption);
         button->setToolTip(tip);
         button->setCheckable(true);
@@ -83,6 +86,11 @@ bool LivePreviewDock::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, this, &LivePreviewDock::startView);
     }
     return QDockWidget::eventFilter(watched, event);
+}
+
+void LivePreviewDock::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    emit closed();
 }
 
 void LivePreviewDock::startView() {

@@ -40,9 +40,12 @@ public slots:
 signals:
     // The view shows the page given last (for benches and tests).
     void pageShown();
+    // The user closed the dock (its close button).
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void startView();

@@ -100,8 +100,8 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
     connect(m_document, &MenuDocument::changed, m_livePreview, &LivePreviewDock::pageChanged);
     connect(m_actions->livePreview, &QAction::toggled, this, &MainWindow::showLivePreview);
-    connect(m_livePreview->toggleViewAction(), &QAction::toggled, m_actions->livePreview,
-            &QAction::setChecked);
+    connect(m_livePreview, &LivePreviewDock::closed, m_actions->livePreview,
+            [this] { m_actions->livePreview->setChecked(false); });
 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the

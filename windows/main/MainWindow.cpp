@@ -98,6 +98,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
         },
         this);
     addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
+    m_livePreview->hide(); // until the action shows it, once the window is placed
     connect(m_document, &MenuDocument::changed, m_livePreview, &LivePreviewDock::pageChanged);
     connect(m_actions->livePreview, &QAction::toggled, this, &MainWindow::showLivePreview);
     connect(m_livePreview, &LivePreviewDock::closed, m_actions->livePreview,
@@ -113,9 +114,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_controls.flashTimer->setInterval(1000);
     m_controls.flashTimer->start();
     m_document->startNew();
-    const bool livePreview = LivePreviewDock::wasShown();
-    m_livePreview->hide();
-    m_actions->livePreview->setChecked(livePreview);
+    m_actions->livePreview->setChecked(LivePreviewDock::wasShown());
     m_controls.entry(EntryTable::kItemCount)->setFocus();
 }
 

@@ -90,6 +90,30 @@ fi
 check '! grep -q "GL Type\|Init Parameters" "$out/halvero.log"' \
   "the browser engine says nothing about its set-up"
 
+# With the live preview docked, the screen is the same again once About
+# and a menu have closed over it.
+same_screen() { # NAME WHAT
+  grim "$out/$1.png" 2>/dev/null
+  local differ
+  differ=$(compare -metric AE "$out/live.png" "$out/$1.png" null: 2>&1 | cut -d' ' -f1)
+  check '[[ $differ =~ ^[0-9]+$ ]] && (( differ < 20000 ))' "$2 ($differ pixels differ)"
+}
+keys -M ctrl -M shift -k p -m shift -m ctrl
+sleep 6
+grim "$out/live.png" 2>/dev/null
+keys -M ctrl -k q -m ctrl
+if shown Question; then
+  keys -M alt -k n -m alt
+  check 'gone Question' "No keeps the program"
+  sleep 1
+  same_screen live-after-question "with the live preview, the window paints itself after a question closes"
+fi
+keys -M alt -k f -m alt
+sleep 0.7
+keys -k Escape
+sleep 1
+same_screen live-after-menu "with the live preview, the window paints itself after a menu closes"
+
 keys -M alt -k e -m alt
 check 'shown Question' "Alt+E asks"
 keys -M alt -k y -m alt

@@ -57,11 +57,12 @@ public:
     // one later); nullptr with `error` set when the module cannot be loaded.
     // Whatever warmUp() has not done yet is done here.
     //
-    // The window is made as a child of `owner`, never moved under it later:
-    // a window that already holds the browser view passes its drawing by
-    // textures on to a new parent, and the owner would then be drawn through
-    // OpenGL (painting nothing on X11 without a compositor, and re-created
-    // as another native window by Qt 6.8).
+    // The window is no child of `owner`: the owner of a window that holds
+    // the browser view is drawn through OpenGL from then on (it paints
+    // nothing that dialogs and menus uncover on X11 without a compositor)
+    // and, with Qt 6.8, becomes another native window. The caller makes it
+    // transient for its own window before each opening, so the window
+    // system keeps it above; it goes when the owner goes.
     static QDialog* load(QWidget* owner, const QString& pagePath, const QByteArray& pageText,
                          QString* error);
 

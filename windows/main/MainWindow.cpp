@@ -42,6 +42,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
+#include <QWindow>
 
 using halvero::EntryDescriptor;
 using halvero::EntryTable;
@@ -107,7 +108,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the
     // window's life: Preview and About leave the settings as they are.
-    Look::apply(m_surface, Look::Window::Main);
+    Look::apply(m_surface, Look::Scheme::CreamForm);
     m_controls.contrastNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeWindow();
     m_surface->paintBackdrop();
@@ -306,7 +307,7 @@ void MainWindow::chooseColor(int index) {
     const std::optional<QColor> chosen = m_colorDialog(Look::backColor(m_controls.entry(index)));
     if (!chosen)
         return; // cancelled: the entry stays as it was
-    const std::string hex = halvero::ColorToHex(QtColor::toValue(*chosen));
+    const std::string hex = halvero::colorToHex(QtColor::toValue(*chosen));
     m_document->change(tr("Colour"),
                        [&](MenuSettings& settings) { settings.setValue(index, hex); });
 }
@@ -366,12 +367,15 @@ void MainWindow::editMenuItems() {
 void MainWindow::showPreview() {
     QString error;
     m_previewUpdate->stop();
-    // The kept preview is a dialog of this window, modal, kept above it.
+    // The kept preview: modal, and transient for this window, so it is
+    // kept above it (set at each opening: hiding it drops the hint).
     QDialog* preview = PreviewEngine::load(this, pagePath(), previewPage(), &error);
     if (!preview) {
         showError(tr("The preview could not be opened."), error);
         return;
     }
+    preview->winId();
+    preview->windowHandle()->setTransientParent(windowHandle());
     preview->exec();
 }
 

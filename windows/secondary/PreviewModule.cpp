@@ -8,18 +8,21 @@
 
 // The preview window is made once per owner and shown again at every
 // opening: its web view, page and profile are what take long to make. It
-// is made as the owner's child and goes with it, or when the application
-// quits; it is never moved under another window (see PreviewEngine::load).
+// goes with its owner, or when the application quits; it is no child of
+// the owner (see PreviewEngine::load).
 extern "C" Q_DECL_EXPORT QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
                                                        const QByteArray& pageText) {
     static QPointer<PreviewWindow> kept;
-    if (kept && owner && kept->parentWidget() != owner)
+    static QPointer<QWidget> keptFor;
+    if (kept && owner && keptFor != owner)
         delete kept.data();
     if (!kept) {
         if (!owner)
             return nullptr; // nothing to update before the first opening
         PreviewEngine::chooseGraphicsApi();
-        kept = new PreviewWindow(owner);
+        kept = new PreviewWindow;
+        keptFor = owner;
+        QObject::connect(owner, &QObject::destroyed, kept, &QObject::deleteLater);
         static const bool once = [] {
             QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { delete kept.data(); });
             return true;

@@ -94,7 +94,7 @@ int PageCommand::run(const CommandLine& command) {
                 std::string keys;
                 for (std::size_t i = 0; i < contents.unknownKeys.size() && i < kShownKeys; ++i)
                     keys += (keys.empty() ? "" : ", ") +
-                            halvero::FirstLineQuoted(contents.unknownKeys[i], 40);
+                            halvero::firstLineQuoted(contents.unknownKeys[i], 40);
                 if (contents.unknownKeys.size() > kShownKeys)
                     keys += " and " + std::to_string(contents.unknownKeys.size() - kShownKeys) +
                             " more";
@@ -102,7 +102,7 @@ int PageCommand::run(const CommandLine& command) {
             }
             if (contents.itemCountGiven)
                 say(local(command.settingsFile()) + ": itemCount " +
-                    halvero::FirstLineQuoted(*contents.itemCountGiven, 20) +
+                    halvero::firstLineQuoted(*contents.itemCountGiven, 20) +
                     " is not the number of its items; the page shows its " +
                     std::to_string(contents.items.size()) + " items");
         } catch (const halvero::SettingsFileError& error) {

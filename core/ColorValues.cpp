@@ -49,7 +49,7 @@ std::string describe(std::string_view text) {
 ColorTextError::ColorTextError(std::string_view text)
     : std::runtime_error("\"" + describe(text) + "\" is not a colour") {}
 
-std::string ColorToHex(std::int32_t value) {
+std::string colorToHex(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     std::string text = "#";
     for (int shift = 0; shift <= 16; shift += 8) {
@@ -60,7 +60,7 @@ std::string ColorToHex(std::int32_t value) {
     return text;
 }
 
-std::int32_t HexToColor(std::string_view text) {
+std::int32_t hexToColor(std::string_view text) {
     std::string_view s = text;
     if (!s.empty() && s.front() == '#')
         s.remove_prefix(1);
@@ -76,7 +76,7 @@ std::int32_t HexToColor(std::string_view text) {
     return *red + 256 * *green + 65536 * *blue;
 }
 
-double ContrastRatio(std::int32_t first, std::int32_t second) {
+double contrastRatio(std::int32_t first, std::int32_t second) {
     auto luminance = [](std::int32_t value) {
         auto linear = [](int channel) {
             const double v = channel / 255.0;

@@ -24,7 +24,7 @@ std::vector<ItemsText::Row> ItemsText::rows(std::string_view text) {
         ++number;
         if (line.find_first_not_of(" \t") == std::string_view::npos || line.starts_with('#'))
             continue;
-        if (!IsValidUtf8(line))
+        if (!isValidUtf8(line))
             throw ItemsTextError(number, "not UTF-8 text");
         std::vector<std::string> fields;
         for (std::size_t start = 0;;) {

@@ -45,7 +45,7 @@ std::string MenuItem::linkProblem(std::string_view link) {
     const std::string clean = cleanLink(link);
     if (clean.empty())
         return "is empty";
-    if (HasControlCharacter(clean))
+    if (hasControlCharacter(clean))
         return "holds a control character";
     // Browsers read a backslash as "/", so \\host or /\host would lead to
     // another host than the one the link seems to name.
@@ -62,7 +62,7 @@ std::string MenuItem::linkProblem(std::string_view link) {
             return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
         }))
         return {};
-    const std::string low = AsciiLower(scheme);
+    const std::string low = asciiLower(scheme);
     if (std::find(kAllowedSchemes.begin(), kAllowedSchemes.end(), low) == kAllowedSchemes.end())
         return "the scheme " + low + ": is not allowed (only http, https, mailto and tel)";
     return {};
@@ -85,17 +85,17 @@ std::string MenuItem::problem() const {
     const std::string_view shown = trimmedLabel();
     if (shown.empty())
         return "label: is empty";
-    if (ShowsNothing(shown))
+    if (showsNothing(shown))
         return "label: shows nothing (only invisible characters)";
     if (ValueRules::characterCount(shown) > kMaxLabel)
         return "label: is longer than " + std::to_string(kMaxLabel) + " characters";
-    if (HasControlCharacter(label))
+    if (hasControlCharacter(label))
         return "label: holds a control character";
     if (const std::string why = linkProblem(link); !why.empty())
         return "link: " + why;
     if (ValueRules::characterCount(tooltip) > kMaxTooltip)
         return "tooltip: is longer than " + std::to_string(kMaxTooltip) + " characters";
-    if (HasControlCharacter(tooltip))
+    if (hasControlCharacter(tooltip))
         return "tooltip: holds a control character";
     if (!isTarget(target))
         return "target: is not one of _self, _blank, _parent, _top";

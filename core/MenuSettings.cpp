@@ -20,7 +20,7 @@ const std::string& MenuSettings::value(int index) const {
     return entry(index).value;
 }
 
-const std::vector<std::string>& MenuSettings::items(int index) const {
+const std::vector<std::string>& MenuSettings::offeredItems(int index) const {
     return entry(index).items;
 }
 
@@ -52,7 +52,7 @@ void MenuSettings::assign(int index, std::string value) {
 
 void MenuSettings::setItems(int index, std::vector<std::string> items) {
     entry(index).items = std::move(items);
-    notify(index, Change::Items);
+    notify(index, Change::OfferedItems);
 }
 
 void MenuSettings::setEnabled(int index, bool enabled) {
@@ -113,7 +113,7 @@ void MenuSettings::setPageStyle(PageStyle style) {
     if (style == m_pageStyle)
         return;
     m_pageStyle = style;
-    notify(-1, Change::MenuItems);
+    notify(-1, Change::PageStyle);
 }
 
 MenuSettings::Snapshot MenuSettings::snapshot() const {

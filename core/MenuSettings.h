@@ -24,16 +24,16 @@ public:
     // The kind of page the menu makes: today's XHTML page, or clean HTML5.
     enum class PageStyle { Classic, Modern };
 
-    // Items: an entry's offered items; MenuItems: the menu's own items (told
-    // with index -1).
-    enum class Change { Items, Value, Enabled, MenuItems };
+    // OfferedItems: an entry's offered items; MenuItems: the menu's own
+    // items, PageStyle: the page's style (both told with index -1).
+    enum class Change { OfferedItems, Value, Enabled, MenuItems, PageStyle };
     using Observer = std::function<void(int index, Change change)>;
 
     MenuSettings();
 
     // Accessors take an address of EntryTable; others throw std::out_of_range.
     const std::string& value(int index) const;
-    const std::vector<std::string>& items(int index) const;
+    const std::vector<std::string>& offeredItems(int index) const;
     bool isEnabled(int index) const;
 
     // A change made by the program (a picked colour, say): stored and told
@@ -80,7 +80,6 @@ public:
     void setMenuItems(std::vector<MenuItem> items);
 
     PageStyle pageStyle() const { return m_pageStyle; }
-    // Told to the observer as a change of the menu's items.
     void setPageStyle(PageStyle style);
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }

@@ -23,9 +23,9 @@ class Css {
 public:
     explicit Css(const MenuSettings& settings) : m_settings(settings) {}
 
-    std::string v(int index) const { return ToValidUtf8(m_settings.value(index)); }
+    std::string v(int index) const { return toValidUtf8(m_settings.value(index)); }
     std::string border(const BorderEntries& border) const {
-        return length(v(border.width)) + " " + AsciiLower(v(border.type)) + " " + v(border.color);
+        return length(v(border.width)) + " " + asciiLower(v(border.type)) + " " + v(border.color);
     }
     // The declarations of one look, normal or hovered.
     std::string look(const ItemEntries& item, std::string_view indent) const {
@@ -135,25 +135,25 @@ std::string styleBlock(const MenuSettings& settings) {
 std::string nav(const MenuSettings& settings) {
     std::string text = "<nav class=\"halvero-menu\" aria-label=\"Menu\">\n"
                        "  <ul class=\"halvero-menu__list\">\n";
-    const std::string menuTarget = ToValidUtf8(settings.value(EntryTable::kTarget));
+    const std::string menuTarget = toValidUtf8(settings.value(EntryTable::kTarget));
     const long count = settings.pageItemCount();
     for (long item = 1; item <= count; ++item) {
         const MenuItem* own = settings.pageItem(item);
         const std::string& target = own && !own->target.empty() ? own->target : menuTarget;
         text += "    <li class=\"halvero-menu__item\"><a class=\"halvero-menu__link\" href=\"";
         if (own)
-            AppendHtmlEscaped(text, ToValidUtf8(MenuItem::cleanLink(own->link)));
+            appendHtmlEscaped(text, toValidUtf8(MenuItem::cleanLink(own->link)));
         else
             text += PageWriter::kHomeUrl;
         text += "\"";
         if (own && !own->tooltip.empty()) {
             text += " title=\"";
-            AppendHtmlEscaped(text, ToValidUtf8(own->tooltip));
+            appendHtmlEscaped(text, toValidUtf8(own->tooltip));
             text += "\"";
         }
         if (!target.empty() && target != "_self") {
             text += " target=\"";
-            AppendHtmlEscaped(text, target);
+            appendHtmlEscaped(text, target);
             text += "\"";
         }
         if (target == "_blank")
@@ -162,7 +162,7 @@ std::string nav(const MenuSettings& settings) {
             text += " aria-current=\"page\"";
         text += ">";
         if (own)
-            AppendHtmlEscaped(text, ToValidUtf8(own->trimmedLabel()));
+            appendHtmlEscaped(text, toValidUtf8(own->trimmedLabel()));
         else
             text += PageWriter::kPlaceholderLabel;
         if (target == "_blank")
@@ -193,7 +193,7 @@ std::string ModernPageWriter::compose(const MenuSettings& settings) {
 
 std::string ModernPageWriter::fragment(const MenuSettings& settings, std::string_view source) {
     // A comment ends at "--" or ">": neither may come from the file's name.
-    std::string name = source.empty() ? std::string("a menu not saved yet") : ToValidUtf8(source);
+    std::string name = source.empty() ? std::string("a menu not saved yet") : toValidUtf8(source);
     for (std::size_t at; (at = name.find("--")) != std::string::npos;)
         name.replace(at, 2, "- -");
     std::replace(name.begin(), name.end(), '>', ')');

@@ -24,16 +24,16 @@ public:
     template <typename... Parts> void append(const Parts&... parts) { (m_text.append(parts), ...); }
     // Text of the user's made safe for an element or an attribute value.
     void escaped(std::string_view text) {
-        if (IsValidUtf8(text))
-            AppendHtmlEscaped(m_text, text);
+        if (isValidUtf8(text))
+            appendHtmlEscaped(m_text, text);
         else
-            AppendHtmlEscaped(m_text, ToValidUtf8(text));
+            appendHtmlEscaped(m_text, toValidUtf8(text));
     }
     void endLine() { m_text.append(kNewLine); }
 
     // Setting values, as stored but always valid UTF-8.
-    std::string v(int index) const { return ToValidUtf8(m_settings.value(index)); }
-    std::string lower(int index) const { return AsciiLower(v(index)); }
+    std::string v(int index) const { return toValidUtf8(m_settings.value(index)); }
+    std::string lower(int index) const { return asciiLower(v(index)); }
     // "width px style colour" of one border, from its three entries.
     std::string border(const BorderEntries& entries) const {
         return v(entries.width) + "px " + lower(entries.type) + " " + v(entries.color);
@@ -73,7 +73,7 @@ std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& s
 std::string PageWriter::composeClassic(const MenuSettings& settings, const Timestamp& stamp) {
     const long count = settings.pageItemCount();
     PageText p(settings, static_cast<std::size_t>(count));
-    const bool noCase = [&] {
+    const bool showsMessage = [&] {
         std::string text = settings.value(EntryTable::kStatusUrl);
         for (char& c : text)
             if (c >= 'a' && c <= 'z')
@@ -145,8 +145,8 @@ std::string PageWriter::composeClassic(const MenuSettings& settings, const Times
     p.line("    <script type='text/javascript'>");
     p.line("      function OnMouseOver()");
     p.line("      {");
-    if (noCase)
-        p.line("        window.status = \"", EscapeScriptString(p.v(EntryTable::kStatusMessage)),
+    if (showsMessage)
+        p.line("        window.status = \"", escapeScriptString(p.v(EntryTable::kStatusMessage)),
                "\";");
     p.line("        window.event.srcElement.style.border = \"0px\";");
     p.line("        window.event.srcElement.style.cursor = \"hand\";");
@@ -196,7 +196,7 @@ std::string PageWriter::composeClassic(const MenuSettings& settings, const Times
         if (!across)
             p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,
-               "' height='", height, noCase ? "' onmouseout='window.status=\"\";'>" : "'>");
+               "' height='", height, showsMessage ? "' onmouseout='window.status=\"\";'>" : "'>");
         p.append("            <a class='Menu' href='");
         if (own) {
             p.escaped(MenuItem::isClean(own->link)
@@ -210,7 +210,7 @@ std::string PageWriter::composeClassic(const MenuSettings& settings, const Times
             p.append(kHomeUrl);
         }
         p.append("' target='", own && !own->target.empty() ? own->target : target,
-                 noCase ? "' onmouseover='OnMouseOver();return(true);'"
+                 showsMessage ? "' onmouseover='OnMouseOver();return(true);'"
                         : "' onmouseover='OnMouseOver();'",
                  " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>");
         if (own)

@@ -96,7 +96,7 @@ public:
             fail(0, "", "not a Halvero menu: it has no \"format\"");
         if (*m_format != SettingsFile::kFormat)
             fail(m_formatLine, "format",
-                 "not a Halvero menu: the format is \"" + FirstLineQuoted(*m_format, 40) +
+                 "not a Halvero menu: the format is \"" + firstLineQuoted(*m_format, 40) +
                      "\", not \"" + std::string(SettingsFile::kFormat) + "\"");
         if (!m_version && m_firstError && m_firstError->key() == "version")
             throw *m_firstError;
@@ -364,8 +364,8 @@ std::string message(int line, const std::string& key, const std::string& problem
 // What a message quotes of the file stays short: one line, a few hundred
 // characters, whatever the file holds.
 SettingsFileError::SettingsFileError(int line, std::string key, const std::string& problem)
-    : std::runtime_error(message(line, FirstLineQuoted(key, 100), FirstLineQuoted(problem, 300))),
-      m_line(line), m_key(FirstLineQuoted(key, 100)), m_problem(FirstLineQuoted(problem, 300)) {}
+    : std::runtime_error(message(line, firstLineQuoted(key, 100), firstLineQuoted(problem, 300))),
+      m_line(line), m_key(firstLineQuoted(key, 100)), m_problem(firstLineQuoted(problem, 300)) {}
 
 std::string SettingsFileError::describe(const std::string& file) const {
     std::string text = file + ":";
@@ -413,7 +413,7 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
 }
 
 SettingsFile::Contents SettingsFile::parse(std::string_view text) {
-    const std::string valid = ToValidUtf8(text);
+    const std::string valid = toValidUtf8(text);
     if (valid != text) {
         std::size_t bad = 0;
         while (bad < text.size() && bad < valid.size() && text[bad] == valid[bad])

@@ -12,7 +12,7 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 } // namespace
 
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+std::size_t utf8SequenceLength(std::string_view text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
     const std::uint8_t lead = byte(i);
     if (lead < 0x80)
@@ -46,7 +46,7 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
     return length;
 }
 
-std::string AsciiLower(std::string_view text) {
+std::string asciiLower(std::string_view text) {
     std::string low(text);
     for (char& c : low)
         if (c >= 'A' && c <= 'Z')
@@ -54,13 +54,13 @@ std::string AsciiLower(std::string_view text) {
     return low;
 }
 
-bool IsValidUtf8(std::string_view text) {
+bool isValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         if (static_cast<unsigned char>(text[i]) < 0x80) {
             ++i;
             continue;
         }
-        const std::size_t length = Utf8SequenceLength(text, i);
+        const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0)
             return false;
         i += length;
@@ -68,7 +68,7 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
-std::string ToValidUtf8(std::string_view text) {
+std::string toValidUtf8(std::string_view text) {
     std::size_t i = 0;
     // Fast path: most values are short ASCII or already valid.
     while (i < text.size()) {
@@ -76,7 +76,7 @@ std::string ToValidUtf8(std::string_view text) {
             ++i;
             continue;
         }
-        const std::size_t length = Utf8SequenceLength(text, i);
+        const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0)
             break;
         i += length;
@@ -86,7 +86,7 @@ std::string ToValidUtf8(std::string_view text) {
 
     std::string out(text.substr(0, i));
     while (i < text.size()) {
-        const std::size_t length = Utf8SequenceLength(text, i);
+        const std::size_t length = utf8SequenceLength(text, i);
         if (length == 0) {
             out += kReplacement;
             ++i;
@@ -98,7 +98,7 @@ std::string ToValidUtf8(std::string_view text) {
     return out;
 }
 
-std::string EscapeScriptString(std::string_view text) {
+std::string escapeScriptString(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -144,7 +144,7 @@ std::string EscapeScriptString(std::string_view text) {
     return out;
 }
 
-void AppendHtmlEscaped(std::string& out, std::string_view text) {
+void appendHtmlEscaped(std::string& out, std::string_view text) {
     std::size_t run = 0; // start of the characters not yet copied
     for (std::size_t at = 0; at < text.size(); ++at) {
         std::string_view reference;
@@ -174,10 +174,10 @@ void AppendHtmlEscaped(std::string& out, std::string_view text) {
     out.append(text, run, text.size() - run);
 }
 
-std::string EscapeHtml(std::string_view text) {
+std::string escapeHtml(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    AppendHtmlEscaped(escaped, text);
+    appendHtmlEscaped(escaped, text);
     return escaped;
 }
 
@@ -185,8 +185,8 @@ std::string EscapeHtml(std::string_view text) {
 
 namespace halvero {
 
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-    const std::size_t length = Utf8SequenceLength(text, at);
+char32_t nextCodePoint(std::string_view text, std::size_t& at) {
+    const std::size_t length = utf8SequenceLength(text, at);
     if (length == 0) {
         ++at;
         return 0xFFFD;
@@ -214,29 +214,29 @@ bool isInvisible(char32_t c) {
 
 } // namespace
 
-bool HasControlCharacter(std::string_view text) {
+bool hasControlCharacter(std::string_view text) {
     for (std::size_t at = 0; at < text.size();)
-        if (isControl(NextCodePoint(text, at)))
+        if (isControl(nextCodePoint(text, at)))
             return true;
     return false;
 }
 
-bool ShowsNothing(std::string_view text) {
+bool showsNothing(std::string_view text) {
     for (std::size_t at = 0; at < text.size();)
-        if (!isInvisible(NextCodePoint(text, at)))
+        if (!isInvisible(nextCodePoint(text, at)))
             return false;
     return true;
 }
 
-std::string FirstLineQuoted(std::string_view text, std::size_t limit) {
+std::string firstLineQuoted(std::string_view text, std::size_t limit) {
     const std::size_t end = text.find_first_of("\r\n");
     bool cut = end != std::string_view::npos;
     text = text.substr(0, end);
     std::size_t at = 0;
     for (std::size_t characters = 0; at < text.size() && characters < limit; ++characters)
-        NextCodePoint(text, at);
+        nextCodePoint(text, at);
     cut = cut || at < text.size();
-    return ToValidUtf8(text.substr(0, at)) + (cut ? "..." : "");
+    return toValidUtf8(text.substr(0, at)) + (cut ? "..." : "");
 }
 
 } // namespace halvero

@@ -9,40 +9,40 @@ namespace halvero {
 
 // Returns the text with every byte sequence that is not valid UTF-8 replaced
 // by U+FFFD. Valid text, ASCII included, comes back unchanged.
-std::string ToValidUtf8(std::string_view text);
-bool IsValidUtf8(std::string_view text);
+std::string toValidUtf8(std::string_view text);
+bool isValidUtf8(std::string_view text);
 // The length of the valid UTF-8 sequence that starts at text[at]: 1 to 4,
 // or 0 when none does (a stray, overlong or surrogate byte, a cut sequence).
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
+std::size_t utf8SequenceLength(std::string_view text, std::size_t at);
 
 // The code points of valid UTF-8 text, one at a time: `at` moves past the
 // one returned. Bytes that are not valid UTF-8 come back as U+FFFD.
-char32_t NextCodePoint(std::string_view text, std::size_t& at);
+char32_t nextCodePoint(std::string_view text, std::size_t& at);
 // Whether the text holds a C0 or C1 control character, or DEL.
-bool HasControlCharacter(std::string_view text);
+bool hasControlCharacter(std::string_view text);
 // Whether a browser would show nothing of the text: it is empty or holds
 // only spaces, invisible characters (no-break and other wide spaces,
 // zero-width spaces and joiners, the byte-order mark, a soft hyphen) and
 // control characters.
-bool ShowsNothing(std::string_view text);
+bool showsNothing(std::string_view text);
 // At most `limit` characters of the first line of `text`, with "..." where
 // anything was left out: fit to quote in a message.
-std::string FirstLineQuoted(std::string_view text, std::size_t limit);
+std::string firstLineQuoted(std::string_view text, std::size_t limit);
 
 // The text with the ASCII letters A to Z in lower case; all else unchanged.
-std::string AsciiLower(std::string_view text);
+std::string asciiLower(std::string_view text);
 
 // The body of a double-quoted JavaScript string literal that evaluates to
 // `text` and cannot end the literal or the enclosing <script> element:
 // backslash, quote, control characters, "<" and the two JavaScript line
 // separators are escaped; everything else is copied. Expects valid UTF-8.
-std::string EscapeScriptString(std::string_view text);
+std::string escapeScriptString(std::string_view text);
 
 // `text` as element text or as an attribute value in either kind of
 // quotes: "&", "<", ">", the double and the single quote become character
 // references; everything else is copied.
-std::string EscapeHtml(std::string_view text);
+std::string escapeHtml(std::string_view text);
 // The same, appended to `out`.
-void AppendHtmlEscaped(std::string& out, std::string_view text);
+void appendHtmlEscaped(std::string& out, std::string_view text);
 
 } // namespace halvero

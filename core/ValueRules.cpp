@@ -86,7 +86,7 @@ std::optional<std::string_view> callArguments(std::string_view text,
     const std::size_t open = text.find('(');
     if (open == std::string_view::npos || text.back() != ')')
         return std::nullopt;
-    const std::string name = AsciiLower(text.substr(0, open));
+    const std::string name = asciiLower(text.substr(0, open));
     if (std::find(names.begin(), names.end(), name) == names.end())
         return std::nullopt;
     return text.substr(open + 1, text.size() - open - 2);
@@ -131,7 +131,7 @@ bool isLengthExpression(std::string_view text) {
             std::size_t name = 0;
             while (name < text.size() && isLetter(text[name]))
                 ++name;
-            const std::string word = AsciiLower(text.substr(0, name));
+            const std::string word = asciiLower(text.substr(0, name));
             if (name >= text.size() || text[name] != '(' ||
                 (word != "calc" && word != "min" && word != "max" && word != "clamp"))
                 return false;

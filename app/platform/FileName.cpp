@@ -27,7 +27,7 @@ QString FileName::decode(const QByteArray& name) {
     for (qsizetype at = 0; at < name.size();) {
         const std::string_view bytes(name.constData(), static_cast<std::size_t>(name.size()));
         if (const auto length = static_cast<qsizetype>(
-                halvero::Utf8SequenceLength(bytes, static_cast<std::size_t>(at)))) {
+                halvero::utf8SequenceLength(bytes, static_cast<std::size_t>(at)))) {
             decoded += QString::fromUtf8(name.constData() + at, length);
             at += length;
         } else {

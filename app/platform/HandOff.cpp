@@ -277,7 +277,7 @@ void HandOff::read(QSocketNotifier* connection) {
     // The answer is short enough to go whole through the socket's buffer,
     // however long the name or the reason it quotes.
     sendAll(fd, framed(QByteArray::fromStdString(
-                    halvero::FirstLineQuoted(why.toUtf8().toStdString(), kMaxAnswer))));
+                    halvero::firstLineQuoted(why.toUtf8().toStdString(), kMaxAnswer))));
     drop(connection);
     if (!why.isEmpty())
         return;

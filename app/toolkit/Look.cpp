@@ -11,7 +11,7 @@
 
 namespace {
 
-using W = Look::Window;
+using S = Look::Scheme;
 using K = Look::Kind;
 
 constexpr QPalette::ColorRole kTextRoles[] = {QPalette::WindowText, QPalette::Text,
@@ -69,31 +69,31 @@ const QColor Look::kLavender(192, 192, 255);
 
 const std::vector<Look::Row>& Look::table() {
     static const std::vector<Row> rows = {
-        {W::Main, K::Button, {}, kCream},
-        {W::Main, K::Box, kNavy, kCream},
-        {W::Main, K::Label, kOliveYellow, {}},
-        {W::About, K::Button, {}, kLavender},
-        {W::About, K::Label, kOliveYellow, {}},
-        {W::About, K::Title, kOliveYellow, {}, 18},
-        {W::Preview, K::Button, {}, kCream},
-        {W::Preview, K::Label, kOliveYellow, {}},
-        {W::Preview, K::Title, kOliveYellow, {}, 18},
+        {S::CreamForm, K::Button, {}, kCream},
+        {S::CreamForm, K::Box, kNavy, kCream},
+        {S::CreamForm, K::Label, kOliveYellow, {}},
+        {S::LavenderSheet, K::Button, {}, kLavender},
+        {S::LavenderSheet, K::Label, kOliveYellow, {}},
+        {S::LavenderSheet, K::Title, kOliveYellow, {}, 18},
+        {S::CreamSheet, K::Button, {}, kCream},
+        {S::CreamSheet, K::Label, kOliveYellow, {}},
+        {S::CreamSheet, K::Title, kOliveYellow, {}, 18},
     };
     return rows;
 }
 
-const Look::Row* Look::rowFor(Window window, Kind kind) {
+const Look::Row* Look::rowFor(Scheme scheme, Kind kind) {
     for (const Row& row : table())
-        if (row.window == window && row.kind == kind)
+        if (row.scheme == scheme && row.kind == kind)
             return &row;
     return nullptr;
 }
 
 void Look::prepareSurface(QWidget* surface) {
-    applyRow(surface, *rowFor(Window::Main, Kind::Box));
+    applyRow(surface, *rowFor(Scheme::CreamForm, Kind::Box));
 }
 
-void Look::apply(QWidget* window, Window which) {
+void Look::apply(QWidget* window, Scheme which) {
     for (QObject* child : window->children()) {
         auto* control = qobject_cast<QWidget*>(child);
         if (!control || control->isWindow())

@@ -6,16 +6,18 @@
 class QWidget;
 
 // Halvero's look in one place: one table that says the colours, font and
-// border of every kind of control of every window. ToolkitStyle draws them
+// border of every kind of control, in each of the schemes a window takes. ToolkitStyle draws them
 // (flat graphical buttons and boxes, the focus mark). Every row's font is
 // bold Verdana, at the window's 8 points unless the row says otherwise;
 // labels and titles are centred, unframed and show the backdrop.
 class Look {
 public:
-    enum class Window { Main, About, Preview };
+    // Cream buttons and boxes with small captions (a form of settings);
+    // lavender or cream buttons under a large title (a sheet to read).
+    enum class Scheme { CreamForm, LavenderSheet, CreamSheet };
     enum class Kind { Button, Box, Label, Title };
     struct Row {
-        Window window;
+        Scheme scheme;
         Kind kind;
         QColor text;       // invalid: the standard text colour
         QColor back;       // invalid: none, the backdrop shows through
@@ -29,7 +31,7 @@ public:
 
     static const std::vector<Row>& table();
     // The row for a kind of control of a window, or nullptr.
-    static const Row* rowFor(Window window, Kind kind);
+    static const Row* rowFor(Scheme scheme, Kind kind);
 
     // The main window's surface takes the box row before its controls
     // exist: the look most of them share, which their own steps then find
@@ -38,7 +40,7 @@ public:
     // Gives `window`'s direct children their rows: push buttons are
     // buttons, combo boxes boxes, labels labels, the label named "title" a
     // title; other controls are left alone.
-    static void apply(QWidget* window, Window which);
+    static void apply(QWidget* window, Scheme which);
 
     // One property each, leaving a control that already has it alone; none
     // changes a font's size. Also for colours the program sets later.

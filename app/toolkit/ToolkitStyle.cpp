@@ -62,8 +62,8 @@ void ToolkitStyle::drawGraphicalButton(const QStyleOption* option, QPainter* pai
 QColor ToolkitStyle::focusColor(const QColor& face) {
     const auto standsOut = [&](const QColor& ring) {
         const std::int32_t value = QtColor::toValue(ring);
-        return halvero::ContrastRatio(value, QtColor::toValue(face)) >= 3.0 &&
-               halvero::ContrastRatio(value, QtColor::toValue(kEdge)) >= 3.0;
+        return halvero::contrastRatio(value, QtColor::toValue(face)) >= 3.0 &&
+               halvero::contrastRatio(value, QtColor::toValue(kEdge)) >= 3.0;
     };
     for (const QColor& ring : {kFocus, kFocusOnDark, QColor(Qt::black)})
         if (standsOut(ring))
@@ -108,9 +108,9 @@ void ToolkitStyle::drawFocusedComboBox(const QStyleOptionComboBox& option, const
             const QColor under = box.pixelColor(x, y);
             const std::int32_t covered = QtColor::toValue(under.alpha() < 128 ? face : under);
             QColor pixel = mark;
-            if (halvero::ContrastRatio(markValue, covered) < 3.0)
+            if (halvero::contrastRatio(markValue, covered) < 3.0)
                 pixel =
-                    halvero::ContrastRatio(0, covered) >= halvero::ContrastRatio(0xFFFFFF, covered)
+                    halvero::contrastRatio(0, covered) >= halvero::contrastRatio(0xFFFFFF, covered)
                         ? QColor(Qt::black)
                         : QColor(Qt::white);
             box.setPixelColor(x, y, pixel);

@@ -50,25 +50,25 @@ TEST(MenuSettings, DefaultsAfterInitialisation) {
 TEST(MenuSettings, OfferedItemsInOrder) {
     const MenuSettings s = initialised();
     using Items = std::vector<std::string>;
-    EXPECT_EQ(s.items(0), numbers(20));
-    EXPECT_EQ(s.items(1), (Items{"Vertical", "Horizontal"}));
-    EXPECT_EQ(s.items(2), numbers(50));
-    EXPECT_EQ(s.items(3), numbers(300));
-    EXPECT_EQ(s.items(4), numbers(100));
-    EXPECT_EQ(s.items(5), (Items{"No", "Yes"}));
-    EXPECT_EQ(s.items(6), (Items{"Welcome To My Site...", "Corvantis"}));
-    EXPECT_EQ(s.items(EntryTable::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
+    EXPECT_EQ(s.offeredItems(0), numbers(20));
+    EXPECT_EQ(s.offeredItems(1), (Items{"Vertical", "Horizontal"}));
+    EXPECT_EQ(s.offeredItems(2), numbers(50));
+    EXPECT_EQ(s.offeredItems(3), numbers(300));
+    EXPECT_EQ(s.offeredItems(4), numbers(100));
+    EXPECT_EQ(s.offeredItems(5), (Items{"No", "Yes"}));
+    EXPECT_EQ(s.offeredItems(6), (Items{"Welcome To My Site...", "Corvantis"}));
+    EXPECT_EQ(s.offeredItems(EntryTable::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
     for (int base : {7, 24}) {
-        EXPECT_EQ(s.items(base), (Items{"Verdana", "Tahoma"}));
-        EXPECT_EQ(s.items(base + 1), numbers(72));
-        EXPECT_EQ(s.items(base + 3), (Items{"Yes", "No"}));
+        EXPECT_EQ(s.offeredItems(base), (Items{"Verdana", "Tahoma"}));
+        EXPECT_EQ(s.offeredItems(base + 1), numbers(72));
+        EXPECT_EQ(s.offeredItems(base + 3), (Items{"Yes", "No"}));
         for (int k : {5, 8, 11, 14}) {
-            EXPECT_EQ(s.items(base + k), numbers(10));
-            EXPECT_EQ(s.items(base + k + 1), Items{"Solid"});
+            EXPECT_EQ(s.offeredItems(base + k), numbers(10));
+            EXPECT_EQ(s.offeredItems(base + k + 1), Items{"Solid"});
         }
     }
     for (int i : {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40})
-        EXPECT_TRUE(s.items(i).empty()) << "entry " << i;
+        EXPECT_TRUE(s.offeredItems(i).empty()) << "entry " << i;
 }
 
 TEST(MenuSettings, InitialisingAgainRestoresDefaultsWithoutDuplicates) {
@@ -78,8 +78,8 @@ TEST(MenuSettings, InitialisingAgainRestoresDefaultsWithoutDuplicates) {
     s.initialise();
     EXPECT_EQ(s.value(3), "120");
     EXPECT_EQ(s.value(EntryTable::kTarget), "_blank");
-    EXPECT_EQ(s.items(EntryTable::kTarget).size(), 4u);
-    EXPECT_EQ(s.items(13).size(), 1u);
+    EXPECT_EQ(s.offeredItems(EntryTable::kTarget).size(), 4u);
+    EXPECT_EQ(s.offeredItems(13).size(), 1u);
 }
 
 TEST(EntryTable, CaptionsKindsAndKeys) {
@@ -152,7 +152,7 @@ TEST(MenuSettings, InitialisationFillsListsFirstAndColoursLast) {
     s.initialise();
     std::vector<int> items, values;
     for (const auto& [index, change] : told) {
-        if (change == MenuSettings::Change::Items) {
+        if (change == MenuSettings::Change::OfferedItems) {
             EXPECT_TRUE(values.empty()) << "items of " << index << " after a value";
             items.push_back(index);
         } else if (change == MenuSettings::Change::Value) {

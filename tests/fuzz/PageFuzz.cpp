@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string page = halvero::PageWriter::compose(settings, {2026, 1, 2, 3, 4, 5});
     if (page.size() < 2 || page.compare(page.size() - 2, 2, "\r\n") != 0)
         std::abort();
-    if (halvero::ToValidUtf8(page) != page)
+    if (halvero::toValidUtf8(page) != page)
         std::abort();
     // Whatever the message, the page's own script ends at its closing line
     // and nowhere before. (Values outside the script go in as typed.)

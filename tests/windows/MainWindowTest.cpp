@@ -278,7 +278,7 @@ private slots:
             QCOMPARE(offered, current); // the dialog opens on the entry's colour
             const QColor expected(i, 2 * i, 3 * i);
             QCOMPARE(box(index)->currentText(),
-                     QString::fromStdString(halvero::ColorToHex(
+                     QString::fromStdString(halvero::colorToHex(
                          expected.red() + 256 * expected.green() + 65536 * expected.blue())));
             QCOMPARE(Look::backColor(box(index)), expected);
             for (int k = 0; k < EntryTable::kCount; ++k)
@@ -1030,7 +1030,7 @@ private slots:
         for (QAction* menu : window->menuBar()->actions())
             menus << menu->text();
         QCOMPARE(menus, (QStringList{"&File", "E&dit", "&Page", "&Help"}));
-        auto* context = window->findChild<QMenu*>(QStringLiteral("fileMenu"));
+        auto* context = window->findChild<QMenu*>(QStringLiteral("contextMenu"));
         auto* file = window->findChild<QMenu*>(QStringLiteral("menuBarFile"));
         auto* save = window->findChild<QAction*>(QStringLiteral("saveSettings"));
         QVERIFY(context->actions().contains(save) && file->actions().contains(save));

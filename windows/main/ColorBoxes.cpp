@@ -20,8 +20,8 @@ namespace {
 // Navy, the window's text colour, or white where it reads better on `back`.
 QColor readableOn(const QColor& back) {
     const std::int32_t value = QtColor::toValue(back);
-    return halvero::ContrastRatio(QtColor::toValue(Look::kNavy), value) >=
-                   halvero::ContrastRatio(0xFFFFFF, value)
+    return halvero::contrastRatio(QtColor::toValue(Look::kNavy), value) >=
+                   halvero::contrastRatio(0xFFFFFF, value)
                ? Look::kNavy
                : QColor(Qt::white);
 }
@@ -36,7 +36,7 @@ void ColorBoxes::paint(int index) const {
     QComboBox* box = m_controls.entry(index);
     try {
         const QColor color =
-            QtColor::fromValue(halvero::HexToColor(box->currentText().toStdString()));
+            QtColor::fromValue(halvero::hexToColor(box->currentText().toStdString()));
         Look::setBackColor(box, color);
         const QColor text = readableOn(color);
         Look::setTextColor(box, text);
@@ -67,8 +67,8 @@ void ColorBoxes::noteContrast(const halvero::MenuSettings& settings) const {
                                      {EntryTable::kHover, tr("hovered item")}}) {
         try {
             const double ratio =
-                halvero::ContrastRatio(halvero::HexToColor(settings.value(item.fontColor)),
-                                       halvero::HexToColor(settings.value(item.backColor)));
+                halvero::contrastRatio(halvero::hexToColor(settings.value(item.fontColor)),
+                                       halvero::hexToColor(settings.value(item.backColor)));
             if (ratio < 4.5)
                 low << tr("%1 %2:1").arg(name).arg(std::floor(ratio * 10) / 10, 0, 'f', 1);
         } catch (const halvero::ColorTextError&) {

@@ -79,7 +79,7 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
                     {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
 
     m_contextMenu = new QMenu(window);
-    m_contextMenu->setObjectName(QStringLiteral("fileMenu"));
+    m_contextMenu->setObjectName(QStringLiteral("contextMenu"));
     m_contextMenu->addAction(editItems);
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(open);

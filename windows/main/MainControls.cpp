@@ -213,14 +213,15 @@ void MainControls::setPointers(BackdropWidget& window) const {
 
 void MainControls::show(const MenuSettings& settings, int index,
                         MenuSettings::Change change) const {
-    if (change == MenuSettings::Change::MenuItems)
+    if (change == MenuSettings::Change::MenuItems || change == MenuSettings::Change::PageStyle)
         return; // no box shows them
     QComboBox* box = entry(index);
     switch (change) {
     case MenuSettings::Change::MenuItems:
+    case MenuSettings::Change::PageStyle:
         break;
-    case MenuSettings::Change::Items: {
-        const std::vector<std::string>& wanted = settings.items(index);
+    case MenuSettings::Change::OfferedItems: {
+        const std::vector<std::string>& wanted = settings.offeredItems(index);
         if (box->count() > 0)
             box->clear();
         QStringList items;

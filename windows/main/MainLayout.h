@@ -15,7 +15,7 @@ public:
         Label,       // an entry's caption
         Entry,       // an entry's box
         ColorButton, // the button that picks a colour entry's colour
-        Command,     // one of the four commands
+        Command,     // one of the command buttons
     };
     enum class Command { CreatePage, ShowPreview, ShowAbout, Exit };
     static constexpr int kCommandCount = 4;

@@ -246,13 +246,13 @@ bool SettingsFiles::openFile(const QString& path) {
                       tr("%1 gives Menu Item Count %2, which is not the number of its items. "
                          "Save it to keep the count of its items.")
                           .arg(QFileInfo(path).fileName(),
-                               shown(halvero::FirstLineQuoted(*contents.itemCountGiven, 20))));
+                               shown(halvero::firstLineQuoted(*contents.itemCountGiven, 20))));
     if (!contents.unknownKeys.empty()) {
         // A line of them, and how many more.
         constexpr std::size_t kShownKeys = 8;
         QStringList keys;
         for (std::size_t i = 0; i < contents.unknownKeys.size() && i < kShownKeys; ++i)
-            keys << shown(halvero::FirstLineQuoted(contents.unknownKeys[i], 40));
+            keys << shown(halvero::firstLineQuoted(contents.unknownKeys[i], 40));
         QString list = keys.join(QStringLiteral(", "));
         if (contents.unknownKeys.size() > kShownKeys)
             list += tr(" and %n more", nullptr,

@@ -18,7 +18,7 @@ AboutWindow::AboutWindow(QWidget* parent) : BorderlessForm(parent) {
     }
     createTitle();
     createCloseButton();
-    loadCommon(Look::Window::About);
+    loadCommon(Look::Scheme::LavenderSheet);
     QLabel* last = m_lines.back();
     QPalette red = last->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));

@@ -50,7 +50,7 @@ void BorderlessForm::setTitle(const QString& text) {
     m_title->setText(text);
 }
 
-void BorderlessForm::loadCommon(Look::Window which) {
+void BorderlessForm::loadCommon(Look::Scheme which) {
     m_backdrop = Backdrop::column(height());
     // The backdrop paints every pixel: Qt need not fill the window first.
     setAttribute(Qt::WA_OpaquePaintEvent);

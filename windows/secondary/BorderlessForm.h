@@ -31,7 +31,7 @@ protected:
 
     // The shared finishing steps, for the end of a subclass's constructor:
     // the backdrop, the window's rows of the look, the close button's focus.
-    void loadCommon(Look::Window which);
+    void loadCommon(Look::Scheme which);
     // Runs before each showing, while the window is still hidden, so what
     // it fills in is there at the first paint.
     virtual void prepare() {}

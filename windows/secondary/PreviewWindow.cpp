@@ -53,7 +53,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : BorderlessForm(parent) {
     m_refreshButton->raise();
     QWidget::setTabOrder(closeButton(), m_browser);
     QWidget::setTabOrder(m_browser, m_refreshButton);
-    loadCommon(Look::Window::Preview);
+    loadCommon(Look::Scheme::CreamSheet);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 

@@ -24,10 +24,10 @@ class LookTest : public QObject {
     Q_OBJECT
 private slots:
     void eachKindOfEachWindowGetsItsRow() {
-        for (Look::Window which :
-             {Look::Window::Main, Look::Window::About, Look::Window::Preview}) {
+        for (Look::Scheme which :
+             {Look::Scheme::CreamForm, Look::Scheme::LavenderSheet, Look::Scheme::CreamSheet}) {
             QWidget window;
-            if (which == Look::Window::Main)
+            if (which == Look::Scheme::CreamForm)
                 Look::prepareSurface(&window);
             auto* button = new QPushButton(&window);
             auto* combo = new QComboBox(&window);
@@ -35,14 +35,14 @@ private slots:
             auto* label = new QLabel(&window);
             // The dialogs' title; the main window's column titles are labels.
             auto* title = new QLabel(&window);
-            if (which != Look::Window::Main)
+            if (which != Look::Scheme::CreamForm)
                 title->setObjectName(QStringLiteral("title"));
             auto* other = new QWidget(&window);
             const QFont before = other->font();
             const int size = label->font().pointSize();
             Look::apply(&window, which);
 
-            const QColor buttonBack = which == Look::Window::About ? Look::kLavender : Look::kCream;
+            const QColor buttonBack = which == Look::Scheme::LavenderSheet ? Look::kLavender : Look::kCream;
             QVERIFY(boldVerdana(button));
             QCOMPARE(Look::backColor(button), buttonBack);
             QCOMPARE(button->palette().color(QPalette::ButtonText),
@@ -55,8 +55,8 @@ private slots:
                 QVERIFY(!l->autoFillBackground());
             }
             QCOMPARE(label->font().pointSize(), size);
-            QCOMPARE(title->font().pointSize(), which == Look::Window::Main ? size : 18);
-            if (which == Look::Window::Main) {
+            QCOMPARE(title->font().pointSize(), which == Look::Scheme::CreamForm ? size : 18);
+            if (which == Look::Scheme::CreamForm) {
                 QVERIFY(boldVerdana(combo));
                 QCOMPARE(text(combo), Look::kNavy);
                 QCOMPARE(Look::backColor(combo), Look::kCream);

@@ -1,10 +1,10 @@
 #include "app/Application.h"
-#include "app/CommandLine.h"
-#include "app/PageCommand.h"
 #include "app/platform/FileName.h"
 #include "app/platform/HandOff.h"
 #include "app/platform/SingleInstance.h"
 #include "app/preview/PreviewEngine.h"
+#include "main/CommandLine.h"
+#include "main/PageCommand.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>

@@ -1,6 +1,5 @@
-#include "app/PageCommand.h"
+#include "main/PageCommand.h"
 
-#include "app/CommandLine.h"
 #include "app/platform/FileName.h"
 #include "core/FileReader.h"
 #include "core/ItemsText.h"
@@ -11,6 +10,7 @@
 #include "core/SettingsFile.h"
 #include "core/TextEncoding.h"
 #include "core/ValueRules.h"
+#include "main/CommandLine.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,0 +1,167 @@
+#include "main/CommandLine.h"
+
+#include "app/Identity.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <utility>
+
+namespace {
+
+// The command line's own texts, translated where a translation is installed.
+QString tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// Every option with its description, and the description of the program
+// with its exit statuses: what --help shows.
+struct Options {
+    QCommandLineOption write, settings, set, items, style, fragment, current;
+
+    Options()
+        : write({QStringLiteral("w"), QStringLiteral("write")},
+                tr("Write the page to PAGE (\"-\" for standard output) and exit, without a "
+                   "window or a display."),
+                QStringLiteral("PAGE")),
+          settings({QStringLiteral("s"), QStringLiteral("settings")},
+                   tr("With --write: take the settings from FILE instead of the defaults."),
+                   QStringLiteral("FILE")),
+          set(QStringLiteral("set"),
+              tr("With --write: set one entry, after FILE; KEY is its column and key, as in "
+                 "the settings file: menu.itemCount, normal.fontColor, hover.borderTopWidth, "
+                 "menu.target."),
+              QStringLiteral("KEY=VALUE")),
+          items(QStringLiteral("items"),
+                tr("With --write: take the menu's items from FILE (\"-\" for standard input), "
+                   "one a line: label<TAB>link[<TAB>tooltip[<TAB>target]]; blank lines and "
+                   "lines starting with # are skipped. They replace the settings file's "
+                   "items; the page shows them (at most 20)."),
+                QStringLiteral("FILE")),
+          style(QStringLiteral("style"),
+                tr("With --write: the page's style, classic (the XHTML page, the default) or "
+                   "modern (HTML5 and CSS, no script)."),
+                QStringLiteral("STYLE")),
+          fragment(QStringLiteral("fragment"),
+                   tr("With --write: write only the modern menu's <style> and <nav>, to paste "
+                      "into an existing page.")),
+          current(QStringLiteral("current"),
+                  tr("With --write: mark the first item that links to LINK as the page the "
+                     "menu is on (aria-current in the modern page), and no other."),
+                  QStringLiteral("LINK")) {}
+
+    // Adds the options to `parser`; returns the help and version options.
+    std::pair<QCommandLineOption, QCommandLineOption> addTo(QCommandLineParser& parser) const {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(
+            tr("Builds the page of a web site's navigation menu.\n"
+               "\n"
+               "With no options, opens the window, with the settings of FILE (a\n"
+               ".halvero settings file) when one is given. When Halvero already runs\n"
+               "on this desktop, FILE opens in the running window instead.\n"
+               "\n"
+               "Exit status: 0 when the page was written; 1 for bad input (an unknown\n"
+               "key or option, a value the page cannot take, a settings file that\n"
+               "cannot be read, a file the running window did not take); 2 when the\n"
+               "page cannot be written."));
+        std::pair<QCommandLineOption, QCommandLineOption> standard{parser.addHelpOption(),
+                                                                   parser.addVersionOption()};
+        parser.addOptions({write, settings, set, items, style, fragment, current});
+        parser.addPositionalArgument(QStringLiteral("FILE"), tr("A settings file to open."),
+                                     QStringLiteral("[FILE]"));
+        return standard;
+    }
+};
+
+} // namespace
+
+CommandLine::CommandLine(const QStringList& arguments) {
+    const Options options;
+    QCommandLineParser parser;
+    const auto [help, version] = options.addTo(parser);
+
+    auto refuse = [this](const QString& why) {
+        m_action = Action::Error;
+        m_error = why;
+    };
+    if (!parser.parse(arguments)) {
+        refuse(parser.errorText());
+        return;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        m_action = Action::Help;
+        return;
+    }
+    if (parser.isSet(version)) {
+        m_action = Action::Version;
+        return;
+    }
+    const QStringList files = parser.positionalArguments();
+    m_assignments = parser.values(options.set);
+    for (const QCommandLineOption* once :
+         {&options.write, &options.settings, &options.items, &options.style, &options.current}) {
+        if (parser.values(*once).size() > 1) {
+            refuse(tr("--%1 is given once").arg(once->names().constLast()));
+            return;
+        }
+    }
+    for (const QCommandLineOption* named : {&options.write, &options.settings, &options.items}) {
+        if (parser.isSet(*named) && parser.value(*named).isEmpty()) {
+            refuse(tr("--%1 needs a file name").arg(named->names().constLast()));
+            return;
+        }
+    }
+    if (parser.isSet(options.write)) {
+        m_action = Action::WritePage;
+        m_pagePath = parser.value(options.write);
+        m_settingsFile = parser.value(options.settings);
+        m_itemsFile = parser.value(options.items);
+        m_style = parser.value(options.style);
+        m_fragment = parser.isSet(options.fragment);
+        m_currentLink = parser.value(options.current);
+        if (parser.isSet(options.style) && m_style != QLatin1String("classic") &&
+            m_style != QLatin1String("modern")) {
+            refuse(tr("--style is classic or modern, not '%1'").arg(m_style));
+            return;
+        }
+        if (m_fragment && m_style == QLatin1String("classic")) {
+            refuse(tr("--fragment writes the modern menu's code; the classic page has none "
+                      "(leave out --style classic)"));
+            return;
+        }
+        if (!files.isEmpty()) {
+            refuse(tr("unexpected argument '%1' (the settings file goes "
+                      "after --settings)")
+                       .arg(files.first()));
+            return;
+        }
+        return;
+    }
+    for (const QCommandLineOption* withWrite :
+         {&options.settings, &options.set, &options.items, &options.style, &options.fragment,
+          &options.current}) {
+        if (parser.isSet(*withWrite)) {
+            refuse(tr("--%1 goes with --write PAGE").arg(withWrite->names().constLast()));
+            return;
+        }
+    }
+    if (files.size() > 1) {
+        refuse(tr("one settings file at a time"));
+        return;
+    }
+    m_settingsFile = files.value(0);
+}
+
+QString CommandLine::helpText() {
+    const Options options;
+    QCommandLineParser parser;
+    options.addTo(parser);
+    QString text = parser.helpText();
+    // Without an application object the parser cannot know the program's
+    // name.
+    text.replace(QStringLiteral("<executable_name>"), QStringLiteral("halvero"));
+    return text;
+}
+
+QString CommandLine::versionText() {
+    return Identity::name().toLower() + QLatin1Char(' ') + Identity::version() + QLatin1Char('\n');
+}

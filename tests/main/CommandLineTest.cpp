@@ -1,0 +1,74 @@
+#include "main/CommandLine.h"
+
+#include <QTest>
+
+// What the command line refuses, and why; and what it takes.
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("--set without --write")
+            << QStringList{"--set", "menu.itemCount=3"} << "--set goes with --write PAGE";
+        QTest::newRow("--fragment without --write")
+            << QStringList{"--fragment"} << "--fragment goes with --write PAGE";
+        QTest::newRow("a repeated --write")
+            << QStringList{"--write", "a.htm", "--write", "b.htm"} << "--write is given once";
+        QTest::newRow("a repeated --style")
+            << QStringList{"--write", "-", "--style", "bogus", "--style", "modern"}
+            << "--style is given once";
+        QTest::newRow("a bad --style") << QStringList{"--write", "-", "--style", "fancy"}
+                                       << "--style is classic or modern, not 'fancy'";
+        QTest::newRow("--fragment of the classic page")
+            << QStringList{"--write", "-", "--fragment", "--style", "classic"}
+            << "--fragment writes the modern menu's code; the classic page has none (leave out "
+               "--style classic)";
+        QTest::newRow("an empty --items")
+            << QStringList{"--write", "-", "--items", ""} << "--items needs a file name";
+        QTest::newRow("two files")
+            << QStringList{"a.halvero", "b.halvero"} << "one settings file at a time";
+        QTest::newRow("a file after --write")
+            << QStringList{"--write", "-", "a.halvero"}
+            << "unexpected argument 'a.halvero' (the settings file goes after --settings)";
+        QTest::newRow("an unknown option") << QStringList{"--bogus"} << "Unknown option 'bogus'.";
+    }
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, why);
+        const CommandLine command(QStringList{"halvero"} + arguments);
+        QCOMPARE(command.action(), CommandLine::Action::Error);
+        QCOMPARE(command.error(), why);
+    }
+
+    void whatItTakes() {
+        const CommandLine write({"halvero", "-w", "-", "--settings", "m.halvero", "--set", "a=1",
+                                 "--set", "b=2", "--fragment", "--current", "about.html"});
+        QCOMPARE(write.action(), CommandLine::Action::WritePage);
+        QCOMPARE(write.pagePath(), QStringLiteral("-"));
+        QCOMPARE(write.settingsFile(), QStringLiteral("m.halvero"));
+        QCOMPARE(write.assignments(), (QStringList{"a=1", "b=2"}));
+        QVERIFY(write.fragment());
+        QCOMPARE(write.currentLink(), QStringLiteral("about.html"));
+        const CommandLine window({"halvero", "menu.halvero"});
+        QCOMPARE(window.action(), CommandLine::Action::Window);
+        QCOMPARE(window.settingsFile(), QStringLiteral("menu.halvero"));
+        for (const char* asking : {"--help", "-h", "--help-all"})
+            QCOMPARE(CommandLine({"halvero", asking}).action(), CommandLine::Action::Help);
+        QCOMPARE(CommandLine({"halvero", "--version"}).action(), CommandLine::Action::Version);
+    }
+
+    // The help names the program, every option and the exit statuses.
+    void helpSaysEverything() {
+        const QString help = CommandLine::helpText();
+        QVERIFY(help.startsWith(QStringLiteral("Usage: halvero [options] [FILE]")));
+        for (const char* option :
+             {"--write <PAGE>", "--settings <FILE>", "--set <KEY=VALUE>", "--items <FILE>",
+              "--style <STYLE>", "--fragment", "--current <LINK>", "--version"})
+            QVERIFY2(help.contains(QLatin1String(option)), option);
+        QVERIFY(help.contains(QStringLiteral("2 when the\npage cannot be written")));
+    }
+};
+
+QTEST_APPLESS_MAIN(CommandLineTest)
+#include "CommandLineTest.moc"

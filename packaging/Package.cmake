@@ -35,4 +35,7 @@ add_custom_target(halvero_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/ch
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
   DESTINATION ${HALVERO_DOC_DIR})
 
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME halvero)
+
 include(CPack)

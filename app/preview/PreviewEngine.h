@@ -35,8 +35,8 @@ class QWidget;
 //
 // The module is an ordinary shared library, found relative to the
 // executable: beside it in the build folder, in a private library folder
-// (lib/.../halvero) once installed. It links Qt WebEngine itself and takes
-// the toolkit from the program that loads it, which exports its symbols.
+// (lib/halvero/modules) once installed. It links Qt WebEngine itself, and
+// the toolkit's shared library, as the program does.
 class PreviewEngine {
 public:
     // The preview window of `owner` (nullptr: the one made last) for the

@@ -6,7 +6,7 @@
 set -uo pipefail
 halvero=$1 xkb_group=$2 out=$3
 rm -rf "$out" && mkdir -p "$out"
-work=$(mktemp -d) && cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$work/"
+work=$(mktemp -d) && cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$(dirname "$halvero")/libhalvero_toolkit.so" "$work/"
 page="$work/pattern.htm"
 export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
 step=0 failures=0 pid=

@@ -12,7 +12,7 @@ if [[ $(id -u) -eq 0 ]]; then
   # nobody may not reach a checkout under /root: everything it writes goes
   # to a folder of its own, and the screenshots are copied back after.
   work=$(mktemp -d) && chmod 755 "$work"
-  cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$work/" && cp "$0" "$work/wayland.sh"
+  cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$(dirname "$halvero")/libhalvero_toolkit.so" "$work/" && cp "$0" "$work/wayland.sh"
   mkdir "$work/out"
   chown -R nobody "$work"
   setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env \
@@ -27,7 +27,7 @@ fi
 rm -rf "$out" && mkdir -p "$out"
 work=$(mktemp -d)
 # The program and, beside it, the preview module it loads.
-cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$work/" && halvero=$work/halvero
+cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$(dirname "$halvero")/libhalvero_toolkit.so" "$work/" && halvero=$work/halvero
 export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 failures=0 step=0

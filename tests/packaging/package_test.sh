@@ -38,9 +38,13 @@ else
   echo "lintian is not installed: not run"
 fi
 tree="$out/tree" && mkdir -p "$tree" && dpkg-deb -x "$deb" "$tree"
-# The program looks for its preview module by a path relative to its own
-# folder: in the package, that path leads to the module.
-module=$(strings -e l "$tree/usr/bin/halvero" | grep -m1 '^\.\./.*halvero')
+# The program finds its toolkit library through its RUNPATH, relative to its
+# own folder, and the toolkit looks for the preview module by a path
+# relative to the program's folder: in the package, both lead to them.
+runpath=$(readelf -d "$tree/usr/bin/halvero" | sed -n 's/.*RUNPATH.*\[\$ORIGIN\/\(.*\)\]/\1/p')
+toolkit=$tree/usr/bin/$runpath/libhalvero_toolkit.so
+check '[[ -n $runpath && -f $toolkit ]]' "the program finds its toolkit library (usr/bin/$runpath)"
+module=$(strings -e l "$toolkit" 2>/dev/null | grep -m1 '^\.\./.*halvero')
 check '[[ -n $module && -f $tree/usr/bin/$module/halvero_preview.so ]]' \
   "the program finds its preview module in the package (usr/bin/$module)"
 if command -v appstreamcli >/dev/null; then

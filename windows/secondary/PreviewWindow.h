@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/secondary/BorderlessForm.h"
+#include "app/toolkit/BorderlessForm.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "windows/secondary/BorderlessForm.h"
+#include "app/toolkit/BorderlessForm.h"
 
 #include "app/Application.h"
 #include "app/pictures/Pictures.h"

@@ -2,11 +2,15 @@
 
 #include "app/platform/ConfigFile.h"
 #include "app/preview/PreviewEngine.h"
+#include "windows/main/MenuDocument.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
 #include <QMetaObject>
 #include <QSettings>
 #include <QTimer>
@@ -69,6 +73,28 @@ LivePreviewDock::LivePreviewDock(PageSource page, QWidget* parent)
         if (visible)
             pageChanged();
     });
+}
+
+LivePreviewDock* LivePreviewDock::attach(QMainWindow* window, QAction* toggle,
+                                         const MenuDocument& document, PageSource page) {
+    auto* dock = new LivePreviewDock(std::move(page), window);
+    window->addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide(); // until the action shows it, once the window is placed
+    connect(&document, &MenuDocument::changed, dock, &LivePreviewDock::pageChanged);
+    connect(dock, &LivePreviewDock::closed, toggle, [toggle] { toggle->setChecked(false); });
+    // The settings keep their fixed size; with the preview docked, the
+    // window may grow to give it room.
+    connect(toggle, &QAction::toggled, dock, [window, dock](bool shown) {
+        keepShown(shown);
+        dock->setVisible(shown);
+        window->layout()->setSizeConstraint(shown ? QLayout::SetDefaultConstraint
+                                                  : QLayout::SetFixedSize);
+        if (shown)
+            window->resize(window->centralWidget()->width() + kPhoneWidth + 40, window->height());
+        else
+            window->adjustSize();
+    });
+    return dock;
 }
 
 bool LivePreviewDock::wasShown() {

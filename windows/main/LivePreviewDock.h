@@ -6,7 +6,10 @@
 #include <functional>
 #include <utility>
 
+class MenuDocument;
+class QAction;
 class QButtonGroup;
+class QMainWindow;
 class QLabel;
 class QTimer;
 
@@ -26,6 +29,12 @@ public:
     static constexpr int kTabletWidth = 768;
 
     LivePreviewDock(PageSource page, QWidget* parent);
+
+    // Docks a live preview on the right of `window`, shown while `toggle`
+    // is checked (its close button unticks it), following `document`; the
+    // window keeps its size while the preview is hidden.
+    static LivePreviewDock* attach(QMainWindow* window, QAction* toggle,
+                                   const MenuDocument& document, PageSource page);
 
     // Whether the dock was shown when the program last ended, as kept by
     // keepShown().

@@ -14,8 +14,7 @@
 #include "core/ColorValues.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
-#include "core/ValueRules.h"
-#include "windows/main/EntryKeys.h"
+#include "windows/main/EntryEditing.h"
 #include "windows/main/LivePreviewDock.h"
 #include "windows/main/MainActions.h"
 #include "windows/main/MenuDocument.h"
@@ -33,7 +32,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -93,17 +91,9 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
                 m_controls.show(m_document->settings(), index, change);
             });
     connect(m_document, &MenuDocument::pathChanged, this, &MainWindow::showFile);
-    m_livePreview = new LivePreviewDock(
-        [this] {
-            return std::pair{pagePath(), previewPage()};
-        },
-        this);
-    addDockWidget(Qt::RightDockWidgetArea, m_livePreview);
-    m_livePreview->hide(); // until the action shows it, once the window is placed
-    connect(m_document, &MenuDocument::changed, m_livePreview, &LivePreviewDock::pageChanged);
-    connect(m_actions->livePreview, &QAction::toggled, this, &MainWindow::showLivePreview);
-    connect(m_livePreview, &LivePreviewDock::closed, m_actions->livePreview,
-            [this] { m_actions->livePreview->setChecked(false); });
+    m_livePreview = LivePreviewDock::attach(this, m_actions->livePreview, *m_document, [this] {
+        return std::pair{pagePath(), previewPage()};
+    });
 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the
@@ -119,18 +109,6 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_controls.entry(EntryTable::kItemCount)->setFocus();
 }
 
-// The settings keep their fixed size; with the live preview docked, the
-// window may grow to give the preview room.
-void MainWindow::showLivePreview(bool shown) {
-    LivePreviewDock::keepShown(shown);
-    m_livePreview->setVisible(shown);
-    layout()->setSizeConstraint(shown ? QLayout::SetDefaultConstraint : QLayout::SetFixedSize);
-    if (shown)
-        resize(m_surface->width() + LivePreviewDock::kPhoneWidth + 40, height());
-    else
-        adjustSize();
-}
-
 // The document's history, cleared as the window's children go, tells
 // nobody.
 MainWindow::~MainWindow() {
@@ -142,24 +120,15 @@ MainWindow::~MainWindow() {
 // document; every change of a colour box's text, the program's included,
 // repaints it.
 void MainWindow::connectControls() {
-    auto* entryKeys = new EntryKeys([this](int index) { leftEntry(index); }, this);
+    new EntryEditing(m_controls, *m_document, statusBar(), this);
     for (const EntryDescriptor& entry : EntryTable::all()) {
+        if (!entry.isColor())
+            continue;
         const int index = entry.index;
-        QComboBox* box = m_controls.entry(index);
-        connect(box, &QComboBox::textActivated, this, [this, index](const QString& text) {
-            m_document->pick(index, text.toUtf8().toStdString());
-        });
-        if (box->isEditable()) {
-            connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, index](const QString& text) { userEdited(index, text); });
-            entryKeys->watch(box, index);
-        }
-        if (entry.isColor()) {
-            connect(box, &QComboBox::currentTextChanged, this,
-                    [this, index] { m_colorBoxes.paint(index); });
-            connect(m_controls.colorButtons.at(static_cast<std::size_t>(index)),
-                    &QPushButton::clicked, this, [this, index] { chooseColor(index); });
-        }
+        connect(m_controls.entry(index), &QComboBox::currentTextChanged, this,
+                [this, index] { m_colorBoxes.paint(index); });
+        connect(m_controls.colorButtons.at(static_cast<std::size_t>(index)), &QPushButton::clicked,
+                this, [this, index] { chooseColor(index); });
     }
     connect(m_controls.command(Command::CreatePage), &QPushButton::clicked, this,
             &MainWindow::createPage);
@@ -180,18 +149,7 @@ void MainWindow::connectControls() {
 
 void MainWindow::connectActions() {
     MainActions& a = *m_actions;
-    connect(a.newMenu, &QAction::triggered, m_files, &SettingsFiles::startNew);
-    connect(a.open, &QAction::triggered, m_files, &SettingsFiles::open);
-    connect(a.save, &QAction::triggered, m_files, &SettingsFiles::save);
-    connect(a.saveAs, &QAction::triggered, m_files, &SettingsFiles::saveAs);
-    connect(a.writePageTo, &QAction::triggered, m_files, &SettingsFiles::writePageTo);
-    connect(a.writeFragmentTo, &QAction::triggered, m_files, &SettingsFiles::writeFragmentTo);
-    // The recent files are read as a menu that shows them opens, not at
-    // start.
-    for (QMenu* menu :
-         {a.contextMenu(), menuBar()->findChild<QMenu*>(QStringLiteral("menuBarFile"))})
-        connect(menu, &QMenu::aboutToShow, this,
-                [this] { m_files->fillRecentMenu(m_actions->openRecent); });
+    m_files->connectActions(a, menuBar()->findChild<QMenu*>(QStringLiteral("menuBarFile")));
     connect(a.quit, &QAction::triggered, this, &MainWindow::confirmExit);
     connect(a.editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
     connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);
@@ -277,28 +235,6 @@ void MainWindow::placeWindow() {
 
 QByteArray MainWindow::previewPage() const {
     return QByteArray::fromStdString(m_document->page(m_previewStamp));
-}
-
-// A value the page cannot take (an unfinished colour, an empty width)
-// stays in the box while it is typed, but not in the document: the status
-// bar says why, and the box shows the document's value again when the user
-// leaves it.
-void MainWindow::userEdited(int index, const QString& typed) {
-    std::string value = typed.toUtf8().toStdString();
-    const EntryDescriptor& entry = EntryTable::at(index);
-    if (const std::string problem = halvero::ValueRules::problem(entry, value); !problem.empty()) {
-        statusBar()->showMessage(tr("%1: the value %2; the page keeps %3")
-                                     .arg(text(entry.caption), text(problem),
-                                          text(m_document->settings().value(index))));
-        return;
-    }
-    statusBar()->clearMessage();
-    m_document->type(index, std::move(value));
-}
-
-void MainWindow::leftEntry(int index) {
-    if (m_controls.entry(index)->currentText().toStdString() != m_document->settings().value(index))
-        m_controls.show(m_document->settings(), index, MenuSettings::Change::Value);
 }
 
 void MainWindow::chooseColor(int index) {

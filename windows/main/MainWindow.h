@@ -78,9 +78,6 @@ private:
     void showContextMenu(const QPoint& at);
     void placeWindow();
     void showFile();
-    void showLivePreview(bool shown);
-    void userEdited(int index, const QString& text);
-    void leftEntry(int index);
     void chooseColor(int index);
     void flash();
 

@@ -6,6 +6,7 @@
 #include "core/SettingsFile.h"
 #include "core/TextEncoding.h"
 #include "core/Timestamp.h"
+#include "windows/main/MainActions.h"
 #include "windows/main/Message.h"
 
 #include <QAction>
@@ -190,6 +191,20 @@ QString droppedFile(const QMimeData* data) {
 }
 
 } // namespace
+
+void SettingsFiles::connectActions(const MainActions& a, QMenu* fileMenu) {
+    connect(a.newMenu, &QAction::triggered, this, &SettingsFiles::startNew);
+    connect(a.open, &QAction::triggered, this, &SettingsFiles::open);
+    connect(a.save, &QAction::triggered, this, &SettingsFiles::save);
+    connect(a.saveAs, &QAction::triggered, this, &SettingsFiles::saveAs);
+    connect(a.writePageTo, &QAction::triggered, this, &SettingsFiles::writePageTo);
+    connect(a.writeFragmentTo, &QAction::triggered, this, &SettingsFiles::writeFragmentTo);
+    // The recent files are read as a menu that shows them opens, not at
+    // start.
+    QMenu* recent = a.openRecent;
+    for (QMenu* menu : {a.contextMenu(), fileMenu})
+        connect(menu, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
+}
 
 void SettingsFiles::acceptDrops(QWidget* window) {
     window->setAcceptDrops(true);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+class MainActions;
 class QMenu;
 class QWidget;
 
@@ -44,6 +45,9 @@ public:
     // New: the defaults, after asking about unsaved changes; false when the
     // user cancelled.
     bool startNew();
+    // Carries out the file commands of `actions`: New, Open, Open Recent,
+    // Save, Save As, Write Page To, Write Fragment To.
+    void connectActions(const MainActions& actions, QMenu* fileMenu);
     // A settings file dropped on `window` opens, as Open does.
     void acceptDrops(QWidget* window);
     // Lists the recently used files in `recent`, each opening its file.

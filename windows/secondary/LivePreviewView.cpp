@@ -68,13 +68,46 @@ void LivePreviewView::setPage(const QString& path, const QByteArray& text) {
     m_page->setHtml(QString::fromUtf8(text), PreviewWindow::addressFor(path));
 }
 
+namespace {
+
+// Brings the shown document to the page `html` with as little work as the
+// change needs: a change of look rewrites the style blocks' text, a change
+// of items the body; anything else (the head's script, say) writes the
+// document anew.
+const char kUpdate[] = R"JS(
+(function (html) {
+  var fresh = new DOMParser().parseFromString(html, 'text/html');
+  function headBesidesStyles(doc) {
+    return Array.prototype.filter.call(doc.head ? doc.head.children : [], function (e) {
+      return e.tagName !== 'STYLE';
+    }).map(function (e) { return e.outerHTML; }).join('\n');
+  }
+  var styles = document.querySelectorAll('head style');
+  var freshStyles = fresh.querySelectorAll('head style');
+  if (!document.body || styles.length !== freshStyles.length ||
+      headBesidesStyles(document) !== headBesidesStyles(fresh) ||
+      fresh.body.querySelector('script')) {
+    document.open();
+    document.write(html);
+    document.close();
+    return;
+  }
+  for (var i = 0; i < styles.length; ++i)
+    if (styles[i].textContent !== freshStyles[i].textContent)
+      styles[i].textContent = freshStyles[i].textContent;
+  if (document.body.innerHTML !== fresh.body.innerHTML)
+    document.body.innerHTML = fresh.body.innerHTML;
+})(%1[0]);
+)JS";
+
+} // namespace
+
 void LivePreviewView::showQueued() {
     m_queued = false;
     m_writing = true;
     const QByteArray literal =
         QJsonDocument(QJsonArray{QString::fromUtf8(m_text)}).toJson(QJsonDocument::Compact);
-    m_page->runJavaScript(QStringLiteral("document.open();document.write(%1[0]);document.close();")
-                              .arg(QString::fromUtf8(literal)),
+    m_page->runJavaScript(QString::fromLatin1(kUpdate).arg(QString::fromUtf8(literal)),
                           [this](const QVariant&) {
                               m_writing = false;
                               emit pageShown();

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,14 +182,17 @@ private slots:
         main = new MainWindow;
         main->show();
         auto* action = main->findChild<QAction*>(QStringLiteral("livePreview"));
-        QVERIFY(action->isChecked());
+        QTRY_VERIFY(action->isChecked()); // once the window has been painted
         QTRY_VERIFY_WITH_TIMEOUT(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")),
                                  20000);
         QTRY_COMPARE(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser"))->width(), 768);
         action->trigger();
         delete main;
         main = new MainWindow;
+        main->show();
+        QTest::qWait(200);
         QVERIFY(!main->findChild<QAction*>(QStringLiteral("livePreview"))->isChecked());
+        QVERIFY(!main->findChild<QDockWidget*>());
         delete main;
     }
 

@@ -75,26 +75,70 @@ LivePreviewDock::LivePreviewDock(PageSource page, QWidget* parent)
     });
 }
 
-LivePreviewDock* LivePreviewDock::attach(QMainWindow* window, QAction* toggle,
-                                         const MenuDocument& document, PageSource page) {
-    auto* dock = new LivePreviewDock(std::move(page), window);
-    window->addDockWidget(Qt::RightDockWidgetArea, dock);
-    dock->hide(); // until the action shows it, once the window is placed
-    connect(&document, &MenuDocument::changed, dock, &LivePreviewDock::pageChanged);
-    connect(dock, &LivePreviewDock::closed, toggle, [toggle] { toggle->setChecked(false); });
+namespace {
+
+// The dock, made when it is first shown: a window whose live preview is
+// closed pays nothing for it at start. Whether it was shown is read once the
+// window has been painted, so a preview remembered open leaves the first
+// paint as it is and fills in beside it.
+class DockOnDemand : public QObject {
+public:
+    DockOnDemand(QMainWindow* window, QAction* toggle, const MenuDocument& document,
+                 LivePreviewDock::PageSource page)
+        : QObject(window), m_window(window), m_toggle(toggle), m_document(document),
+          m_page(std::move(page)) {
+        connect(toggle, &QAction::toggled, this, &DockOnDemand::show);
+        window->centralWidget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                if (LivePreviewDock::wasShown())
+                    m_toggle->setChecked(true);
+            });
+        }
+        return false;
+    }
+
+private:
     // The settings keep their fixed size; with the preview docked, the
     // window may grow to give it room.
-    connect(toggle, &QAction::toggled, dock, [window, dock](bool shown) {
-        keepShown(shown);
-        dock->setVisible(shown);
-        window->layout()->setSizeConstraint(shown ? QLayout::SetDefaultConstraint
-                                                  : QLayout::SetFixedSize);
+    void show(bool shown) {
+        LivePreviewDock::keepShown(shown);
+        if (shown && !m_dock) {
+            m_dock = new LivePreviewDock(m_page, m_window);
+            m_window->addDockWidget(Qt::RightDockWidgetArea, m_dock);
+            connect(&m_document, &MenuDocument::changed, m_dock, &LivePreviewDock::pageChanged);
+            connect(m_dock, &LivePreviewDock::closed, m_toggle,
+                    [toggle = m_toggle] { toggle->setChecked(false); });
+        }
+        if (!m_dock)
+            return;
+        m_dock->setVisible(shown);
+        m_window->layout()->setSizeConstraint(shown ? QLayout::SetDefaultConstraint
+                                                    : QLayout::SetFixedSize);
         if (shown)
-            window->resize(window->centralWidget()->width() + kPhoneWidth + 40, window->height());
+            m_window->resize(m_window->centralWidget()->width() + LivePreviewDock::kPhoneWidth + 40,
+                             m_window->height());
         else
-            window->adjustSize();
-    });
-    return dock;
+            m_window->adjustSize();
+    }
+
+    QMainWindow* m_window;
+    QAction* m_toggle;
+    const MenuDocument& m_document;
+    LivePreviewDock::PageSource m_page;
+    LivePreviewDock* m_dock = nullptr;
+};
+
+} // namespace
+
+void LivePreviewDock::attach(QMainWindow* window, QAction* toggle, const MenuDocument& document,
+                             PageSource page) {
+    new DockOnDemand(window, toggle, document, std::move(page));
 }
 
 bool LivePreviewDock::wasShown() {

@@ -30,11 +30,13 @@ public:
 
     LivePreviewDock(PageSource page, QWidget* parent);
 
-    // Docks a live preview on the right of `window`, shown while `toggle`
-    // is checked (its close button unticks it), following `document`; the
-    // window keeps its size while the preview is hidden.
-    static LivePreviewDock* attach(QMainWindow* window, QAction* toggle,
-                                   const MenuDocument& document, PageSource page);
+    // Docks a live preview on the right of `window`, made when `toggle` is
+    // first checked and shown while it is (its close button unticks it),
+    // following `document`; the window keeps its size while the preview is
+    // hidden. Once the window has been painted, `toggle` takes the state the
+    // preview had when the program last ended.
+    static void attach(QMainWindow* window, QAction* toggle, const MenuDocument& document,
+                       PageSource page);
 
     // Whether the dock was shown when the program last ended, as kept by
     // keepShown().

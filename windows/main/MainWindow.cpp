@@ -91,7 +91,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
                 m_controls.show(m_document->settings(), index, change);
             });
     connect(m_document, &MenuDocument::pathChanged, this, &MainWindow::showFile);
-    m_livePreview = LivePreviewDock::attach(this, m_actions->livePreview, *m_document, [this] {
+    LivePreviewDock::attach(this, m_actions->livePreview, *m_document, [this] {
         return std::pair{pagePath(), previewPage()};
     });
 
@@ -105,7 +105,6 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_controls.flashTimer->setInterval(1000);
     m_controls.flashTimer->start();
     m_document->startNew();
-    m_actions->livePreview->setChecked(LivePreviewDock::wasShown());
     m_controls.entry(EntryTable::kItemCount)->setFocus();
 }
 

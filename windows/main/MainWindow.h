@@ -15,7 +15,6 @@
 #include <string>
 
 class BackdropWidget;
-class LivePreviewDock;
 class MainActions;
 class MenuDocument;
 class QTimer;
@@ -98,7 +97,6 @@ private:
     MainControls m_controls;
     ColorBoxes m_colorBoxes{m_controls};
     std::unique_ptr<MainActions> m_actions;
-    LivePreviewDock* m_livePreview = nullptr;
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
     SettingsFiles* m_files = nullptr;

@@ -211,7 +211,7 @@ std::string PageWriter::composeClassic(const MenuSettings& settings, const Times
         }
         p.append("' target='", own && !own->target.empty() ? own->target : target,
                  showsMessage ? "' onmouseover='OnMouseOver();return(true);'"
-                        : "' onmouseover='OnMouseOver();'",
+                              : "' onmouseover='OnMouseOver();'",
                  " onmouseout='OnMouseOut();' onclick='OnClick();return(true);'>");
         if (own)
             p.escaped(own->trimmedLabel());

@@ -42,7 +42,8 @@ private slots:
             const int size = label->font().pointSize();
             Look::apply(&window, which);
 
-            const QColor buttonBack = which == Look::Scheme::LavenderSheet ? Look::kLavender : Look::kCream;
+            const QColor buttonBack =
+                which == Look::Scheme::LavenderSheet ? Look::kLavender : Look::kCream;
             QVERIFY(boldVerdana(button));
             QCOMPARE(Look::backColor(button), buttonBack);
             QCOMPARE(button->palette().color(QPalette::ButtonText),

@@ -25,8 +25,7 @@ constexpr std::span<const std::string_view> kDirections = kDirectionItems, kNoYe
                                             kTargets = kTargetItems;
 
 // Columns: address, group, key, caption, input kind, "1".."N" offered (or 0),
-// the texts offered otherwise, default. The captions are the window's exactly,
-// "Border Bottom Color" included; "Button" stands for the bottom border.
+// the texts offered otherwise, default. The captions are the window's exactly.
 // The normal item's defaults give it a raised look (light top and left
 // borders 1 wide, dark right and bottom 2 wide), the hovered item's a sunken
 // one.

@@ -364,7 +364,6 @@ void MenuItemsDialog::check() {
     m_checking = true;
     const QSignalBlocker quiet(m_table);
     const std::vector<MenuItem> rows = items();
-    const int shown = kMaxCount;
     QString first;
     bool allValid = true;
     for (int visual = 0; visual < static_cast<int>(rows.size()); ++visual) {
@@ -380,11 +379,12 @@ void MenuItemsDialog::check() {
                 !problem.empty() &&
                 field == QStringList({"label", "link", "tooltip", "target", "current"}).at(column);
             cell->setBackground(atFault ? QColor(0xFF, 0xD6, 0xD6) : QBrush());
-            cell->setForeground(
-                visual >= shown ? palette().color(QPalette::Disabled, QPalette::Text) : QBrush());
+            cell->setForeground(visual >= kMaxCount
+                                    ? palette().color(QPalette::Disabled, QPalette::Text)
+                                    : QBrush());
             cell->setToolTip(atFault ? text(problem)
-                             : visual >= shown
-                                 ? tr("Not in the page, which shows the first %1").arg(shown)
+                             : visual >= kMaxCount
+                                 ? tr("Not in the page, which shows the first %1").arg(kMaxCount)
                                  : QString());
         }
         if (!problem.empty() && first.isEmpty())
@@ -392,9 +392,9 @@ void MenuItemsDialog::check() {
                                             rows[static_cast<std::size_t>(visual)]) +
                          ": " + problem);
     }
-    if (first.isEmpty() && static_cast<int>(rows.size()) > shown)
+    if (first.isEmpty() && static_cast<int>(rows.size()) > kMaxCount)
         first = tr("Rows after the %1th are kept but not in the page, which shows %1 items.")
-                    .arg(shown);
+                    .arg(kMaxCount);
     m_problem->setText(first);
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(allValid);
     m_checking = false;

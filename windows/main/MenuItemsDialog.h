@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/MenuItem.h"
+#include "core/MenuSettings.h"
+#include "core/SettingsFile.h"
 
 #include <QDialog>
 #include <vector>
@@ -24,8 +26,9 @@ class QTableWidgetItem;
 class MenuItemsDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxCount = 20;
-    static constexpr int kMaxRows = 100;
+    // The items a page shows, and the rows a settings file holds.
+    static constexpr int kMaxCount = static_cast<int>(halvero::MenuSettings::kMaxPageItems);
+    static constexpr int kMaxRows = static_cast<int>(halvero::SettingsFile::kMaxItems);
 
     // `itemCount`: the menu's count, kept when the rows are all removed;
     // `menuTarget`: where an item without its own target opens.

@@ -90,7 +90,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
                     m_colorBoxes.noteContrast(m_document->settings());
                 m_controls.show(m_document->settings(), index, change);
             });
-    connect(m_document, &MenuDocument::pathChanged, this, &MainWindow::showFile);
+    connect(m_document, &MenuDocument::savedStateChanged, this, &MainWindow::showFile);
     LivePreviewDock::attach(this, m_actions->livePreview, *m_document, [this] {
         return std::pair{pagePath(), previewPage()};
     });

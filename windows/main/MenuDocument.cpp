@@ -43,7 +43,7 @@ MenuDocument::MenuDocument(QObject* parent) : QObject(parent), m_history(new QUn
         m_recorded = m_settings.snapshot();
         emit changed();
     });
-    connect(m_history, &QUndoStack::cleanChanged, this, [this] { emit pathChanged(m_path); });
+    connect(m_history, &QUndoStack::cleanChanged, this, [this] { emit savedStateChanged(m_path); });
 }
 
 bool MenuDocument::isModified() const {
@@ -76,15 +76,20 @@ void MenuDocument::change(const QString& what, const std::function<void(MenuSett
     record(what);
 }
 
-void MenuDocument::keepAsSaved(const QString& path) {
+// `path` (none when empty) holds the menu as it is now.
+void MenuDocument::takeFile(const QString& path) {
     m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     m_diskState = diskState(m_path);
-    m_recorded = m_settings.snapshot();
-    m_history->clear();
     m_history->setClean();
     if (!m_path.isEmpty())
         RecentSettingsFiles::add(m_path);
-    emit pathChanged(m_path);
+    emit savedStateChanged(m_path);
+}
+
+void MenuDocument::keepAsSaved(const QString& path) {
+    m_recorded = m_settings.snapshot();
+    m_history->clear();
+    takeFile(path);
 }
 
 void MenuDocument::startNew() {
@@ -109,12 +114,7 @@ halvero::SettingsFile::Contents MenuDocument::open(const QString& path) {
 
 void MenuDocument::saveAs(const QString& path) {
     halvero::SettingsFile::write(fileSystemPath(path), m_settings);
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    m_path = absolute;
-    m_diskState = diskState(m_path);
-    m_history->setClean();
-    RecentSettingsFiles::add(m_path);
-    emit pathChanged(m_path);
+    takeFile(path);
 }
 
 bool MenuDocument::fileChangedOnDisk() const {

@@ -76,11 +76,13 @@ signals:
     void entryChanged(int index, halvero::MenuSettings::Change change);
     // Another menu took this one's place: a file opened, or New.
     void replaced();
-    // The menu's file or its saved state changed.
-    void pathChanged(const QString& path);
+    // The menu's file, or whether the menu is as saved, changed.
+    void savedStateChanged(const QString& path);
 
 private:
     void record(const QString& what, int typedEntry = -1);
+    void takeFile(const QString& path);
+    // A new menu (a file opened, or New), with a history of its own.
     void keepAsSaved(const QString& path);
 
     halvero::MenuSettings m_settings;

@@ -70,7 +70,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i <= 20; ++i)
         items.push_back({"Section " + std::to_string(i) + " & more",
                          "section-" + std::to_string(i) + "/index.html?from=menu&x=1",
-                         "About section " + std::to_string(i), i % 2 ? "" : "_self"});
+                         "About section " + std::to_string(i),
+                         i % 2 ? "" : "_self",
+                         false,
+                         {}});
     site.setMenuItems(items);
     site.setValue(halvero::EntryTable::kItemCount, "20");
     const double composeItems = medianMicros(

@@ -81,7 +81,7 @@ bool MenuItem::isClean(std::string_view link) {
            link.find_first_of("\t\n\r") == std::string_view::npos;
 }
 
-std::string MenuItem::problem() const {
+std::string MenuItem::problem(bool parent) const {
     const std::string_view shown = trimmedLabel();
     if (shown.empty())
         return "label: is empty";
@@ -91,7 +91,8 @@ std::string MenuItem::problem() const {
         return "label: is longer than " + std::to_string(kMaxLabel) + " characters";
     if (hasControlCharacter(label))
         return "label: holds a control character";
-    if (const std::string why = linkProblem(link); !why.empty())
+    const bool heading = parent && cleanLink(link).empty();
+    if (const std::string why = heading ? std::string() : linkProblem(link); !why.empty())
         return "link: " + why;
     if (ValueRules::characterCount(tooltip) > kMaxTooltip)
         return "tooltip: is longer than " + std::to_string(kMaxTooltip) + " characters";
@@ -103,11 +104,83 @@ std::string MenuItem::problem() const {
 }
 
 std::string MenuItem::describe(std::size_t number, const MenuItem& item) {
-    std::string text = "item " + std::to_string(number);
+    return describe(std::to_string(number), item);
+}
+
+std::string MenuItem::describe(std::string_view number, const MenuItem& item) {
+    std::string text = "item " + std::string(number);
     const std::string_view shown = item.trimmedLabel();
     if (!shown.empty())
         text += " (" + std::string(shown) + ")";
     return text;
+}
+
+namespace {
+
+void visitLevel(const std::vector<MenuItem>& items, int level, const std::string& prefix,
+                const MenuItem::Visit& visit) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string number = prefix + std::to_string(i + 1);
+        visit(items[i], level, number);
+        if (!items[i].items.empty())
+            visitLevel(items[i].items, level + 1, number + ".", visit);
+    }
+}
+
+bool markLevel(std::vector<MenuItem>& items, std::string_view link, bool found) {
+    for (MenuItem& item : items) {
+        item.current = !found && !link.empty() && MenuItem::cleanLink(item.link) == link;
+        found = found || item.current;
+        found = markLevel(item.items, link, found);
+    }
+    return found;
+}
+
+} // namespace
+
+void MenuItem::visit(const std::vector<MenuItem>& items, const Visit& visit) {
+    visitLevel(items, 1, "", visit);
+}
+
+std::size_t MenuItem::countAll(const std::vector<MenuItem>& items) {
+    std::size_t count = items.size();
+    for (const MenuItem& item : items)
+        count += countAll(item.items);
+    return count;
+}
+
+int MenuItem::levels(const std::vector<MenuItem>& items) {
+    int deepest = 0;
+    for (const MenuItem& item : items)
+        deepest = std::max(deepest, 1 + levels(item.items));
+    return deepest;
+}
+
+bool MenuItem::hasSubMenus(const std::vector<MenuItem>& items) {
+    return std::any_of(items.begin(), items.end(),
+                       [](const MenuItem& item) { return !item.items.empty(); });
+}
+
+bool MenuItem::markCurrent(std::vector<MenuItem>& items, std::string_view link) {
+    return markLevel(items, cleanLink(link), false);
+}
+
+std::string MenuItem::treeProblem(const std::vector<MenuItem>& items) {
+    std::string problem;
+    int currents = 0;
+    visit(items, [&](const MenuItem& item, int level, const std::string& number) {
+        if (!problem.empty())
+            return;
+        if (level > kMaxLevels)
+            problem = describe(number, item) + ": a menu has at most " +
+                      std::to_string(kMaxLevels) + " levels";
+        else if (const std::string why = item.problem(); !why.empty())
+            problem = describe(number, item) + ": " + why;
+        else if (item.current && ++currents > 1)
+            problem = describe(number, item) +
+                      ": current: another item is already the current page; a page has one";
+    });
+    return problem;
 }
 
 } // namespace halvero

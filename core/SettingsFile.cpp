@@ -114,9 +114,9 @@ public:
     bool boolean(bool value) override {
         if (skipping())
             return true;
-        if (m_depth == 3 && m_key == "current") {
-            m_contents.items.back().current = value;
-            m_fieldLines[m_key] = line();
+        if (inItem() && m_key == "current") {
+            m_open.back().current = value;
+            m_fieldLines.back()[m_key] = line();
             return true;
         }
         return refuse("true or false");
@@ -146,9 +146,9 @@ public:
                 note(line(), currentKey(), "expected \"classic\" or \"modern\"");
             return true;
         }
-        if (m_depth == 3 && m_key != "current") {
+        if (inItem() && m_key != "current" && m_key != "items") {
             itemField(m_key) = std::move(text);
-            m_fieldLines[m_key] = line();
+            m_fieldLines.back()[m_key] = line();
             return true;
         }
         if (const EntryDescriptor* entry = knownEntry()) {
@@ -171,14 +171,14 @@ public:
         m_key = key;
         const bool known = m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
                                            key == "page" || groupNamed(key))
-                           : m_depth == 3 ? isItemField(key)
-                           : m_inPage     ? key == "style"
-                                          : EntryTable::find(m_group, key) != nullptr;
+                           : inItem()   ? isItemField(key)
+                           : m_inPage   ? key == "style"
+                                        : EntryTable::find(m_group, key) != nullptr;
         if (!known) // its value is skipped
-            m_contents.unknownKeys.push_back(m_depth == 1   ? key
-                                             : m_depth == 3 ? itemName() + "." + key
-                                             : m_inPage     ? "page." + key
-                                                            : keyOf(m_group, key));
+            m_contents.unknownKeys.push_back(m_depth == 1 ? key
+                                             : inItem()   ? itemName() + "." + key
+                                             : m_inPage   ? "page." + key
+                                                          : keyOf(m_group, key));
         m_skipNext = !known;
         return true;
     }
@@ -205,22 +205,41 @@ private:
         return false;
     }
     std::string currentKey() const {
-        return m_depth == 1   ? m_key
-               : m_depth == 3 ? itemName() + "." + m_key
-               : m_inItems    ? "items"
-               : m_inPage     ? "page." + m_key
-                              : keyOf(m_group, m_key);
+        return m_depth == 1 ? m_key
+               : inItem()   ? itemName() + "." + m_key
+               : m_inItems  ? (m_open.empty() ? "items" : itemName() + ".items")
+               : m_inPage   ? "page." + m_key
+                            : keyOf(m_group, m_key);
     }
-    // "items[2]", counting from 1 as the window and messages do.
+    // Whether the parser is in an item's object, or in a list of items
+    // (the top one, or an item's sub-menu).
+    bool inItem() const {
+        return !m_open.empty() && m_depth == 1 + 2 * static_cast<int>(m_open.size());
+    }
+    bool inItemList() const {
+        return m_inItems && m_depth == 2 + 2 * static_cast<int>(m_open.size());
+    }
+    // "items[2]", or "items[2].items[1]" in a sub-menu, counting from 1 as
+    // the window and messages do.
     std::string itemName() const {
-        return "items[" + std::to_string(m_contents.items.size()) + "]";
+        std::string name;
+        for (std::size_t i = 0; i < m_path.size(); ++i)
+            name += (i ? ".items[" : "items[") + std::to_string(m_path[i]) + "]";
+        return name;
+    }
+    // "2.1", as messages number items.
+    std::string itemNumber() const {
+        std::string number;
+        for (std::size_t i = 0; i < m_path.size(); ++i)
+            number += (i ? "." : "") + std::to_string(m_path[i]);
+        return number;
     }
     static bool isItemField(std::string_view key) {
         return key == "label" || key == "link" || key == "tooltip" || key == "target" ||
-               key == "current";
+               key == "current" || key == "items";
     }
     std::string& itemField(std::string_view key) {
-        MenuItem& item = m_contents.items.back();
+        MenuItem& item = m_open.back();
         return key == "label"     ? item.label
                : key == "link"    ? item.link
                : key == "tooltip" ? item.tooltip
@@ -229,21 +248,22 @@ private:
     // A whole item read: one the page cannot take refuses the file, on the
     // line of the field at fault.
     void checkItem() {
-        const std::size_t number = m_contents.items.size();
-        const MenuItem& item = m_contents.items.back();
-        if (number > SettingsFile::kMaxItems)
+        const std::string number = itemNumber();
+        const MenuItem& item = m_open.back();
+        const auto& fieldLines = m_fieldLines.back();
+        if (++m_itemCount > SettingsFile::kMaxItems)
             note(line(), "items",
                  "more than " + std::to_string(SettingsFile::kMaxItems) + " items");
         if (item.current && m_currentItems++ > 0)
-            note(m_fieldLines.count("current") ? m_fieldLines.at("current") : line(),
+            note(fieldLines.count("current") ? fieldLines.at("current") : line(),
                  MenuItem::describe(number, item),
                  "current: another item is already the current page; a page has one");
         const std::string problem = item.problem();
         if (problem.empty())
             return;
         const std::string field = problem.substr(0, problem.find(':'));
-        const auto at = m_fieldLines.find(field);
-        note(at == m_fieldLines.end() ? line() : at->second, MenuItem::describe(number, item),
+        const auto at = fieldLines.find(field);
+        note(at == fieldLines.end() ? line() : at->second, MenuItem::describe(number, item),
              problem);
     }
     const EntryDescriptor* knownEntry() const {
@@ -259,8 +279,9 @@ private:
                                      : m_depth == 1 && m_key == "items"   ? "a list"
                                      : m_inPage && m_depth == 2           ? "text"
                                      : m_depth == 1                       ? "an object"
-                                     : m_inItems && m_depth == 2          ? "an object"
-                                     : m_depth == 3 && m_key == "current" ? "true or false"
+                                     : inItemList()                       ? "an object"
+                                     : inItem() && m_key == "current"     ? "true or false"
+                                     : inItem() && m_key == "items"       ? "a list"
                                                                           : "text";
         note(line(), currentKey(), "expected " + expected + ", found " + found);
         return true;
@@ -299,10 +320,23 @@ private:
             m_depth = 2;
             return true;
         }
-        if (m_depth == 2 && m_inItems && object) {
-            m_contents.items.emplace_back();
-            m_fieldLines.clear();
-            m_depth = 3;
+        if (inItemList() && object) {
+            std::vector<MenuItem>& list = m_open.empty() ? m_contents.items : m_open.back().items;
+            m_path.push_back(list.size() + 1);
+            if (m_open.size() >= static_cast<std::size_t>(MenuItem::kMaxLevels)) {
+                note(line(), itemName(),
+                     "a menu has at most " + std::to_string(MenuItem::kMaxLevels) + " levels");
+                m_path.pop_back();
+                ++m_skipDepth;
+                return true;
+            }
+            m_open.emplace_back();
+            m_fieldLines.emplace_back();
+            ++m_depth;
+            return true;
+        }
+        if (inItem() && !object && m_key == "items") {
+            ++m_depth;
             return true;
         }
         refuse(object ? "an object" : "a list");
@@ -314,8 +348,14 @@ private:
             --m_skipDepth;
             return true;
         }
-        if (m_depth == 3)
+        if (inItem()) {
             checkItem();
+            MenuItem item = std::move(m_open.back());
+            m_open.pop_back();
+            m_fieldLines.pop_back();
+            m_path.pop_back();
+            (m_open.empty() ? m_contents.items : m_open.back().items).push_back(std::move(item));
+        }
         if (m_depth == 2) {
             m_inItems = false;
             m_inPage = false;
@@ -335,10 +375,17 @@ private:
     std::string_view m_text;
     ReadProgress m_progress;
     SettingsFile::Contents& m_contents;
-    int m_depth = 0; // 1: the top object; 2: a column, or the list of items; 3: an item
+    // 1: the top object; 2: a column, or the list of items; 3: an item;
+    // 4: its sub-menu's list; 5: an item of that; ...
+    int m_depth = 0;
     bool m_inItems = false;
     bool m_inPage = false;
-    std::map<std::string, int, std::less<>> m_fieldLines; // of the item being read
+    // The items being read, from the top down, each with the lines of its
+    // fields and its number in its list.
+    std::vector<MenuItem> m_open;
+    std::vector<std::map<std::string, int, std::less<>>> m_fieldLines;
+    std::vector<std::size_t> m_path;
+    std::size_t m_itemCount = 0;
     int m_currentItems = 0;
     EntryGroup m_group = EntryGroup::Menu;
     std::string m_key;
@@ -349,6 +396,23 @@ private:
     int m_formatLine = 0, m_versionLine = 0;
     std::optional<SettingsFileError> m_firstError;
 };
+
+Json itemList(const std::vector<MenuItem>& items) {
+    Json list = Json::array();
+    for (const MenuItem& item : items) {
+        Json entry = {{"label", item.label}, {"link", item.link}};
+        if (!item.tooltip.empty())
+            entry["tooltip"] = item.tooltip;
+        if (!item.target.empty())
+            entry["target"] = item.target;
+        if (item.current)
+            entry["current"] = true;
+        if (!item.items.empty())
+            entry["items"] = itemList(item.items);
+        list.push_back(std::move(entry));
+    }
+    return list;
+}
 
 std::string message(int line, const std::string& key, const std::string& problem) {
     std::string text;
@@ -381,8 +445,9 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     Json file;
     const std::vector<MenuItem>& items = settings.menuItems();
     file["format"] = kFormat;
-    // A menu without items stays a version-1 file, readable by every Halvero.
-    file["version"] = items.empty() ? 1 : kVersion;
+    // A file keeps the oldest version that holds it, so that every Halvero
+    // able to show the menu reads it: 1 without items, 2 without sub-menus.
+    file["version"] = items.empty() ? 1 : MenuItem::hasSubMenus(items) ? kVersion : 2;
     for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
         Json& column = file[std::string(EntryTable::groupKey(group))];
         column = Json::object();
@@ -395,20 +460,8 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     }
     if (settings.pageStyle() == MenuSettings::PageStyle::Modern)
         file["page"] = {{"style", "modern"}};
-    if (!items.empty()) {
-        Json& list = file["items"];
-        list = Json::array();
-        for (const MenuItem& item : items) {
-            Json entry = {{"label", item.label}, {"link", item.link}};
-            if (!item.tooltip.empty())
-                entry["tooltip"] = item.tooltip;
-            if (!item.target.empty())
-                entry["target"] = item.target;
-            if (item.current)
-                entry["current"] = true;
-            list.push_back(std::move(entry));
-        }
-    }
+    if (!items.empty())
+        file["items"] = itemList(items);
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

@@ -37,7 +37,8 @@ private:
 // own, as EntryTable names them, then the menu's items, if it has any:
 //   {"format": "halvero-menu", "version": 2,
 //    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...},
-//    "items": [{"label": "Home", "link": "index.html"}, ...],
+//    "items": [{"label": "Home", "link": "index.html"},
+//              {"label": "Services", "link": "services/", "items": [...]}],
 //    "page": {"style": "modern"}}  (left out for the classic page)
 // Every value is text, kept exactly. Reading is all or nothing: a file that
 // is no JSON, no UTF-8, of another format or a newer version, or holds a
@@ -47,11 +48,12 @@ private:
 class SettingsFile {
 public:
     static constexpr std::string_view kFormat = "halvero-menu";
-    // Version 2 adds the menu's items; a menu without them is written as
-    // version 1.
-    static constexpr int kVersion = 2;
-    // The most items a file may hold (a page shows at most 20).
-    static constexpr std::size_t kMaxItems = 100;
+    // Version 2 adds the menu's items, version 3 their sub-menus; a file is
+    // written in the oldest version that holds its menu.
+    static constexpr int kVersion = 3;
+    // The most items a file may hold, sub-menus included (a page shows at
+    // most 20 at the top).
+    static constexpr std::size_t kMaxItems = 500;
     // Larger files are refused before they are read.
     static constexpr long long kMaxBytes = 1024 * 1024;
     static constexpr std::string_view kExtension = ".halvero";

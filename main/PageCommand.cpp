@@ -4,7 +4,6 @@
 #include "core/FileReader.h"
 #include "core/ItemsText.h"
 #include "core/MenuSettings.h"
-#include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
@@ -154,13 +153,9 @@ int PageCommand::run(const CommandLine& command) {
     // A site's build writes each page's menu with that page marked: the
     // first item that links to it, as a page has one current item.
     if (!command.currentLink().isEmpty()) {
-        const std::string link = halvero::MenuItem::cleanLink(command.currentLink().toStdString());
         std::vector<halvero::MenuItem> items = settings.menuItems();
-        bool found = false;
-        for (halvero::MenuItem& item : items) {
-            item.current = !found && halvero::MenuItem::cleanLink(item.link) == link;
-            found = found || item.current;
-        }
+        const bool found =
+            halvero::MenuItem::markCurrent(items, command.currentLink().toStdString());
         settings.setMenuItems(std::move(items));
         if (!found)
             say("--current " + local(command.currentLink()) +
@@ -171,8 +166,11 @@ int PageCommand::run(const CommandLine& command) {
         settings.setPageStyle(command.style() == QLatin1String("modern")
                                   ? halvero::MenuSettings::PageStyle::Modern
                                   : halvero::MenuSettings::PageStyle::Classic);
+    if (!command.fragment() && halvero::PageWriter::dropsSubMenus(settings))
+        say("the classic page shows the top-level items only; its sub-menus are left out "
+            "(--style modern writes them)");
     const std::string page =
-        command.fragment() ? halvero::ModernPageWriter::fragment(
+        command.fragment() ? halvero::PageWriter::fragment(
                                  settings, local(QFileInfo(command.settingsFile()).fileName()))
                            : halvero::PageWriter::compose(settings, halvero::Timestamp::now());
     if (command.pagePath() == QLatin1String("-")) {

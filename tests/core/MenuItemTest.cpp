@@ -20,10 +20,14 @@ std::string readFile(const std::string& path) {
 
 // Items whose labels, links and tooltips try to leave their place.
 const std::vector<MenuItem> kHostileItems = {
-    {"<script>alert(1)</script>", "a.html?x=1&amp;y=2", "", ""},
-    {"It's \"quoted\"", "b.html' onclick='alert(1)", "say \"hi\" & 'bye'", "_self"},
-    {"  Caf\xC3\xA9 \xE2\x86\x92 \xD9\x85\xD9\x86\xD9\x88  ", "/c\xC3\xA9/?q=\"x\"<y>", "</a>",
-     "_top"},
+    {"<script>alert(1)</script>", "a.html?x=1&amp;y=2", "", "", false, {}},
+    {"It's \"quoted\"", "b.html' onclick='alert(1)", "say \"hi\" & 'bye'", "_self", false, {}},
+    {"  Caf\xC3\xA9 \xE2\x86\x92 \xD9\x85\xD9\x86\xD9\x88  ",
+     "/c\xC3\xA9/?q=\"x\"<y>",
+     "</a>",
+     "_top",
+     false,
+     {}},
 };
 
 } // namespace
@@ -49,7 +53,7 @@ TEST(MenuItemLink, RefusesSchemesThatRunOrReadLocalFiles) {
 }
 
 TEST(MenuItem, FieldsOutOfBoundsAreNamed) {
-    const MenuItem good{"Home", "index.html", "", ""};
+    const MenuItem good{"Home", "index.html", "", "", false, {}};
     EXPECT_EQ(good.problem(), "");
     auto with = [&](auto change) {
         MenuItem item = good;
@@ -65,7 +69,7 @@ TEST(MenuItem, FieldsOutOfBoundsAreNamed) {
               "tooltip: is longer than 200 characters");
     EXPECT_EQ(with([](MenuItem& i) { i.target = "main"; }),
               "target: is not one of _self, _blank, _parent, _top");
-    EXPECT_EQ(MenuItem::describe(3, {" About us ", "", "", ""}), "item 3 (About us)");
+    EXPECT_EQ(MenuItem::describe(3, {" About us ", "", "", "", false, {}}), "item 3 (About us)");
 }
 
 // What items hold reaches the page as text: nothing ends its element or
@@ -110,7 +114,7 @@ TEST(ItemsText, ReadsLinesAndNamesTheBadOne) {
     const auto items = ItemsText::parse("# site pages\r\nHome\tindex.html\r\n\n"
                                         "About\tabout.html\tWho we are\t_self\n");
     ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[1], (MenuItem{"About", "about.html", "Who we are", "_self"}));
+    EXPECT_EQ(items[1], (MenuItem{"About", "about.html", "Who we are", "_self", false, {}}));
     try {
         ItemsText::parse("Home\tindex.html\n\nBlog only\n");
         ADD_FAILURE() << "a line without a link was read";
@@ -146,7 +150,7 @@ TEST(ItemsText, LineEndsAndByteOrderMark) {
 // browser reads as another host are refused wherever items come from.
 TEST(MenuItem, InvisibleLabelsControlsAndBackslashesAreRefused) {
     const auto problem = [](std::string label, std::string link) {
-        return MenuItem{std::move(label), std::move(link), "", ""}.problem();
+        return MenuItem{std::move(label), std::move(link), "", "", false, {}}.problem();
     };
     EXPECT_EQ(problem("\xC2\xA0", "a.html"), "label: shows nothing (only invisible characters)");
     EXPECT_EQ(problem("\xE2\x80\x8B\xEF\xBB\xBF \xE2\x80\x8D", "a.html"),

@@ -1,4 +1,5 @@
 #include "core/SettingsFile.h"
+#include "core/PageModel.h"
 #include "core/PageWriter.h"
 #include "core/ValueRules.h"
 
@@ -114,8 +115,8 @@ TEST(SettingsFile, RefusalsNameTheLineAndTheKey) {
         {"{\"format\": \"other-tool\", \"version\": 1}", 1, "format", "not a Halvero menu"},
         {"{\"version\": 1}", 0, "", "not a Halvero menu"},
         {"[\"halvero-menu\"]", 1, "", "not a Halvero menu"},
-        {"{\"format\": \"halvero-menu\",\n\"version\": 3,\n\"menu\": {\"itemCount\": 5}}", 2,
-         "version", "made by a newer Halvero (format version 3)"},
+        {"{\"format\": \"halvero-menu\",\n\"version\": 4,\n\"menu\": {\"itemCount\": 5}}", 2,
+         "version", "made by a newer Halvero (format version 4)"},
         {fileWith("  \"normal\": {\n    \"fontName\": \"Tahoma\",\n    \"fontSize\": 12\n  }"), 6,
          "normal.fontSize", "expected text, found a number"},
         {fileWith("  \"hover\": {\"target\": \"x\", \"fontColor\": [\"#FF0000\"]}"), 4,
@@ -236,7 +237,7 @@ TEST(SettingsFile, ItemCountFollowsTheItems) {
     EXPECT_FALSE(settings.isEnabled(EntryTable::kItemCount));
     settings.setValue(EntryTable::kItemCount, "7"); // as --set would
     const std::string page = PageWriter::compose(settings, Timestamp{2026, 1, 2, 3, 4, 5});
-    EXPECT_EQ(page.find(PageWriter::kPlaceholderLabel.data() + std::string("</a>")),
+    EXPECT_EQ(page.find(PageModel::kPlaceholderLabel.data() + std::string("</a>")),
               std::string::npos);
     const auto again = SettingsFile::parse(SettingsFile::compose(settings));
     EXPECT_EQ(again.values[EntryTable::kItemCount], "3");

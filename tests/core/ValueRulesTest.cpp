@@ -1,5 +1,4 @@
 #include "core/ValueRules.h"
-#include "core/ModernPageWriter.h"
 #include "core/PageWriter.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +61,7 @@ TEST(ValueRules, AllowedValuesKeepTheStyleBlockWhole) {
     settings.initialise();
     settings.setValue(EntryTable::kNormal.fontColor, "rgb(1, 2, 3)");
     settings.setValue(EntryTable::kItemWidth, "7.5em");
-    const std::string modern = ModernPageWriter::fragment(settings, "");
+    const std::string modern = PageWriter::fragment(settings, "");
     EXPECT_EQ(modern.find("/*"), std::string::npos);
     EXPECT_NE(modern.find("  color: rgb(1, 2, 3);\n"), std::string::npos);
     EXPECT_NE(modern.find("calc(7.5em - 1px - 2px)"), std::string::npos);

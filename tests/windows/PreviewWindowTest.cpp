@@ -326,9 +326,9 @@ private slots:
         halvero::MenuSettings settings;
         settings.initialise();
         settings.setPageStyle(halvero::MenuSettings::PageStyle::Modern);
-        settings.setMenuItems({{"Home", "index.html", "", ""},
-                               {"About us", "about.html", "Who we are", "_self"},
-                               {"Blog", "https://blog.example.org/", "", "_blank"}});
+        settings.setMenuItems({{"Home", "index.html", "", "", false, {}},
+                               {"About us", "about.html", "Who we are", "_self", false, {}},
+                               {"Blog", "https://blog.example.org/", "", "_blank", false, {}}});
         settings.setValue(halvero::EntryTable::kItemCount, "3");
         auto* preview = openPreview(QByteArray::fromStdString(
             halvero::PageWriter::compose(settings, halvero::Timestamp::now())));

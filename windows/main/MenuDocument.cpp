@@ -2,7 +2,6 @@
 
 #include "app/platform/FileName.h"
 #include "app/platform/RecentSettingsFiles.h"
-#include "core/ModernPageWriter.h"
 #include "core/PageFile.h"
 #include "core/PageWriter.h"
 #include "windows/main/SettingsEdit.h"
@@ -128,7 +127,7 @@ std::string MenuDocument::page(const halvero::Timestamp& stamp) const {
 std::string MenuDocument::fragment() const {
     const std::string source =
         m_path.isEmpty() ? std::string() : QFileInfo(m_path).fileName().toStdString();
-    return halvero::ModernPageWriter::fragment(m_settings, source);
+    return halvero::PageWriter::fragment(m_settings, source);
 }
 
 void MenuDocument::writeFile(const QString& path, const std::string& text) {

@@ -248,8 +248,12 @@ std::vector<MenuItem> MenuItemsDialog::items() const {
             return item ? item->text().toStdString() : std::string();
         };
         const QTableWidgetItem* current = m_table->item(row, Current);
-        items.push_back({cell(Label), cell(Link), cell(Tooltip), cell(Target),
-                         current && current->checkState() == Qt::Checked});
+        items.push_back({cell(Label),
+                         cell(Link),
+                         cell(Tooltip),
+                         cell(Target),
+                         current && current->checkState() == Qt::Checked,
+                         {}});
     }
     return items;
 }

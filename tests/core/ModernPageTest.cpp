@@ -1,4 +1,3 @@
-#include "core/ModernPageWriter.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
 
@@ -19,8 +18,9 @@ MenuSettings modernMenu() {
     MenuSettings settings;
     settings.initialise();
     settings.setPageStyle(MenuSettings::PageStyle::Modern);
-    settings.setMenuItems({{"Home", "index.html", "", "_self"},
-                           {"Say \"<hi>\" & 'bye'", "a.html?x='1'&y=\"2\"", "</a><script>", ""}});
+    settings.setMenuItems(
+        {{"Home", "index.html", "", "_self", false, {}},
+         {"Say \"<hi>\" & 'bye'", "a.html?x='1'&y=\"2\"", "</a><script>", "", false, {}}});
     settings.setValue(EntryTable::kItemCount, "2");
     return settings;
 }
@@ -48,7 +48,7 @@ TEST(ModernPage, PlainReproducibleAndEscaped) {
 }
 
 TEST(ModernPage, FragmentIsStyleAndNavNamingItsFile) {
-    const std::string fragment = ModernPageWriter::fragment(modernMenu(), "site--menu>.halvero");
+    const std::string fragment = PageWriter::fragment(modernMenu(), "site--menu>.halvero");
     EXPECT_EQ(fragment.rfind("<!-- Menu written by Halvero from site- -menu).halvero. Change it "
                              "there",
                              0),

@@ -1,0 +1,77 @@
+#include "core/PageModel.h"
+
+#include "core/TextEncoding.h"
+
+namespace halvero {
+
+namespace {
+
+std::string valid(std::string_view text) {
+    return isValidUtf8(text) ? std::string(text) : toValidUtf8(text);
+}
+
+PageModel::Look lookOf(const MenuSettings& settings, const ItemEntries& entries) {
+    auto v = [&](int index) { return valid(settings.value(index)); };
+    auto border = [&](const BorderEntries& b) {
+        return PageModel::Border{v(b.width), asciiLower(v(b.type)), v(b.color)};
+    };
+    return {v(entries.fontName),   v(entries.fontSize),   v(entries.fontColor),
+            v(entries.backColor),  border(entries.left),  border(entries.top),
+            border(entries.right), border(entries.bottom)};
+}
+
+// `item` as the page shows it; whether it or an item of its sub-menu is the
+// current one.
+bool build(const MenuItem& item, const std::string& menuTarget, PageModel::Item& out) {
+    out.label = valid(item.trimmedLabel());
+    out.link =
+        valid(MenuItem::isClean(item.link) ? std::string_view(item.link)
+                                           : std::string_view(MenuItem::cleanLink(item.link)));
+    out.tooltip = valid(item.tooltip);
+    out.target = item.target.empty() ? menuTarget : item.target;
+    out.current = item.current;
+    out.items.resize(item.items.size());
+    for (std::size_t i = 0; i < item.items.size(); ++i)
+        out.holdsCurrent = build(item.items[i], menuTarget, out.items[i]) || out.holdsCurrent;
+    return out.current || out.holdsCurrent;
+}
+
+} // namespace
+
+PageModel PageModel::from(const MenuSettings& settings, std::string_view currentLink) {
+    PageModel page;
+    auto v = [&](int index) { return valid(settings.value(index)); };
+    page.across = settings.value(EntryTable::kDirection) == "Horizontal";
+    page.itemWidth = v(EntryTable::kItemWidth);
+    page.itemHeight = v(EntryTable::kItemHeight);
+    page.distance = v(EntryTable::kDistance);
+    page.target = v(EntryTable::kTarget);
+    page.showsStatusMessage = asciiLower(settings.value(EntryTable::kStatusUrl)) == "no";
+    page.statusMessage = v(EntryTable::kStatusMessage);
+    page.normal = lookOf(settings, EntryTable::kNormal);
+    page.hover = lookOf(settings, EntryTable::kHover);
+
+    const long count = settings.pageItemCount();
+    std::vector<MenuItem> marked;
+    const std::vector<MenuItem>* own = &settings.menuItems();
+    if (!currentLink.empty()) {
+        marked = *own;
+        MenuItem::markCurrent(marked, currentLink);
+        own = &marked;
+    }
+    page.items.resize(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < page.items.size(); ++i) {
+        Item& item = page.items[i];
+        if (i < own->size()) {
+            build((*own)[i], page.target, item);
+            page.hasSubMenus = page.hasSubMenus || !item.items.empty();
+        } else {
+            item.label = kPlaceholderLabel;
+            item.link = kHomeUrl;
+            item.target = page.target;
+        }
+    }
+    return page;
+}
+
+} // namespace halvero

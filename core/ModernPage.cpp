@@ -115,20 +115,24 @@ std::string styleBlock(const PageModel& page) {
             "  white-space: nowrap;\n"
             "}\n";
     if (page.hasSubMenus) {
-        // A parent's link and button side by side, its list below them: in
+        // A parent's link and button side by side, its list below both: in
         // the flow while closed lists are shown (no script) and in a
         // vertical menu; dropped over the page below a horizontal menu.
-        text += ".halvero-menu__item--parent {\n"
+        text += std::string(page.across ? ".halvero-menu__list {\n"
+                                          "  align-items: flex-start;\n"
+                                          "}\n"
+                                        : "") +
+                ".halvero-menu__item--parent {\n"
                 "  position: relative;\n"
-                "  display: flex;\n"
-                "  flex-wrap: wrap;\n"
+                "  display: grid;\n"
+                "  grid-template-columns: auto auto;\n"
                 "  justify-content: center;\n"
                 "}\n"
                 ".halvero-menu__sublist {\n"
                 "  display: flex;\n"
                 "  flex-direction: column;\n"
                 "  align-items: center;\n"
-                "  flex-basis: 100%;\n"
+                "  grid-column: 1 / -1;\n"
                 "  gap: " +
                 distance +
                 ";\n"
@@ -181,6 +185,15 @@ std::string styleBlock(const PageModel& page) {
                 ".halvero-menu__item--holds-current > .halvero-menu__link {\n"
                 "  text-decoration: underline dotted;\n"
                 "  text-underline-offset: 0.2em;\n"
+                "}\n";
+        // Down the page, a parent's button hangs beside its link, which
+        // stays in line with the other items.
+        if (!page.across)
+            text +=
+                ".halvero-menu__item--parent > .halvero-menu__toggle:not(.halvero-menu__link) {\n"
+                "  position: absolute;\n"
+                "  left: 100%;\n"
+                "  top: 0;\n"
                 "}\n";
         if (page.across)
             text += ".halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "

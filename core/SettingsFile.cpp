@@ -116,6 +116,7 @@ public:
             return true;
         if (inItem() && m_key == "current") {
             m_open.back().current = value;
+            m_currentOrder.back() = value ? ++m_currentsSeen : 0;
             m_fieldLines.back()[m_key] = line();
             return true;
         }
@@ -254,7 +255,9 @@ private:
         if (++m_itemCount > SettingsFile::kMaxItems)
             note(line(), "items",
                  "more than " + std::to_string(SettingsFile::kMaxItems) + " items");
-        if (item.current && m_currentItems++ > 0)
+        // A sub-menu is read before its parent ends: the item marked later
+        // in the file is the one at fault.
+        if (m_currentOrder.back() > 1)
             note(fieldLines.count("current") ? fieldLines.at("current") : line(),
                  MenuItem::describe(number, item),
                  "current: another item is already the current page; a page has one");
@@ -332,6 +335,7 @@ private:
             }
             m_open.emplace_back();
             m_fieldLines.emplace_back();
+            m_currentOrder.push_back(0);
             ++m_depth;
             return true;
         }
@@ -353,6 +357,7 @@ private:
             MenuItem item = std::move(m_open.back());
             m_open.pop_back();
             m_fieldLines.pop_back();
+            m_currentOrder.pop_back();
             m_path.pop_back();
             (m_open.empty() ? m_contents.items : m_open.back().items).push_back(std::move(item));
         }
@@ -386,7 +391,8 @@ private:
     std::vector<std::map<std::string, int, std::less<>>> m_fieldLines;
     std::vector<std::size_t> m_path;
     std::size_t m_itemCount = 0;
-    int m_currentItems = 0;
+    std::vector<int> m_currentOrder; // 0, or 1 for the first item marked current, ...
+    int m_currentsSeen = 0;
     EntryGroup m_group = EntryGroup::Menu;
     std::string m_key;
     bool m_skipNext = false;

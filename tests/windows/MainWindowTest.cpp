@@ -5,6 +5,7 @@
 #include "core/ColorValues.h"
 #include "core/EntryTable.h"
 #include "windows/main/MenuItemsDialog.h"
+#include "windows/main/MenuItemsModel.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -26,10 +27,10 @@
 #include <QScreen>
 #include <QSet>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <cmath>
 #include <sched.h>
 #include <sys/mount.h>
@@ -850,7 +851,7 @@ private slots:
         file.write(R"({"format": "halvero-menu", "version": 1, "menu": {"itemWidth": "170"}})");
         file.close();
         QString widthUnderTheDialog;
-        editItems([&](QDialog* dialog, QTableWidget*) {
+        editItems([&](QDialog* dialog, QTreeView*) {
             window->openHandedOver(other);
             QTest::qWait(300);
             widthUnderTheDialog = box(3)->currentText();
@@ -938,11 +939,11 @@ private slots:
     // menu's Target, a new tab by default), reads a paste as --items does,
     // and takes no more rows than a settings file holds.
     void theEditorShowsWhereItemsOpenAndKeepsToTheLimits() {
-        editItems([](QDialog* dialog, QTableWidget* table) {
+        editItems([](QDialog* dialog, QTreeView* table) {
             QTest::keyClick(table, Qt::Key_Insert);
             type(QStringLiteral("Home\tindex.html\n"));
-            table->setCurrentCell(0, MenuItemsDialog::Target);
-            table->editItem(table->item(0, MenuItemsDialog::Target));
+            table->setCurrentIndex(cell(table, 0, MenuItemsModel::Target));
+            table->edit(cell(table, 0, MenuItemsModel::Target));
             auto* where = table->findChild<QComboBox*>();
             QVERIFY(where);
             QCOMPARE(where->currentText(), QStringLiteral("New tab (menu's Target)"));
@@ -954,15 +955,15 @@ private slots:
                 QApplication::clipboard()->setText(paste);
                 table->setFocus();
                 QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
-                QCOMPARE(table->rowCount(), 1);
+                QCOMPARE(table->model()->rowCount(), 1);
                 QVERIFY2(problem->text().contains(QStringLiteral("field(s)")) ||
-                             problem->text().contains(QStringLiteral("at most 100")),
+                             problem->text().contains(QStringLiteral("at most 500")),
                          qPrintable(problem->text()));
             }
             QApplication::clipboard()->setText(QStringLiteral("About\tabout.html\rBlog\tblog/\r"));
             QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(table->rowCount(), 3);
-            QCOMPARE(table->item(2, 1)->text(), QStringLiteral("blog/"));
+            QCOMPARE(table->model()->rowCount(), 3);
+            QCOMPARE(cell(table, 2, 1).data().toString(), QStringLiteral("blog/"));
         });
     }
 
@@ -1149,6 +1150,71 @@ private slots:
         QCOMPARE(readAll(existing), QStringLiteral("kept"));
     }
 
+    // A two-level menu built with the keys alone: Tab puts a row in the
+    // sub-menu of the row above, Alt+Up moves it, Ctrl+Z takes a step
+    // back, Delete takes a row with its sub-menu in one step, and a pasted
+    // list nests its ">" lines. The classic page says it leaves the
+    // sub-menus out; the modern code has them.
+    void subMenusAreBuiltWithTheKeys() {
+        QString note, status;
+        editItems([&](QDialog* dialog, QTreeView* tree) {
+            QAbstractItemModel* model = tree->model();
+            QTest::keyClick(tree, Qt::Key_Insert);
+            type(QStringLiteral("Services\tservices/\n"));
+            QTest::keyClick(tree, Qt::Key_Insert);
+            type(QStringLiteral("Web design\tservices/web.html\n"));
+            QTest::keyClick(tree, Qt::Key_Tab);
+            QCOMPARE(model->rowCount(), 1);
+            const QModelIndex services = cell(tree, 0, 0);
+            QCOMPARE(model->rowCount(services), 1);
+            QTest::keyClick(tree, Qt::Key_Insert);
+            type(QStringLiteral("Hosting\tservices/hosting.html\n"));
+            QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
+            QCOMPARE(cell(tree, 0, 0, services).data().toString(), QStringLiteral("Hosting"));
+            QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(cell(tree, 0, 0, services).data().toString(), QStringLiteral("Web design"));
+            QCOMPARE(cell(tree, 1, 0, services).data().toString(), QStringLiteral("Hosting"));
+
+            QApplication::clipboard()->setText(QStringLiteral("About\t\n> Team\tteam.html\n"));
+            QTest::keyClick(tree, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(model->rowCount(), 2);
+            QCOMPARE(cell(tree, 0, 0, cell(tree, 1, 0)).data().toString(), QStringLiteral("Team"));
+            QCOMPARE(cell(tree, 0, 0, cell(tree, 1, 0)).data(Qt::AccessibleDescriptionRole),
+                     QVariant(QStringLiteral("Level 2, in About")));
+
+            clickCell(tree, 0, 0);
+            QTest::keyClick(tree, Qt::Key_Delete);
+            QCOMPARE(model->rowCount(), 1);
+            QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(model->rowCount(), 2);
+            QCOMPARE(model->rowCount(cell(tree, 0, 0)), 2);
+
+            auto* classic = dialog->findChild<QLabel*>(QStringLiteral("classicNote"));
+            note = classic->isVisible() ? classic->text() : QString();
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        status = window->statusBar()->currentMessage();
+        QVERIFY2(note.startsWith(QStringLiteral("The classic page shows the top-level items")),
+                 qPrintable(note));
+        QVERIFY2(status.startsWith(QStringLiteral("The classic page shows the top-level items")),
+                 qPrintable(status));
+        QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));
+        QCOMPARE(createdPage().count(QStringLiteral("<a class='Menu'")), 2);
+
+        window->findChild<QAction*>(QStringLiteral("modernStyle"))->trigger();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QApplication::clipboard()->text();
+        QCOMPARE(code.count(QStringLiteral("aria-expanded=\"false\"")), 2);
+        QStringList order;
+        static const QRegularExpression label(
+            QStringLiteral("halvero-menu__(?:link|heading)\"[^>]*>([^<]+)<"));
+        for (auto match = label.globalMatch(code); match.hasNext();)
+            order << match.next().captured(1);
+        QCOMPARE(order, (QStringList{"Services", "Web design", "Hosting", "About", "Team"}));
+    }
+
     // Items typed, pasted and moved in the editor reach the page in the
     // order shown; Item Count follows the number of rows, and lowering it
     // loses no typed item.
@@ -1156,12 +1222,12 @@ private slots:
         QApplication::clipboard()->setText(
             QStringLiteral("About us\tabout.html\tWho we are\r\nEvil\tjava\tscript:x\n"));
         QString problem;
-        editItems([&](QDialog* dialog, QTableWidget* table) {
+        editItems([&](QDialog* dialog, QTreeView* table) {
             QTest::keyClick(table, Qt::Key_Insert);
             type(QStringLiteral("Home\tindex.html\n"));
-            QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Home"));
+            QCOMPARE(cell(table, 0, 0).data().toString(), QStringLiteral("Home"));
             QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(table->rowCount(), 3);
+            QCOMPARE(table->model()->rowCount(), 3);
             auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
             QVERIFY(ok->isEnabled()); // "java" alone is a relative link
             clickCell(table, 2, 1);
@@ -1172,17 +1238,16 @@ private slots:
             QVERIFY(!ok->isEnabled());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // the cell's edit
             QCoreApplication::processEvents();
-            QCOMPARE(table->item(2, 1)->text(), QStringLiteral("java"));
+            QCOMPARE(cell(table, 2, 1).data().toString(), QStringLiteral("java"));
             QVERIFY(ok->isEnabled());
             QTest::keyClick(table, Qt::Key_Delete);
-            QCOMPARE(table->rowCount(), 2);
+            QCOMPARE(table->model()->rowCount(), 2);
             clickCell(table, 1, 0);
             QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
-            // One current page: ticking another item clears the first tick
-            // (rows are found by their place before the move).
-            clickCell(table, 1, MenuItemsDialog::Current);
+            // One current page: ticking another item clears the first tick.
+            clickCell(table, 0, MenuItemsModel::Current);
             QTest::keyClick(table, Qt::Key_Space);
-            clickCell(table, 0, MenuItemsDialog::Current);
+            clickCell(table, 1, MenuItemsModel::Current);
             QTest::keyClick(table, Qt::Key_Space);
             QVERIFY(ok->isEnabled());
             ok->click();
@@ -1207,7 +1272,7 @@ private slots:
         QCOMPARE(page.count(QStringLiteral(">Corvantis</a>")), 0);
 
         // Cancel leaves everything as it was.
-        editItems([](QDialog*, QTableWidget* table) {
+        editItems([](QDialog*, QTreeView* table) {
             clickCell(table, 0, 0);
             type(QStringLiteral("Changed\n"));
             QTest::keyClick(table, Qt::Key_Escape);
@@ -1237,19 +1302,23 @@ private:
             QCoreApplication::processEvents(); // an editor closes a moment later
         }
     }
-    static void clickCell(QTableWidget* table, int row, int column) {
-        const QRect cell = table->visualItemRect(table->item(row, column));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    // The editor's cell at `row` under `parent`.
+    static QModelIndex cell(QTreeView* tree, int row, int column, const QModelIndex& parent = {}) {
+        return tree->model()->index(row, column, parent);
+    }
+    static void clickCell(QTreeView* tree, int row, int column, const QModelIndex& parent = {}) {
+        const QRect rect = tree->visualRect(cell(tree, row, column, parent));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
     }
     // Opens the Menu Items editor with its shortcut and runs `edit` in it.
-    void editItems(std::function<void(QDialog*, QTableWidget*)> edit) {
+    void editItems(std::function<void(QDialog*, QTreeView*)> edit) {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         bool opened = false;
         whenModalOpens([&](QWidget* modal) {
             opened = true;
             auto* dialog = qobject_cast<QDialog*>(modal);
-            auto* table = modal->findChild<QTableWidget*>(QStringLiteral("itemTable"));
+            auto* table = modal->findChild<QTreeView*>(QStringLiteral("itemTree"));
             // Keys typed before the dialog is active would reach no editor.
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));

@@ -276,7 +276,12 @@ void MainWindow::showError(const QString& what, const QString& why) {
 void MainWindow::createPage() {
     try {
         m_document->writePage(m_pageFolder);
-        statusBar()->showMessage(tr("Page written to %1").arg(pagePath()), 8000);
+        statusBar()->showMessage(
+            halvero::PageWriter::dropsSubMenus(m_document->settings())
+                ? tr("Page written to %1; the classic page shows the top-level items only")
+                      .arg(pagePath())
+                : tr("Page written to %1").arg(pagePath()),
+            8000);
         tellWherePageWent();
     } catch (const halvero::PageWriteError& error) {
         showError(tr("The page could not be written."), QString::fromLocal8Bit(error.what()));
@@ -290,13 +295,18 @@ void MainWindow::editMenuItems() {
     const auto count =
         static_cast<int>(halvero::PageWriter::itemCount(settings.value(EntryTable::kItemCount)));
     MenuItemsDialog dialog(settings.menuItems(), count,
-                           QString::fromStdString(settings.value(EntryTable::kTarget)), this);
+                           QString::fromStdString(settings.value(EntryTable::kTarget)),
+                           settings.pageStyle(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_document->change(tr("Menu Items"), [&](MenuSettings& changed) {
         changed.setMenuItems(dialog.items());
         changed.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
     });
+    if (halvero::PageWriter::dropsSubMenus(m_document->settings()))
+        statusBar()->showMessage(tr("The classic page shows the top-level items only; pick Page > "
+                                    "Page Style > Modern to show the sub-menus"),
+                                 8000);
 }
 
 void MainWindow::showPreview() {

@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "core/ItemsText.h"
+#include "windows/main/MenuItemsModel.h"
+#include "windows/main/MenuItemsTree.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,7 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 using halvero::MenuItem;
@@ -28,49 +30,27 @@ QString text(const std::string& value) {
     return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
 }
 
-// Where a link of `target` opens, in words.
-QString whereItOpens(const QString& target) {
-    if (target == QLatin1String("_blank"))
-        return MenuItemsDialog::tr("New tab");
-    if (target == QLatin1String("_self"))
-        return MenuItemsDialog::tr("Same frame");
-    if (target == QLatin1String("_parent"))
-        return MenuItemsDialog::tr("Parent frame");
-    if (target == QLatin1String("_top"))
-        return MenuItemsDialog::tr("Whole window");
-    return target;
-}
-
-// Cells are edited in place; what is typed reaches the table at every
-// key, so a fault is shown as it is typed. "Opens in" is picked from a
-// list, its empty item meaning the menu's Target entry.
+// Cells are edited in place; what is typed reaches the model at every key,
+// so a fault is shown as it is typed. "Opens in" is picked from a list,
+// its empty item meaning the menu's Target entry.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    CellDelegate(const QString& menuTarget, QObject* parent)
-        : QStyledItemDelegate(parent), m_menuTarget(menuTarget) {}
+    explicit CellDelegate(const MenuItemsModel* model, QObject* parent)
+        : QStyledItemDelegate(parent), m_model(model) {}
 
-    // Where the item opens, the menu's Target included: never blank.
-    QString caption(const QString& target) const {
-        return target.isEmpty()
-                   ? MenuItemsDialog::tr("%1 (menu's Target)").arg(whereItOpens(m_menuTarget))
-                   : whereItOpens(target);
-    }
-    QString displayText(const QVariant& value, const QLocale& locale) const override {
-        return m_showingTarget ? caption(value.toString())
-                               : QStyledItemDelegate::displayText(value, locale);
-    }
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        m_showingTarget = index.column() == MenuItemsDialog::Target;
-        QStyledItemDelegate::initStyleOption(option, index);
-        m_showingTarget = false;
+    // Rows tall enough for an editor to open in them without cutting its
+    // text.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize hint = QStyledItemDelegate::sizeHint(option, index);
+        return {hint.width(), std::max(hint.height(), option.fontMetrics.height() + 10)};
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
-        if (index.column() == MenuItemsDialog::Target) {
+        if (index.column() == MenuItemsModel::Target) {
             auto* box = new QComboBox(parent);
             for (const QString& target : kTargets)
-                box->addItem(caption(target), target);
+                box->addItem(m_model->targetCaption(target), target);
             connect(box, &QComboBox::activated, this,
                     [this, box] { emit const_cast<CellDelegate*>(this)->commitData(box); });
             return box;
@@ -78,7 +58,7 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         // Escape takes the cell back to what it held before this edit.
         editor->setProperty("cell", QVariant::fromValue(QPersistentModelIndex(index)));
-        editor->setProperty("before", index.data());
+        editor->setProperty("before", index.data(Qt::EditRole));
         if (auto* line = qobject_cast<QLineEdit*>(editor))
             connect(line, &QLineEdit::textEdited, this,
                     [this, line] { emit const_cast<CellDelegate*>(this)->commitData(line); });
@@ -97,7 +77,7 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         if (auto* box = qobject_cast<QComboBox*>(editor)) {
             box->setCurrentIndex(static_cast<int>(
-                std::max<qsizetype>(0, kTargets.indexOf(index.data().toString()))));
+                std::max<qsizetype>(0, kTargets.indexOf(index.data(Qt::EditRole).toString()))));
             return;
         }
         // Text already shown stays as it is being typed.
@@ -115,202 +95,176 @@ public:
     }
 
 private:
-    QString m_menuTarget;
-    mutable bool m_showingTarget = false;
+    const MenuItemsModel* m_model;
 };
 
 } // namespace
 
 MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCount,
-                                 const QString& menuTarget, QWidget* parent)
-    : QDialog(parent), m_table(new QTableWidget(0, ColumnCount, this)), m_problem(new QLabel(this)),
+                                 const QString& menuTarget, halvero::MenuSettings::PageStyle style,
+                                 QWidget* parent)
+    : QDialog(parent), m_model(new MenuItemsModel(items, this)), m_tree(new MenuItemsTree(this)),
+      m_problem(new QLabel(this)), m_note(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)),
-      m_startCount(itemCount) {
+      m_startCount(itemCount), m_classic(style == halvero::MenuSettings::PageStyle::Classic) {
     setObjectName(QStringLiteral("menuItemsDialog"));
     setFont(Application::windowFont());
     setWindowTitle(tr("Menu Items"));
-    m_table->setObjectName(QStringLiteral("itemTable"));
-    m_table->setHorizontalHeaderLabels(
-        {tr("Label"), tr("Link"), tr("Tooltip"), tr("Opens in"), tr("Current page")});
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_table->horizontalHeader()->setStretchLastSection(false);
-    m_table->horizontalHeader()->setSectionResizeMode(Tooltip, QHeaderView::Stretch);
-    m_table->setColumnWidth(Label, 130);
-    m_table->setColumnWidth(Link, 200);
-    m_table->setColumnWidth(Target, 175);
-    m_table->horizontalHeaderItem(Current)->setToolTip(
-        tr("The item of the page the menu is on: marked for screen readers (Space ticks it)"));
-    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
-    // Rows are dragged by their number to a new place.
-    m_table->verticalHeader()->setSectionsMovable(true);
-    m_table->verticalHeader()->setToolTip(tr("Drag a row's number to move it"));
-    m_table->setItemDelegate(new CellDelegate(menuTarget, m_table));
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Typing into a cell edits it, as in a spreadsheet; Tab moves on.
-    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
-    m_table->installEventFilter(this);
-    for (const MenuItem& item : items)
-        addRow(item);
+    m_model->setMenuTarget(menuTarget);
+    m_tree->setObjectName(QStringLiteral("itemTree"));
+    m_tree->setAccessibleName(tr("Menu items"));
+    m_tree->setModel(m_model);
+    m_tree->setItemDelegate(new CellDelegate(m_model, m_tree));
+    m_tree->setItemsExpandable(false);
+    m_tree->setUniformRowHeights(true);
+    // A cell at a time, as in a spreadsheet: arrows and Tab go from cell
+    // to cell.
+    m_tree->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Typing into a cell edits it, as in a spreadsheet.
+    m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    // A row is dragged to a new place, or onto a row to join its sub-menu.
+    m_tree->setDragEnabled(true);
+    m_tree->setAcceptDrops(true);
+    m_tree->setDropIndicatorShown(true);
+    m_tree->setDragDropMode(QAbstractItemView::InternalMove);
+    m_tree->setDefaultDropAction(Qt::MoveAction);
+    QHeaderView* header = m_tree->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(MenuItemsModel::Tooltip, QHeaderView::Stretch);
+    m_tree->setColumnWidth(MenuItemsModel::Label, 190);
+    m_tree->setColumnWidth(MenuItemsModel::Link, 200);
+    m_tree->setColumnWidth(MenuItemsModel::Target, 175);
+    m_tree->installEventFilter(this);
+    m_tree->expandAll();
+    connect(m_model, &QAbstractItemModel::modelReset, m_tree, &QTreeView::expandAll);
+    connect(m_model, &MenuItemsModel::rowToShow, this, &MenuItemsDialog::show);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &MenuItemsDialog::check);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &MenuItemsDialog::check);
 
+    for (QLabel* label : {m_problem, m_note}) {
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+    }
     m_problem->setObjectName(QStringLiteral("problem"));
-    m_problem->setWordWrap(true);
-    m_problem->setTextFormat(Qt::PlainText);
+    m_note->setObjectName(QStringLiteral("classicNote"));
 
-    auto* add = new QPushButton(tr("&Add"), this);
-    auto* remove = new QPushButton(tr("&Remove"), this);
-    auto* up = new QPushButton(tr("Move &up"), this);
-    auto* down = new QPushButton(tr("Move &down"), this);
-    add->setObjectName(QStringLiteral("addButton"));
-    remove->setObjectName(QStringLiteral("removeButton"));
-    up->setObjectName(QStringLiteral("upButton"));
-    down->setObjectName(QStringLiteral("downButton"));
-    add->setToolTip(tr("Add a row (Insert)"));
-    remove->setToolTip(tr("Remove the selected rows (Delete)"));
-    up->setToolTip(tr("Move the row up (Alt+Up)"));
-    down->setToolTip(tr("Move the row down (Alt+Down)"));
-    for (QPushButton* button : {add, remove, up, down})
+    struct Command {
+        QString caption, name, tip;
+        std::function<void()> run;
+    };
+    const auto current = [this] { return m_tree->currentIndex(); };
+    const std::vector<Command> commands = {
+        {tr("&Add"), "addButton", tr("Add an item after this one (Insert)"),
+         [this] { add(false); }},
+        {tr("Add &Sub-item"), "addChildButton", tr("Add an item to this one's sub-menu"),
+         [this] { add(true); }},
+        {tr("&Remove"), "removeButton",
+         tr("Remove the selected items and their sub-menus (Delete)"), [this] { removeRows(); }},
+        {tr("Move &up"), "upButton", tr("Move the item up (Alt+Up)"),
+         [this, current] { show(m_model->move(current(), -1)); }},
+        {tr("Move &down"), "downButton", tr("Move the item down (Alt+Down)"),
+         [this, current] { show(m_model->move(current(), 1)); }},
+        {tr("&Indent"), "indentButton",
+         tr("Put the item in the sub-menu of the one above it (Tab, Alt+Right)"),
+         [this, current] { show(m_model->indent(current())); }},
+        {tr("&Outdent"), "outdentButton",
+         tr("Take the item out of its sub-menu (Shift+Tab, Alt+Left)"),
+         [this, current] { show(m_model->outdent(current())); }},
+    };
+    auto* column = new QVBoxLayout;
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(command.caption, this);
+        button->setObjectName(command.name);
+        button->setToolTip(command.tip);
         button->setAutoDefault(false);
-    connect(add, &QPushButton::clicked, this, &MenuItemsDialog::addRows);
-    connect(remove, &QPushButton::clicked, this, &MenuItemsDialog::removeRows);
-    connect(up, &QPushButton::clicked, this, [this] { moveRow(-1); });
-    connect(down, &QPushButton::clicked, this, [this] { moveRow(1); });
+        connect(button, &QPushButton::clicked, this, command.run);
+        column->addWidget(button);
+    }
+    column->addStretch();
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_table, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* changed) {
-        keepOneCurrent(changed);
-        check();
-    });
-    connect(m_table->verticalHeader(), &QHeaderView::sectionMoved, this, &MenuItemsDialog::check);
 
-    auto* commands = new QVBoxLayout;
-    for (QPushButton* button : {add, remove, up, down})
-        commands->addWidget(button);
-    commands->addStretch();
     auto* middle = new QHBoxLayout;
-    middle->addWidget(m_table, 1);
-    middle->addLayout(commands);
+    middle->addWidget(m_tree, 1);
+    middle->addLayout(column);
     auto* layout = new QVBoxLayout(this);
-    auto* hint = new QLabel(tr("Each row is one item of the menu, in the order shown. Paste rows "
-                               "copied from a spreadsheet (label, link) with Ctrl+V."),
+    auto* hint = new QLabel(tr("Each row is one item of the menu, in the order shown; an indented "
+                               "row is in the sub-menu of the row above it. Paste rows copied "
+                               "from a spreadsheet (label, link) with Ctrl+V, \">\" before a "
+                               "label for each level down. Ctrl+Tab leaves the list."),
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     layout->addLayout(middle, 1);
+    layout->addWidget(m_note);
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
-    resize(800, 380);
+    resize(900, 440);
     check();
 }
 
-// The table has the keys from the start: typing edits the current cell.
+// The tree has the keys from the start: typing edits the current cell.
 void MenuItemsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    m_table->setFocus(Qt::OtherFocusReason);
-    if (m_table->rowCount() > 0 && !m_table->currentItem())
-        m_table->setCurrentCell(0, Label);
+    m_tree->setFocus(Qt::OtherFocusReason);
+    if (m_model->rowCount() > 0 && !m_tree->currentIndex().isValid())
+        m_tree->setCurrentIndex(m_model->index(0, MenuItemsModel::Label));
 }
 
-void MenuItemsDialog::addRow(const MenuItem& item) {
-    const int row = m_table->rowCount();
-    const QSignalBlocker quiet(m_table);
-    m_table->insertRow(row);
-    const QString values[Current] = {text(item.label), text(item.link), text(item.tooltip),
-                                     text(item.target)};
-    for (int column = 0; column < Current; ++column)
-        m_table->setItem(row, column, new QTableWidgetItem(values[column]));
-    auto* current = new QTableWidgetItem;
-    current->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    current->setCheckState(item.current ? Qt::Checked : Qt::Unchecked);
-    m_table->setItem(row, Current, current);
-}
-
-// A page is one page: ticking an item as the current one clears the others.
-void MenuItemsDialog::keepOneCurrent(const QTableWidgetItem* changed) {
-    if (!changed || changed->column() != Current || changed->checkState() != Qt::Checked)
+void MenuItemsDialog::show(const QModelIndex& index) {
+    if (!index.isValid())
         return;
-    const QSignalBlocker quiet(m_table);
-    for (int row = 0; row < m_table->rowCount(); ++row)
-        if (QTableWidgetItem* other = m_table->item(row, Current); other && other != changed)
-            other->setCheckState(Qt::Unchecked);
-}
-
-int MenuItemsDialog::rowAt(int visual) const {
-    return m_table->verticalHeader()->logicalIndex(visual);
+    m_tree->setCurrentIndex(index.siblingAtColumn(MenuItemsModel::Label));
+    m_tree->scrollTo(index);
 }
 
 std::vector<MenuItem> MenuItemsDialog::items() const {
-    std::vector<MenuItem> items;
-    for (int visual = 0; visual < m_table->rowCount(); ++visual) {
-        const int row = rowAt(visual);
-        auto cell = [&](int column) {
-            const QTableWidgetItem* item = m_table->item(row, column);
-            return item ? item->text().toStdString() : std::string();
-        };
-        const QTableWidgetItem* current = m_table->item(row, Current);
-        items.push_back({cell(Label),
-                         cell(Link),
-                         cell(Tooltip),
-                         cell(Target),
-                         current && current->checkState() == Qt::Checked,
-                         {}});
-    }
-    return items;
+    return m_model->items();
 }
 
 int MenuItemsDialog::itemCount() const {
-    const int rows = m_table->rowCount();
+    const int rows = m_model->rowCount();
     return rows == 0 ? m_startCount : std::min(rows, kMaxCount);
 }
 
-bool MenuItemsDialog::roomFor(int more) {
-    if (m_table->rowCount() + more <= kMaxRows)
+bool MenuItemsDialog::roomFor(std::size_t more) {
+    if (MenuItem::countAll(m_model->items()) + more <= static_cast<std::size_t>(kMaxRows))
         return true;
-    m_problem->setText(
-        tr("A menu holds at most %1 items; these %n row(s) would make it more.", nullptr, more)
-            .arg(kMaxRows));
+    m_problem->setText(tr("A menu holds at most %1 items; these %n would make it more.", nullptr,
+                          static_cast<int>(more))
+                           .arg(kMaxRows));
     return false;
 }
 
-void MenuItemsDialog::addRows() {
+void MenuItemsDialog::add(bool child) {
     if (!roomFor(1))
         return;
-    addRow({});
-    const int row = m_table->rowCount() - 1;
-    m_table->setCurrentCell(row, Label);
-    m_table->editItem(m_table->item(row, Label));
-    check();
+    const QModelIndex current = m_tree->currentIndex();
+    const QModelIndex added = child ? m_model->addChild(current) : m_model->addAfter(current);
+    if (!added.isValid()) {
+        m_problem->setText(
+            tr("A menu has at most %1 levels: this item's sub-menu would be a fourth.")
+                .arg(MenuItem::kMaxLevels));
+        return;
+    }
+    show(added);
+    m_tree->edit(added.siblingAtColumn(MenuItemsModel::Label));
 }
 
 void MenuItemsDialog::removeRows() {
-    QList<int> rows;
-    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
-        rows << index.row();
-    if (rows.isEmpty() && m_table->currentRow() >= 0)
-        rows << m_table->currentRow();
-    std::sort(rows.begin(), rows.end(), std::greater<>());
-    for (int row : rows)
-        m_table->removeRow(row);
-    check();
-}
-
-void MenuItemsDialog::moveRow(int by) {
-    const int row = m_table->currentRow();
-    if (row < 0)
-        return;
-    QHeaderView* header = m_table->verticalHeader();
-    const int from = header->visualIndex(row);
-    const int to = from + by;
-    if (to < 0 || to >= m_table->rowCount())
-        return;
-    header->moveSection(from, to);
-    m_table->setCurrentCell(row, m_table->currentColumn());
+    QModelIndexList rows = m_tree->selectionModel()->selectedIndexes();
+    if (rows.isEmpty() && m_tree->currentIndex().isValid())
+        rows << m_tree->currentIndex();
+    show(m_model->remove(rows));
 }
 
 // Lines of label TAB link [TAB tooltip [TAB target]], as a spreadsheet
-// copies them and --items reads them, become rows, each checked like a
-// typed one; a paste that is no such list, or too long, adds nothing and
-// says why.
+// copies them and --items reads them, become rows at the end, each checked
+// like a typed one; a paste that is no such list, or too long, adds
+// nothing and says why.
 void MenuItemsDialog::paste() {
     const QByteArray clip = QApplication::clipboard()->text().toUtf8();
     if (clip.size() > static_cast<qsizetype>(halvero::ItemsText::kMaxBytes)) {
@@ -326,80 +280,56 @@ void MenuItemsDialog::paste() {
         m_problem->setText(tr("Nothing was pasted: %1").arg(text(error.what())));
         return;
     }
-    if (!roomFor(static_cast<int>(rows.size())))
+    if (!roomFor(rows.size()))
         return;
-    for (const halvero::ItemsText::Row& row : rows)
-        addRow(row.item);
-    check();
+    show(m_model->append(halvero::ItemsText::tree(std::move(rows))));
 }
 
 bool MenuItemsDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Keys for the table itself, not those a cell's editor passes on.
+    // Keys for the tree itself, not those a cell's editor passes on.
     const QWidget* focus = QApplication::focusWidget();
-    const bool editing = focus && focus != m_table && m_table->isAncestorOf(focus);
-    if (watched == m_table && event->type() == QEvent::KeyPress && !editing) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste)) {
-            paste();
-            return true;
-        }
-        if (key->key() == Qt::Key_Insert) {
-            addRows();
-            return true;
-        }
-        if (key->key() == Qt::Key_Delete) {
-            removeRows();
-            return true;
-        }
-        if (key->modifiers() == Qt::AltModifier &&
-            (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
-            moveRow(key->key() == Qt::Key_Up ? -1 : 1);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    const bool editing = focus && focus != m_tree && m_tree->isAncestorOf(focus);
+    if (watched != m_tree || event->type() != QEvent::KeyPress || editing)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QModelIndex current = m_tree->currentIndex();
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool alt = modifiers == Qt::AltModifier;
+    if (key->matches(QKeySequence::Paste))
+        paste();
+    else if (key->matches(QKeySequence::Undo))
+        m_model->undoStack()->undo();
+    else if (key->matches(QKeySequence::Redo))
+        m_model->undoStack()->redo();
+    else if (key->key() == Qt::Key_Insert && modifiers == Qt::NoModifier)
+        add(false);
+    else if (key->key() == Qt::Key_Delete && modifiers == Qt::NoModifier)
+        removeRows();
+    else if (alt && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down))
+        show(m_model->move(current, key->key() == Qt::Key_Up ? -1 : 1));
+    else if ((key->key() == Qt::Key_Tab && modifiers == Qt::NoModifier) ||
+             (alt && key->key() == Qt::Key_Right))
+        show(m_model->indent(current));
+    else if (key->key() == Qt::Key_Backtab || (alt && key->key() == Qt::Key_Left))
+        show(m_model->outdent(current));
+    else
+        return QDialog::eventFilter(watched, event);
+    return true;
 }
 
-// Marks every cell at fault and every row the page will not show, and
-// allows OK only when every row is an item the page can take.
+// Allows OK only when every row is an item the page can take, and says
+// what the page leaves out.
 void MenuItemsDialog::check() {
-    if (m_checking)
-        return;
-    m_checking = true;
-    const QSignalBlocker quiet(m_table);
-    const std::vector<MenuItem> rows = items();
-    QString first;
-    bool allValid = true;
-    for (int visual = 0; visual < static_cast<int>(rows.size()); ++visual) {
-        const int row = rowAt(visual);
-        const std::string problem = rows[static_cast<std::size_t>(visual)].problem();
-        allValid = allValid && problem.empty();
-        const QString field = text(problem.substr(0, problem.find(':')));
-        for (int column = 0; column < ColumnCount; ++column) {
-            QTableWidgetItem* cell = m_table->item(row, column);
-            if (!cell)
-                continue;
-            const bool atFault =
-                !problem.empty() &&
-                field == QStringList({"label", "link", "tooltip", "target", "current"}).at(column);
-            cell->setBackground(atFault ? QColor(0xFF, 0xD6, 0xD6) : QBrush());
-            cell->setForeground(visual >= kMaxCount
-                                    ? palette().color(QPalette::Disabled, QPalette::Text)
-                                    : QBrush());
-            cell->setToolTip(atFault ? text(problem)
-                             : visual >= kMaxCount
-                                 ? tr("Not in the page, which shows the first %1").arg(kMaxCount)
-                                 : QString());
-        }
-        if (!problem.empty() && first.isEmpty())
-            first = text(MenuItem::describe(static_cast<std::size_t>(visual) + 1,
-                                            rows[static_cast<std::size_t>(visual)]) +
-                         ": " + problem);
-    }
-    if (first.isEmpty() && static_cast<int>(rows.size()) > kMaxCount)
-        first = tr("Rows after the %1th are kept but not in the page, which shows %1 items.")
-                    .arg(kMaxCount);
-    m_problem->setText(first);
-    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(allValid);
-    m_checking = false;
+    const QString problem = m_model->firstProblem();
+    m_problem->setText(
+        !problem.isEmpty() || m_model->rowCount() <= kMaxCount
+            ? problem
+            : tr("Rows after the %1th are kept but not in the page, which shows %1 items.")
+                  .arg(kMaxCount));
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
+    const bool dropped = m_classic && MenuItem::hasSubMenus(m_model->items());
+    m_note->setText(dropped ? tr("The classic page shows the top-level items only; pick Page > "
+                                 "Page Style > Modern to show the sub-menus.")
+                            : QString());
+    m_note->setVisible(dropped);
 }

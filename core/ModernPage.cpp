@@ -35,7 +35,8 @@ std::string innerWidth(const PageModel& page, const PageModel::Look& look) {
 }
 
 // The declarations of one look, normal or hovered; a sub-menu's button
-// beside its parent's link is as wide as its arrow.
+// beside its parent's link is as wide as its arrow (and at least as large
+// as a finger needs).
 std::string declarations(const PageModel& page, const PageModel::Look& look,
                          std::string_view indent, bool withWidth = true) {
     std::string text;
@@ -127,6 +128,7 @@ std::string styleBlock(const PageModel& page) {
                 "  display: grid;\n"
                 "  grid-template-columns: auto auto;\n"
                 "  justify-content: center;\n"
+                "  align-items: center;\n"
                 "}\n"
                 ".halvero-menu__sublist {\n"
                 "  display: flex;\n"
@@ -151,6 +153,8 @@ std::string styleBlock(const PageModel& page) {
                 "  height: " +
                 height +
                 ";\n"
+                "  min-width: 24px;\n"
+                "  min-height: 24px;\n"
                 "  margin: 0;\n"
                 "  padding: 0 0.6em;\n"
                 "  cursor: pointer;\n"

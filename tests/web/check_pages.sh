@@ -3,7 +3,7 @@
 # HTML checker (html-validate, installed by scripts/test.sh from
 # package-lock.json): the default menu, and items whose labels, links and
 # tooltips hold quotes of both kinds, "<", "&" and non-ASCII letters, down
-# and across the page.
+# and across the page, and a menu of three levels.
 # Usage: check_pages.sh HALVERO
 set -uo pipefail
 halvero=$1
@@ -15,11 +15,14 @@ trap 'rm -rf "$work"' EXIT
 printf '%s\t%s\t%s\t%s\n' 'Home' 'index.html' '' '' \
   "Say \"<hi>\" & 'bye'" "b.html?x=\"1\"&y='2'" '</a><script>' '_self' \
   'Caf'$'\xc3\xa9' 'https://blog.example.org/caf'$'\xc3\xa9''/' '' '_blank' >"$work/items.tsv"
+# Three levels of sub-menus, a heading without a link among them.
+printf '%s\t%s\n' 'Home' 'index.html' 'Services' 'services/' '> Web design' 'services/web.html' \
+  '>> Domains' 'services/domains.html' 'About' '' '> Team' 'about/team.html' >"$work/sub.tsv"
 failures=0
 for direction in Vertical Horizontal; do
   for what in "--style modern" "--fragment"; do
-    for items in "" "--items $work/items.tsv"; do
-      page=$work/page-$direction-${what#--}-${items:+items}.htm
+    for items in "" "--items $work/items.tsv" "--items $work/sub.tsv"; do
+      page=$work/page-$direction-${what#--}-${items:+${items##*/}}.htm
       page=${page// /-}
       # shellcheck disable=SC2086
       env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$page" $what $items \

@@ -1,0 +1,190 @@
+// Sub-menus of the modern page in headless Chromium, as visitors use them:
+// Tab skips closed sub-menus and never opens one on focus; Enter and Space
+// on a button open and close its list; Escape closes the list holding the
+// focus and gives the focus back to its button; focus leaving the menu
+// closes what is open; a mouse opens a list while over its item and closes
+// it a moment after leaving; a tap opens and closes it; with script off
+// every link is shown. Three levels, down and across the page; axe-core
+// with the lists closed and open; sub-menus stay on the screen from 320 px.
+// Usage: node submenu_checks.mjs FOLDER, where FOLDER holds the pages
+// check_submenus.sh wrote; exits 1 when a check fails.
+import { chromium } from 'playwright-core';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+
+const folder = process.argv[2];
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+let failures = 0;
+function check(ok, what, detail = '') {
+  console.log(`${ok ? 'ok' : 'FAIL'}: ${what}${ok || !detail ? '' : ` (${detail})`}`);
+  if (!ok) failures++;
+}
+
+const browser = await chromium.launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+
+// The fragment between two links of the site, as a page holds it.
+const fragment = (name) => readFileSync(path.join(folder, name), 'utf8');
+const inPage = (name) => `<!DOCTYPE html><html lang="en"><head><title>Site</title></head><body>` +
+  `<a href="#before">Before</a>${fragment(name)}<main><h1>Site</h1><a href="#after">After</a></main></body></html>`;
+
+async function newPage(options = {}) {
+  const context = await browser.newContext({ viewport: { width: 1024, height: 600 }, ...options });
+  return [context, await context.newPage()];
+}
+const focused = (page) => page.evaluate(() => {
+  const e = document.activeElement;
+  return e.tagName === 'BUTTON' ? `button:${e.textContent}` : e.textContent;
+});
+// The button of a sub-menu, by its parent's label.
+const button = (label) => `[aria-controls="halvero-menu-sub-${{ Services: 1, Hosting: 2, About: 3 }[label]}"]`;
+const expanded = (page, label) => page.$eval(button(label), (button) =>
+  button.getAttribute('aria-expanded') === 'true' && !document.getElementById(button.getAttribute('aria-controls')).hidden);
+const visibleLinks = (page) => page.evaluate(() => [...document.querySelectorAll('nav a')]
+  .filter((a) => a.getClientRects().length > 0).map((a) => a.textContent));
+const axe = async (page, what) => {
+  await page.addScriptTag({ content: axeSource });
+  const result = await page.evaluate(() => window.axe.run(document, {
+    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
+  }));
+  check(result.violations.length === 0, `axe-core: ${what}`, result.violations.map((v) => v.id).join(', '));
+};
+const allLinks = ['Home', 'Services', 'Web design', 'Hosting', 'Domains', 'Team', 'History', 'Contact'];
+
+for (const direction of ['across', 'down']) {
+  const name = `sub-${direction}.htm`, part = `sub-${direction}-part.htm`;
+  const say = (what) => `${direction}: ${what}`;
+
+  // Keyboard.
+  {
+    const [context, page] = await newPage();
+    await page.setContent(inPage(part));
+    const order = [];
+    for (let i = 0; i < 7; i++) {
+      await page.keyboard.press('Tab');
+      order.push(await focused(page));
+    }
+    check(JSON.stringify(order) === JSON.stringify(
+      ['Before', 'Home', 'Services', 'button:Services, sub-menu', 'button:About', 'Contact', 'After']),
+    say('Tab skips the closed sub-menus'), order.join(' | '));
+    check(!(await expanded(page, 'Services')) && !(await expanded(page, 'About')),
+      say('focus alone opens nothing'));
+
+    await page.focus(button('Services'));
+    await page.keyboard.press('Enter');
+    check(await expanded(page, 'Services'), say('Enter opens a sub-menu'));
+    await page.keyboard.press('Tab');
+    check(await focused(page) === 'Web design', say('Tab goes into the open sub-menu'), await focused(page));
+    await page.keyboard.press('Tab');
+    await page.keyboard.press('Tab');
+    check(await focused(page) === 'button:Hosting, sub-menu', say('a third level has its button'), await focused(page));
+    await page.keyboard.press(' ');
+    check(await expanded(page, 'Hosting'), say('Space opens the third level'));
+    await page.keyboard.press('Tab');
+    check(await focused(page) === 'Domains', say('Tab reaches the third level'), await focused(page));
+    await page.keyboard.press('Escape');
+    check(!(await expanded(page, 'Hosting')) && await expanded(page, 'Services') &&
+      await focused(page) === 'button:Hosting, sub-menu',
+    say('Escape closes the innermost list and returns focus to its button'), await focused(page));
+    await page.keyboard.press('Escape');
+    check(!(await expanded(page, 'Services')) && await focused(page) === 'button:Services, sub-menu',
+      say('Escape again closes the list around it'), await focused(page));
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Enter');
+    check(!(await expanded(page, 'Services')), say('Enter closes what it opened'));
+
+    await page.focus(button('About'));
+    await page.keyboard.press('Space');
+    check(await expanded(page, 'About'), say('a heading without a link is a button'));
+    for (let i = 0; i < 4; i++) await page.keyboard.press('Tab');
+    check(await focused(page) === 'After' && !(await expanded(page, 'About')),
+      say('focus leaving the menu closes what is open'), await focused(page));
+    await context.close();
+  }
+
+  // Mouse: hover opens, leaving closes after a grace delay.
+  {
+    const [context, page] = await newPage();
+    await page.setContent(inPage(part));
+    const box = await (await page.$('a[href="services/"]')).boundingBox();
+    await page.mouse.move(box.x + 10, box.y + 10);
+    await page.waitForTimeout(50);
+    check(await expanded(page, 'Services'), say('hovering a parent opens it'));
+    const inner = await (await page.$('a[href="services/web.html"]')).boundingBox();
+    await page.mouse.move(inner.x + 5, inner.y + 5, { steps: 5 });
+    check(await expanded(page, 'Services'), say('it stays open while the pointer is in it'));
+    await page.mouse.move(1000, 590);
+    await page.waitForTimeout(100);
+    check(await expanded(page, 'Services'), say('it waits a moment after the pointer leaves'));
+    await page.waitForTimeout(600);
+    check(!(await expanded(page, 'Services')), say('then it closes'));
+    await page.mouse.move(box.x + 10, box.y + 10);
+    await page.click(button('Services'));
+    await page.mouse.move(1000, 590);
+    await page.waitForTimeout(700);
+    check(await expanded(page, 'Services'), say('a click keeps a hovered sub-menu open'));
+    await page.mouse.click(1000, 590);
+    check(!(await expanded(page, 'Services')), say('a click outside the menu closes it'));
+    await context.close();
+  }
+
+  // Touch: a tap opens and closes; hover does nothing there.
+  {
+    const [context, page] = await newPage({ hasTouch: true, isMobile: true, viewport: { width: 375, height: 700 } });
+    await page.setContent(inPage(part));
+    await page.tap(button('Services'));
+    check(await expanded(page, 'Services'), say('a tap opens a sub-menu'));
+    await page.tap(button('Services'));
+    check(!(await expanded(page, 'Services')), say('a second tap closes it'));
+    await page.tap(button('About'));
+    await page.touchscreen.tap(360, 690);
+    check(!(await expanded(page, 'About')), say('a tap outside the menu closes it'));
+    await context.close();
+  }
+
+  // Script off: every link shown, no button.
+  {
+    const [context, page] = await newPage({ javaScriptEnabled: false });
+    await page.goto('file://' + path.join(folder, name));
+    const links = await visibleLinks(page);
+    check(JSON.stringify(links) === JSON.stringify(allLinks), say('without script every link is shown'), links.join(', '));
+    check(await page.evaluate(() => [...document.querySelectorAll('button')].every((b) => !b.getClientRects().length)),
+      say('without script no button is shown'));
+    await context.close();
+  }
+
+  // Accessibility, closed and open; on the screen from 320 px.
+  for (const width of [320, 1280]) {
+    const [context, page] = await newPage({ viewport: { width, height: 800 } });
+    await page.goto('file://' + path.join(folder, name));
+    if (width === 1280) await axe(page, say('sub-menus closed'));
+    for (const label of ['Services', 'Hosting']) await page.click(button(label));
+    if (width === 1280) await axe(page, say('sub-menus open'));
+    const off = await page.evaluate(() => [...document.querySelectorAll('.halvero-menu__sublist a')]
+      .filter((a) => a.getClientRects().length)
+      .filter((a) => { const r = a.getBoundingClientRect(); return r.left < 0 || r.right > innerWidth; })
+      .map((a) => a.textContent));
+    // Across at 320 px the bar itself is wider than the screen (folding it
+    // is the menu button's work); its sub-menus are held to its items.
+    if (direction === 'down' || width === 1280)
+      check(off.length === 0, say(`open sub-menus stay on a ${width} px screen`), off.join(', '));
+    await context.close();
+  }
+}
+
+// Reduced motion: nothing moves.
+{
+  const [context, page] = await newPage({ reducedMotion: 'reduce' });
+  await page.goto('file://' + path.join(folder, 'sub-across.htm'));
+  const moving = await page.evaluate(() => [...document.querySelectorAll('.halvero-menu a, .halvero-menu button')]
+    .filter((e) => getComputedStyle(e).transitionDuration.split(',').some((d) => parseFloat(d) > 0)).length);
+  check(moving === 0, 'prefers-reduced-motion turns the transitions off', `${moving} elements move`);
+  await context.close();
+}
+
+await browser.close();
+if (failures) console.log(`${failures} check(s) failed`);
+process.exit(failures ? 1 : 0);

@@ -299,7 +299,9 @@ constexpr std::string_view kScript = R"(<script>
     if (!nav.contains(event.target)) closeAll();
   });
   document.addEventListener("keydown", function (event) {
-    if (event.key === "Escape" && !nav.contains(document.activeElement)) closeAll();
+    if (event.key !== "Escape" || nav.contains(document.activeElement)) return;
+    if (menus.some(isOpen)) event.preventDefault();
+    closeAll();
   });
   nav.classList.add("halvero-menu--enhanced");
 })();

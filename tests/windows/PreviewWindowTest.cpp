@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/preview/PreviewEngine.h"
 #include "core/EntryTable.h"
+#include "core/ItemsText.h"
 #include "core/PageWriter.h"
 #include "windows/main/MainWindow.h"
 
@@ -138,6 +139,53 @@ private slots:
         QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, QPoint(5, 5));
         QTRY_VERIFY(view->isAncestorOf(QApplication::focusWidget()) ||
                     QApplication::focusWidget() == view);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!preview->isVisible());
+        delete preview;
+    }
+
+    // Sub-menus work inside the preview: a click and a tap open them,
+    // Enter on the focused button too, and Escape closes the open
+    // sub-menu first and the preview only after.
+    void subMenusOpenInsideThePreview() {
+        halvero::MenuSettings settings;
+        settings.initialise();
+        settings.setPageStyle(halvero::MenuSettings::PageStyle::Modern);
+        settings.setMenuItems(halvero::ItemsText::parse(
+            "Home\tindex.html\nServices\tservices/\n> Web design\tweb.html\n"));
+        auto* preview = openPreview(QByteArray::fromStdString(
+            halvero::PageWriter::compose(settings, halvero::Timestamp::now())));
+        preview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QWebEngineView* view = browser(preview);
+        const QString expanded = QStringLiteral(
+            "document.querySelector('.halvero-menu__toggle').getAttribute('aria-expanded')");
+        const QVariantList box =
+            evaluate(view, QStringLiteral("(function(){var r=document.querySelector("
+                                          "'.halvero-menu__toggle').getBoundingClientRect();"
+                                          "return [r.left+r.width/2,r.top+r.height/2];})()"))
+                .toList();
+        QCOMPARE(box.size(), 2);
+        const QPoint button(box[0].toInt(), box[1].toInt());
+        QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, button);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
+        QTest::qWait(200);
+        QVERIFY(preview->isVisible());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
+
+        QPointingDevice* touch = QTest::createTouchDevice();
+        QTest::touchEvent(inputWidget(view), touch).press(0, button);
+        QTest::touchEvent(inputWidget(view), touch).release(0, button);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!preview->isVisible());
         delete preview;

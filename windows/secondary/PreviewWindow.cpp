@@ -8,6 +8,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -133,6 +134,24 @@ void PreviewWindow::showEvent(QShowEvent* event) {
     qApp->installEventFilter(this);
 }
 
+// The page has Escape first: a menu's open sub-menu closes, and only an
+// Escape the page leaves alone closes the preview.
+void PreviewWindow::escapeInsidePage() {
+    const QPointer<PreviewWindow> self = this;
+    const QPointer<QWebEnginePage> page = m_page;
+    m_page->runJavaScript(
+        QStringLiteral("(function () {"
+                       "  var e = new KeyboardEvent('keydown', {key: 'Escape', code: 'Escape',"
+                       "    keyCode: 27, bubbles: true, cancelable: true});"
+                       "  (document.activeElement || document.body || document).dispatchEvent(e);"
+                       "  return e.defaultPrevented;"
+                       "})()"),
+        [self, page](const QVariant& handled) {
+            if (self && page && page == self->m_page && !handled.toBool() && self->isVisible())
+                self->reject();
+        });
+}
+
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isVisible()) {
@@ -140,7 +159,9 @@ bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && widget &&
             widget->window() == this) {
-            if (type == QEvent::KeyPress)
+            if (type == QEvent::KeyPress && m_page && m_browser->isAncestorOf(widget))
+                escapeInsidePage();
+            else if (type == QEvent::KeyPress)
                 reject();
             event->accept();
             return true;

@@ -54,6 +54,7 @@ private:
     void onLinkHovered(const QString& url);
     void onStatusWritten(const QString& text);
     void onLoadFinished();
+    void escapeInsidePage();
 
     static constexpr int kTrimAfterClosingMs = 500;
 

@@ -14,9 +14,11 @@ test_packages=(libgtest-dev xvfb xauth xdotool x11-xkb-utils x11-utils imagemagi
                sway wtype grim qt6-wayland)
 
 # What runs the web checkers of the pages (html-validate and playwright-core,
-# from npm), and the browser playwright-core drives.
+# from npm), and the browsers they drive.
 web_packages=(nodejs npm)
-browser_packages=(chromium)
+# WebKitGTK's WebDriver (with its MiniBrowser) for the checks in the engine
+# family of Safari.
+browser_packages=(chromium webkit2gtk-driver)
 
 # The format check's clang-format, pinned to one major version so that every
 # machine formats alike; installed where the distribution has it (Debian 12),

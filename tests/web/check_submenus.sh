@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Writes a menu of three levels with --fragment and --write, across and
-# down the page, and runs submenu_checks.mjs on them in Debian's Chromium.
+# down the page, and runs submenu_checks.mjs on them in Debian's Chromium
+# and webkit_checks.mjs in WebKitGTK (both installed by scripts/test.sh;
+# WebKit needs the display the tests run on).
 # Usage: check_submenus.sh HALVERO
 set -uo pipefail
 halvero=$1
@@ -33,3 +35,11 @@ for direction in across down; do
   done
 done
 node "$here/submenu_checks.mjs" "$work"
+status=$?
+if command -v WebKitWebDriver >/dev/null; then
+  node "$here/webkit_checks.mjs" "$work" || status=1
+else
+  echo "FAIL: WebKitWebDriver is missing: scripts/test.sh installs it (webkit2gtk-driver)"
+  status=1
+fi
+exit $status

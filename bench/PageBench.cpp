@@ -1,7 +1,8 @@
 // Times composing and writing the default page. Each figure is printed as a
 // ratio against a baseline measured in the same run, since absolute times on
 // shared machines wander: composing against copying the same number of bytes,
-// a menu of 20 items of its own against the default page, the atomic write
+// a menu of 20 items of its own against the default page, the same 20 with 5
+// sub-items each against the 20 alone (classic and modern), the atomic write
 // against one plain write of the same bytes to the same folder, flushed to
 // disk the same way.
 #include "core/MenuSettings.h"
@@ -79,6 +80,38 @@ int main(int argc, char** argv) {
     const double composeItems = medianMicros(
         31, 2000, [&] { sink = sink + halvero::PageWriter::compose(site, stamp).size(); });
 
+    // The same twenty with five sub-items each, in both styles, against the
+    // twenty alone in the same style.
+    halvero::MenuSettings nested = site;
+    for (halvero::MenuItem& item : items)
+        for (int k = 1; k <= 5; ++k)
+            item.items.push_back({"Part " + std::to_string(k) + " & more",
+                                  item.link + "#part-" + std::to_string(k),
+                                  "",
+                                  "",
+                                  false,
+                                  {}});
+    nested.setMenuItems(items);
+    struct Style {
+        const char* name;
+        halvero::MenuSettings::PageStyle style;
+        double flat = 0, withSubMenus = 0;
+        std::size_t flatBytes = 0, subMenuBytes = 0;
+    };
+    Style styles[] = {{"classic", halvero::MenuSettings::PageStyle::Classic},
+                      {"modern", halvero::MenuSettings::PageStyle::Modern}};
+    for (Style& style : styles) {
+        site.setPageStyle(style.style);
+        nested.setPageStyle(style.style);
+        style.flat = medianMicros(
+            31, 1000, [&] { sink = sink + halvero::PageWriter::compose(site, stamp).size(); });
+        style.withSubMenus = medianMicros(
+            31, 1000, [&] { sink = sink + halvero::PageWriter::compose(nested, stamp).size(); });
+        style.flatBytes = halvero::PageWriter::compose(site, stamp).size();
+        style.subMenuBytes = halvero::PageWriter::compose(nested, stamp).size();
+    }
+    site.setPageStyle(halvero::MenuSettings::PageStyle::Classic);
+
     const std::string safePath = halvero::PageFile::joinPath(folder, "bench-safe.htm");
     const std::string plainPath = halvero::PageFile::joinPath(folder, "bench-plain.htm");
     double safe = 0, plain = 0;
@@ -102,6 +135,12 @@ int main(int argc, char** argv) {
     std::printf("20 items     %8.2f us   %6.2f x the default page, for %.2f x its bytes (%zu)\n",
                 composeItems, composeItems / compose,
                 static_cast<double>(siteBytes) / static_cast<double>(page.size()), siteBytes);
+    for (const Style& style : styles)
+        std::printf("20 x 5 sub   %8.2f us   %6.2f x 20 flat items, %s page, for %.2f x its bytes "
+                    "(%zu)\n",
+                    style.withSubMenus, style.withSubMenus / style.flat, style.name,
+                    static_cast<double>(style.subMenuBytes) / static_cast<double>(style.flatBytes),
+                    style.subMenuBytes);
     std::printf("atomic write %8.2f us   %6.2f x one plain flushed write (%.2f us)\n", safe,
                 safe / plain, plain);
     return 0;

@@ -33,17 +33,6 @@ std::string border(const PageModel::Border& border) {
     return border.width + "px " + border.type + " " + border.color;
 }
 
-// Where a top item leads: its own link, or, for the heading of a sub-menu,
-// the first link in it, so that the item still leads somewhere.
-std::string_view leadsTo(const PageModel::Item& item) {
-    if (!item.link.empty())
-        return item.link;
-    for (const PageModel::Item& child : item.items)
-        if (const std::string_view link = leadsTo(child); !link.empty())
-            return link;
-    return {};
-}
-
 } // namespace
 
 std::string ClassicPage::compose(const PageModel& page, const Timestamp& stamp) {
@@ -157,14 +146,15 @@ std::string ClassicPage::compose(const PageModel& page, const Timestamp& stamp) 
         p.line("        <tr><td height='", distance, "'></td></tr>");
     }
 
-    // The top of the menu only: the page has no sub-menus.
+    // The top of the menu only: the page has no sub-menus (see
+    // PageWriter, which builds its model one level deep).
     for (const PageModel::Item& item : page.items) {
         if (!across)
             p.line("        <tr>");
         p.line("          <td class='Menu' align='center' valign='middle' width='", width,
                "' height='", height, showsMessage ? "' onmouseout='window.status=\"\";'>" : "'>");
         p.append("            <a class='Menu' href='");
-        p.escaped(leadsTo(item));
+        p.escaped(item.link);
         if (!item.tooltip.empty()) {
             p.append("' title='");
             p.escaped(item.tooltip);

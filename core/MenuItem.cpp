@@ -77,8 +77,10 @@ std::string_view MenuItem::trimmedLabel() const {
 }
 
 bool MenuItem::isClean(std::string_view link) {
+    // One pass: find_first_of would search the set for every character.
     return trimmed(link, true).size() == link.size() &&
-           link.find_first_of("\t\n\r") == std::string_view::npos;
+           std::none_of(link.begin(), link.end(),
+                        [](char c) { return c == '\t' || c == '\n' || c == '\r'; });
 }
 
 std::string MenuItem::problem(bool parent) const {

@@ -2,6 +2,8 @@
 
 #include "core/TextEncoding.h"
 
+#include <algorithm>
+
 namespace halvero {
 
 namespace {
@@ -20,25 +22,52 @@ PageModel::Look lookOf(const MenuSettings& settings, const ItemEntries& entries)
             border(entries.right), border(entries.bottom)};
 }
 
-// `item` as the page shows it; whether it or an item of its sub-menu is the
-// current one.
-bool build(const MenuItem& item, const std::string& menuTarget, PageModel::Item& out) {
+std::string cleanLink(const MenuItem& item) {
+    return valid(MenuItem::isClean(item.link) ? std::string_view(item.link)
+                                              : std::string_view(MenuItem::cleanLink(item.link)));
+}
+
+// The first link of `items` and their sub-menus, or "".
+std::string firstLink(const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
+        if (std::string link = cleanLink(item); !link.empty())
+            return link;
+        if (std::string link = firstLink(item.items); !link.empty())
+            return link;
+    }
+    return {};
+}
+
+bool holdsCurrent(const std::vector<MenuItem>& items) {
+    return std::any_of(items.begin(), items.end(), [](const MenuItem& item) {
+        return item.current || holdsCurrent(item.items);
+    });
+}
+
+// `item` as the page shows it, `levels` deep; whether it or an item of its
+// sub-menu is the current one.
+bool build(const MenuItem& item, const std::string& menuTarget, int levels, PageModel::Item& out) {
     out.label = valid(item.trimmedLabel());
-    out.link =
-        valid(MenuItem::isClean(item.link) ? std::string_view(item.link)
-                                           : std::string_view(MenuItem::cleanLink(item.link)));
+    out.link = cleanLink(item);
     out.tooltip = valid(item.tooltip);
     out.target = item.target.empty() ? menuTarget : item.target;
     out.current = item.current;
+    if (levels <= 1) {
+        if (out.link.empty())
+            out.link = firstLink(item.items);
+        out.holdsCurrent = holdsCurrent(item.items);
+        return out.current || out.holdsCurrent;
+    }
     out.items.resize(item.items.size());
     for (std::size_t i = 0; i < item.items.size(); ++i)
-        out.holdsCurrent = build(item.items[i], menuTarget, out.items[i]) || out.holdsCurrent;
+        out.holdsCurrent =
+            build(item.items[i], menuTarget, levels - 1, out.items[i]) || out.holdsCurrent;
     return out.current || out.holdsCurrent;
 }
 
 } // namespace
 
-PageModel PageModel::from(const MenuSettings& settings, std::string_view currentLink) {
+PageModel PageModel::from(const MenuSettings& settings, std::string_view currentLink, int levels) {
     PageModel page;
     auto v = [&](int index) { return valid(settings.value(index)); };
     page.across = settings.value(EntryTable::kDirection) == "Horizontal";
@@ -63,7 +92,7 @@ PageModel PageModel::from(const MenuSettings& settings, std::string_view current
     for (std::size_t i = 0; i < page.items.size(); ++i) {
         Item& item = page.items[i];
         if (i < own->size()) {
-            build((*own)[i], page.target, item);
+            build((*own)[i], page.target, levels, item);
             page.hasSubMenus = page.hasSubMenus || !item.items.empty();
         } else {
             item.label = kPlaceholderLabel;

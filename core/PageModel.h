@@ -29,7 +29,7 @@ struct PageModel {
     };
     struct Item {
         std::string label;   // trimmed
-        std::string link;    // as a browser reads it; empty for a heading of a sub-menu
+        std::string link;    // as a browser reads it; empty for the heading of a sub-menu
         std::string tooltip; // empty: none
         std::string target;  // the item's own, or the menu's
         bool current = false;
@@ -47,8 +47,11 @@ struct PageModel {
 
     // The page of `settings`. `currentLink`, when given, names the page the
     // menu is on: the first item that links to it is the current one,
-    // whatever the items say.
-    static PageModel from(const MenuSettings& settings, std::string_view currentLink = {});
+    // whatever the items say. `levels`: how many levels of the menu the
+    // page shows; an item whose sub-menu the page leaves out and that only
+    // heads it leads to the first link in it.
+    static PageModel from(const MenuSettings& settings, std::string_view currentLink = {},
+                          int levels = MenuItem::kMaxLevels);
 };
 
 } // namespace halvero

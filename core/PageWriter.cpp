@@ -24,14 +24,13 @@ long PageWriter::itemCount(std::string_view text) {
 
 std::string PageWriter::compose(const MenuSettings& settings, const Timestamp& stamp,
                                 std::string_view currentLink) {
-    const PageModel page = PageModel::from(settings, currentLink);
-    return settings.pageStyle() == MenuSettings::PageStyle::Modern
-               ? ModernPage::compose(page)
-               : ClassicPage::compose(page, stamp);
+    if (settings.pageStyle() == MenuSettings::PageStyle::Modern)
+        return ModernPage::compose(PageModel::from(settings, currentLink));
+    return ClassicPage::compose(PageModel::from(settings, currentLink, 1), stamp);
 }
 
 std::string PageWriter::composeClassic(const MenuSettings& settings, const Timestamp& stamp) {
-    return ClassicPage::compose(PageModel::from(settings), stamp);
+    return ClassicPage::compose(PageModel::from(settings, {}, 1), stamp);
 }
 
 std::string PageWriter::fragment(const MenuSettings& settings, std::string_view source,

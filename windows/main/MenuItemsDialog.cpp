@@ -140,7 +140,7 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     m_tree->installEventFilter(this);
     m_tree->expandAll();
     connect(m_model, &QAbstractItemModel::modelReset, m_tree, &QTreeView::expandAll);
-    connect(m_model, &MenuItemsModel::rowToShow, this, &MenuItemsDialog::show);
+    connect(m_model, &MenuItemsModel::rowToShow, this, &MenuItemsDialog::showRow);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &MenuItemsDialog::check);
     connect(m_model, &QAbstractItemModel::modelReset, this, &MenuItemsDialog::check);
 
@@ -164,15 +164,15 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
         {tr("&Remove"), "removeButton",
          tr("Remove the selected items and their sub-menus (Delete)"), [this] { removeRows(); }},
         {tr("Move &up"), "upButton", tr("Move the item up (Alt+Up)"),
-         [this, current] { show(m_model->move(current(), -1)); }},
+         [this, current] { showRow(m_model->move(current(), -1)); }},
         {tr("Move &down"), "downButton", tr("Move the item down (Alt+Down)"),
-         [this, current] { show(m_model->move(current(), 1)); }},
+         [this, current] { showRow(m_model->move(current(), 1)); }},
         {tr("&Indent"), "indentButton",
          tr("Put the item in the sub-menu of the one above it (Tab, Alt+Right)"),
-         [this, current] { show(m_model->indent(current())); }},
+         [this, current] { showRow(m_model->indent(current())); }},
         {tr("&Outdent"), "outdentButton",
          tr("Take the item out of its sub-menu (Shift+Tab, Alt+Left)"),
-         [this, current] { show(m_model->outdent(current())); }},
+         [this, current] { showRow(m_model->outdent(current())); }},
     };
     auto* column = new QVBoxLayout;
     for (const Command& command : commands) {
@@ -214,7 +214,7 @@ void MenuItemsDialog::showEvent(QShowEvent* event) {
         m_tree->setCurrentIndex(m_model->index(0, MenuItemsModel::Label));
 }
 
-void MenuItemsDialog::show(const QModelIndex& index) {
+void MenuItemsDialog::showRow(const QModelIndex& index) {
     if (!index.isValid())
         return;
     m_tree->setCurrentIndex(index.siblingAtColumn(MenuItemsModel::Label));
@@ -250,7 +250,7 @@ void MenuItemsDialog::add(bool child) {
                 .arg(MenuItem::kMaxLevels));
         return;
     }
-    show(added);
+    showRow(added);
     m_tree->edit(added.siblingAtColumn(MenuItemsModel::Label));
 }
 
@@ -258,7 +258,7 @@ void MenuItemsDialog::removeRows() {
     QModelIndexList rows = m_tree->selectionModel()->selectedIndexes();
     if (rows.isEmpty() && m_tree->currentIndex().isValid())
         rows << m_tree->currentIndex();
-    show(m_model->remove(rows));
+    showRow(m_model->remove(rows));
 }
 
 // Lines of label TAB link [TAB tooltip [TAB target]], as a spreadsheet
@@ -282,7 +282,7 @@ void MenuItemsDialog::paste() {
     }
     if (!roomFor(rows.size()))
         return;
-    show(m_model->append(halvero::ItemsText::tree(std::move(rows))));
+    showRow(m_model->append(halvero::ItemsText::tree(std::move(rows))));
 }
 
 bool MenuItemsDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -306,12 +306,12 @@ bool MenuItemsDialog::eventFilter(QObject* watched, QEvent* event) {
     else if (key->key() == Qt::Key_Delete && modifiers == Qt::NoModifier)
         removeRows();
     else if (alt && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down))
-        show(m_model->move(current, key->key() == Qt::Key_Up ? -1 : 1));
+        showRow(m_model->move(current, key->key() == Qt::Key_Up ? -1 : 1));
     else if ((key->key() == Qt::Key_Tab && modifiers == Qt::NoModifier) ||
              (alt && key->key() == Qt::Key_Right))
-        show(m_model->indent(current));
+        showRow(m_model->indent(current));
     else if (key->key() == Qt::Key_Backtab || (alt && key->key() == Qt::Key_Left))
-        show(m_model->outdent(current));
+        showRow(m_model->outdent(current));
     else
         return QDialog::eventFilter(watched, event);
     return true;

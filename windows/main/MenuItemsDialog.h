@@ -57,7 +57,7 @@ private:
     void add(bool child);
     void removeRows();
     // Makes `index` the current row, its label column, when it is valid.
-    void show(const QModelIndex& index);
+    void showRow(const QModelIndex& index);
     void paste();
     void check();
 

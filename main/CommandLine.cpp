@@ -33,13 +33,15 @@ struct Options {
               QStringLiteral("KEY=VALUE")),
           items(QStringLiteral("items"),
                 tr("With --write: take the menu's items from FILE (\"-\" for standard input), "
-                   "one a line: label<TAB>link[<TAB>tooltip[<TAB>target]]; blank lines and "
-                   "lines starting with # are skipped. They replace the settings file's "
-                   "items; the page shows them (at most 20)."),
+                   "one a line: label<TAB>link[<TAB>tooltip[<TAB>target]], a sub-menu's items "
+                   "after their parent with one > a level before the label (\"> Web "
+                   "design<TAB>web.html\"); blank lines and lines starting with # are "
+                   "skipped. They replace the settings file's items; the page shows them (at "
+                   "most 20 at the top; the classic page shows no sub-menus)."),
                 QStringLiteral("FILE")),
           style(QStringLiteral("style"),
                 tr("With --write: the page's style, classic (the XHTML page, the default) or "
-                   "modern (HTML5 and CSS, no script)."),
+                   "modern (HTML5 and CSS; a small inline script for sub-menus)."),
                 QStringLiteral("STYLE")),
           fragment(QStringLiteral("fragment"),
                    tr("With --write: write only the modern menu's <style> and <nav>, to paste "

@@ -250,6 +250,24 @@ check '[[ $? -eq 1 ]] && grep -q "classic page has none" "$out/items.log"' \
 check '[[ $? -eq 0 ]] && grep -q "current nowhere.html: no item links to it" "$out/items.log"' \
   "--current that matches no item is named in a warning, status 0"
 
+# Sub-menus: the classic page writes the top level and says so on standard
+# error, with status 0; the modern page marks the current page in a
+# sub-menu; a line that skips a level is refused by its number.
+printf 'Home\tindex.html\nServices\tservices/\n> Hosting\tservices/hosting.html\n' >"$work/sub.tsv"
+"$work/halvero" --write "$work/sub-classic.htm" --items "$work/sub.tsv" 2>"$out/items.log"
+check '[[ $? -eq 0 && $(grep -c "<a class" "$work/sub-classic.htm") -eq 2 ]] &&
+  grep -q "the classic page shows the top-level items only" "$out/items.log"' \
+  "--write of a classic page with sub-menus writes the top level and says so"
+"$work/halvero" --write - --style modern --items "$work/sub.tsv" --current services/hosting.html \
+  >"$work/sub-modern.htm" 2>"$out/items.log"
+check '[[ $? -eq 0 && ! -s $out/items.log ]] &&
+  grep -q "href=.services/hosting.html.* aria-current=.page.>Hosting<" "$work/sub-modern.htm" &&
+  grep -q "aria-expanded=.false. aria-controls=.halvero-menu-sub-1. hidden" "$work/sub-modern.htm"' \
+  "--style modern writes sub-menus behind buttons and marks a current page inside one"
+printf 'Home\tindex.html\n>> Deep\tdeep.html\n' | "$work/halvero" --write - --items - >/dev/null 2>"$out/items.log"
+check '[[ $? -eq 1 ]] && grep -q "standard input:2: goes more than one level below" "$out/items.log"' \
+  "--items refuses a line that skips a level and names it"
+
 # The menu's code for an existing page, and the modern page, from a script.
 env -u DISPLAY "$work/halvero" --write - --items "$work/pages.tsv" --fragment \
   --current about.html >"$work/fragment.htm" 2>&1

@@ -410,6 +410,14 @@ std::string ModernPage::compose(const PageModel& page) {
            "</html>\n";
 }
 
+std::string ModernPage::style(const PageModel& page) {
+    return styleBlock(page);
+}
+
+std::string ModernPage::nav(const PageModel& page) {
+    return Nav(page).take();
+}
+
 std::string ModernPage::fragment(const PageModel& page, std::string_view source) {
     // A comment ends at "--" or ">": neither may come from the file's name.
     std::string name = source.empty() ? std::string("a menu not saved yet") : toValidUtf8(source);

@@ -31,6 +31,10 @@ public:
     // settings file's name, or empty for a menu never saved) as the place
     // to change it.
     static std::string fragment(const PageModel& page, std::string_view source);
+    // The fragment's two parts alone: the <style> block, for a page's head,
+    // and the <nav> with its script, for the place of the menu.
+    static std::string style(const PageModel& page);
+    static std::string nav(const PageModel& page);
 };
 
 } // namespace halvero

@@ -1,5 +1,6 @@
 #include "core/PageModel.h"
 
+#include "core/SiteLinks.h"
 #include "core/TextEncoding.h"
 
 #include <algorithm>
@@ -44,30 +45,41 @@ bool holdsCurrent(const std::vector<MenuItem>& items) {
     });
 }
 
-// `item` as the page shows it, `levels` deep; whether it or an item of its
-// sub-menu is the current one.
-bool build(const MenuItem& item, const std::string& menuTarget, int levels, PageModel::Item& out) {
-    out.label = valid(item.trimmedLabel());
-    out.link = cleanLink(item);
-    out.tooltip = valid(item.tooltip);
-    out.target = item.target.empty() ? menuTarget : item.target;
-    out.current = item.current;
-    if (levels <= 1) {
-        if (out.link.empty())
-            out.link = firstLink(item.items);
-        out.holdsCurrent = holdsCurrent(item.items);
+// Builds the model's items; for a site's page, marks the first item that
+// leads to it and rewrites the links for its folder.
+struct Builder {
+    const std::string& menuTarget;
+    std::string_view sitePage; // empty: not a site's page
+    bool found = false;        // the site's page has its current item
+
+    // `item` as the page shows it, `levels` deep; whether it or an item of
+    // its sub-menu is the current one.
+    bool build(const MenuItem& item, int levels, PageModel::Item& out) {
+        out.label = valid(item.trimmedLabel());
+        out.link = cleanLink(item);
+        out.tooltip = valid(item.tooltip);
+        out.target = item.target.empty() ? menuTarget : item.target;
+        out.current = item.current;
+        if (!sitePage.empty()) {
+            out.current = !found && SiteLinks::leadsTo(out.link, sitePage);
+            found = found || out.current;
+            out.link = SiteLinks::from(sitePage, out.link);
+        }
+        if (levels <= 1) {
+            if (out.link.empty())
+                out.link = firstLink(item.items);
+            out.holdsCurrent = holdsCurrent(item.items);
+            return out.current || out.holdsCurrent;
+        }
+        out.items.resize(item.items.size());
+        for (std::size_t i = 0; i < item.items.size(); ++i)
+            out.holdsCurrent = build(item.items[i], levels - 1, out.items[i]) || out.holdsCurrent;
         return out.current || out.holdsCurrent;
     }
-    out.items.resize(item.items.size());
-    for (std::size_t i = 0; i < item.items.size(); ++i)
-        out.holdsCurrent =
-            build(item.items[i], menuTarget, levels - 1, out.items[i]) || out.holdsCurrent;
-    return out.current || out.holdsCurrent;
-}
+};
 
-} // namespace
-
-PageModel PageModel::from(const MenuSettings& settings, std::string_view currentLink, int levels) {
+PageModel build(const MenuSettings& settings, std::string_view currentLink, int levels,
+                std::string_view sitePage) {
     PageModel page;
     auto v = [&](int index) { return valid(settings.value(index)); };
     page.across = settings.value(EntryTable::kDirection) == "Horizontal";
@@ -88,19 +100,30 @@ PageModel PageModel::from(const MenuSettings& settings, std::string_view current
         MenuItem::markCurrent(marked, currentLink);
         own = &marked;
     }
+    Builder builder{page.target, sitePage};
     page.items.resize(static_cast<std::size_t>(count));
     for (std::size_t i = 0; i < page.items.size(); ++i) {
-        Item& item = page.items[i];
+        PageModel::Item& item = page.items[i];
         if (i < own->size()) {
-            build((*own)[i], page.target, levels, item);
+            builder.build((*own)[i], levels, item);
             page.hasSubMenus = page.hasSubMenus || !item.items.empty();
         } else {
-            item.label = kPlaceholderLabel;
-            item.link = kHomeUrl;
+            item.label = PageModel::kPlaceholderLabel;
+            item.link = PageModel::kHomeUrl;
             item.target = page.target;
         }
     }
     return page;
+}
+
+} // namespace
+
+PageModel PageModel::from(const MenuSettings& settings, std::string_view currentLink, int levels) {
+    return build(settings, currentLink, levels, {});
+}
+
+PageModel PageModel::forSitePage(const MenuSettings& settings, std::string_view pagePath) {
+    return build(settings, {}, MenuItem::kMaxLevels, pagePath);
 }
 
 } // namespace halvero

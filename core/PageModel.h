@@ -52,6 +52,11 @@ struct PageModel {
     // heads it leads to the first link in it.
     static PageModel from(const MenuSettings& settings, std::string_view currentLink = {},
                           int levels = MenuItem::kMaxLevels);
+    // The page of `settings` for the page at `pagePath` of a site (from its
+    // root, "blog/index.html"): the first item that leads to that page is
+    // the current one, whatever the items say, and every link written from
+    // the root is rewritten to work from the page's folder (SiteLinks).
+    static PageModel forSitePage(const MenuSettings& settings, std::string_view pagePath);
 };
 
 } // namespace halvero

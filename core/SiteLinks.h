@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace halvero {
+
+// The links of a menu written into every page of a site. Item links are
+// written from the site's root ("about.html", "blog/"); a page in a folder
+// reaches them by a path from its own folder. Links with a scheme
+// ("https:", "mailto:"), and those starting with "/", "#" or "?", lead to
+// the same place from every page and stay as they are.
+class SiteLinks {
+public:
+    // Whether `link` is written from the site's root and so changes from
+    // page to page.
+    static bool isFromRoot(std::string_view link);
+    // `link` as the page at `pagePath` (from the root, "blog/index.html")
+    // reaches it: "about.html" from "blog/index.html" is "../about.html",
+    // "blog/" from it is "./"; its query and fragment are kept.
+    static std::string from(std::string_view pagePath, std::string_view link);
+    // Whether `link` leads to the page at `pagePath`: the same file once
+    // "./", "../" and percent escapes are read, a folder ("blog/") meaning
+    // its index.html; query and fragment do not count.
+    static bool leadsTo(std::string_view link, std::string_view pagePath);
+};
+
+} // namespace halvero

@@ -16,7 +16,7 @@ QString tr(const char* text) {
 // Every option with its description, and the description of the program
 // with its exit statuses: what --help shows.
 struct Options {
-    QCommandLineOption write, settings, set, items, style, fragment, current;
+    QCommandLineOption write, settings, set, items, style, fragment, current, site, check;
 
     Options()
         : write({QStringLiteral("w"), QStringLiteral("write")},
@@ -49,7 +49,19 @@ struct Options {
           current(QStringLiteral("current"),
                   tr("With --write: mark the first item that links to LINK as the page the "
                      "menu is on (aria-current in the modern page), and no other."),
-                  QStringLiteral("LINK")) {}
+                  QStringLiteral("LINK")),
+          site(QStringLiteral("site"),
+               tr("Write the menu into every .html and .htm page under DIR, sub-folders "
+                  "included (hidden folders and links leading out of DIR left alone), "
+                  "between the markers <!-- halvero-menu --> and <!-- /halvero-menu --> and "
+                  "its style between <!-- halvero-menu-style --> and <!-- "
+                  "/halvero-menu-style -->, each page with its own current item and links; "
+                  "pages without markers are named and left alone. Takes --settings, "
+                  "--items and --set as --write does."),
+               QStringLiteral("DIR")),
+          check(QStringLiteral("check"),
+                tr("With --site: write nothing; name the pages whose menu differs from what "
+                   "the settings make, and exit with 1 when there are any.")) {}
 
     // Adds the options to `parser`; returns the help and version options.
     std::pair<QCommandLineOption, QCommandLineOption> addTo(QCommandLineParser& parser) const {
@@ -64,10 +76,13 @@ struct Options {
                "Exit status: 0 when the page was written; 1 for bad input (an unknown\n"
                "key or option, a value the page cannot take, a settings file that\n"
                "cannot be read, a file the running window did not take); 2 when the\n"
-               "page cannot be written."));
+               "page cannot be written. With --site: 0 when every page with markers\n"
+               "is up to date, 1 when a page is no UTF-8 text or has broken markers\n"
+               "(or, with --check, differs), 2 when a page could not be written; the\n"
+               "other pages are updated all the same."));
         std::pair<QCommandLineOption, QCommandLineOption> standard{parser.addHelpOption(),
                                                                    parser.addVersionOption()};
-        parser.addOptions({write, settings, set, items, style, fragment, current});
+        parser.addOptions({write, settings, set, items, style, fragment, current, site, check});
         parser.addPositionalArgument(QStringLiteral("FILE"), tr("A settings file to open."),
                                      QStringLiteral("[FILE]"));
         return standard;
@@ -99,18 +114,49 @@ CommandLine::CommandLine(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     m_assignments = parser.values(options.set);
-    for (const QCommandLineOption* once :
-         {&options.write, &options.settings, &options.items, &options.style, &options.current}) {
+    for (const QCommandLineOption* once : {&options.write, &options.settings, &options.items,
+                                           &options.style, &options.current, &options.site}) {
         if (parser.values(*once).size() > 1) {
             refuse(tr("--%1 is given once").arg(once->names().constLast()));
             return;
         }
     }
-    for (const QCommandLineOption* named : {&options.write, &options.settings, &options.items}) {
+    for (const QCommandLineOption* named :
+         {&options.write, &options.settings, &options.items, &options.site}) {
         if (parser.isSet(*named) && parser.value(*named).isEmpty()) {
             refuse(tr("--%1 needs a file name").arg(named->names().constLast()));
             return;
         }
+    }
+    if (parser.isSet(options.check) && !parser.isSet(options.site)) {
+        refuse(tr("--check goes with --site DIR"));
+        return;
+    }
+    if (parser.isSet(options.site)) {
+        m_action = Action::UpdateSite;
+        m_siteFolder = parser.value(options.site);
+        m_settingsFile = parser.value(options.settings);
+        m_itemsFile = parser.value(options.items);
+        m_check = parser.isSet(options.check);
+        for (const QCommandLineOption* notHere :
+             {&options.write, &options.fragment, &options.current}) {
+            if (parser.isSet(*notHere)) {
+                refuse(tr("--%1 does not go with --site (every page gets the modern menu, "
+                          "marked for itself)")
+                           .arg(notHere->names().constLast()));
+                return;
+            }
+        }
+        if (parser.isSet(options.style) && parser.value(options.style) != QLatin1String("modern")) {
+            refuse(tr("--site writes the modern menu into pages; --style is modern there"));
+            return;
+        }
+        if (!files.isEmpty()) {
+            refuse(tr("unexpected argument '%1' (the settings file goes after --settings)")
+                       .arg(files.first()));
+            return;
+        }
+        return;
     }
     if (parser.isSet(options.write)) {
         m_action = Action::WritePage;
@@ -142,7 +188,8 @@ CommandLine::CommandLine(const QStringList& arguments) {
          {&options.settings, &options.set, &options.items, &options.style, &options.fragment,
           &options.current}) {
         if (parser.isSet(*withWrite)) {
-            refuse(tr("--%1 goes with --write PAGE").arg(withWrite->names().constLast()));
+            refuse(tr("--%1 goes with --write PAGE or --site DIR")
+                       .arg(withWrite->names().constLast()));
             return;
         }
     }

@@ -9,11 +9,13 @@
 //   halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...
 //           [--style classic|modern] [--fragment] [--current LINK]
 //                                        the page alone, no window
+//   halvero --site DIR [--check] [--settings FILE] [--items FILE] [--set KEY=VALUE]...
+//                                        the menu written into a site's pages
 //   halvero --help | --version
 // It only reads the arguments; the caller acts on them.
 class CommandLine {
 public:
-    enum class Action { Window, WritePage, Help, Version, Error };
+    enum class Action { Window, WritePage, UpdateSite, Help, Version, Error };
 
     explicit CommandLine(const QStringList& arguments);
 
@@ -30,6 +32,9 @@ public:
     const QString& currentLink() const { return m_currentLink; }
     // Where --write puts the page; "-" for standard output.
     const QString& pagePath() const { return m_pagePath; }
+    // The site's folder for --site, and whether --check only compares.
+    const QString& siteFolder() const { return m_siteFolder; }
+    bool check() const { return m_check; }
     // The KEY=VALUE texts of --set, in order.
     const QStringList& assignments() const { return m_assignments; }
     // Why the arguments were refused (Action::Error).
@@ -46,6 +51,8 @@ private:
     QString m_style;
     bool m_fragment = false;
     QString m_currentLink;
+    QString m_siteFolder;
+    bool m_check = false;
     QStringList m_assignments;
     QString m_error;
 };

@@ -5,6 +5,7 @@
 #include "app/preview/PreviewEngine.h"
 #include "main/CommandLine.h"
 #include "main/PageCommand.h"
+#include "main/SiteCommand.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
         return 1;
     case CommandLine::Action::WritePage:
         return PageCommand::run(command);
+    case CommandLine::Action::UpdateSite:
+        return SiteCommand::run(command);
     case CommandLine::Action::Window:
         break;
     }

@@ -79,8 +79,7 @@ std::optional<std::vector<halvero::MenuItem>> readItems(const QString& name) {
 
 } // namespace
 
-int PageCommand::run(const CommandLine& command) {
-    halvero::MenuSettings settings;
+int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& settings) {
     settings.initialise();
 
     if (!command.settingsFile().isEmpty()) {
@@ -149,6 +148,14 @@ int PageCommand::run(const CommandLine& command) {
         }
         settings.setValue(entry->index, std::move(value));
     }
+
+    return 0;
+}
+
+int PageCommand::run(const CommandLine& command) {
+    halvero::MenuSettings settings;
+    if (const int status = settingsFor(command, settings); status != 0)
+        return status;
 
     // A site's build writes each page's menu with that page marked: the
     // first item that links to it, as a page has one current item.

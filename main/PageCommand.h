@@ -1,6 +1,9 @@
 #pragma once
 
 class CommandLine;
+namespace halvero {
+class MenuSettings;
+}
 
 // `halvero --write PAGE`: composes the page from the defaults, a settings
 // file and --set assignments, and writes it to PAGE or standard output,
@@ -10,4 +13,8 @@ class CommandLine;
 class PageCommand {
 public:
     static int run(const CommandLine& command);
+    // The settings --write and --site start from: the defaults, then the
+    // settings file, --items and --set. Says what is wrong and returns 1
+    // for bad input; 0 otherwise.
+    static int settingsFor(const CommandLine& command, halvero::MenuSettings& settings);
 };

@@ -195,7 +195,9 @@ int SiteCommand::run(const CommandLine& command) {
             if (pages[i].outcome != Outcome::Outside)
                 updatePage(pages[i], settings, style, command.check());
     };
-    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+    // Writing a page waits for the disk more than for a core: a few pages
+    // per core keep both busy.
+    const unsigned threads = std::clamp(4 * std::thread::hardware_concurrency(), 4u, 32u);
     std::vector<std::thread> workers;
     for (unsigned t = 1; t < threads && t < pages.size(); ++t)
         workers.emplace_back(work);

@@ -76,6 +76,7 @@ void MenuSettings::initialise() {
         setEnabled(d.index, true);
     setMenuItems({});
     setPageStyle(PageStyle::Classic);
+    m_siteFolder.clear();
 }
 
 void MenuSettings::setValues(const std::array<std::string, EntryTable::kCount>& values) {
@@ -122,6 +123,7 @@ MenuSettings::Snapshot MenuSettings::snapshot() const {
         state.values[static_cast<std::size_t>(d.index)] = value(d.index);
     state.items = m_menuItems;
     state.style = m_pageStyle;
+    state.siteFolder = m_siteFolder;
     return state;
 }
 
@@ -130,6 +132,7 @@ void MenuSettings::restore(const Snapshot& state) {
     setMenuItems(state.items);
     setValues(state.values);
     setPageStyle(state.style);
+    m_siteFolder = state.siteFolder;
 }
 
 void MenuSettings::applyStatusBarRule() {

@@ -44,7 +44,7 @@ public:
 
     // Fills every entry with its offered items, then its default (colour
     // entries last, so their boxes are painted once every list is in place),
-    // enables them all and empties the menu's items.
+    // enables them all, empties the menu's items and forgets the site.
     void initialise();
 
     // Sets every entry at once, as a settings file holds them; told to the
@@ -82,6 +82,13 @@ public:
     PageStyle pageStyle() const { return m_pageStyle; }
     void setPageStyle(PageStyle style);
 
+    // The folder of the site the menu is written into (Update Site), or
+    // empty when none was chosen. The window keeps it absolute; a settings
+    // file keeps it relative to its own folder, so that it moves with the
+    // site.
+    const std::string& siteFolder() const { return m_siteFolder; }
+    void setSiteFolder(std::string folder) { m_siteFolder = std::move(folder); }
+
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
     // Everything a settings file keeps: what undo returns to, and what a
@@ -90,6 +97,7 @@ public:
         std::array<std::string, EntryTable::kCount> values;
         std::vector<MenuItem> items;
         PageStyle style = PageStyle::Classic;
+        std::string siteFolder;
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() const;
@@ -116,6 +124,7 @@ private:
     std::array<Entry, EntryTable::kCount> m_entries;
     std::vector<MenuItem> m_menuItems;
     PageStyle m_pageStyle = PageStyle::Classic;
+    std::string m_siteFolder;
     Observer m_observer;
 };
 

@@ -139,6 +139,12 @@ public:
             m_formatLine = line();
             return true;
         }
+        if (m_inPage && m_key == "siteFolder") {
+            if (hasControlCharacter(text))
+                note(line(), currentKey(), "holds a control character");
+            m_contents.siteFolder = std::move(text);
+            return true;
+        }
         if (m_inPage) {
             if (text == "classic" || text == "modern")
                 m_contents.pageStyle = text == "modern" ? MenuSettings::PageStyle::Modern
@@ -173,7 +179,7 @@ public:
         const bool known = m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
                                            key == "page" || groupNamed(key))
                            : inItem()   ? isItemField(key)
-                           : m_inPage   ? key == "style"
+                           : m_inPage   ? key == "style" || key == "siteFolder"
                                         : EntryTable::find(m_group, key) != nullptr;
         if (!known) // its value is skipped
             m_contents.unknownKeys.push_back(m_depth == 1 ? key
@@ -465,7 +471,9 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
                         : settings.value(entry.index);
     }
     if (settings.pageStyle() == MenuSettings::PageStyle::Modern)
-        file["page"] = {{"style", "modern"}};
+        file["page"]["style"] = "modern";
+    if (!settings.siteFolder().empty())
+        file["page"]["siteFolder"] = settings.siteFolder();
     if (!items.empty())
         file["items"] = itemList(items);
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -39,7 +39,8 @@ private:
 //    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...},
 //    "items": [{"label": "Home", "link": "index.html"},
 //              {"label": "Services", "link": "services/", "items": [...]}],
-//    "page": {"style": "modern"}}  (left out for the classic page)
+//    "page": {"style": "modern", "siteFolder": "../site"}}
+//    (each left out while it has its default: the classic page, no site)
 // Every value is text, kept exactly. Reading is all or nothing: a file that
 // is no JSON, no UTF-8, of another format or a newer version, or holds a
 // value that is not text, is refused as a whole. Missing keys take their
@@ -62,6 +63,7 @@ public:
         std::array<std::string, EntryTable::kCount> values;
         std::vector<MenuItem> items;
         MenuSettings::PageStyle pageStyle = MenuSettings::PageStyle::Classic;
+        std::string siteFolder;
         std::vector<std::string> unknownKeys; // "normal.glow", "theme"
         // The menu's own items, with an itemCount that is not their number:
         // the count as the file gives it (the page shows the items).

@@ -232,7 +232,7 @@ TEST(SettingsFile, ItemCountFollowsTheItems) {
     EXPECT_EQ(*read.itemCountGiven, "2");
 
     MenuSettings settings = defaults();
-    settings.restore({read.values, read.items, read.pageStyle});
+    settings.restore({read.values, read.items, read.pageStyle, read.siteFolder});
     EXPECT_EQ(settings.pageItemCount(), 3);
     EXPECT_FALSE(settings.isEnabled(EntryTable::kItemCount));
     settings.setValue(EntryTable::kItemCount, "7"); // as --set would

@@ -107,7 +107,7 @@ TEST(SubMenuFile, VersionsFollowWhatTheMenuHoldsAndRoundTrip) {
     EXPECT_EQ(contents.items, settings.menuItems());
     MenuSettings again;
     again.initialise();
-    again.restore({contents.values, contents.items, contents.pageStyle});
+    again.restore({contents.values, contents.items, contents.pageStyle, contents.siteFolder});
     EXPECT_EQ(SettingsFile::compose(again), text);
 
     // Older Halvero versions keep reading a menu without sub-menus.

@@ -74,6 +74,7 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
     copyCode = make(window, tr("Copy Menu &Code"), "copyMenuCode",
                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
     writeFragmentTo = make(window, tr("Write &Fragment To..."), "writeFragmentTo");
+    updateSite = make(window, tr("&Update Site..."), "updateSite");
     about = make(window, tr("&About Halvero"), "about");
     menuKeys = make(window, QString(), "menuKeys",
                     {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
@@ -114,6 +115,8 @@ void MainActions::fillMenuBar(QMenuBar* bar) const {
     page->addSeparator();
     page->addMenu(pageStyle);
     page->addActions({copyCode, writeFragmentTo});
+    page->addSeparator();
+    page->addAction(updateSite);
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("menuBarHelp"));
     help->addAction(about);

@@ -39,6 +39,8 @@ public:
     QAction* modernStyle;
     QAction* copyCode;
     QAction* writeFragmentTo;
+    // The menu written into every page of a site's folder.
+    QAction* updateSite;
     QAction* about;
     // Shift+F10 and the Menu key: the context menu, from the keyboard.
     QAction* menuKeys;

@@ -20,6 +20,7 @@
 #include "windows/main/MenuDocument.h"
 #include "windows/main/MenuItemsDialog.h"
 #include "windows/main/Message.h"
+#include "windows/main/SiteDialog.h"
 #include "windows/secondary/AboutWindow.h"
 
 #include <QAction>
@@ -151,6 +152,7 @@ void MainWindow::connectActions() {
     m_files->connectActions(a, menuBar()->findChild<QMenu*>(QStringLiteral("menuBarFile")));
     connect(a.quit, &QAction::triggered, this, &MainWindow::confirmExit);
     connect(a.editItems, &QAction::triggered, this, &MainWindow::editMenuItems);
+    connect(a.updateSite, &QAction::triggered, this, &MainWindow::updateSite);
     connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);
     connect(a.preview, &QAction::triggered, this, &MainWindow::showPreview);
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -307,6 +309,16 @@ void MainWindow::editMenuItems() {
         statusBar()->showMessage(tr("The classic page shows the top-level items only; pick Page > "
                                     "Page Style > Modern to show the sub-menus"),
                                  8000);
+}
+
+// Update Site: the folder picked there is kept by the menu (one step of
+// the history); the status bar says what was written.
+void MainWindow::updateSite() {
+    SiteDialog dialog(m_document->settings(), m_document->siteFolder(), this);
+    dialog.exec();
+    m_document->setSiteFolder(dialog.folder());
+    if (dialog.ranUpdate())
+        statusBar()->showMessage(tr("Site updated: %1").arg(dialog.summary()), 15000);
 }
 
 void MainWindow::showPreview() {

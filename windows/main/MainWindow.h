@@ -63,6 +63,7 @@ public slots:
     void showAbout();
     // Opens the Menu Items editor.
     void editMenuItems();
+    void updateSite();
     // Ends the program: with unsaved changes after asking Save / Discard /
     // Cancel, without them after asking "Do you want to exit?".
     void confirmExit();

@@ -6,6 +6,7 @@
 #include "core/PageWriter.h"
 #include "windows/main/SettingsEdit.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QUndoStack>
 #include <sys/stat.h>
@@ -100,7 +101,13 @@ void MenuDocument::startNew() {
 
 halvero::SettingsFile::Contents MenuDocument::open(const QString& path) {
     halvero::SettingsFile::Contents contents = halvero::SettingsFile::read(fileSystemPath(path));
-    m_settings.restore({contents.values, contents.items, contents.pageStyle});
+    // The file keeps the site's folder relative to itself; the menu, as
+    // the user chose it.
+    if (!contents.siteFolder.empty())
+        contents.siteFolder =
+            fileSystemPath(QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(
+                FileName::decode(QByteArray::fromStdString(contents.siteFolder)))));
+    m_settings.restore({contents.values, contents.items, contents.pageStyle, contents.siteFolder});
     keepAsSaved(path);
     // A count that did not follow the items: the menu is not as the file
     // holds it until it is saved.
@@ -112,8 +119,26 @@ halvero::SettingsFile::Contents MenuDocument::open(const QString& path) {
 }
 
 void MenuDocument::saveAs(const QString& path) {
-    halvero::SettingsFile::write(fileSystemPath(path), m_settings);
+    halvero::MenuSettings saved = m_settings;
+    saved.setObserver(nullptr);
+    if (const QString site = siteFolder(); !site.isEmpty()) {
+        const QString relative = QFileInfo(path).absoluteDir().relativeFilePath(site);
+        saved.setSiteFolder(fileSystemPath(relative.isEmpty() ? QStringLiteral(".") : relative));
+    }
+    halvero::SettingsFile::write(fileSystemPath(path), saved);
     takeFile(path);
+}
+
+QString MenuDocument::siteFolder() const {
+    return FileName::decode(QByteArray::fromStdString(m_settings.siteFolder()));
+}
+
+void MenuDocument::setSiteFolder(const QString& folder) {
+    const std::string stored = folder.isEmpty() ? std::string() : fileSystemPath(folder);
+    if (stored == m_settings.siteFolder())
+        return;
+    change(tr("Site Folder"),
+           [&](halvero::MenuSettings& settings) { settings.setSiteFolder(stored); });
 }
 
 bool MenuDocument::fileChangedOnDisk() const {

@@ -51,6 +51,10 @@ public:
     // Writes the menu to `path`, which becomes its file. Throws
     // halvero::PageWriteError.
     void saveAs(const QString& path);
+    // The folder of the site the menu is written into, absolute, or empty.
+    QString siteFolder() const;
+    // Another site's folder (absolute): one step of the history.
+    void setSiteFolder(const QString& folder);
     // Whether the file was changed on disk by another program since it was
     // opened or saved here.
     bool fileChangedOnDisk() const;

@@ -86,7 +86,8 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
         const std::string file = FileName::encode(command.settingsFile()).toStdString();
         try {
             const auto contents = halvero::SettingsFile::read(file);
-            settings.restore({contents.values, contents.items, contents.pageStyle, contents.siteFolder});
+            settings.restore(
+                {contents.values, contents.items, contents.pageStyle, contents.siteFolder});
             if (!contents.unknownKeys.empty()) {
                 constexpr std::size_t kShownKeys = 8;
                 std::string keys;

@@ -188,7 +188,9 @@ CommandLine::CommandLine(const QStringList& arguments) {
          {&options.settings, &options.set, &options.items, &options.style, &options.fragment,
           &options.current}) {
         if (parser.isSet(*withWrite)) {
-            refuse(tr("--%1 goes with --write PAGE or --site DIR")
+            const bool siteToo = withWrite != &options.fragment && withWrite != &options.current;
+            refuse((siteToo ? tr("--%1 goes with --write PAGE or --site DIR")
+                            : tr("--%1 goes with --write PAGE"))
                        .arg(withWrite->names().constLast()));
             return;
         }

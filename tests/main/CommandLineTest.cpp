@@ -9,8 +9,8 @@ private slots:
     void refusals_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("why");
-        QTest::newRow("--set without --write")
-            << QStringList{"--set", "menu.itemCount=3"} << "--set goes with --write PAGE";
+        QTest::newRow("--set without --write") << QStringList{"--set", "menu.itemCount=3"}
+                                               << "--set goes with --write PAGE or --site DIR";
         QTest::newRow("--fragment without --write")
             << QStringList{"--fragment"} << "--fragment goes with --write PAGE";
         QTest::newRow("a repeated --write")
@@ -31,6 +31,15 @@ private slots:
         QTest::newRow("a file after --write")
             << QStringList{"--write", "-", "a.halvero"}
             << "unexpected argument 'a.halvero' (the settings file goes after --settings)";
+        QTest::newRow("--check without --site")
+            << QStringList{"--write", "-", "--check"} << "--check goes with --site DIR";
+        QTest::newRow("--site with --current")
+            << QStringList{"--site", "public", "--current", "a.html"}
+            << "--current does not go with --site (every page gets the modern menu, marked for "
+               "itself)";
+        QTest::newRow("--site with the classic style")
+            << QStringList{"--site", "public", "--style", "classic"}
+            << "--site writes the modern menu into pages; --style is modern there";
         QTest::newRow("an unknown option") << QStringList{"--bogus"} << "Unknown option 'bogus'.";
     }
     void refusals() {
@@ -50,6 +59,11 @@ private slots:
         QCOMPARE(write.assignments(), (QStringList{"a=1", "b=2"}));
         QVERIFY(write.fragment());
         QCOMPARE(write.currentLink(), QStringLiteral("about.html"));
+        const CommandLine site({"halvero", "--site", "public", "--check", "--items", "i.tsv"});
+        QCOMPARE(site.action(), CommandLine::Action::UpdateSite);
+        QCOMPARE(site.siteFolder(), QStringLiteral("public"));
+        QVERIFY(site.check());
+        QCOMPARE(site.itemsFile(), QStringLiteral("i.tsv"));
         const CommandLine window({"halvero", "menu.halvero"});
         QCOMPARE(window.action(), CommandLine::Action::Window);
         QCOMPARE(window.settingsFile(), QStringLiteral("menu.halvero"));

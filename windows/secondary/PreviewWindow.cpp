@@ -154,11 +154,13 @@ void PreviewWindow::escapeInsidePage() {
 
 bool PreviewWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isVisible()) {
-        const auto* key = static_cast<QKeyEvent*>(event);
+    // Only an Escape is looked at further: the browser engine's own objects
+    // (of types the program cannot see) pass every other key through here.
+    if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress) && isVisible() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && widget &&
-            widget->window() == this) {
+        if (widget && widget->window() == this) {
             if (type == QEvent::KeyPress && m_page && m_browser->isAncestorOf(widget))
                 escapeInsidePage();
             else if (type == QEvent::KeyPress)

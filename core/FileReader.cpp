@@ -1,5 +1,7 @@
 #include "core/FileReader.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,19 +51,27 @@ std::string FileReader::read(const std::string& path, std::size_t maxBytes,
     if (static_cast<unsigned long long>(info.st_size) > maxBytes)
         throw FileReadError(tooLarge);
 
-    std::string text;
-    text.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[8192];
+    // Read straight into the text, one byte more than the file's size so
+    // that the read that finds its end is the second, not one a block.
+    std::string text(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t have = 0;
     for (;;) {
-        const ssize_t got = ::read(file.fd, buffer, sizeof buffer);
+        if (have == text.size()) {
+            if (have > maxBytes) // grew while being read
+                throw FileReadError(tooLarge);
+            text.resize(std::min(have * 2, maxBytes + 1));
+        }
+        const ssize_t got = ::read(file.fd, text.data() + have, text.size() - have);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
             failWith(errno);
-        if (got == 0)
+        if (got == 0) {
+            text.resize(have);
             return text;
-        text.append(buffer, static_cast<std::size_t>(got));
-        if (text.size() > maxBytes) // grew while being read
+        }
+        have += static_cast<std::size_t>(got);
+        if (have > maxBytes)
             throw FileReadError(tooLarge);
     }
 }

@@ -42,10 +42,21 @@ std::optional<std::size_t> markerInside(std::string_view page, std::size_t from,
     return std::nullopt;
 }
 
-bool startsWithTag(std::string_view page, std::size_t at, std::string_view name) {
-    if (at + 1 + name.size() >= page.size())
+// Whether `text` starts with `lower` (lower-case ASCII), letters compared
+// without case.
+bool startsWithLower(std::string_view text, std::string_view lower) {
+    if (text.size() < lower.size())
         return false;
-    if (asciiLower(page.substr(at + 1, name.size())) != name)
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        const char c = text[i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i])
+            return false;
+    }
+    return true;
+}
+
+bool startsWithTag(std::string_view page, std::size_t at, std::string_view name) {
+    if (at + 1 + name.size() >= page.size() || !startsWithLower(page.substr(at + 1), name))
         return false;
     const char after = page[at + 1 + name.size()];
     return after == '>' || after == ' ' || after == '\t' || after == '\n' || after == '\r' ||
@@ -57,7 +68,7 @@ bool startsWithTag(std::string_view page, std::size_t at, std::string_view name)
 std::size_t rawTextEnd(std::string_view page, std::size_t at, std::string_view name) {
     for (std::size_t close = page.find("</", at); close != std::string_view::npos;
          close = page.find("</", close + 2))
-        if (asciiLower(page.substr(close + 2, name.size())) == name)
+        if (startsWithLower(page.substr(close + 2), name))
             return close;
     return page.size();
 }
@@ -88,6 +99,13 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
         throw SitePageError(lineAt(page, at), problem);
     };
     for (std::size_t at = page.find('<'); at != std::string_view::npos; at = page.find('<', at)) {
+        // Only "<!" (a marker or a comment) and "<s" (a script or style)
+        // matter; every other tag is passed over at once.
+        const char next = at + 1 < page.size() ? page[at + 1] : '\0';
+        if (next != '!' && next != 's' && next != 'S') {
+            ++at;
+            continue;
+        }
         if (const std::optional<std::size_t> marker = markerAt(page, at)) {
             const bool style = *marker < 2, opening = *marker % 2 == 0;
             Span& span = style ? markers.style : markers.menu;

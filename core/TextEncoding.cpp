@@ -1,5 +1,8 @@
 #include "core/TextEncoding.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -56,6 +59,15 @@ std::string asciiLower(std::string_view text) {
 
 bool isValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        // Eight ASCII bytes at a time: a web page is mostly ASCII.
+        if (i + 8 <= text.size()) {
+            std::uint64_t block;
+            std::memcpy(&block, text.data() + i, 8);
+            if ((block & 0x8080808080808080ULL) == 0) {
+                i += 8;
+                continue;
+            }
+        }
         if (static_cast<unsigned char>(text[i]) < 0x80) {
             ++i;
             continue;

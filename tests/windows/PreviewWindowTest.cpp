@@ -180,7 +180,9 @@ private slots:
         QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
 
         QPointingDevice* touch = QTest::createTouchDevice();
+        // A tap as a finger makes it: down, a moment, up.
         QTest::touchEvent(inputWidget(view), touch).press(0, button);
+        QTest::qWait(80);
         QTest::touchEvent(inputWidget(view), touch).release(0, button);
         QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
 

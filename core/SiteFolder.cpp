@@ -21,17 +21,6 @@ namespace {
 // Pages larger than this are refused unread: a web page is some KB.
 constexpr std::size_t kMaxPageBytes = 64 * 1024 * 1024;
 
-enum class Outcome { Updated, Unchanged, Differs, NoMarkers, Outside, Unreadable, Unwritable };
-
-struct Page {
-    std::string path;    // from the site's root, with "/"
-    std::string file;    // where it is on disk
-    std::string target;  // the file it is, links followed
-    bool linked = false; // a symbolic link
-    Outcome outcome = Outcome::Unchanged;
-    std::string problem; // for Unreadable and Unwritable
-};
-
 bool isPage(const fs::path& path) {
     std::string extension = path.extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),

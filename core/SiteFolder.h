@@ -14,6 +14,8 @@ namespace halvero {
 class SiteFolder {
 public:
     enum class Outcome { Updated, Unchanged, Differs, NoMarkers, Outside, Unreadable, Unwritable };
+    static constexpr int kOutcomes = 7;
+    static_assert(static_cast<int>(Outcome::Unwritable) + 1 == kOutcomes);
 
     struct Page {
         std::string path;    // from the site's root, with "/"

@@ -67,7 +67,7 @@ int SiteCommand::run(const CommandLine& command) {
     for (std::thread& worker : workers)
         worker.join();
 
-    std::vector<const Page*> of[7];
+    std::vector<const Page*> of[SiteFolder::kOutcomes];
     for (const Page& page : pages) {
         of[static_cast<int>(page.outcome)].push_back(&page);
         switch (page.outcome) {

@@ -215,7 +215,7 @@ QString SiteDialog::what(const SiteFolder::Page& page) const {
 void SiteDialog::finish() {
     stopWorkers();
     m_progress->hide();
-    std::size_t counts[7] = {};
+    std::size_t counts[SiteFolder::kOutcomes] = {};
     m_list->setUpdatesEnabled(false);
     m_list->clear();
     QList<QTreeWidgetItem*> rows;

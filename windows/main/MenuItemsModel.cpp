@@ -52,6 +52,16 @@ const std::string& field(const MenuItem& item, int column) {
 
 const char* const kFields[] = {"label", "link", "tooltip", "target", "current"};
 
+// The list in `items` that the first `depth` rows of `path` lead to: with
+// the path's length less one, the list holding the row it names.
+std::vector<MenuItem>& listIn(std::vector<MenuItem>& items, const std::vector<int>& path,
+                              std::size_t depth) {
+    std::vector<MenuItem>* list = &items;
+    for (std::size_t i = 0; i < depth; ++i)
+        list = &(*list)[static_cast<std::size_t>(path[i])].items;
+    return *list;
+}
+
 } // namespace
 
 // The text typed into one cell is one step: each key merges into the step
@@ -179,21 +189,9 @@ QModelIndex MenuItemsModel::indexOf(const Path& path, int column) const {
     return at;
 }
 
-std::vector<MenuItem>& MenuItemsModel::listAt(const Path& parent) {
-    std::vector<MenuItem>* list = &m_items;
-    for (int row : parent)
-        list = &(*list)[static_cast<std::size_t>(row)].items;
-    return *list;
-}
-
 QString MenuItemsModel::targetCaption(const QString& target) const {
     return target.isEmpty() ? tr("%1 (menu's Target)").arg(whereItOpens(m_menuTarget))
                             : whereItOpens(target);
-}
-
-std::string MenuItemsModel::problemAt(const QModelIndex& index) const {
-    const MenuItem* item = itemAt(index);
-    return item ? item->problem() : std::string();
 }
 
 QVariant MenuItemsModel::data(const QModelIndex& index, int role) const {
@@ -330,11 +328,8 @@ QModelIndex MenuItemsModel::addAfter(const QModelIndex& index) {
     std::vector<MenuItem> after = m_items;
     Path path = index.isValid() ? pathOf(index) : Path{static_cast<int>(m_items.size()) - 1};
     ++path.back();
-    Path parent(path.begin(), path.end() - 1);
-    std::vector<MenuItem>* list = &after;
-    for (int row : parent)
-        list = &(*list)[static_cast<std::size_t>(row)].items;
-    list->insert(list->begin() + path.back(), MenuItem{});
+    std::vector<MenuItem>& list = listIn(after, path, path.size() - 1);
+    list.insert(list.begin() + path.back(), MenuItem{});
     return change(tr("Add Item"), std::move(after), pathOf(index), path);
 }
 
@@ -345,12 +340,10 @@ QModelIndex MenuItemsModel::addChild(const QModelIndex& index) {
     if (levelOf(parent) >= MenuItem::kMaxLevels)
         return {};
     std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>* list = &after;
-    for (int row : parent)
-        list = &(*list)[static_cast<std::size_t>(row)].items;
-    list->emplace_back();
+    std::vector<MenuItem>& list = listIn(after, parent, parent.size());
+    list.emplace_back();
     Path path = parent;
-    path.push_back(static_cast<int>(list->size()) - 1);
+    path.push_back(static_cast<int>(list.size()) - 1);
     return change(tr("Add Sub-item"), std::move(after), parent, path);
 }
 
@@ -373,17 +366,12 @@ QModelIndex MenuItemsModel::remove(QModelIndexList rows) {
             kept.push_back(path);
     std::vector<MenuItem> after = m_items;
     for (auto at = kept.rbegin(); at != kept.rend(); ++at) {
-        std::vector<MenuItem>* list = &after;
-        for (std::size_t i = 0; i + 1 < at->size(); ++i)
-            list = &(*list)[static_cast<std::size_t>((*at)[i])].items;
-        list->erase(list->begin() + at->back());
+        std::vector<MenuItem>& list = listIn(after, *at, at->size() - 1);
+        list.erase(list.begin() + at->back());
     }
     // The row after the first removed one, or before it, or its parent.
     Path focus = kept.front();
-    std::vector<MenuItem>* list = &after;
-    for (std::size_t i = 0; i + 1 < focus.size(); ++i)
-        list = &(*list)[static_cast<std::size_t>(focus[i])].items;
-    if (focus.back() >= static_cast<int>(list->size()))
+    if (focus.back() >= static_cast<int>(listIn(after, focus, focus.size() - 1).size()))
         --focus.back();
     if (focus.back() < 0)
         focus.pop_back();
@@ -398,11 +386,8 @@ QModelIndex MenuItemsModel::move(const QModelIndex& index, int by) {
     if (to < 0 || to >= rowCount(index.parent()))
         return {};
     std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>* list = &after;
-    for (std::size_t i = 0; i + 1 < path.size(); ++i)
-        list = &(*list)[static_cast<std::size_t>(path[i])].items;
-    std::swap((*list)[static_cast<std::size_t>(path.back())],
-              (*list)[static_cast<std::size_t>(to)]);
+    std::vector<MenuItem>& list = listIn(after, path, path.size() - 1);
+    std::swap(list[static_cast<std::size_t>(path.back())], list[static_cast<std::size_t>(to)]);
     const Path from = path;
     path.back() = to;
     return change(by < 0 ? tr("Move Up") : tr("Move Down"), std::move(after), from, path);
@@ -416,12 +401,10 @@ QModelIndex MenuItemsModel::indent(const QModelIndex& index) {
     if (levelOf(path) + height(path) > MenuItem::kMaxLevels)
         return {};
     std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>* list = &after;
-    for (std::size_t i = 0; i + 1 < path.size(); ++i)
-        list = &(*list)[static_cast<std::size_t>(path[i])].items;
-    MenuItem moved = std::move((*list)[static_cast<std::size_t>(path.back())]);
-    list->erase(list->begin() + path.back());
-    std::vector<MenuItem>& into = (*list)[static_cast<std::size_t>(path.back() - 1)].items;
+    std::vector<MenuItem>& list = listIn(after, path, path.size() - 1);
+    MenuItem moved = std::move(list[static_cast<std::size_t>(path.back())]);
+    list.erase(list.begin() + path.back());
+    std::vector<MenuItem>& into = list[static_cast<std::size_t>(path.back() - 1)].items;
     into.push_back(std::move(moved));
     Path focus(path.begin(), path.end() - 1);
     focus.push_back(path.back() - 1);
@@ -435,14 +418,12 @@ QModelIndex MenuItemsModel::outdent(const QModelIndex& index) {
         return {};
     const Path path = pathOf(index);
     std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>* outer = &after;
-    for (std::size_t i = 0; i + 2 < path.size(); ++i)
-        outer = &(*outer)[static_cast<std::size_t>(path[i])].items;
+    std::vector<MenuItem>& outer = listIn(after, path, path.size() - 2);
     const int parentRow = path[path.size() - 2];
-    std::vector<MenuItem>& inner = (*outer)[static_cast<std::size_t>(parentRow)].items;
+    std::vector<MenuItem>& inner = outer[static_cast<std::size_t>(parentRow)].items;
     MenuItem moved = std::move(inner[static_cast<std::size_t>(path.back())]);
     inner.erase(inner.begin() + path.back());
-    outer->insert(outer->begin() + parentRow + 1, std::move(moved));
+    outer.insert(outer.begin() + parentRow + 1, std::move(moved));
     Path focus(path.begin(), path.end() - 2);
     focus.push_back(parentRow + 1);
     return change(tr("Outdent"), std::move(after), path, focus);
@@ -459,14 +440,7 @@ QModelIndex MenuItemsModel::append(std::vector<MenuItem> items) {
 }
 
 QString MenuItemsModel::firstProblem() const {
-    QString first;
-    MenuItem::visit(m_items, [&](const MenuItem& item, int, const std::string& number) {
-        if (!first.isEmpty())
-            return;
-        if (const std::string problem = item.problem(); !problem.empty())
-            first = text(MenuItem::describe(number, item) + ": " + problem);
-    });
-    return first;
+    return text(MenuItem::treeProblem(m_items));
 }
 
 Qt::DropActions MenuItemsModel::supportedDropActions() const {
@@ -526,25 +500,21 @@ bool MenuItemsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
     const Path from = draggedPath(data);
     Path into = pathOf(parent.siblingAtColumn(0));
     std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>* source = &after;
-    for (std::size_t i = 0; i + 1 < from.size(); ++i)
-        source = &(*source)[static_cast<std::size_t>(from[i])].items;
-    MenuItem moved = std::move((*source)[static_cast<std::size_t>(from.back())]);
-    source->erase(source->begin() + from.back());
+    std::vector<MenuItem>& source = listIn(after, from, from.size() - 1);
+    MenuItem moved = std::move(source[static_cast<std::size_t>(from.back())]);
+    source.erase(source.begin() + from.back());
     // Taking the row out moves the rows after it up, in its list and below.
     Path parentOfFrom(from.begin(), from.end() - 1);
     if (into.size() >= from.size() &&
         std::equal(parentOfFrom.begin(), parentOfFrom.end(), into.begin()) &&
         into[from.size() - 1] > from.back())
         --into[from.size() - 1];
-    std::vector<MenuItem>* target = &after;
-    for (int at : into)
-        target = &(*target)[static_cast<std::size_t>(at)].items;
-    if (row < 0 || row > static_cast<int>(target->size()))
-        row = static_cast<int>(target->size());
+    std::vector<MenuItem>& target = listIn(after, into, into.size());
+    if (row < 0 || row > static_cast<int>(target.size()))
+        row = static_cast<int>(target.size());
     else if (into == parentOfFrom && row > from.back())
         --row;
-    target->insert(target->begin() + row, std::move(moved));
+    target.insert(target.begin() + row, std::move(moved));
     Path focus = into;
     focus.push_back(row);
     change(tr("Move Item"), std::move(after), from, focus);

@@ -69,9 +69,8 @@ signals:
     void rowToShow(const QModelIndex& index);
 
 public:
-    // Why a row's item cannot go into the page ("link: is empty"), or "".
-    std::string problemAt(const QModelIndex& index) const;
-    // The first row at fault, described for the user, or "".
+    // The first row at fault, described for the user, or "" (MenuItem::
+    // treeProblem).
     QString firstProblem() const;
 
 private:
@@ -81,7 +80,6 @@ private:
 
     const halvero::MenuItem* itemAt(const QModelIndex& index) const;
     halvero::MenuItem* itemAt(const QModelIndex& index);
-    std::vector<halvero::MenuItem>& listAt(const Path& parent);
     // Replaces the whole tree (an undo step's before or after) and asks
     // for the row at `focus` to be shown.
     void reset(std::vector<halvero::MenuItem> items, const Path& focus);

@@ -144,7 +144,7 @@ void SiteDialog::start(bool check) {
     m_cancel = false;
     if (check) {
         std::error_code failure;
-        m_pages = SiteFolder::pages(m_folder.toStdString(), failure);
+        m_pages = SiteFolder::pages(FileName::encode(m_folder).toStdString(), failure);
         if (failure) {
             m_pages.clear();
             m_list->clear();

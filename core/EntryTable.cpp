@@ -16,8 +16,16 @@ constexpr Texts kDirectionItems[] = {"Vertical", "Horizontal"};
 constexpr Texts kNoYesItems[] = {"No", "Yes"};
 constexpr Texts kYesNoItems[] = {"Yes", "No"};
 constexpr Texts kMessageItems[] = {"Welcome To My Site...", "Corvantis"};
-constexpr Texts kFontItems[] = {"Verdana", "Tahoma"};
-constexpr Texts kSolidItems[] = {"Solid"};
+// The two fonts first, then common font stacks, each ending in a generic
+// family.
+constexpr Texts kFontItems[] = {"Verdana",
+                                "Tahoma",
+                                "system-ui, sans-serif",
+                                "Helvetica, Arial, sans-serif",
+                                "Segoe UI, Roboto, Ubuntu, Cantarell, sans-serif",
+                                "Georgia, Times New Roman, serif",
+                                "ui-monospace, Menlo, Consolas, monospace"};
+constexpr Texts kSolidItems[] = {"Solid", "None"};
 constexpr Texts kTargetItems[] = {"_top", "_self", "_blank", "_parent"};
 constexpr std::span<const std::string_view> kDirections = kDirectionItems, kNoYes = kNoYesItems,
                                             kYesNo = kYesNoItems, kMessages = kMessageItems,
@@ -37,38 +45,38 @@ constexpr std::array<EntryDescriptor, EntryTable::kCount> kEntries = {{
     {4, G::Menu, "itemHeight", "Menu Item Height", K::Text, 100, kNone, "20"},
     {5, G::Menu, "showUrlInStatusbar", "Show URL in Statusbar", K::List, 0, kNoYes, "No"},
     {6, G::Menu, "statusbarMessage", "Message in Statusbar", K::Text, 0, kMessages, "Corvantis"},
-    {7, G::Normal, "fontName", "Font Name", K::List, 0, kFonts, "Tahoma"},
+    {7, G::Normal, "fontName", "Font Name", K::Text, 0, kFonts, "Tahoma"},
     {8, G::Normal, "fontSize", "Font Size", K::List, 72, kNone, "8"},
-    {9, G::Normal, "fontColor", "Font Color", K::ColorPicked, 0, kNone, "#0000FF"},
+    {9, G::Normal, "fontColor", "Font Color", K::ColorTyped, 0, kNone, "#0000FF"},
     {10, G::Normal, "underline", "Underline", K::List, 0, kYesNo, "No"},
-    {11, G::Normal, "backColor", "Back Color", K::ColorPicked, 0, kNone, "#FEF0BA"},
-    {12, G::Normal, "borderLeftWidth", "Border Left Width", K::List, 10, kNone, "1"},
+    {11, G::Normal, "backColor", "Back Color", K::ColorTyped, 0, kNone, "#FEF0BA"},
+    {12, G::Normal, "borderLeftWidth", "Border Left Width", K::List, 10, kNone, "1", 0},
     {13, G::Normal, "borderLeftType", "Border Left Type", K::List, 0, kSolid, "Solid"},
-    {14, G::Normal, "borderLeftColor", "Border Left Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
-    {15, G::Normal, "borderTopWidth", "Border Top Width", K::List, 10, kNone, "1"},
+    {14, G::Normal, "borderLeftColor", "Border Left Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
+    {15, G::Normal, "borderTopWidth", "Border Top Width", K::List, 10, kNone, "1", 0},
     {16, G::Normal, "borderTopType", "Border Top Type", K::List, 0, kSolid, "Solid"},
-    {17, G::Normal, "borderTopColor", "Border Top Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
-    {18, G::Normal, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "2"},
+    {17, G::Normal, "borderTopColor", "Border Top Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
+    {18, G::Normal, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "2", 0},
     {19, G::Normal, "borderRightType", "Border Right Type", K::List, 0, kSolid, "Solid"},
-    {20, G::Normal, "borderRightColor", "Border Right Color", K::ColorPicked, 0, kNone, "#999999"},
-    {21, G::Normal, "borderBottomWidth", "Border Bottom Width", K::List, 10, kNone, "2"},
+    {20, G::Normal, "borderRightColor", "Border Right Color", K::ColorTyped, 0, kNone, "#999999"},
+    {21, G::Normal, "borderBottomWidth", "Border Bottom Width", K::List, 10, kNone, "2", 0},
     {22, G::Normal, "borderBottomType", "Border Bottom Type", K::List, 0, kSolid, "Solid"},
     {23, G::Normal, "borderBottomColor", "Border Bottom Color", K::ColorTyped, 0, kNone, "#999999"},
-    {24, G::Hover, "fontName", "Font Name", K::List, 0, kFonts, "Tahoma"},
+    {24, G::Hover, "fontName", "Font Name", K::Text, 0, kFonts, "Tahoma"},
     {25, G::Hover, "fontSize", "Font Size", K::List, 72, kNone, "8"},
-    {26, G::Hover, "fontColor", "Font Color", K::ColorPicked, 0, kNone, "#0000FF"},
+    {26, G::Hover, "fontColor", "Font Color", K::ColorTyped, 0, kNone, "#0000FF"},
     {27, G::Hover, "underline", "Underline", K::List, 0, kYesNo, "No"},
-    {28, G::Hover, "backColor", "Back Color", K::ColorPicked, 0, kNone, "#FEF098"},
-    {29, G::Hover, "borderLeftWidth", "Border Left Width", K::List, 10, kNone, "2"},
+    {28, G::Hover, "backColor", "Back Color", K::ColorTyped, 0, kNone, "#FEF098"},
+    {29, G::Hover, "borderLeftWidth", "Border Left Width", K::List, 10, kNone, "2", 0},
     {30, G::Hover, "borderLeftType", "Border Left Type", K::List, 0, kSolid, "Solid"},
-    {31, G::Hover, "borderLeftColor", "Border Left Color", K::ColorPicked, 0, kNone, "#999999"},
-    {32, G::Hover, "borderTopWidth", "Border Top Width", K::List, 10, kNone, "2"},
+    {31, G::Hover, "borderLeftColor", "Border Left Color", K::ColorTyped, 0, kNone, "#999999"},
+    {32, G::Hover, "borderTopWidth", "Border Top Width", K::List, 10, kNone, "2", 0},
     {33, G::Hover, "borderTopType", "Border Top Type", K::List, 0, kSolid, "Solid"},
-    {34, G::Hover, "borderTopColor", "Border Top Color", K::ColorPicked, 0, kNone, "#999999"},
-    {35, G::Hover, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "1"},
+    {34, G::Hover, "borderTopColor", "Border Top Color", K::ColorTyped, 0, kNone, "#999999"},
+    {35, G::Hover, "borderRightWidth", "Border Right Width", K::List, 10, kNone, "1", 0},
     {36, G::Hover, "borderRightType", "Border Right Type", K::List, 0, kSolid, "Solid"},
-    {37, G::Hover, "borderRightColor", "Border Right Color", K::ColorPicked, 0, kNone, "#FFFFFF"},
-    {38, G::Hover, "borderBottomWidth", "Border Bottom Width", K::List, 10, kNone, "1"},
+    {37, G::Hover, "borderRightColor", "Border Right Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
+    {38, G::Hover, "borderBottomWidth", "Border Bottom Width", K::List, 10, kNone, "1", 0},
     {39, G::Hover, "borderBottomType", "Border Bottom Type", K::List, 0, kSolid, "Solid"},
     {40, G::Hover, "borderBottomColor", "Border Bottom Color", K::ColorTyped, 0, kNone, "#FFFFFF"},
     {41, G::Menu, "target", "Target", K::Text, 0, kTargets, "_blank"},
@@ -101,8 +109,8 @@ static_assert(kEntries[EntryTable::kTarget].key == "target");
 std::vector<std::string> EntryDescriptor::offeredItems() const {
     std::vector<std::string> items;
     if (numbersUpTo > 0) {
-        items.reserve(static_cast<std::size_t>(numbersUpTo));
-        for (int n = 1; n <= numbersUpTo; ++n)
+        items.reserve(static_cast<std::size_t>(numbersUpTo - numbersFrom + 1));
+        for (int n = numbersFrom; n <= numbersUpTo; ++n)
             items.push_back(std::to_string(n));
     } else {
         items.assign(texts.begin(), texts.end());

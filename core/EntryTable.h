@@ -10,10 +10,9 @@ namespace halvero {
 
 // How the user may enter an entry's value.
 enum class InputKind {
-    List,        // one of the offered items; nothing can be typed
-    Text,        // anything can be typed; the items are suggestions
-    ColorPicked, // a colour text set by the colour button; typing is blocked
-    ColorTyped,  // a colour text, typed or set by the colour button
+    List,       // one of the offered items; nothing can be typed
+    Text,       // anything can be typed; the items are suggestions
+    ColorTyped, // a colour text, typed or set by the colour button
 };
 
 // The column an entry stands in: the menu as a whole, the normal item or
@@ -56,13 +55,12 @@ struct EntryDescriptor {
     std::string_view key;
     std::string_view caption;
     InputKind kind;
-    int numbersUpTo; // offers "1" to "N"; 0 when it offers `texts`
+    int numbersUpTo; // offers "1" (or numbersFrom) to "N"; 0 when it offers `texts`
     std::span<const std::string_view> texts;
     std::string_view defaultValue;
+    int numbersFrom = 1;
 
-    constexpr bool isColor() const {
-        return kind == InputKind::ColorPicked || kind == InputKind::ColorTyped;
-    }
+    constexpr bool isColor() const { return kind == InputKind::ColorTyped; }
     constexpr bool isEditable() const { return kind != InputKind::List; }
     std::vector<std::string> offeredItems() const;
 };

@@ -76,6 +76,7 @@ void MenuSettings::initialise() {
         setEnabled(d.index, true);
     setMenuItems({});
     setPageStyle(PageStyle::Classic);
+    setPageLook({});
     m_siteFolder.clear();
 }
 
@@ -117,6 +118,13 @@ void MenuSettings::setPageStyle(PageStyle style) {
     notify(-1, Change::PageStyle);
 }
 
+void MenuSettings::setPageLook(PageLook look) {
+    if (look == m_pageLook)
+        return;
+    m_pageLook = std::move(look);
+    notify(-1, Change::PageLook);
+}
+
 MenuSettings::Snapshot MenuSettings::snapshot() const {
     Snapshot state;
     for (const EntryDescriptor& d : EntryTable::all())
@@ -124,6 +132,7 @@ MenuSettings::Snapshot MenuSettings::snapshot() const {
     state.items = m_menuItems;
     state.style = m_pageStyle;
     state.siteFolder = m_siteFolder;
+    state.look = m_pageLook;
     return state;
 }
 
@@ -132,6 +141,7 @@ void MenuSettings::restore(const Snapshot& state) {
     setMenuItems(state.items);
     setValues(state.values);
     setPageStyle(state.style);
+    setPageLook(state.look);
     m_siteFolder = state.siteFolder;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/EntryTable.h"
 #include "core/MenuItem.h"
+#include "core/PageLook.h"
 
 #include <array>
 #include <functional>
@@ -25,8 +26,9 @@ public:
     enum class PageStyle { Classic, Modern };
 
     // OfferedItems: an entry's offered items; MenuItems: the menu's own
-    // items, PageStyle: the page's style (both told with index -1).
-    enum class Change { OfferedItems, Value, Enabled, MenuItems, PageStyle };
+    // items, PageStyle: the page's style, PageLook: the modern page's own
+    // settings (the last three told with index -1).
+    enum class Change { OfferedItems, Value, Enabled, MenuItems, PageStyle, PageLook };
     using Observer = std::function<void(int index, Change change)>;
 
     MenuSettings();
@@ -44,7 +46,8 @@ public:
 
     // Fills every entry with its offered items, then its default (colour
     // entries last, so their boxes are painted once every list is in place),
-    // enables them all, empties the menu's items and forgets the site.
+    // enables them all, empties the menu's items, forgets the site and
+    // gives the modern page its default look.
     void initialise();
 
     // Sets every entry at once, as a settings file holds them; told to the
@@ -82,6 +85,11 @@ public:
     PageStyle pageStyle() const { return m_pageStyle; }
     void setPageStyle(PageStyle style);
 
+    // The modern page's own settings (checked by the caller); told to the
+    // observer.
+    const PageLook& pageLook() const { return m_pageLook; }
+    void setPageLook(PageLook look);
+
     // The folder of the site the menu is written into (Update Site), or
     // empty when none was chosen. The window keeps it absolute; a settings
     // file keeps it relative to its own folder, so that it moves with the
@@ -98,6 +106,7 @@ public:
         std::vector<MenuItem> items;
         PageStyle style = PageStyle::Classic;
         std::string siteFolder;
+        PageLook look;
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() const;
@@ -125,6 +134,7 @@ private:
     std::vector<MenuItem> m_menuItems;
     PageStyle m_pageStyle = PageStyle::Classic;
     std::string m_siteFolder;
+    PageLook m_pageLook;
     Observer m_observer;
 };
 

@@ -22,50 +22,85 @@ std::string border(const PageModel::Border& border) {
     return length(border.width) + " " + border.type + " " + border.color;
 }
 
-// The classic page's item keeps its width whatever its side borders (the
-// table's width holds it) and grows by its top and bottom borders; the
-// modern item, sized by its content, gets the same outer size.
-std::string innerWidth(const PageModel& page, const PageModel::Look& look) {
-    const std::string &width = page.itemWidth, &left = look.left.width, &right = look.right.width;
-    if (isNumber(width) && isNumber(left) && isNumber(right) && width.size() < 7 &&
-        left.size() < 7 && right.size() < 7)
-        return std::to_string(std::max(0L, std::stol(width) - std::stol(left) - std::stol(right))) +
-               "px";
-    return "calc(" + length(width) + " - " + length(left) + " - " + length(right) + ")";
+// `a + b + c` as one CSS length: summed when all are plain numbers.
+std::string sum(const std::string& a, const std::string& b, const std::string& c) {
+    if (isNumber(a) && isNumber(b) && isNumber(c) && a.size() < 7 && b.size() < 7 && c.size() < 7)
+        return std::to_string(std::stol(a) + std::stol(b) + std::stol(c)) + "px";
+    return "calc(" + length(a) + " + " + length(b) + " + " + length(c) + ")";
 }
 
-// The declarations of one look, normal or hovered; a sub-menu's button
-// beside its parent's link is as wide as its arrow (and at least as large
-// as a finger needs).
-std::string declarations(const PageModel& page, const PageModel::Look& look,
-                         std::string_view indent, bool withWidth = true) {
+// Whether a font stack ends in a generic family, which needs no fallback.
+bool endsGeneric(std::string_view stack) {
+    std::string_view last = stack.substr(stack.rfind(',') + 1);
+    while (!last.empty() && last.front() == ' ')
+        last.remove_prefix(1);
+    for (std::string_view generic :
+         {"serif", "sans-serif", "monospace", "cursive", "fantasy", "system-ui", "ui-serif",
+          "ui-sans-serif", "ui-monospace", "ui-rounded", "math", "emoji", "fangsong"})
+        if (asciiLower(last) == generic)
+            return true;
+    return false;
+}
+
+// The colours, borders and font of one look, normal or hovered.
+std::string declarations(const PageModel::Look& look, std::string_view indent) {
     std::string text;
     auto add = [&](std::string_view declaration) {
         text.append(indent).append(declaration).append("\n");
     };
-    if (withWidth)
-        add("width: " + innerWidth(page, look) + ";");
     add("color: " + look.fontColor + ";");
     add("background-color: " + look.backColor + ";");
     add("border-left: " + border(look.left) + ";");
     add("border-top: " + border(look.top) + ";");
     add("border-right: " + border(look.right) + ";");
     add("border-bottom: " + border(look.bottom) + ";");
-    add("font: 600 " + look.fontSize + "pt " + look.fontName + ", sans-serif;");
+    add("font: 600 " + look.fontSize + "pt " + look.fontName +
+        (endsGeneric(look.fontName) ? ";" : ", sans-serif;"));
     return text;
 }
 
+// The flex alignment of the items along the bar, and across a vertical
+// menu.
+std::string_view alongBar(std::string_view align) {
+    return align == "start"    ? "flex-start"
+           : align == "end"    ? "flex-end"
+           : align == "spread" ? "space-between"
+                               : "center";
+}
+std::string_view acrossColumn(std::string_view align) {
+    return align == "start"    ? "flex-start"
+           : align == "end"    ? "flex-end"
+           : align == "spread" ? "stretch"
+                               : "center";
+}
+
+// Every rule is scoped to the menu's own classes, two deep, so that it
+// touches nothing else on a site's page and ordinary site rules on a, ul
+// or li (a:visited, nav ul) do not win over it.
 std::string styleBlock(const PageModel& page) {
+    const PageLook& look = page.look;
     const std::string distance = length(page.distance);
-    const std::string height = length(page.itemHeight);
+    const std::string outerHeight =
+        sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width);
+    const std::string padding = look.value(PageLook::kItemPadding);
+    const std::string_view align = look.value(PageLook::kAlign);
     std::string text = "<style>\n";
-    text += ".halvero-menu__list {\n"
+    text += ".halvero-menu {\n"
+            "  background-color: " +
+            look.value(PageLook::kBarColor) +
+            ";\n"
+            "}\n"
+            ".halvero-menu .halvero-menu__list {\n"
             "  display: flex;\n"
             "  flex-direction: " +
-            std::string(page.across ? "row" : "column") +
+            std::string(page.across ? "row" : "column") + ";\n" +
+            (page.across ? "  flex-wrap: wrap;\n" : "") + "  align-items: " +
+            std::string(page.across ? (page.hasSubMenus ? "flex-start" : "center")
+                                    : acrossColumn(align)) +
             ";\n"
-            "  align-items: center;\n"
-            "  justify-content: center;\n"
+            "  justify-content: " +
+            std::string(page.across ? alongBar(align) : "center") +
+            ";\n"
             "  gap: " +
             distance +
             ";\n"
@@ -75,39 +110,56 @@ std::string styleBlock(const PageModel& page) {
             (page.across ? "0 " + distance : distance + " 0") +
             ";\n"
             "}\n"
-            ".halvero-menu__item {\n"
+            ".halvero-menu .halvero-menu__item {\n"
+            "  min-width: 0;\n"
+            "  max-width: 100%;\n"
             "  margin: 0;\n"
             "  padding: 0;\n"
             "}\n"
-            ".halvero-menu__link {\n"
+            ".halvero-menu .halvero-menu__link {\n"
             "  position: relative;\n"
             "  display: flex;\n"
             "  align-items: center;\n"
             "  justify-content: center;\n"
-            "  box-sizing: content-box;\n"
-            "  height: " +
-            height +
+            "  box-sizing: border-box;\n" +
+            (look.value(PageLook::kItemWidth) == "auto"
+                 ? std::string()
+                 : "  width: " + length(page.itemWidth) + ";\n") +
+            "  max-width: 100%;\n"
+            "  min-height: " +
+            outerHeight +
             ";\n"
+            "  margin: 0;\n"
+            "  padding: " +
+            padding +
+            ";\n"
+            "  overflow-wrap: anywhere;\n"
             "  text-align: center;\n"
             "  text-decoration: none;\n"
             "  transition: background-color 0.15s, color 0.15s;\n";
-    text += declarations(page, page.normal, "  ");
+    text += declarations(page.normal, "  ");
     text += "}\n"
-            ".halvero-menu__link:hover,\n"
-            ".halvero-menu__link:focus-visible {\n";
-    text += declarations(page, page.hover, "  ");
+            ".halvero-menu .halvero-menu__link[aria-current=\"page\"] {\n";
+    if (look.value(PageLook::kCurrentUnderline) == "Yes")
+        text += "  text-decoration: underline;\n"
+                "  text-decoration-thickness: 0.15em;\n"
+                "  text-underline-offset: 0.25em;\n";
+    if (const std::string& color = look.value(PageLook::kCurrentColor); !color.empty())
+        text += "  color: " + color + ";\n";
+    if (const std::string& color = look.value(PageLook::kCurrentBackColor); !color.empty())
+        text += "  background-color: " + color + ";\n";
     text += "}\n"
-            ".halvero-menu__link:focus-visible {\n"
+            ".halvero-menu .halvero-menu__link:hover,\n"
+            ".halvero-menu .halvero-menu__link:focus-visible {\n";
+    text += declarations(page.hover, "  ");
+    text += "}\n"
+            ".halvero-menu .halvero-menu__link:focus-visible {\n"
             "  outline: 3px solid " +
             page.hover.fontColor +
             ";\n"
             "  outline-offset: 2px;\n"
             "}\n"
-            ".halvero-menu__link[aria-current=\"page\"] {\n"
-            "  text-decoration: underline;\n"
-            "  text-underline-offset: 0.2em;\n"
-            "}\n"
-            ".halvero-menu__note {\n"
+            ".halvero-menu .halvero-menu__note {\n"
             "  position: absolute;\n"
             "  width: 1px;\n"
             "  height: 1px;\n"
@@ -115,22 +167,33 @@ std::string styleBlock(const PageModel& page) {
             "  clip-path: inset(50%);\n"
             "  white-space: nowrap;\n"
             "}\n";
+    if (page.hasSubMenus || page.folds)
+        text += ".halvero-menu .halvero-menu__chevron {\n"
+                "  flex: none;\n"
+                "  width: 0;\n"
+                "  height: 0;\n"
+                "  border-left: 0.3em solid transparent;\n"
+                "  border-right: 0.3em solid transparent;\n"
+                "  border-top: 0.35em solid currentColor;\n"
+                "}\n"
+                ".halvero-menu [aria-expanded=\"true\"] > .halvero-menu__chevron {\n"
+                "  transform: rotate(180deg);\n"
+                "}\n"
+                ".halvero-menu [hidden] {\n"
+                "  display: none !important;\n"
+                "}\n";
     if (page.hasSubMenus) {
         // A parent's link and button side by side, its list below both: in
         // the flow while closed lists are shown (no script) and in a
         // vertical menu; dropped over the page below a horizontal menu.
-        text += std::string(page.across ? ".halvero-menu__list {\n"
-                                          "  align-items: flex-start;\n"
-                                          "}\n"
-                                        : "") +
-                ".halvero-menu__item--parent {\n"
+        text += ".halvero-menu .halvero-menu__item--parent {\n"
                 "  position: relative;\n"
                 "  display: grid;\n"
                 "  grid-template-columns: auto auto;\n"
                 "  justify-content: center;\n"
                 "  align-items: center;\n"
                 "}\n"
-                ".halvero-menu__sublist {\n"
+                ".halvero-menu .halvero-menu__sublist {\n"
                 "  display: flex;\n"
                 "  flex-direction: column;\n"
                 "  align-items: center;\n"
@@ -144,61 +207,52 @@ std::string styleBlock(const PageModel& page) {
                 distance +
                 " 0 0;\n"
                 "}\n"
-                ".halvero-menu__toggle {\n"
+                ".halvero-menu .halvero-menu__toggle {\n"
                 "  display: flex;\n"
                 "  align-items: center;\n"
                 "  justify-content: center;\n"
                 "  gap: 0.4em;\n"
-                "  box-sizing: content-box;\n"
-                "  height: " +
-                height +
+                "  box-sizing: border-box;\n"
+                "  min-height: " +
+                outerHeight +
                 ";\n"
                 "  min-width: 24px;\n"
-                "  min-height: 24px;\n"
                 "  margin: 0;\n"
                 "  padding: 0 0.6em;\n"
                 "  cursor: pointer;\n"
                 "  transition: background-color 0.15s, color 0.15s;\n";
-        text += declarations(page, page.normal, "  ", false);
+        text += declarations(page.normal, "  ");
         text += "}\n"
-                ".halvero-menu__toggle:hover,\n"
-                ".halvero-menu__toggle:focus-visible,\n"
-                ".halvero-menu__toggle[aria-expanded=\"true\"] {\n";
-        text += declarations(page, page.hover, "  ", false);
+                ".halvero-menu .halvero-menu__toggle:hover,\n"
+                ".halvero-menu .halvero-menu__toggle:focus-visible,\n"
+                ".halvero-menu .halvero-menu__toggle[aria-expanded=\"true\"] {\n";
+        text += declarations(page.hover, "  ");
         text += "}\n"
-                ".halvero-menu__toggle:focus-visible {\n"
+                ".halvero-menu .halvero-menu__toggle:focus-visible {\n"
                 "  outline: 3px solid " +
                 page.hover.fontColor +
                 ";\n"
                 "  outline-offset: 2px;\n"
                 "}\n"
-                ".halvero-menu__link.halvero-menu__toggle {\n"
-                "  padding: 0;\n"
-                "}\n"
-                ".halvero-menu__chevron {\n"
-                "  width: 0;\n"
-                "  height: 0;\n"
-                "  border-left: 0.3em solid transparent;\n"
-                "  border-right: 0.3em solid transparent;\n"
-                "  border-top: 0.35em solid currentColor;\n"
-                "}\n"
-                ".halvero-menu__toggle[aria-expanded=\"true\"] .halvero-menu__chevron {\n"
-                "  transform: rotate(180deg);\n"
+                ".halvero-menu .halvero-menu__link.halvero-menu__toggle {\n"
+                "  padding: " +
+                padding +
+                ";\n"
                 "}\n"
                 // The items that hold the current page: underlined, dotted.
-                ".halvero-menu__item--holds-current > .halvero-menu__link {\n"
+                ".halvero-menu .halvero-menu__item--holds-current > .halvero-menu__link {\n"
                 "  text-decoration: underline dotted;\n"
-                "  text-underline-offset: 0.2em;\n"
+                "  text-underline-offset: 0.25em;\n"
                 "}\n";
         // Down the page, a parent's button hangs beside its link, which
         // stays in line with the other items.
         if (!page.across)
-            text +=
-                ".halvero-menu__item--parent > .halvero-menu__toggle:not(.halvero-menu__link) {\n"
-                "  position: absolute;\n"
-                "  left: 100%;\n"
-                "  top: 0;\n"
-                "}\n";
+            text += ".halvero-menu .halvero-menu__item--parent > "
+                    ".halvero-menu__toggle:not(.halvero-menu__link) {\n"
+                    "  position: absolute;\n"
+                    "  left: 100%;\n"
+                    "  top: 0;\n"
+                    "}\n";
         if (page.across)
             text += ".halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "
                     ".halvero-menu__sublist {\n"
@@ -214,31 +268,123 @@ std::string styleBlock(const PageModel& page) {
                     "  left: auto;\n"
                     "  right: 0;\n"
                     "}\n";
-        text += ".halvero-menu [hidden] {\n"
-                "  display: none !important;\n"
-                "}\n";
     }
-    text += "@media (prefers-reduced-motion: reduce) {\n"
-            "  .halvero-menu__link" +
-            std::string(page.hasSubMenus ? ",\n  .halvero-menu__toggle" : "") +
-            " {\n"
-            "    transition: none;\n"
-            "  }\n"
-            "}\n"
-            "</style>\n";
+    if (page.folds) {
+        // Below the width the user set, the bar folds behind the menu
+        // button (shown by the script only: without it the items stay out,
+        // wrapped) into one column, its sub-menus opening in the flow.
+        text += ".halvero-menu .halvero-menu__button {\n"
+                "  display: none;\n"
+                "}\n"
+                "@media not all and (min-width: " +
+                look.value(PageLook::kFoldBelow) +
+                ") {\n"
+                "  .halvero-menu--enhanced .halvero-menu__button {\n"
+                "    display: flex;\n"
+                "    align-items: center;\n"
+                "    justify-content: space-between;\n"
+                "    gap: 0.6em;\n"
+                "    box-sizing: border-box;\n"
+                "    width: 100%;\n"
+                "    min-height: max(44px, " +
+                outerHeight +
+                ");\n"
+                "    margin: 0;\n"
+                "    padding: " +
+                padding +
+                ";\n"
+                "    cursor: pointer;\n";
+        text += declarations(page.normal, "    ");
+        text += "  }\n"
+                "  .halvero-menu--enhanced .halvero-menu__button:hover,\n"
+                "  .halvero-menu--enhanced .halvero-menu__button:focus-visible,\n"
+                "  .halvero-menu--enhanced .halvero-menu__button[aria-expanded=\"true\"] {\n";
+        text += declarations(page.hover, "    ");
+        text += "  }\n"
+                "  .halvero-menu--enhanced .halvero-menu__button:focus-visible {\n"
+                "    outline: 3px solid " +
+                page.hover.fontColor +
+                ";\n"
+                "    outline-offset: 2px;\n"
+                "  }\n"
+                "  .halvero-menu--enhanced .halvero-menu__button[aria-expanded=\"false\"] + "
+                ".halvero-menu__list {\n"
+                "    display: none;\n"
+                "  }\n"
+                "  .halvero-menu--enhanced .halvero-menu__list {\n"
+                "    flex-direction: column;\n"
+                "    flex-wrap: nowrap;\n"
+                "    align-items: stretch;\n"
+                "    padding: " +
+                distance +
+                " 0;\n"
+                "  }\n"
+                "  .halvero-menu--enhanced .halvero-menu__link {\n"
+                "    width: auto;\n"
+                "  }\n";
+        if (page.hasSubMenus)
+            text += "  .halvero-menu--enhanced .halvero-menu__item--parent {\n"
+                    "    grid-template-columns: 1fr auto;\n"
+                    "  }\n"
+                    "  .halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "
+                    ".halvero-menu__sublist {\n"
+                    "    position: static;\n"
+                    "    align-items: stretch;\n"
+                    "    padding: " +
+                    distance +
+                    " 0 0 1em;\n"
+                    "  }\n";
+        text += "}\n";
+    }
+    // In forced colours the colours are the system's: the hovered, focused
+    // and current items stay apart by an outline's style and an underline.
+    const std::string controls = page.hasSubMenus ? ", .halvero-menu .halvero-menu__toggle" : "";
+    text +=
+        "@media (forced-colors: active) {\n"
+        "  .halvero-menu .halvero-menu__link:hover" +
+        (page.hasSubMenus ? ", .halvero-menu .halvero-menu__toggle:hover" : std::string()) +
+        (page.folds ? ", .halvero-menu .halvero-menu__button:hover" : std::string()) +
+        " {\n"
+        "    outline: 2px dashed LinkText;\n"
+        "    outline-offset: -5px;\n"
+        "  }\n"
+        "  .halvero-menu .halvero-menu__link:focus-visible" +
+        (page.hasSubMenus ? ", .halvero-menu .halvero-menu__toggle:focus-visible" : std::string()) +
+        (page.folds ? ", .halvero-menu .halvero-menu__button:focus-visible" : std::string()) +
+        " {\n"
+        "    outline: 3px solid Highlight;\n"
+        "    outline-offset: 2px;\n"
+        "  }\n"
+        "  .halvero-menu .halvero-menu__link[aria-current=\"page\"] {\n"
+        "    text-decoration: underline;\n"
+        "    text-decoration-thickness: 0.2em;\n"
+        "    text-underline-offset: 0.25em;\n"
+        "  }\n"
+        "}\n"
+        "@media (prefers-reduced-motion: reduce) {\n"
+        "  .halvero-menu .halvero-menu__link" +
+        controls +
+        " {\n"
+        "    transition: none;\n"
+        "  }\n"
+        "}\n"
+        "</style>\n";
     return text;
 }
 
-// Turns the sub-menus' buttons on: each shows and hides its list (Enter,
-// Space, a click or a tap), a mouse opens a list while over its item and
-// closes it a moment after leaving, Escape closes the list holding the
-// focus and gives the focus back to its button, and focus or a click
-// leaving the menu closes every list. One list of a level is open at once.
+// Turns the menu's buttons on. The menu button, below the width the page
+// sets, shows and hides the items; each sub-menu's button shows and hides
+// its list (Enter, Space, a click or a tap), a mouse opens a list while
+// over its item and closes it a moment after leaving. Escape closes the
+// innermost open list holding the focus, or else the folded menu, and
+// gives the focus back to its button; focus or a click leaving the menu
+// closes everything. One list of a level is open at once.
 constexpr std::string_view kScript = R"(<script>
 (function () {
   "use strict";
   var nav = document.currentScript && document.currentScript.previousElementSibling;
   if (!nav || !nav.classList || !nav.classList.contains("halvero-menu")) return;
+  var fold = nav.querySelector(".halvero-menu__button");
   var menus = Array.prototype.map.call(nav.querySelectorAll(".halvero-menu__toggle"), function (button) {
     return { button: button, item: button.parentNode, list: document.getElementById(button.getAttribute("aria-controls")), byHover: false, timer: 0 };
   }).filter(function (menu) { return menu.list; });
@@ -257,7 +403,21 @@ constexpr std::string_view kScript = R"(<script>
         menu.list.classList.add("halvero-menu__sublist--end");
     }
   }
-  function closeAll() { menus.forEach(function (menu) { if (isOpen(menu)) setOpen(menu, false); }); }
+  function folded() { return !!fold && fold.offsetParent !== null; }
+  function isUnfolded() { return !!fold && fold.getAttribute("aria-expanded") === "true"; }
+  function setUnfolded(open) { if (fold) fold.setAttribute("aria-expanded", open ? "true" : "false"); }
+  function closeAll() {
+    menus.forEach(function (menu) { if (isOpen(menu)) setOpen(menu, false); });
+    if (folded()) setUnfolded(false);
+  }
+  if (fold) {
+    fold.hidden = false;
+    fold.addEventListener("click", function () {
+      var open = !isUnfolded();
+      if (!open) closeAll();
+      setUnfolded(open);
+    });
+  }
   menus.forEach(function (menu) {
     var heading = menu.item.querySelector(".halvero-menu__heading");
     if (heading && heading.parentNode === menu.item) heading.hidden = true;
@@ -286,10 +446,16 @@ constexpr std::string_view kScript = R"(<script>
   nav.addEventListener("keydown", function (event) {
     if (event.key !== "Escape") return;
     var open = menus.filter(function (menu) { return isOpen(menu) && menu.item.contains(document.activeElement); });
-    if (!open.length) return;
-    var menu = open[open.length - 1];
-    setOpen(menu, false);
-    menu.button.focus();
+    if (open.length) {
+      var menu = open[open.length - 1];
+      setOpen(menu, false);
+      menu.button.focus();
+    } else if (folded() && isUnfolded()) {
+      setUnfolded(false);
+      fold.focus();
+    } else {
+      return;
+    }
     event.preventDefault();
   });
   nav.addEventListener("focusout", function (event) {
@@ -300,7 +466,7 @@ constexpr std::string_view kScript = R"(<script>
   });
   document.addEventListener("keydown", function (event) {
     if (event.key !== "Escape" || nav.contains(document.activeElement)) return;
-    if (menus.some(isOpen)) event.preventDefault();
+    if (menus.some(isOpen) || (folded() && isUnfolded())) event.preventDefault();
     closeAll();
   });
   nav.classList.add("halvero-menu--enhanced");
@@ -313,13 +479,25 @@ public:
     explicit Nav(const PageModel& page) : m_page(page) {}
 
     std::string take() {
-        m_text = "<nav class=\"halvero-menu\" aria-label=\"Menu\">\n"
-                 "  <ul class=\"halvero-menu__list\">\n";
+        const std::string& label = m_page.look.value(PageLook::kMenuButtonLabel);
+        m_text = "<nav class=\"halvero-menu\" aria-label=\"";
+        escaped(label);
+        m_text += "\">\n";
+        if (m_page.folds) {
+            m_text += "  <button class=\"halvero-menu__button\" type=\"button\" "
+                      "aria-expanded=\"false\" aria-controls=\"halvero-menu-list\" hidden>";
+            escaped(label);
+            m_text += "<span class=\"halvero-menu__chevron\" aria-hidden=\"true\"></span>"
+                      "</button>\n"
+                      "  <ul class=\"halvero-menu__list\" id=\"halvero-menu-list\">\n";
+        } else {
+            m_text += "  <ul class=\"halvero-menu__list\">\n";
+        }
         for (const PageModel::Item& item : m_page.items)
             addItem(item, "    ");
         m_text += "  </ul>\n"
                   "</nav>\n";
-        if (m_page.hasSubMenus)
+        if (m_page.hasSubMenus || m_page.folds)
             m_text += kScript;
         return std::move(m_text);
     }
@@ -418,7 +596,7 @@ std::string ModernPage::nav(const PageModel& page) {
     return Nav(page).take();
 }
 
-std::string ModernPage::fragment(const PageModel& page, std::string_view source) {
+std::string ModernPage::fragment(const PageModel& page, std::string_view source, Part part) {
     // A comment ends at "--" or ">": neither may come from the file's name.
     std::string name = source.empty() ? std::string("a menu not saved yet") : toValidUtf8(source);
     for (std::size_t at; (at = name.find("--")) != std::string::npos;)
@@ -426,7 +604,8 @@ std::string ModernPage::fragment(const PageModel& page, std::string_view source)
     std::replace(name.begin(), name.end(), '>', ')');
     return "<!-- Menu written by Halvero from " + name +
            ". Change it there and write it again: changes made here are lost. -->\n" +
-           styleBlock(page) + Nav(page).take();
+           (part == Part::Nav ? std::string() : styleBlock(page)) +
+           (part == Part::Style ? std::string() : Nav(page).take());
 }
 
 } // namespace halvero

@@ -26,11 +26,15 @@ class ModernPage {
 public:
     // The whole page.
     static std::string compose(const PageModel& page);
-    // Only the <style>, the <nav> and its script, for pasting into an
-    // existing page, opening with a comment that names `source` (the
-    // settings file's name, or empty for a menu never saved) as the place
-    // to change it.
-    static std::string fragment(const PageModel& page, std::string_view source);
+    // What a fragment holds: the <style> and the <nav> with its script, or
+    // either alone (the style for a page's head, the navigation for the
+    // menu's place).
+    enum class Part { Whole, Style, Nav };
+    // The menu's code for pasting into an existing page, opening with a
+    // comment that names `source` (the settings file's name, or empty for
+    // a menu never saved) as the place to change it.
+    static std::string fragment(const PageModel& page, std::string_view source,
+                                Part part = Part::Whole);
     // The fragment's two parts alone: the <style> block, for a page's head,
     // and the <nav> with its script, for the place of the menu.
     static std::string style(const PageModel& page);

@@ -91,6 +91,9 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
     page.statusMessage = v(EntryTable::kStatusMessage);
     page.normal = lookOf(settings, EntryTable::kNormal);
     page.hover = lookOf(settings, EntryTable::kHover);
+    for (const PageLook::Entry& entry : PageLook::entries())
+        page.look.set(entry.key, valid(settings.pageLook().value(entry.key)));
+    page.folds = page.across && page.look.value(PageLook::kFoldBelow) != PageLook::kNever;
 
     const long count = settings.pageItemCount();
     std::vector<MenuItem> marked;

@@ -44,6 +44,10 @@ struct PageModel {
     Look normal, hover;
     std::vector<Item> items;
     bool hasSubMenus = false;
+    // The modern page's own settings, and whether its bar folds behind a
+    // menu button on narrow screens (a horizontal menu, not set to never).
+    PageLook look;
+    bool folds = false;
 
     // The page of `settings`. `currentLink`, when given, names the page the
     // menu is on: the first item that links to it is the current one,

@@ -34,8 +34,8 @@ std::string PageWriter::composeClassic(const MenuSettings& settings, const Times
 }
 
 std::string PageWriter::fragment(const MenuSettings& settings, std::string_view source,
-                                 std::string_view currentLink) {
-    return ModernPage::fragment(PageModel::from(settings, currentLink), source);
+                                 std::string_view currentLink, ModernPage::Part part) {
+    return ModernPage::fragment(PageModel::from(settings, currentLink), source, part);
 }
 
 bool PageWriter::dropsSubMenus(const MenuSettings& settings) {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/MenuSettings.h"
+#include "core/ModernPage.h"
 #include "core/Timestamp.h"
 
 namespace halvero {
@@ -28,8 +29,10 @@ public:
     static std::string composeClassic(const MenuSettings& settings, const Timestamp& stamp);
     // The modern menu's style, navigation and script, for pasting into a
     // page; `source` names the settings file (see ModernPage::fragment).
+    // `part`: the style or the navigation alone.
     static std::string fragment(const MenuSettings& settings, std::string_view source,
-                                std::string_view currentLink = {});
+                                std::string_view currentLink = {},
+                                ModernPage::Part part = ModernPage::Part::Whole);
     // Whether the page leaves out some of the menu's items: a classic page
     // shows no sub-menus.
     static bool dropsSubMenus(const MenuSettings& settings);

@@ -145,6 +145,13 @@ public:
             m_contents.siteFolder = std::move(text);
             return true;
         }
+        if (m_inPage && m_key != "style") {
+            const PageLook::Entry* entry = PageLook::find(m_key);
+            if (const std::string problem = PageLook::problem(entry->key, text); !problem.empty())
+                note(line(), currentKey(), "the value " + problem);
+            m_contents.look.set(entry->key, std::move(text));
+            return true;
+        }
         if (m_inPage) {
             if (text == "classic" || text == "modern")
                 m_contents.pageStyle = text == "modern" ? MenuSettings::PageStyle::Modern
@@ -176,11 +183,12 @@ public:
         if (skipping())
             return true;
         m_key = key;
-        const bool known = m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
-                                           key == "page" || groupNamed(key))
-                           : inItem()   ? isItemField(key)
-                           : m_inPage   ? key == "style" || key == "siteFolder"
-                                        : EntryTable::find(m_group, key) != nullptr;
+        const bool known =
+            m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
+                            key == "page" || groupNamed(key))
+            : inItem()   ? isItemField(key)
+            : m_inPage   ? key == "style" || key == "siteFolder" || PageLook::find(key) != nullptr
+                         : EntryTable::find(m_group, key) != nullptr;
         if (!known) // its value is skipped
             m_contents.unknownKeys.push_back(m_depth == 1 ? key
                                              : inItem()   ? itemName() + "." + key
@@ -426,6 +434,20 @@ Json itemList(const std::vector<MenuItem>& items) {
     return list;
 }
 
+// Whether a value of `settings` is one that versions before 4 refuse: a
+// border of width 0 or type None, or a font other than the two they offered.
+bool needsVersion4(const MenuSettings& settings) {
+    for (const ItemEntries& look : {EntryTable::kNormal, EntryTable::kHover}) {
+        const std::string& font = settings.value(look.fontName);
+        if (font != "Verdana" && font != "Tahoma")
+            return true;
+        for (const BorderEntries& border : {look.left, look.top, look.right, look.bottom})
+            if (settings.value(border.width) == "0" || settings.value(border.type) == "None")
+                return true;
+    }
+    return false;
+}
+
 std::string message(int line, const std::string& key, const std::string& problem) {
     std::string text;
     if (line > 0)
@@ -459,7 +481,10 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     file["format"] = kFormat;
     // A file keeps the oldest version that holds it, so that every Halvero
     // able to show the menu reads it: 1 without items, 2 without sub-menus.
-    file["version"] = items.empty() ? 1 : MenuItem::hasSubMenus(items) ? kVersion : 2;
+    file["version"] = needsVersion4(settings)        ? kVersion
+                      : items.empty()                ? 1
+                      : MenuItem::hasSubMenus(items) ? 3
+                                                     : 2;
     for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
         Json& column = file[std::string(EntryTable::groupKey(group))];
         column = Json::object();
@@ -474,6 +499,10 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
         file["page"]["style"] = "modern";
     if (!settings.siteFolder().empty())
         file["page"]["siteFolder"] = settings.siteFolder();
+    for (const PageLook::Entry& entry : PageLook::entries())
+        if (const std::string& value = settings.pageLook().value(entry.key);
+            value != entry.defaultValue)
+            file["page"][std::string(entry.name)] = value;
     if (!items.empty())
         file["items"] = itemList(items);
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -39,8 +39,9 @@ private:
 //    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...},
 //    "items": [{"label": "Home", "link": "index.html"},
 //              {"label": "Services", "link": "services/", "items": [...]}],
-//    "page": {"style": "modern", "siteFolder": "../site"}}
-//    (each left out while it has its default: the classic page, no site)
+//    "page": {"style": "modern", "siteFolder": "../site", "barColor": "#1F3A5F"}}
+//    (each left out while it has its default: the classic page, no site,
+//    the modern page's default look)
 // Every value is text, kept exactly. Reading is all or nothing: a file that
 // is no JSON, no UTF-8, of another format or a newer version, or holds a
 // value that is not text, is refused as a whole. Missing keys take their
@@ -49,9 +50,12 @@ private:
 class SettingsFile {
 public:
     static constexpr std::string_view kFormat = "halvero-menu";
-    // Version 2 adds the menu's items, version 3 their sub-menus; a file is
-    // written in the oldest version that holds its menu.
-    static constexpr int kVersion = 3;
+    // Version 2 adds the menu's items, version 3 their sub-menus, version 4
+    // borders of width 0 and type None and fonts given as font stacks; a
+    // file is written in the oldest version that holds its menu. (The
+    // modern page's own look, under "page", needs no version: an older
+    // Halvero lists its keys as unknown and shows the rest.)
+    static constexpr int kVersion = 4;
     // The most items a file may hold, sub-menus included (a page shows at
     // most 20 at the top).
     static constexpr std::size_t kMaxItems = 500;
@@ -64,10 +68,16 @@ public:
         std::vector<MenuItem> items;
         MenuSettings::PageStyle pageStyle = MenuSettings::PageStyle::Classic;
         std::string siteFolder;
+        PageLook look;
         std::vector<std::string> unknownKeys; // "normal.glow", "theme"
         // The menu's own items, with an itemCount that is not their number:
         // the count as the file gives it (the page shows the items).
         std::optional<std::string> itemCountGiven;
+
+        // The menu the file holds, as MenuSettings::restore takes it.
+        MenuSettings::Snapshot snapshot() const {
+            return {values, items, pageStyle, siteFolder, look};
+        }
     };
 
     // The file's text for the values of `settings`, ending in a newline.

@@ -15,7 +15,7 @@ constexpr std::string_view kBreakingCharacters = "'\"<>;{}\\";
 // The offered items in words: "1 to 20", or "No, Yes".
 std::string offeredInWords(const EntryDescriptor& entry) {
     if (entry.numbersUpTo > 0)
-        return "1 to " + std::to_string(entry.numbersUpTo);
+        return std::to_string(entry.numbersFrom) + " to " + std::to_string(entry.numbersUpTo);
     std::string words;
     for (std::string_view item : entry.texts)
         words += (words.empty() ? "" : ", ") + std::string(item);
@@ -145,7 +145,48 @@ bool isLengthExpression(std::string_view text) {
     return depth == 0 && operand;
 }
 
+bool isFontName(int index) {
+    return index == EntryTable::kNormal.fontName || index == EntryTable::kHover.fontName;
+}
+
+// The start of a name in CSS: a letter, "_", or any character beyond ASCII.
+bool startsName(char c) {
+    return isLetter(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// One family of a font stack: names (CSS identifiers) parted by spaces.
+bool isFamily(std::string_view text) {
+    text = trimmedSpaces(text);
+    if (text.empty())
+        return false;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t end = std::min(text.find(' ', i), text.size());
+        const std::string_view word = text.substr(i, end - i);
+        const std::string_view rest = word.starts_with('-') ? word.substr(1) : word;
+        if (rest.empty() || !startsName(rest.front()) ||
+            !std::all_of(rest.begin(), rest.end(),
+                         [](char c) { return startsName(c) || isDigit(c) || c == '-'; }))
+            return false;
+        i = end;
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+    }
+    return true;
+}
+
 } // namespace
+
+bool ValueRules::isFontStack(std::string_view value) {
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = value.find(',', from);
+        if (!isFamily(value.substr(from, comma == std::string_view::npos ? value.size() - from
+                                                                         : comma - from)))
+            return false;
+        if (comma == std::string_view::npos)
+            return true;
+        from = comma + 1;
+    }
+}
 
 bool ValueRules::isColor(std::string_view value) {
     if (value.starts_with('#')) {
@@ -182,6 +223,9 @@ std::size_t ValueRules::maxLength(const EntryDescriptor& entry) {
         return 200;
     case EntryTable::kTarget:
         return 64;
+    case EntryTable::kNormal.fontName:
+    case EntryTable::kHover.fontName:
+        return 100;
     default:
         return entry.isColor() ? 32 : 64;
     }
@@ -220,6 +264,9 @@ std::string ValueRules::problem(const EntryDescriptor& entry, std::string_view v
         return "holds a comment's /* or */";
     if (entry.isColor() && !isColor(value))
         return value.empty() ? "is empty" : "is not a colour (#RRGGBB, a name, rgb() or hsl())";
+    if (isFontName(entry.index) && !isFontStack(value))
+        return value.empty() ? "is empty"
+                             : "is not a font or font stack (Verdana, or system-ui, sans-serif)";
     if ((entry.index == EntryTable::kItemWidth || entry.index == EntryTable::kItemHeight) &&
         !isLength(value))
         return value.empty() ? "is empty" : "is not a length (120, 7.5em, 50% or calc())";

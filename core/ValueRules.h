@@ -21,6 +21,7 @@ namespace halvero {
 //    control characters, and has a length that fits its use;
 //  - a colour holds colour syntax: #RGB, #RRGGBB (with alpha: #RGBA,
 //    #RRGGBBAA), a colour name, or rgb()/rgba()/hsl()/hsla() of numbers;
+//  - a font name holds a font stack (see isFontStack);
 //  - the item's width and height hold length syntax: a number with an
 //    optional unit (120, 7.5em, 50%), or calc()/min()/max()/clamp() of
 //    such lengths with balanced parentheses.
@@ -47,6 +48,10 @@ public:
     // Whether `value` is colour syntax, or length syntax (see above).
     static bool isColor(std::string_view value);
     static bool isLength(std::string_view value);
+    // Whether `value` is a font stack: families parted by commas, each one
+    // or more CSS names ("Segoe UI, system-ui, sans-serif"); quotes, which
+    // would end the attribute, are not needed for such names.
+    static bool isFontStack(std::string_view value);
 };
 
 } // namespace halvero

@@ -29,7 +29,11 @@ struct Options {
           set(QStringLiteral("set"),
               tr("With --write: set one entry, after FILE; KEY is its column and key, as in "
                  "the settings file: menu.itemCount, normal.fontColor, hover.borderTopWidth, "
-                 "menu.target."),
+                 "menu.target; the modern page's own look under page: page.foldBelow (a "
+                 "width such as 40em, or never), page.menuButtonLabel, page.barColor, "
+                 "page.itemPadding, page.align (start, center, end, spread), page.itemWidth "
+                 "(fixed or auto), page.currentColor, page.currentBackColor, "
+                 "page.currentUnderline (Yes or No)."),
               QStringLiteral("KEY=VALUE")),
           items(QStringLiteral("items"),
                 tr("With --write: take the menu's items from FILE (\"-\" for standard input), "
@@ -45,7 +49,8 @@ struct Options {
                 QStringLiteral("STYLE")),
           fragment(QStringLiteral("fragment"),
                    tr("With --write: write only the modern menu's <style> and <nav>, to paste "
-                      "into an existing page.")),
+                      "into an existing page; --fragment style writes the <style> alone (for "
+                      "the page's <head>), --fragment nav the <nav> and its script alone.")),
           current(QStringLiteral("current"),
                   tr("With --write: mark the first item that links to LINK as the page the "
                      "menu is on (aria-current in the modern page), and no other."),
@@ -166,6 +171,18 @@ CommandLine::CommandLine(const QStringList& arguments) {
         m_style = parser.value(options.style);
         m_fragment = parser.isSet(options.fragment);
         m_currentLink = parser.value(options.current);
+        // The part of the fragment follows it as a word of its own.
+        if (m_fragment && !files.isEmpty()) {
+            if (files.size() > 1 || (files.first() != QLatin1String("style") &&
+                                     files.first() != QLatin1String("nav"))) {
+                refuse(tr("--fragment writes style and navigation, or one of them: --fragment "
+                          "style or --fragment nav, not '%1'")
+                           .arg(files.join(QLatin1Char(' '))));
+                return;
+            }
+            m_fragmentPart = files.first();
+            return;
+        }
         if (parser.isSet(options.style) && m_style != QLatin1String("classic") &&
             m_style != QLatin1String("modern")) {
             refuse(tr("--style is classic or modern, not '%1'").arg(m_style));

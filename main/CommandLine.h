@@ -7,7 +7,7 @@
 // exists:
 //   halvero [FILE]                       the window, with FILE's settings
 //   halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...
-//           [--style classic|modern] [--fragment] [--current LINK]
+//           [--style classic|modern] [--fragment [style|nav]] [--current LINK]
 //                                        the page alone, no window
 //   halvero --site DIR [--check] [--settings FILE] [--items FILE] [--set KEY=VALUE]...
 //                                        the menu written into a site's pages
@@ -26,8 +26,10 @@ public:
     const QString& itemsFile() const { return m_itemsFile; }
     // "classic", "modern", or empty when the settings decide.
     const QString& style() const { return m_style; }
-    // Whether --write writes only the fragment for an existing page.
+    // Whether --write writes only the fragment for an existing page, and
+    // which part of it: "style", "nav", or empty for both.
     bool fragment() const { return m_fragment; }
+    const QString& fragmentPart() const { return m_fragmentPart; }
     // The link of the page the menu is written for (--current), or empty.
     const QString& currentLink() const { return m_currentLink; }
     // Where --write puts the page; "-" for standard output.
@@ -50,6 +52,7 @@ private:
     QString m_itemsFile;
     QString m_style;
     bool m_fragment = false;
+    QString m_fragmentPart;
     QString m_currentLink;
     QString m_siteFolder;
     bool m_check = false;

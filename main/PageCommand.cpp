@@ -86,8 +86,7 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
         const std::string file = FileName::encode(command.settingsFile()).toStdString();
         try {
             const auto contents = halvero::SettingsFile::read(file);
-            settings.restore(
-                {contents.values, contents.items, contents.pageStyle, contents.siteFolder});
+            settings.restore(contents.snapshot());
             if (!contents.unknownKeys.empty()) {
                 constexpr std::size_t kShownKeys = 8;
                 std::string keys;
@@ -136,6 +135,27 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
             say("--set " + local(assignment) + ": expected KEY=VALUE");
             return 1;
         }
+        if (key.starts_with("page.") && !entry) {
+            const halvero::PageLook::Entry* look = halvero::PageLook::find(key.substr(5));
+            if (!look) {
+                std::string keys;
+                for (const halvero::PageLook::Entry& known : halvero::PageLook::entries())
+                    keys += (keys.empty() ? "page." : ", page.") + std::string(known.name);
+                say("--set: no key '" + local(assignment.left(equals)) + "' (the page's keys are " +
+                    keys + ")");
+                return 1;
+            }
+            std::string value = assignment.mid(equals + 1).toStdString();
+            if (const std::string problem = halvero::PageLook::problem(look->key, value);
+                !problem.empty()) {
+                say("--set " + key + ": the value " + problem);
+                return 1;
+            }
+            halvero::PageLook pageLook = settings.pageLook();
+            pageLook.set(look->key, std::move(value));
+            settings.setPageLook(std::move(pageLook));
+            continue;
+        }
         if (!entry) {
             say("--set: no key '" + local(assignment.left(equals)) +
                 "' (keys look like normal.fontSize; see --help)");
@@ -177,10 +197,15 @@ int PageCommand::run(const CommandLine& command) {
     if (!command.fragment() && halvero::PageWriter::dropsSubMenus(settings))
         say("the classic page shows the top-level items only; its sub-menus are left out "
             "(--style modern writes them)");
+    using Part = halvero::ModernPage::Part;
+    const Part part = command.fragmentPart() == QLatin1String("style") ? Part::Style
+                      : command.fragmentPart() == QLatin1String("nav") ? Part::Nav
+                                                                       : Part::Whole;
     const std::string page =
-        command.fragment() ? halvero::PageWriter::fragment(
-                                 settings, local(QFileInfo(command.settingsFile()).fileName()))
-                           : halvero::PageWriter::compose(settings, halvero::Timestamp::now());
+        command.fragment()
+            ? halvero::PageWriter::fragment(
+                  settings, local(QFileInfo(command.settingsFile()).fileName()), {}, part)
+            : halvero::PageWriter::compose(settings, halvero::Timestamp::now());
     if (command.pagePath() == QLatin1String("-")) {
         if (std::fwrite(page.data(), 1, page.size(), stdout) != page.size() ||
             std::fflush(stdout) != 0) {

@@ -59,12 +59,18 @@ TEST(MenuSettings, OfferedItemsInOrder) {
     EXPECT_EQ(s.offeredItems(6), (Items{"Welcome To My Site...", "Corvantis"}));
     EXPECT_EQ(s.offeredItems(EntryTable::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
     for (int base : {7, 24}) {
-        EXPECT_EQ(s.offeredItems(base), (Items{"Verdana", "Tahoma"}));
+        // The two fonts first, then font stacks.
+        EXPECT_EQ(s.offeredItems(base).size(), 7u);
+        EXPECT_EQ(s.offeredItems(base)[0], "Verdana");
+        EXPECT_EQ(s.offeredItems(base)[1], "Tahoma");
+        EXPECT_EQ(s.offeredItems(base)[2], "system-ui, sans-serif");
         EXPECT_EQ(s.offeredItems(base + 1), numbers(72));
         EXPECT_EQ(s.offeredItems(base + 3), (Items{"Yes", "No"}));
         for (int k : {5, 8, 11, 14}) {
-            EXPECT_EQ(s.offeredItems(base + k), numbers(10));
-            EXPECT_EQ(s.offeredItems(base + k + 1), Items{"Solid"});
+            Items widths = numbers(10);
+            widths.insert(widths.begin(), "0");
+            EXPECT_EQ(s.offeredItems(base + k), widths);
+            EXPECT_EQ(s.offeredItems(base + k + 1), (Items{"Solid", "None"}));
         }
     }
     for (int i : {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40})
@@ -79,7 +85,7 @@ TEST(MenuSettings, InitialisingAgainRestoresDefaultsWithoutDuplicates) {
     EXPECT_EQ(s.value(3), "120");
     EXPECT_EQ(s.value(EntryTable::kTarget), "_blank");
     EXPECT_EQ(s.offeredItems(EntryTable::kTarget).size(), 4u);
-    EXPECT_EQ(s.offeredItems(13).size(), 1u);
+    EXPECT_EQ(s.offeredItems(13).size(), 2u);
 }
 
 TEST(EntryTable, CaptionsKindsAndKeys) {
@@ -94,19 +100,18 @@ TEST(EntryTable, CaptionsKindsAndKeys) {
     }
 
     const std::vector<int> colours = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
-    int typed = 0, picked = 0, text = 0;
+    int typed = 0, text = 0;
     for (const EntryDescriptor& d : EntryTable::all()) {
         const bool colour = std::find(colours.begin(), colours.end(), d.index) != colours.end();
         EXPECT_EQ(d.isColor(), colour) << d.index;
         typed += d.kind == InputKind::ColorTyped;
-        picked += d.kind == InputKind::ColorPicked;
         text += d.kind == InputKind::Text;
         // Keys are unique within their column, and find() gets back there.
         EXPECT_EQ(EntryTable::find(d.group, d.key), &d) << d.key;
     }
-    EXPECT_EQ(typed, 2);
-    EXPECT_EQ(picked, 10);
-    EXPECT_EQ(text, 4);
+    // Every colour box takes a typed colour; the fonts are typed font stacks.
+    EXPECT_EQ(typed, 12);
+    EXPECT_EQ(text, 6);
     EXPECT_EQ(EntryTable::at(23).kind, InputKind::ColorTyped);
     EXPECT_EQ(EntryTable::at(40).kind, InputKind::ColorTyped);
     EXPECT_EQ(EntryTable::find(EntryGroup::Menu, "fontName"), nullptr);

@@ -115,8 +115,8 @@ TEST(SettingsFile, RefusalsNameTheLineAndTheKey) {
         {"{\"format\": \"other-tool\", \"version\": 1}", 1, "format", "not a Halvero menu"},
         {"{\"version\": 1}", 0, "", "not a Halvero menu"},
         {"[\"halvero-menu\"]", 1, "", "not a Halvero menu"},
-        {"{\"format\": \"halvero-menu\",\n\"version\": 4,\n\"menu\": {\"itemCount\": 5}}", 2,
-         "version", "made by a newer Halvero (format version 4)"},
+        {"{\"format\": \"halvero-menu\",\n\"version\": 5,\n\"menu\": {\"itemCount\": 5}}", 2,
+         "version", "made by a newer Halvero (format version 5)"},
         {fileWith("  \"normal\": {\n    \"fontName\": \"Tahoma\",\n    \"fontSize\": 12\n  }"), 6,
          "normal.fontSize", "expected text, found a number"},
         {fileWith("  \"hover\": {\"target\": \"x\", \"fontColor\": [\"#FF0000\"]}"), 4,
@@ -232,7 +232,7 @@ TEST(SettingsFile, ItemCountFollowsTheItems) {
     EXPECT_EQ(*read.itemCountGiven, "2");
 
     MenuSettings settings = defaults();
-    settings.restore({read.values, read.items, read.pageStyle, read.siteFolder});
+    settings.restore(read.snapshot());
     EXPECT_EQ(settings.pageItemCount(), 3);
     EXPECT_FALSE(settings.isEnabled(EntryTable::kItemCount));
     settings.setValue(EntryTable::kItemCount, "7"); // as --set would

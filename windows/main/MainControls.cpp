@@ -94,7 +94,6 @@ QComboBox* MainControls::makeEntry(BackdropWidget& window, const MainLayout::Row
     box->setEditable(entry.isEditable());
     if (box->isEditable()) {
         takeTextAsTyped(box);
-        box->lineEdit()->setReadOnly(entry.kind == InputKind::ColorPicked);
         box->setValidator(new ValueValidator(entry, box));
     }
     // Screen readers on Linux name a combo box by the label whose buddy it
@@ -198,7 +197,6 @@ void MainControls::setPointers(BackdropWidget& window) const {
         case InputKind::List:
             box->setCursor(Pictures::handPointer());
             break;
-        case InputKind::ColorPicked:
         case InputKind::ColorTyped:
             box->setCursor(Pictures::grabPointer());
             break;
@@ -213,12 +211,13 @@ void MainControls::setPointers(BackdropWidget& window) const {
 
 void MainControls::show(const MenuSettings& settings, int index,
                         MenuSettings::Change change) const {
-    if (change == MenuSettings::Change::MenuItems || change == MenuSettings::Change::PageStyle)
-        return; // no box shows them
+    if (index < 0)
+        return; // the items and the page's style and look: no box shows them
     QComboBox* box = entry(index);
     switch (change) {
     case MenuSettings::Change::MenuItems:
     case MenuSettings::Change::PageStyle:
+    case MenuSettings::Change::PageLook:
         break;
     case MenuSettings::Change::OfferedItems: {
         const std::vector<std::string>& wanted = settings.offeredItems(index);

@@ -107,7 +107,7 @@ halvero::SettingsFile::Contents MenuDocument::open(const QString& path) {
         contents.siteFolder =
             fileSystemPath(QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(
                 FileName::decode(QByteArray::fromStdString(contents.siteFolder)))));
-    m_settings.restore({contents.values, contents.items, contents.pageStyle, contents.siteFolder});
+    m_settings.restore(contents.snapshot());
     keepAsSaved(path);
     // A count that did not follow the items: the menu is not as the file
     // holds it until it is saved.

@@ -279,8 +279,29 @@ check '[[ $? -eq 0 ]] && head -1 "$work/fragment.htm" | grep -q "^<!-- Menu writ
 env -u DISPLAY "$work/halvero" --write - --style modern --set menu.direction=Horizontal \
   >"$work/modern.htm" 2>&1
 check '[[ $? -eq 0 ]] && head -1 "$work/modern.htm" | grep -q "^<!DOCTYPE html>$" &&
-  grep -q "flex-direction: row" "$work/modern.htm" && ! grep -q "<script" "$work/modern.htm"' \
-  "--style modern writes an HTML5 page without script, across the page when asked"
+  grep -q "flex-direction: row" "$work/modern.htm" &&
+  grep -q "<button class=\"halvero-menu__button\" .*>Menu<" "$work/modern.htm"' \
+  "--style modern writes an HTML5 page across the page when asked, with its menu button"
+env -u DISPLAY "$work/halvero" --write - --style modern --set menu.direction=Horizontal \
+  --set page.foldBelow=never --set page.menuButtonLabel=Navigation >"$work/modern.htm" 2>&1
+check '[[ $? -eq 0 ]] && ! grep -q "<script" "$work/modern.htm" &&
+  grep -q "aria-label=\"Navigation\"" "$work/modern.htm"' \
+  "--set page.foldBelow=never writes a bar without a menu button or script"
+"$work/halvero" --write - --style modern --set "page.barColor=red;}body{" >/dev/null \
+  2>"$work/err.txt"
+check '[[ $? -eq 1 ]] && grep -q "page.barColor: the value" "$work/err.txt"' \
+  "--set refuses a page value that would end its declaration"
+"$work/halvero" --write - --set page.glow=1 >/dev/null 2>"$work/err.txt"
+check '[[ $? -eq 1 ]] && grep -q "page.foldBelow, page.menuButtonLabel" "$work/err.txt"' \
+  "--set names the page's keys for an unknown one"
+env -u DISPLAY "$work/halvero" --write - --fragment style >"$work/style.htm" 2>&1 &&
+  env -u DISPLAY "$work/halvero" --write - --fragment nav >"$work/nav.htm" 2>&1
+check 'grep -q "^<style>" "$work/style.htm" && ! grep -q "<nav" "$work/style.htm" &&
+  grep -q "^<nav" "$work/nav.htm" && ! grep -q "<style" "$work/nav.htm"' \
+  "--fragment style and --fragment nav write each part alone"
+"$work/halvero" --write - --fragment head >/dev/null 2>"$work/err.txt"
+check '[[ $? -eq 1 ]] && grep -q "not .head." "$work/err.txt"' \
+  "--fragment with another part is refused"
 
 # Hostile input from the command line is refused at once, and what is not
 # a file is never replaced.

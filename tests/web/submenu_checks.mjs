@@ -161,16 +161,15 @@ for (const direction of ['across', 'down']) {
     const [context, page] = await newPage({ viewport: { width, height: 800 } });
     await page.goto('file://' + path.join(folder, name));
     if (width === 1280) await axe(page, say('sub-menus closed'));
+    // Across at 320 px the bar is folded behind its menu button.
+    if (direction === 'across' && width === 320) await page.click('.halvero-menu__button');
     for (const label of ['Services', 'Hosting']) await page.click(button(label));
     if (width === 1280) await axe(page, say('sub-menus open'));
     const off = await page.evaluate(() => [...document.querySelectorAll('.halvero-menu__sublist a')]
       .filter((a) => a.getClientRects().length)
       .filter((a) => { const r = a.getBoundingClientRect(); return r.left < 0 || r.right > innerWidth; })
       .map((a) => a.textContent));
-    // Across at 320 px the bar itself is wider than the screen (folding it
-    // is the menu button's work); its sub-menus are held to its items.
-    if (direction === 'down' || width === 1280)
-      check(off.length === 0, say(`open sub-menus stay on a ${width} px screen`), off.join(', '));
+    check(off.length === 0, say(`open sub-menus stay on a ${width} px screen`), off.join(', '));
     await context.close();
   }
 }

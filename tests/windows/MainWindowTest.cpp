@@ -148,10 +148,10 @@ private slots:
         QVERIFY(!box(5)->isEditable());
         QVERIFY(box(3)->isEditable() && !box(3)->lineEdit()->isReadOnly());
         QVERIFY(box(EntryTable::kTarget)->isEditable());
-        for (int i : kColorEntries) {
-            QVERIFY(box(i)->isEditable());
-            QCOMPARE(box(i)->lineEdit()->isReadOnly(), i != 23 && i != 40);
-        }
+        for (int i : kColorEntries)
+            QVERIFY(box(i)->isEditable() && !box(i)->lineEdit()->isReadOnly());
+        // A font is typed as a font stack, or picked.
+        QVERIFY(box(EntryTable::kNormal.fontName)->isEditable());
     }
 
     void colourBoxesShowTheirColours() {
@@ -305,8 +305,9 @@ private slots:
         QCOMPARE(Look::backColor(box(26)), QColor(0, 0, 255));
     }
 
+    // Every colour box takes a typed colour.
     void typedColoursKeepTheLastGoodColourUntilReadable() {
-        for (int index : {23, 40}) {
+        for (int index : kColorEntries) {
             QLineEdit* edit = box(index)->lineEdit();
             const QColor start = Look::backColor(box(index));
             edit->selectAll();
@@ -318,10 +319,14 @@ private slots:
                 QCOMPARE(box(index)->currentText(), QString::fromLatin1(typed));
                 QCOMPARE(Look::backColor(box(index)), start);
             }
+            // A colour of each box's own, so the page shows this box's.
+            const QString typed = QStringLiteral("#1F%1%2")
+                                      .arg(index, 2, 10, QLatin1Char('0'))
+                                      .arg(QStringLiteral("5F"));
             edit->selectAll();
-            QTest::keyClicks(edit, QStringLiteral("#00FF00"));
-            QCOMPARE(Look::backColor(box(index)), QColor(0, 255, 0));
-            QVERIFY(createdPage().contains(QStringLiteral(" #00FF00;")));
+            QTest::keyClicks(edit, typed);
+            QCOMPARE(Look::backColor(box(index)), QColor(typed));
+            QVERIFY2(createdPage().contains(typed + QLatin1Char(';')), qPrintable(typed));
         }
     }
 
@@ -1063,8 +1068,7 @@ private slots:
         QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString code = QApplication::clipboard()->text();
         QVERIFY(code.startsWith(QStringLiteral("<!-- Menu written by Halvero")));
-        // 140 wide with the normal item's side borders (1 and 2 px).
-        QVERIFY(code.contains(QStringLiteral("width: 137px;")));
+        QVERIFY(code.contains(QStringLiteral("width: 140px;")));
         QVERIFY(code.endsWith(QStringLiteral("</nav>\n")));
     }
 
@@ -1203,7 +1207,11 @@ private slots:
         QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));
         QCOMPARE(createdPage().count(QStringLiteral("<a class='Menu'")), 2);
 
-        window->findChild<QAction*>(QStringLiteral("modernStyle"))->trigger();
+        editPageStyle([](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle")); // a mnemonic's click is animated
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -1278,6 +1286,72 @@ private slots:
         });
         window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
         QVERIFY(asked);
+    }
+
+    // Page > Page Style... through the keys: the modern style, a typed bar
+    // colour (a value the page cannot take is refused, said, and left out),
+    // a label of the site's language, items spread as wide as their labels,
+    // no underline. OK keeps it all and the settings file holds it; Cancel
+    // takes back what was changed since the dialog opened.
+    void thePageStyleDialogSetsTheBarsLook() {
+        QString refused, afterFix;
+        editPageStyle([&](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+            auto* bar = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(bar && bar->objectName() == QStringLiteral("barColor"));
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("#1F3A5F;}"));
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
+            refused = problem->text();
+            QTest::keyClick(bar, Qt::Key_Backspace);
+            QTest::keyClick(bar, Qt::Key_Backspace);
+            afterFix = problem->text();
+            QTest::keyClick(bar, Qt::Key_B, Qt::AltModifier);
+            auto* label = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(label && label->objectName() == QStringLiteral("menuButtonLabel"));
+            label->selectAll();
+            QTest::keyClicks(label, QStringLiteral("Navigation"));
+            QTest::keyClick(label, Qt::Key_I, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End); // "Spread out"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // "As wide as its label"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+            QTRY_VERIFY(!checked(dialog, "currentUnderline"));
+            QTest::keyClick(label, Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+        });
+        QVERIFY2(refused.startsWith(QStringLiteral("Bar colour: the value is not a colour")),
+                 qPrintable(refused));
+        QVERIFY(afterFix.isEmpty());
+        const QString page = createdPage();
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+        for (const char* wanted : {"  background-color: #1F3A5F;\n", "aria-label=\"Navigation\"",
+                                   "  align-items: stretch;\n"})
+            QVERIFY2(page.contains(QLatin1String(wanted)), wanted);
+        for (const char* unwanted : {"width: 120px", "text-decoration-thickness: 0.15em"})
+            QVERIFY2(!page.contains(QLatin1String(unwanted)), unwanted);
+
+        answerFileDialogs({folder->filePath(QStringLiteral("bar.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString saved = readAll(folder->filePath(QStringLiteral("bar.halvero")));
+        for (const char* kept :
+             {"\"barColor\": \"#1F3A5F\"", "\"menuButtonLabel\": \"Navigation\"",
+              "\"align\": \"spread\"", "\"itemWidth\": \"auto\"", "\"currentUnderline\": \"No\""})
+            QVERIFY2(saved.contains(QLatin1String(kept)), kept);
+
+        editPageStyle([](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);
+            auto* bar = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("#FFFFFF"));
+            QTest::keyClick(dialog, Qt::Key_C, Qt::AltModifier); // Classic
+            QTRY_VERIFY(checked(dialog, "classicStyle"));
+            QTest::keyClick(bar, Qt::Key_Escape);
+        });
+        QVERIFY(createdPage().contains(QStringLiteral("  background-color: #1F3A5F;\n")));
+        QVERIFY(window->isWindowModified() == false);
     }
 
     // Items typed, pasted and moved in the editor reach the page in the
@@ -1399,6 +1473,26 @@ private:
                 dialog->reject();
         });
         QTest::keyClick(box(3), Qt::Key_I, Qt::ControlModifier);
+        QVERIFY(opened);
+    }
+    static bool checked(QDialog* dialog, const char* name) {
+        return dialog->findChild<QAbstractButton*>(QLatin1String(name))->isChecked();
+    }
+    // Opens Page > Page Style... and runs `edit` on the dialog, active.
+    void editPageStyle(std::function<void(QDialog*)> edit) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        bool opened = false;
+        whenModalOpens([&](QWidget* modal) {
+            opened = true;
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            edit(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        window->findChild<QAction*>(QStringLiteral("pageStyle"))->trigger();
         QVERIFY(opened);
     }
     // Presses `button` in the next message box that opens; `asked` gets

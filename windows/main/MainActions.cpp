@@ -1,7 +1,6 @@
 #include "windows/main/MainActions.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -59,20 +58,11 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
     livePreview = make(window, tr("&Live Preview"), "livePreview",
                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)});
     livePreview->setCheckable(true);
-    pageStyle = new QMenu(tr("Page &Style"), window);
-    pageStyle->setObjectName(QStringLiteral("pageStyleMenu"));
-    auto* styles = new QActionGroup(pageStyle);
-    classicStyle = pageStyle->addAction(tr("&Classic (XHTML, as always)"));
-    modernStyle = pageStyle->addAction(tr("&Modern (HTML5 and CSS)"));
-    classicStyle->setObjectName(QStringLiteral("classicStyle"));
-    modernStyle->setObjectName(QStringLiteral("modernStyle"));
-    for (QAction* style : {classicStyle, modernStyle}) {
-        style->setCheckable(true);
-        styles->addAction(style);
-    }
-    classicStyle->setChecked(true);
+    pageStyle = make(window, tr("Page &Style..."), "pageStyle");
     copyCode = make(window, tr("Copy Menu &Code"), "copyMenuCode",
                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    copyStyle = make(window, tr("Copy St&yle"), "copyStyle");
+    copyNavigation = make(window, tr("Copy &Navigation"), "copyNavigation");
     writeFragmentTo = make(window, tr("Write &Fragment To..."), "writeFragmentTo");
     updateSite = make(window, tr("&Update Site..."), "updateSite");
     about = make(window, tr("&About Halvero"), "about");
@@ -88,8 +78,8 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(save);
     m_contextMenu->addAction(saveAs);
-    m_contextMenu->addMenu(pageStyle);
-    m_contextMenu->addAction(copyCode);
+    m_contextMenu->addAction(pageStyle);
+    m_contextMenu->addActions({copyCode, copyStyle, copyNavigation});
     m_contextMenu->addAction(writePageTo);
     m_contextMenu->addAction(writeFragmentTo);
 }
@@ -113,8 +103,7 @@ void MainActions::fillMenuBar(QMenuBar* bar) const {
     page->setObjectName(QStringLiteral("menuBarPage"));
     page->addActions({createPage, preview, livePreview});
     page->addSeparator();
-    page->addMenu(pageStyle);
-    page->addActions({copyCode, writeFragmentTo});
+    page->addActions({pageStyle, copyCode, copyStyle, copyNavigation, writeFragmentTo});
     page->addSeparator();
     page->addAction(updateSite);
     QMenu* help = bar->addMenu(tr("&Help"));

@@ -1,7 +1,6 @@
 #pragma once
 
 class QAction;
-class QActionGroup;
 class QMenu;
 class QMenuBar;
 class QUndoStack;
@@ -34,10 +33,13 @@ public:
     QAction* preview;
     // Checked while the live preview is docked beside the settings.
     QAction* livePreview;
-    QMenu* pageStyle;
-    QAction* classicStyle;
-    QAction* modernStyle;
+    // The page's style and the modern page's look (PageStyleDialog).
+    QAction* pageStyle;
     QAction* copyCode;
+    // The modern menu's code in parts: the style for a page's head, and
+    // the navigation for the menu's place.
+    QAction* copyStyle;
+    QAction* copyNavigation;
     QAction* writeFragmentTo;
     // The menu written into every page of a site's folder.
     QAction* updateSite;

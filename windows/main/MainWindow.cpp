@@ -20,6 +20,7 @@
 #include "windows/main/MenuDocument.h"
 #include "windows/main/MenuItemsDialog.h"
 #include "windows/main/Message.h"
+#include "windows/main/PageStyleDialog.h"
 #include "windows/main/SiteDialog.h"
 #include "windows/secondary/AboutWindow.h"
 
@@ -156,22 +157,20 @@ void MainWindow::connectActions() {
     connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);
     connect(a.preview, &QAction::triggered, this, &MainWindow::showPreview);
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
-    connect(a.copyCode, &QAction::triggered, this, [this] {
-        QApplication::clipboard()->setText(text(m_document->fragment()));
-        statusBar()->showMessage(tr("Menu code copied to the clipboard"), 8000);
-    });
+    using Part = halvero::ModernPage::Part;
+    for (auto [action, part, said] :
+         {std::tuple{a.copyCode, Part::Whole, tr("Menu code copied to the clipboard")},
+          {a.copyStyle, Part::Style,
+           tr("Menu style copied to the clipboard: paste it into the page's <head>")},
+          {a.copyNavigation, Part::Nav,
+           tr("Menu navigation copied to the clipboard: paste it where the menu goes")}})
+        connect(action, &QAction::triggered, this, [this, part = part, said = said] {
+            QApplication::clipboard()->setText(text(m_document->fragment(part)));
+            statusBar()->showMessage(said, 8000);
+        });
+    connect(a.pageStyle, &QAction::triggered, this, &MainWindow::editPageStyle);
     connect(m_files, &SettingsFiles::done, this,
             [this](const QString& what) { statusBar()->showMessage(what, 8000); });
-    for (auto [action, style] : {std::pair{a.classicStyle, MenuSettings::PageStyle::Classic},
-                                 {a.modernStyle, MenuSettings::PageStyle::Modern}})
-        connect(action, &QAction::triggered, this, [this, style = style] {
-            m_document->change(tr("Page Style"),
-                               [style](MenuSettings& settings) { settings.setPageStyle(style); });
-        });
-    connect(a.pageStyle, &QMenu::aboutToShow, this, [this] {
-        const bool modern = m_document->settings().pageStyle() == MenuSettings::PageStyle::Modern;
-        (modern ? m_actions->modernStyle : m_actions->classicStyle)->setChecked(true);
-    });
     connect(a.menuKeys, &QAction::triggered, this, [this] {
         QWidget* focus = QApplication::focusWidget();
         m_actions->contextMenu()->popup(focus && focus->window() == this
@@ -306,9 +305,22 @@ void MainWindow::editMenuItems() {
         changed.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
     });
     if (halvero::PageWriter::dropsSubMenus(m_document->settings()))
-        statusBar()->showMessage(tr("The classic page shows the top-level items only; pick Page > "
-                                    "Page Style > Modern to show the sub-menus"),
-                                 8000);
+        statusBar()->showMessage(
+            tr("The classic page shows the top-level items only; pick Modern in "
+               "Page > Page Style... to show the sub-menus"),
+            8000);
+}
+
+// Page Style: its changes go into the menu as they are made, and the live
+// preview, shown while the dialog is open, follows them.
+void MainWindow::editPageStyle() {
+    const bool previewShown = m_actions->livePreview->isChecked();
+    if (!previewShown)
+        m_actions->livePreview->trigger();
+    PageStyleDialog dialog(*m_document, this);
+    dialog.exec();
+    if (!previewShown && m_actions->livePreview->isChecked())
+        m_actions->livePreview->trigger();
 }
 
 // Update Site: the folder picked there is kept by the menu (one step of

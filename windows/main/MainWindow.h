@@ -64,6 +64,7 @@ public slots:
     // Opens the Menu Items editor.
     void editMenuItems();
     void updateSite();
+    void editPageStyle();
     // Ends the program: with unsaved changes after asking Save / Discard /
     // Cancel, without them after asking "Do you want to exit?".
     void confirmExit();

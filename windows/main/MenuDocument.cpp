@@ -76,6 +76,13 @@ void MenuDocument::change(const QString& what, const std::function<void(MenuSett
     record(what);
 }
 
+void MenuDocument::setPageLook(halvero::PageLook::Key key, std::string value, int typing) {
+    halvero::PageLook look = m_settings.pageLook();
+    look.set(key, std::move(value));
+    m_settings.setPageLook(std::move(look));
+    record(tr("Page Style"), typing);
+}
+
 // `path` (none when empty) holds the menu as it is now.
 void MenuDocument::takeFile(const QString& path) {
     m_path = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
@@ -149,10 +156,10 @@ std::string MenuDocument::page(const halvero::Timestamp& stamp) const {
     return halvero::PageWriter::compose(m_settings, stamp);
 }
 
-std::string MenuDocument::fragment() const {
+std::string MenuDocument::fragment(halvero::ModernPage::Part part) const {
     const std::string source =
         m_path.isEmpty() ? std::string() : QFileInfo(m_path).fileName().toStdString();
-    return halvero::PageWriter::fragment(m_settings, source);
+    return halvero::PageWriter::fragment(m_settings, source, {}, part);
 }
 
 void MenuDocument::writeFile(const QString& path, const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include "app/platform/PageFolder.h"
 #include "core/MenuSettings.h"
+#include "core/ModernPage.h"
 #include "core/SettingsFile.h"
 #include "core/Timestamp.h"
 
@@ -40,6 +41,10 @@ public:
     // A change of the program's (a picked colour, the items editor's OK, the
     // page style): `how` changes the settings, one step named `what`.
     void change(const QString& what, const std::function<void(halvero::MenuSettings&)>& how);
+    // The user typed or picked `value` for the modern page's `key` (checked
+    // by the caller). Typed values with the same `typing` number (a field
+    // of one page-style dialog) join one step; -1 stands alone.
+    void setPageLook(halvero::PageLook::Key key, std::string value, int typing = -1);
 
     // The defaults, no file, nothing to save.
     void startNew();
@@ -62,7 +67,7 @@ public:
     // The page the menu makes (the classic or modern style), and the
     // modern menu's code alone, naming the settings file.
     std::string page(const halvero::Timestamp& stamp) const;
-    std::string fragment() const;
+    std::string fragment(halvero::ModernPage::Part part = halvero::ModernPage::Part::Whole) const;
     // Writes `text` to `path` as the page is written (PageFile). Throws
     // halvero::PageWriteError.
     static void writeFile(const QString& path, const std::string& text);

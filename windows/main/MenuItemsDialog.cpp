@@ -328,8 +328,8 @@ void MenuItemsDialog::check() {
                   .arg(kMaxCount));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
     const bool dropped = m_classic && MenuItem::hasSubMenus(m_model->items());
-    m_note->setText(dropped ? tr("The classic page shows the top-level items only; pick Page > "
-                                 "Page Style > Modern to show the sub-menus.")
+    m_note->setText(dropped ? tr("The classic page shows the top-level items only; pick Modern in "
+                                 "Page > Page Style... to show the sub-menus.")
                             : QString());
     m_note->setVisible(dropped);
 }

@@ -29,6 +29,14 @@ std::string sum(const std::string& a, const std::string& b, const std::string& c
     return "calc(" + length(a) + " + " + length(b) + " + " + length(c) + ")";
 }
 
+// `outer` made at least 24 px, the least a target for a finger or a shaky
+// hand should take.
+std::string atLeastATarget(const std::string& outer) {
+    if (outer.ends_with("px") && isNumber(outer.substr(0, outer.size() - 2)))
+        return std::stol(outer) >= 24 ? outer : "24px";
+    return "max(24px, " + outer + ")";
+}
+
 // Whether a font stack ends in a generic family, which needs no fallback.
 bool endsGeneric(std::string_view stack) {
     std::string_view last = stack.substr(stack.rfind(',') + 1);
@@ -81,7 +89,7 @@ std::string styleBlock(const PageModel& page) {
     const PageLook& look = page.look;
     const std::string distance = length(page.distance);
     const std::string outerHeight =
-        sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width);
+        atLeastATarget(sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width));
     const std::string padding = look.value(PageLook::kItemPadding);
     const std::string_view align = look.value(PageLook::kAlign);
     std::string text = "<style>\n";

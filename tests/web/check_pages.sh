@@ -3,7 +3,8 @@
 # HTML checker (html-validate, installed by scripts/test.sh from
 # package-lock.json): the default menu, and items whose labels, links and
 # tooltips hold quotes of both kinds, "<", "&" and non-ASCII letters, down
-# and across the page, and a menu of three levels.
+# and across the page, and a menu of three levels; the fragment whole and
+# its style and navigation apart; a bar with a look of its own.
 # Usage: check_pages.sh HALVERO
 set -uo pipefail
 halvero=$1
@@ -20,7 +21,7 @@ printf '%s\t%s\n' 'Home' 'index.html' 'Services' 'services/' '> Web design' 'ser
   '>> Domains' 'services/domains.html' 'About' '' '> Team' 'about/team.html' >"$work/sub.tsv"
 failures=0
 for direction in Vertical Horizontal; do
-  for what in "--style modern" "--fragment"; do
+  for what in "--style modern" "--fragment" "--fragment style" "--fragment nav"; do
     for items in "" "--items $work/items.tsv" "--items $work/sub.tsv"; do
       page=$work/page-$direction-${what#--}-${items:+${items##*/}}.htm
       page=${page// /-}
@@ -30,6 +31,11 @@ for direction in Vertical Horizontal; do
     done
   done
 done
+# A bar of its own look, its button labelled in another language.
+env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$work/bar.htm" --style modern \
+  --items "$work/sub.tsv" --set menu.direction=Horizontal --set page.barColor=#1F3A5F \
+  --set page.align=spread --set page.itemWidth=auto --set "page.menuButtonLabel=Men"$'\xc3\xbc'" <&>" \
+  --set page.currentBackColor=#FFFFFF || { echo "FAIL: halvero --set page.*"; failures=$((failures + 1)); }
 if "$checker" --config "$here/htmlvalidate.json" "$work"/*.htm; then
   echo "ok: $(ls "$work"/*.htm | wc -l) pages and fragments pass html-validate"
 else

@@ -2,7 +2,8 @@
 // engine family), driven through its W3C WebDriver: the script turns the
 // buttons on and hides the lists; a click, Enter and Escape, and a hovering
 // pointer open and close them as in Chromium; an open list drops below its
-// parent across the page and stays on the screen.
+// parent across the page and stays on the screen; in a narrow window the
+// bar folds behind its menu button, which opens it and Escape folds again.
 // Usage: node webkit_checks.mjs FOLDER, where FOLDER holds the pages
 // check_submenus.sh wrote; exits 1 when a check fails.
 import { spawn } from 'node:child_process';
@@ -100,8 +101,24 @@ try {
     await sleep(900);
     check(!(await expanded(1)), say('it closes a moment after the pointer leaves'));
 
-    if (direction === 'down') {
+    {
       await call('POST', `/session/${session}/window/rect`, { width: 360, height: 700 });
+      await sleep(200);
+      if (direction === 'across') {
+        // Narrow, the bar folds behind its menu button; Escape inside folds it again.
+        const fold = 'document.querySelector(".halvero-menu__button")';
+        check(await run(`return ${fold}.getClientRects().length > 0 && ${fold}.nextElementSibling.getClientRects().length === 0;`),
+          say('a narrow window shows the menu button, the items folded'));
+        check(await run('return document.documentElement.scrollWidth <= document.documentElement.clientWidth;'),
+          say('a narrow window does not scroll sideways'));
+        await run(`${fold}.click();`);
+        check(await run(`return ${fold}.getAttribute("aria-expanded") === "true";`), say('the menu button opens the menu'));
+        await run('document.querySelector(".halvero-menu__link").focus();');
+        await keys(Escape);
+        check(await run(`return ${fold}.getAttribute("aria-expanded") === "false" && document.activeElement === ${fold};`),
+          say('Escape folds the menu and gives the focus to its button'));
+        await run(`${fold}.click();`);
+      }
       await run(`${button(1)}.click(); ${button(2)}.click();`);
       const off = await run(`return [...document.querySelectorAll('.halvero-menu a, .halvero-menu button')]
         .filter((e) => e.getClientRects().length)

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 #include <QMetaObject>
 #include <QSettings>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -120,10 +121,17 @@ private:
         m_dock->setVisible(shown);
         m_window->layout()->setSizeConstraint(shown ? QLayout::SetDefaultConstraint
                                                     : QLayout::SetFixedSize);
-        if (shown)
+        if (shown) {
             m_window->resize(m_window->centralWidget()->width() + LivePreviewDock::kPhoneWidth + 40,
                              m_window->height());
-        else
+            // Grown, the window stays on its screen.
+            if (const QScreen* screen = m_window->screen(); screen && m_window->isVisible()) {
+                const QRect room = screen->availableGeometry();
+                const QRect frame = m_window->frameGeometry();
+                if (const int over = frame.right() - room.right(); over > 0)
+                    m_window->move(std::max(room.left(), frame.left() - over), frame.top());
+            }
+        } else
             m_window->adjustSize();
     }
 

@@ -9,6 +9,8 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QIcon>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,11 +113,19 @@ void PageStyleDialog::build() {
         connect(edit, &QLineEdit::textEdited, this,
                 [this, key](const QString& typed) { this->edit(key, typed, true); });
         auto* choose = new QPushButton(tr("..."), this);
+        choose->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         choose->setObjectName(nameOf(key) + QStringLiteral("Button"));
         choose->setAccessibleName(chooseName);
         choose->setToolTip(chooseName);
         choose->setAutoDefault(false);
         connect(choose, &QPushButton::clicked, this, [this, key] { chooseColor(key); });
+        // The button shows the colour the field holds.
+        connect(edit, &QLineEdit::textChanged, choose, [choose](const QString& typed) {
+            const QColor color(typed);
+            QPixmap swatch(12, 12);
+            swatch.fill(color.isValid() ? color : Qt::transparent);
+            choose->setIcon(QIcon(swatch));
+        });
         auto* layout = new QHBoxLayout;
         layout->addWidget(edit, 1);
         layout->addWidget(choose);

@@ -29,14 +29,6 @@ std::string sum(const std::string& a, const std::string& b, const std::string& c
     return "calc(" + length(a) + " + " + length(b) + " + " + length(c) + ")";
 }
 
-// `outer` made at least 24 px, the least a target for a finger or a shaky
-// hand should take.
-std::string atLeastATarget(const std::string& outer) {
-    if (outer.ends_with("px") && isNumber(outer.substr(0, outer.size() - 2)))
-        return std::stol(outer) >= 24 ? outer : "24px";
-    return "max(24px, " + outer + ")";
-}
-
 // Whether a font stack ends in a generic family, which needs no fallback.
 bool endsGeneric(std::string_view stack) {
     std::string_view last = stack.substr(stack.rfind(',') + 1);
@@ -89,7 +81,14 @@ std::string styleBlock(const PageModel& page) {
     const PageLook& look = page.look;
     const std::string distance = length(page.distance);
     const std::string outerHeight =
-        atLeastATarget(sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width));
+        sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width);
+    // A sub-menu's button is at least 24 px high inside its borders, as a
+    // finger needs.
+    const std::string& height = page.itemHeight;
+    const std::string toggleHeight =
+        sum(isNumber(height) && height.size() < 7 ? std::to_string(std::max(24L, std::stol(height)))
+                                                  : "max(24px, " + length(height) + ")",
+            page.normal.top.width, page.normal.bottom.width);
     const std::string padding = look.value(PageLook::kItemPadding);
     const std::string_view align = look.value(PageLook::kAlign);
     std::string text = "<style>\n";
@@ -222,7 +221,7 @@ std::string styleBlock(const PageModel& page) {
                 "  gap: 0.4em;\n"
                 "  box-sizing: border-box;\n"
                 "  min-height: " +
-                outerHeight +
+                toggleHeight +
                 ";\n"
                 "  min-width: 24px;\n"
                 "  margin: 0;\n"
@@ -337,6 +336,7 @@ std::string styleBlock(const PageModel& page) {
                     "  .halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "
                     ".halvero-menu__sublist {\n"
                     "    position: static;\n"
+                    "    min-width: 0;\n"
                     "    align-items: stretch;\n"
                     "    padding: " +
                     distance +

@@ -50,7 +50,8 @@ const axe = async (page, what) => {
   const result = await page.evaluate(() => window.axe.run(document, {
     runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
   }));
-  check(result.violations.length === 0, `axe-core: ${what}`, result.violations.map((v) => v.id).join(', '));
+  check(result.violations.length === 0, `axe-core: ${what}`,
+    result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`).join('; '));
 };
 const allLinks = ['Home', 'Services', 'Web design', 'Hosting', 'Domains', 'Team', 'History', 'Contact'];
 

@@ -12,8 +12,8 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMetaObject>
-#include <QSettings>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>

@@ -10,9 +10,9 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>

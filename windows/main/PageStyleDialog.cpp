@@ -13,9 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -112,20 +112,23 @@ void PageStyleDialog::build() {
         m_colors.at(key) = edit;
         connect(edit, &QLineEdit::textEdited, this,
                 [this, key](const QString& typed) { this->edit(key, typed, true); });
-        auto* choose = new QPushButton(tr("..."), this);
-        choose->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        auto* choose = new QToolButton(this);
+        choose->setText(tr("..."));
+        choose->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        choose->setFocusPolicy(Qt::StrongFocus);
         choose->setObjectName(nameOf(key) + QStringLiteral("Button"));
         choose->setAccessibleName(chooseName);
         choose->setToolTip(chooseName);
-        choose->setAutoDefault(false);
-        connect(choose, &QPushButton::clicked, this, [this, key] { chooseColor(key); });
-        // The button shows the colour the field holds.
-        connect(edit, &QLineEdit::textChanged, choose, [choose](const QString& typed) {
+        connect(choose, &QToolButton::clicked, this, [this, key] { chooseColor(key); });
+        // The button shows the colour the field holds (none: a clear swatch).
+        auto showSwatch = [choose](const QString& typed) {
             const QColor color(typed);
             QPixmap swatch(12, 12);
-            swatch.fill(color.isValid() ? color : Qt::transparent);
+            swatch.fill(color.isValid() ? color : QColor(Qt::transparent));
             choose->setIcon(QIcon(swatch));
-        });
+        };
+        showSwatch(QString());
+        connect(edit, &QLineEdit::textChanged, choose, showSwatch);
         auto* layout = new QHBoxLayout;
         layout->addWidget(edit, 1);
         layout->addWidget(choose);

@@ -1486,8 +1486,12 @@ private:
         whenModalOpens([&](QWidget* modal) {
             opened = true;
             auto* dialog = qobject_cast<QDialog*>(modal);
+            // The live preview docks as the dialog opens: keys go to the
+            // dialog once it is the active window and stays so.
+            QTest::qWait(100);
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
             edit(dialog);
             if (dialog->isVisible())
                 dialog->reject();

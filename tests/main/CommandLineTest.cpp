@@ -24,6 +24,10 @@ private slots:
             << QStringList{"--write", "-", "--fragment", "--style", "classic"}
             << "--fragment writes the modern menu's code; the classic page has none (leave out "
                "--style classic)";
+        QTest::newRow("a part of the fragment that is none")
+            << QStringList{"--write", "-", "--fragment", "head"}
+            << "--fragment writes style and navigation, or one of them: --fragment style or "
+               "--fragment nav, not 'head'";
         QTest::newRow("an empty --items")
             << QStringList{"--write", "-", "--items", ""} << "--items needs a file name";
         QTest::newRow("two files")
@@ -59,6 +63,10 @@ private slots:
         QCOMPARE(write.assignments(), (QStringList{"a=1", "b=2"}));
         QVERIFY(write.fragment());
         QCOMPARE(write.currentLink(), QStringLiteral("about.html"));
+        QVERIFY(write.fragmentPart().isEmpty());
+        for (const char* part : {"style", "nav"})
+            QCOMPARE(CommandLine({"halvero", "-w", "-", "--fragment", part}).fragmentPart(),
+                     QLatin1String(part));
         const CommandLine site({"halvero", "--site", "public", "--check", "--items", "i.tsv"});
         QCOMPARE(site.action(), CommandLine::Action::UpdateSite);
         QCOMPARE(site.siteFolder(), QStringLiteral("public"));

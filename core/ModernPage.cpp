@@ -59,6 +59,17 @@ std::string declarations(const PageModel::Look& look, std::string_view indent) {
     return text;
 }
 
+// The width a sub-menu's button beside its link takes: its arrow and
+// padding (1.8em of its font) and its side borders, or a finger's 24 px.
+std::string toggleWidth(const PageModel::Look& look) {
+    const auto number = [](const std::string& text) {
+        return isNumber(text) && text.size() < 7 ? std::stol(text) : 0L;
+    };
+    const long pixels = (number(look.fontSize) * 18 * 4 + 29) / 30 + number(look.left.width) +
+                        number(look.right.width);
+    return std::to_string(std::max(24L, pixels)) + "px";
+}
+
 // The flex alignment of the items along the bar, and across a vertical
 // menu.
 std::string_view alongBar(std::string_view align) {
@@ -252,14 +263,26 @@ std::string styleBlock(const PageModel& page) {
                 "  text-underline-offset: 0.25em;\n"
                 "}\n";
         // Down the page, a parent's button hangs beside its link, which
-        // stays in line with the other items.
-        if (!page.across)
+        // stays in line with the other items; on a narrow screen the link
+        // leaves the button its room.
+        if (!page.across) {
+            // Items at the end have it on their other side; centred ones
+            // leave it room on both.
+            const bool atEnd = align == "end";
+            const std::string room = (align == "center" ? "2 * " : "") + toggleWidth(page.normal);
             text += ".halvero-menu .halvero-menu__item--parent > "
                     ".halvero-menu__toggle:not(.halvero-menu__link) {\n"
-                    "  position: absolute;\n"
-                    "  left: 100%;\n"
+                    "  position: absolute;\n" +
+                    std::string(atEnd ? "  right: 100%;\n" : "  left: 100%;\n") +
                     "  top: 0;\n"
+                    "}\n"
+                    ".halvero-menu .halvero-menu__item--parent {\n"
+                    "  grid-template-columns: minmax(0, auto);\n"
+                    "  max-width: calc(100% - " +
+                    room +
+                    ");\n"
                     "}\n";
+        }
         if (page.across)
             text += ".halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "
                     ".halvero-menu__sublist {\n"

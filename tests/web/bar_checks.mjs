@@ -178,6 +178,22 @@ for (const count of [3, 6, 12]) {
   await context.close();
 }
 
+// Down the page at 320 px, items 300 px wide: a sub-menu's button beside
+// its link stays on the screen, centred or at the end, its lists open.
+for (const align of ['center', 'end']) {
+  const [context, page] = await open(`down-${align}.htm`, { viewport: { width: 320, height: 800 } });
+  await page.click('[aria-controls="halvero-menu-sub-1"]');
+  await page.click('[aria-controls="halvero-menu-sub-2"]');
+  const off = await page.evaluate(() => [...document.querySelectorAll('.halvero-menu a, .halvero-menu button')]
+    .filter((e) => e.getClientRects().length)
+    .filter((e) => { const r = e.getBoundingClientRect(); return r.left < 0 || r.right > document.documentElement.clientWidth; })
+    .map((e) => e.textContent));
+  const faults = await layoutFaults(page);
+  check(off.length === 0 && faults.length === 0, `down the page, ${align}: buttons and items on a 320 px screen`,
+    [...off, ...faults].join('; '));
+  await context.close();
+}
+
 // Accessibility, folded and open.
 {
   const [context, page] = await open('bar12.htm', { viewport: { width: 375, height: 800 } });

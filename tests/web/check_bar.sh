@@ -27,4 +27,14 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$work/look.htm" --style mo
   --items "$work/items6.tsv" --set menu.direction=Horizontal --set menu.target=_self \
   --set page.itemWidth=auto --set page.align=spread --set page.barColor=#1F3A5F \
   --set page.foldBelow=never --current page2.html || { echo "FAIL: halvero --set page.*"; exit 1; }
+# Menus down the page, as wide as a phone, with sub-menus whose buttons
+# hang beside their links.
+printf '%s\t%s\n' Home index.html Services services/ '> Web design' services/web.html \
+  '> Hosting' services/hosting.html '>> Domains' services/domains.html Contact contact.html \
+  >"$work/sub.tsv"
+for align in center end; do
+  env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$work/down-$align.htm" --style modern \
+    --items "$work/sub.tsv" --set menu.itemWidth=300 --set menu.target=_self \
+    --set page.align=$align || { echo "FAIL: halvero --write down-$align.htm"; exit 1; }
+done
 node "$here/bar_checks.mjs" "$work"

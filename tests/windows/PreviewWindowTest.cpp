@@ -246,6 +246,51 @@ private slots:
         delete main;
     }
 
+    // Page > Page Style... shows the live preview while it is open: the
+    // modern style and a bar colour typed there reach it at once; Cancel
+    // takes them back, and the preview, hidden before, goes again.
+    void thePageStyleDialogIsPreviewedLive() {
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        auto* toggle = main->findChild<QAction*>(QStringLiteral("livePreview"));
+        QTest::qWait(200); // the preview's state from the last run is taken once painted
+        if (toggle->isChecked())
+            toggle->trigger();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWebEngineView* live = nullptr;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
+                },
+                20000));
+            QTest::mouseClick(child<QAbstractButton>(dialog, "modernStyle"), Qt::LeftButton);
+            auto* colour = child<QLineEdit>(dialog, "barColor");
+            colour->setFocus();
+            colour->selectAll();
+            QTest::keyClicks(colour, QStringLiteral("#1F3A5F"));
+            const QString bar =
+                QStringLiteral("(function(){var n=document.querySelector('.halvero-menu');"
+                               "return n ? getComputedStyle(n).backgroundColor : '';})()");
+            QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bar).toString(),
+                                      QStringLiteral("rgb(31, 58, 95)"), 20000);
+            seen = true;
+            QTest::keyClick(colour, Qt::Key_Escape);
+        });
+        main->findChild<QAction*>(QStringLiteral("pageStyle"))->trigger();
+        QVERIFY(seen);
+        QVERIFY(!toggle->isChecked());
+        QTRY_VERIFY(!main->findChild<QDockWidget*>()->isVisible());
+        QVERIFY(!main->isWindowModified());
+        delete main;
+    }
+
     // Refresh shows the page as it was given, whatever its script did.
     void refreshShowsThePageAgain() {
         auto* preview = openPreview(pageFor("No"));

@@ -3,6 +3,7 @@
 #include "core/TextEncoding.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace halvero {
 
@@ -22,10 +23,18 @@ std::string border(const PageModel::Border& border) {
     return length(border.width) + " " + border.type + " " + border.color;
 }
 
+// The pixels of a plain number of the settings (a few digits at most), or
+// nothing for a length with a unit.
+std::optional<long> pixels(std::string_view text) {
+    if (!isNumber(text) || text.size() >= 7)
+        return std::nullopt;
+    return std::stol(std::string(text));
+}
+
 // `a + b + c` as one CSS length: summed when all are plain numbers.
 std::string sum(const std::string& a, const std::string& b, const std::string& c) {
-    if (isNumber(a) && isNumber(b) && isNumber(c) && a.size() < 7 && b.size() < 7 && c.size() < 7)
-        return std::to_string(std::stol(a) + std::stol(b) + std::stol(c)) + "px";
+    if (const auto x = pixels(a), y = pixels(b), z = pixels(c); x && y && z)
+        return std::to_string(*x + *y + *z) + "px";
     return "calc(" + length(a) + " + " + length(b) + " + " + length(c) + ")";
 }
 
@@ -59,15 +68,28 @@ std::string declarations(const PageModel::Look& look, std::string_view indent) {
     return text;
 }
 
+// The rest of a control's rules, after its own block: the hovered look on
+// hover and keyboard focus (and, for a button, while what it shows is
+// open), and a focus ring in the hovered text's colour. `indent` is the
+// rules' own, inside a media query or not.
+std::string hoverAndFocus(const PageModel& page, std::string_view selector, bool opens,
+                          std::string_view indent) {
+    const std::string on = std::string(indent) + std::string(selector);
+    std::string text = on + ":hover,\n" + on + ":focus-visible" +
+                       (opens ? ",\n" + on + "[aria-expanded=\"true\"]" : std::string()) + " {\n";
+    text += declarations(page.hover, std::string(indent) + "  ");
+    text += std::string(indent) + "}\n" + on + ":focus-visible {\n" + std::string(indent) +
+            "  outline: 3px solid " + page.hover.fontColor + ";\n" + std::string(indent) +
+            "  outline-offset: 2px;\n" + std::string(indent) + "}\n";
+    return text;
+}
+
 // The width a sub-menu's button beside its link takes: its arrow and
 // padding (1.8em of its font) and its side borders, or a finger's 24 px.
 std::string toggleWidth(const PageModel::Look& look) {
-    const auto number = [](const std::string& text) {
-        return isNumber(text) && text.size() < 7 ? std::stol(text) : 0L;
-    };
-    const long pixels = (number(look.fontSize) * 18 * 4 + 29) / 30 + number(look.left.width) +
-                        number(look.right.width);
-    return std::to_string(std::max(24L, pixels)) + "px";
+    const long width = (pixels(look.fontSize).value_or(0) * 18 * 4 + 29) / 30 +
+                       pixels(look.left.width).value_or(0) + pixels(look.right.width).value_or(0);
+    return std::to_string(std::max(24L, width)) + "px";
 }
 
 // The flex alignment of the items along the bar, and across a vertical
@@ -95,11 +117,10 @@ std::string styleBlock(const PageModel& page) {
         sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width);
     // A sub-menu's button is at least 24 px high inside its borders, as a
     // finger needs.
-    const std::string& height = page.itemHeight;
-    const std::string toggleHeight =
-        sum(isNumber(height) && height.size() < 7 ? std::to_string(std::max(24L, std::stol(height)))
-                                                  : "max(24px, " + length(height) + ")",
-            page.normal.top.width, page.normal.bottom.width);
+    const auto height = pixels(page.itemHeight);
+    const std::string toggleHeight = sum(height ? std::to_string(std::max(24L, *height))
+                                                : "max(24px, " + length(page.itemHeight) + ")",
+                                         page.normal.top.width, page.normal.bottom.width);
     const std::string padding = look.value(PageLook::kItemPadding);
     const std::string_view align = look.value(PageLook::kAlign);
     std::string text = "<style>\n";
@@ -166,18 +187,9 @@ std::string styleBlock(const PageModel& page) {
         text += "  color: " + color + ";\n";
     if (const std::string& color = look.value(PageLook::kCurrentBackColor); !color.empty())
         text += "  background-color: " + color + ";\n";
-    text += "}\n"
-            ".halvero-menu .halvero-menu__link:hover,\n"
-            ".halvero-menu .halvero-menu__link:focus-visible {\n";
-    text += declarations(page.hover, "  ");
-    text += "}\n"
-            ".halvero-menu .halvero-menu__link:focus-visible {\n"
-            "  outline: 3px solid " +
-            page.hover.fontColor +
-            ";\n"
-            "  outline-offset: 2px;\n"
-            "}\n"
-            ".halvero-menu .halvero-menu__note {\n"
+    text += "}\n";
+    text += hoverAndFocus(page, ".halvero-menu .halvero-menu__link", false, "");
+    text += ".halvero-menu .halvero-menu__note {\n"
             "  position: absolute;\n"
             "  width: 1px;\n"
             "  height: 1px;\n"
@@ -240,19 +252,9 @@ std::string styleBlock(const PageModel& page) {
                 "  cursor: pointer;\n"
                 "  transition: background-color 0.15s, color 0.15s;\n";
         text += declarations(page.normal, "  ");
-        text += "}\n"
-                ".halvero-menu .halvero-menu__toggle:hover,\n"
-                ".halvero-menu .halvero-menu__toggle:focus-visible,\n"
-                ".halvero-menu .halvero-menu__toggle[aria-expanded=\"true\"] {\n";
-        text += declarations(page.hover, "  ");
-        text += "}\n"
-                ".halvero-menu .halvero-menu__toggle:focus-visible {\n"
-                "  outline: 3px solid " +
-                page.hover.fontColor +
-                ";\n"
-                "  outline-offset: 2px;\n"
-                "}\n"
-                ".halvero-menu .halvero-menu__link.halvero-menu__toggle {\n"
+        text += "}\n";
+        text += hoverAndFocus(page, ".halvero-menu .halvero-menu__toggle", true, "");
+        text += ".halvero-menu .halvero-menu__link.halvero-menu__toggle {\n"
                 "  padding: " +
                 padding +
                 ";\n"
@@ -325,19 +327,9 @@ std::string styleBlock(const PageModel& page) {
                 ";\n"
                 "    cursor: pointer;\n";
         text += declarations(page.normal, "    ");
-        text += "  }\n"
-                "  .halvero-menu--enhanced .halvero-menu__button:hover,\n"
-                "  .halvero-menu--enhanced .halvero-menu__button:focus-visible,\n"
-                "  .halvero-menu--enhanced .halvero-menu__button[aria-expanded=\"true\"] {\n";
-        text += declarations(page.hover, "    ");
-        text += "  }\n"
-                "  .halvero-menu--enhanced .halvero-menu__button:focus-visible {\n"
-                "    outline: 3px solid " +
-                page.hover.fontColor +
-                ";\n"
-                "    outline-offset: 2px;\n"
-                "  }\n"
-                "  .halvero-menu--enhanced .halvero-menu__button[aria-expanded=\"false\"] + "
+        text += "  }\n";
+        text += hoverAndFocus(page, ".halvero-menu--enhanced .halvero-menu__button", true, "  ");
+        text += "  .halvero-menu--enhanced .halvero-menu__button[aria-expanded=\"false\"] + "
                 ".halvero-menu__list {\n"
                 "    display: none;\n"
                 "  }\n"

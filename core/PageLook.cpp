@@ -1,5 +1,6 @@
 #include "core/PageLook.h"
 
+#include "core/TextEncoding.h"
 #include "core/ValueRules.h"
 
 #include <algorithm>
@@ -39,19 +40,6 @@ constexpr bool keysMatchTheTable() {
     return true;
 }
 static_assert(keysMatchTheTable());
-
-bool hasControlCharacter(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x20 || c == 0x7F)
-            return true;
-        // C1 controls, U+0080..U+009F, are C2 80..C2 9F in UTF-8.
-        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-            static_cast<unsigned char>(text[i + 1]) <= 0x9F)
-            return true;
-    }
-    return false;
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';

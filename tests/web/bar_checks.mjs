@@ -8,22 +8,12 @@
 // on a and ul and touch nothing else; axe-core with the menu folded and open.
 // Usage: node bar_checks.mjs FOLDER, where FOLDER holds what check_bar.sh
 // wrote; exits 1 when a check fails.
-import { chromium } from 'playwright-core';
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
+import { check, checkAxe, finish, launchChromium } from './checks.mjs';
 
 const folder = process.argv[2];
-const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-let failures = 0;
-function check(ok, what, detail = '') {
-  console.log(`${ok ? 'ok' : 'FAIL'}: ${what}${ok || !detail ? '' : ` (${detail})`}`);
-  if (!ok) failures++;
-}
-const browser = await chromium.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launchChromium();
 async function open(name, options = {}) {
   const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
   const page = await context.newPage();
@@ -197,19 +187,11 @@ for (const align of ['center', 'end']) {
 // Accessibility, folded and open.
 {
   const [context, page] = await open('bar12.htm', { viewport: { width: 375, height: 800 } });
-  const axe = async (what) => {
-    await page.addScriptTag({ content: axeSource });
-    const result = await page.evaluate(() => window.axe.run(document, {
-      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
-    }));
-    check(result.violations.length === 0, `axe-core: ${what}`, result.violations.map((v) => v.id).join(', '));
-  };
-  await axe('the menu folded');
+  await checkAxe(page, 'the menu folded');
   await page.click(fold);
-  await axe('the menu open');
+  await checkAxe(page, 'the menu open');
   await context.close();
 }
 
 await browser.close();
-if (failures) console.log(`${failures} check(s) failed`);
-process.exit(failures ? 1 : 0);
+finish();

@@ -9,13 +9,11 @@
 // check_in_chromium.sh wrote. Prints one line a check and the share of
 // differing pixels per item; exits 1 when a check fails. With
 // KEEP_PICTURES=FOLDER it also leaves the items' pictures there.
-import { chromium } from 'playwright-core';
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
+import { check, finish, launchChromium, runAxe } from './checks.mjs';
 
 const folder = process.argv[2];
-const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 // A pixel differs when a colour channel is off by more than this: room
 // for anti-aliased edges drawn a little differently, none for a colour of
 // the menu (the default hovered backdrop is 34 off the normal one).
@@ -23,17 +21,7 @@ const kChannelTolerance = 8;
 // The share of an item's pixels that may differ, normal or hovered.
 const kMaxDifferingShare = 0.02;
 
-let failures = 0;
-function check(ok, what) {
-  console.log(`${ok ? 'ok' : 'FAIL'}: ${what}`);
-  if (!ok) failures++;
-}
-
-const browser = await chromium.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  // As root, Chromium starts only without its sandbox.
-  args: ['--no-sandbox', '--font-render-hinting=none'],
-});
+const browser = await launchChromium(['--font-render-hinting=none']);
 const context = await browser.newContext({ viewport: { width: 900, height: 400 }, deviceScaleFactor: 1 });
 const page = await context.newPage();
 const open = async (name) => page.goto('file://' + path.join(folder, name));
@@ -145,15 +133,11 @@ for (const [what, load] of [
     `<!DOCTYPE html><html lang="en"><head><title>Site</title></head><body><main><h1>Site</h1></main>${fragment}</body></html>`)],
 ]) {
   await load();
-  await page.addScriptTag({ content: axeSource });
-  const result = await page.evaluate(() => window.axe.run(document, {
-    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
-  }));
+  const result = await runAxe(page);
   check(result.violations.length === 0,
     `axe-core: ${what}: ${result.violations.map((v) => v.id).join(', ') || 'no violations'} ` +
     `(${result.passes.length} rules pass)`);
 }
 
 await browser.close();
-if (failures) console.log(`${failures} check(s) failed`);
-process.exit(failures ? 1 : 0);
+finish();

@@ -3,20 +3,13 @@
 // it on purpose), and the menu's first item looks the same, to the pixel
 // of its computed style, on a page at the root and on one two folders
 // down. Usage: node site_checks.mjs SITE; exits 1 when a check fails.
-import { chromium } from 'playwright-core';
 import { existsSync } from 'node:fs';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import path from 'node:path';
+import { check, finish, launchChromium } from './checks.mjs';
 
 const site = process.argv[2];
-let failures = 0;
-function check(ok, what, detail = '') {
-  console.log(`${ok ? 'ok' : 'FAIL'}: ${what}${ok || !detail ? '' : ` (${detail})`}`);
-  if (!ok) failures++;
-}
-const browser = await chromium.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'],
-});
+const browser = await launchChromium();
 const page = await browser.newPage();
 const looks = {};
 for (const name of ['index.html', 'blog/2026/post.html']) {
@@ -35,4 +28,4 @@ for (const name of ['index.html', 'blog/2026/post.html']) {
 check(looks['index.html'] === looks['blog/2026/post.html'], 'the menu looks alike at the root and in a folder',
   JSON.stringify(looks));
 await browser.close();
-process.exit(failures ? 1 : 0);
+finish();

@@ -8,23 +8,12 @@
 // with the lists closed and open; sub-menus stay on the screen from 320 px.
 // Usage: node submenu_checks.mjs FOLDER, where FOLDER holds the pages
 // check_submenus.sh wrote; exits 1 when a check fails.
-import { chromium } from 'playwright-core';
 import { readFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
+import { check, checkAxe, finish, launchChromium } from './checks.mjs';
 
 const folder = process.argv[2];
-const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-let failures = 0;
-function check(ok, what, detail = '') {
-  console.log(`${ok ? 'ok' : 'FAIL'}: ${what}${ok || !detail ? '' : ` (${detail})`}`);
-  if (!ok) failures++;
-}
-
-const browser = await chromium.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launchChromium();
 
 // The fragment between two links of the site, as a page holds it.
 const fragment = (name) => readFileSync(path.join(folder, name), 'utf8');
@@ -45,14 +34,6 @@ const expanded = (page, label) => page.$eval(button(label), (button) =>
   button.getAttribute('aria-expanded') === 'true' && !document.getElementById(button.getAttribute('aria-controls')).hidden);
 const visibleLinks = (page) => page.evaluate(() => [...document.querySelectorAll('nav a')]
   .filter((a) => a.getClientRects().length > 0).map((a) => a.textContent));
-const axe = async (page, what) => {
-  await page.addScriptTag({ content: axeSource });
-  const result = await page.evaluate(() => window.axe.run(document, {
-    runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] },
-  }));
-  check(result.violations.length === 0, `axe-core: ${what}`,
-    result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`).join('; '));
-};
 const allLinks = ['Home', 'Services', 'Web design', 'Hosting', 'Domains', 'Team', 'History', 'Contact'];
 
 for (const direction of ['across', 'down']) {
@@ -161,11 +142,11 @@ for (const direction of ['across', 'down']) {
   for (const width of [320, 1280]) {
     const [context, page] = await newPage({ viewport: { width, height: 800 } });
     await page.goto('file://' + path.join(folder, name));
-    if (width === 1280) await axe(page, say('sub-menus closed'));
+    if (width === 1280) await checkAxe(page, say('sub-menus closed'));
     // Across at 320 px the bar is folded behind its menu button.
     if (direction === 'across' && width === 320) await page.click('.halvero-menu__button');
     for (const label of ['Services', 'Hosting']) await page.click(button(label));
-    if (width === 1280) await axe(page, say('sub-menus open'));
+    if (width === 1280) await checkAxe(page, say('sub-menus open'));
     const off = await page.evaluate(() => [...document.querySelectorAll('.halvero-menu__sublist a')]
       .filter((a) => a.getClientRects().length)
       .filter((a) => { const r = a.getBoundingClientRect(); return r.left < 0 || r.right > innerWidth; })
@@ -186,5 +167,4 @@ for (const direction of ['across', 'down']) {
 }
 
 await browser.close();
-if (failures) console.log(`${failures} check(s) failed`);
-process.exit(failures ? 1 : 0);
+finish();

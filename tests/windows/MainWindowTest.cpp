@@ -1455,39 +1455,17 @@ private:
         const QRect rect = tree->visualRect(cell(tree, row, column, parent));
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    // Opens the Menu Items editor with its shortcut and runs `edit` in it.
-    void editItems(std::function<void(QDialog*, QTreeView*)> edit) {
+    // Runs `open` with the window active, then `edit` in the dialog it
+    // opens, once that is the active window and stays so (keys typed before
+    // would reach no editor, and the live preview may dock as a dialog
+    // opens); a dialog still open afterwards is cancelled.
+    void inDialog(const std::function<void()>& open, const std::function<void(QDialog*)>& edit) {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         bool opened = false;
         whenModalOpens([&](QWidget* modal) {
             opened = true;
             auto* dialog = qobject_cast<QDialog*>(modal);
-            auto* table = modal->findChild<QTreeView*>(QStringLiteral("itemTree"));
-            // Keys typed before the dialog is active would reach no editor.
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
-            table->setFocus();
-            edit(dialog, table);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        QTest::keyClick(box(3), Qt::Key_I, Qt::ControlModifier);
-        QVERIFY(opened);
-    }
-    static bool checked(QDialog* dialog, const char* name) {
-        return dialog->findChild<QAbstractButton*>(QLatin1String(name))->isChecked();
-    }
-    // Opens Page > Page Style... and runs `edit` on the dialog, active.
-    void editPageStyle(std::function<void(QDialog*)> edit) {
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
-        bool opened = false;
-        whenModalOpens([&](QWidget* modal) {
-            opened = true;
-            auto* dialog = qobject_cast<QDialog*>(modal);
-            // The live preview docks as the dialog opens: keys go to the
-            // dialog once it is the active window and stays so.
             QTest::qWait(100);
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -1496,8 +1474,25 @@ private:
             if (dialog->isVisible())
                 dialog->reject();
         });
-        window->findChild<QAction*>(QStringLiteral("pageStyle"))->trigger();
+        open();
         QVERIFY(opened);
+    }
+    // Opens the Menu Items editor with its shortcut and runs `edit` in it.
+    void editItems(std::function<void(QDialog*, QTreeView*)> edit) {
+        inDialog([this] { QTest::keyClick(box(3), Qt::Key_I, Qt::ControlModifier); },
+                 [&](QDialog* dialog) {
+                     auto* table = dialog->findChild<QTreeView*>(QStringLiteral("itemTree"));
+                     table->setFocus();
+                     edit(dialog, table);
+                 });
+    }
+    static bool checked(QDialog* dialog, const char* name) {
+        return dialog->findChild<QAbstractButton*>(QLatin1String(name))->isChecked();
+    }
+    // Opens Page > Page Style... and runs `edit` on the dialog.
+    void editPageStyle(std::function<void(QDialog*)> edit) {
+        inDialog([this] { window->findChild<QAction*>(QStringLiteral("pageStyle"))->trigger(); },
+                 edit);
     }
     // Presses `button` in the next message box that opens; `asked` gets
     // the box's name.

@@ -1,22 +1,14 @@
 #include "core/MenuItem.h"
+#include "core/FileReader.h"
 #include "core/ItemsText.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace halvero;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Items whose labels, links and tooltips try to leave their place.
 const std::vector<MenuItem> kHostileItems = {
@@ -81,7 +73,7 @@ TEST(MenuItemPage, ItemsAreEscapedIntoTheirPlaces) {
     settings.setMenuItems(kHostileItems);
     settings.setValue(EntryTable::kItemCount, "4");
     const std::string page = PageWriter::compose(settings, Timestamp{2026, 1, 2, 3, 4, 5});
-    EXPECT_EQ(page, readFile(HALVERO_GOLDEN_DIR "/items-page.htm"));
+    EXPECT_EQ(page, FileReader::read(HALVERO_GOLDEN_DIR "/items-page.htm", 1 << 20, ""));
     EXPECT_EQ(page.find("<script>alert"), std::string::npos);
 }
 

@@ -1,18 +1,13 @@
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
 
+#include "tests/core/CountOf.h"
+
 #include <gtest/gtest.h>
 
 using namespace halvero;
 
 namespace {
-
-std::size_t countOf(const std::string& text, const std::string& piece) {
-    std::size_t count = 0;
-    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
-}
 
 MenuSettings modernMenu() {
     MenuSettings settings;

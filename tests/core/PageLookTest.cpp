@@ -3,6 +3,8 @@
 #include "core/SettingsFile.h"
 #include "core/ValueRules.h"
 
+#include "tests/core/CountOf.h"
+
 #include <gtest/gtest.h>
 
 using namespace halvero;
@@ -19,13 +21,6 @@ MenuSettings modernBar() {
     settings.setPageStyle(MenuSettings::PageStyle::Modern);
     settings.setValue(EntryTable::kDirection, "Horizontal");
     return settings;
-}
-
-std::size_t countOf(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "core/PageWriter.h"
+#include "core/FileReader.h"
 
+#include "tests/core/CountOf.h"
 #include <algorithm>
-#include <fstream>
+
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace halvero;
 
@@ -17,13 +18,6 @@ MenuSettings defaults() {
     return settings;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The page split at CR LF; the text must end with one.
 std::vector<std::string> lines(const std::string& page) {
     std::vector<std::string> result;
@@ -34,17 +28,11 @@ std::vector<std::string> lines(const std::string& page) {
     return result;
 }
 
-std::size_t countOf(const std::string& text, const std::string& piece) {
-    std::size_t count = 0;
-    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
-}
-
 } // namespace
 
 TEST(PageWriter, DefaultPageMatchesTheReferenceByteForByte) {
-    const std::string expected = readFile(HALVERO_GOLDEN_DIR "/default-page.htm");
+    const std::string expected =
+        FileReader::read(HALVERO_GOLDEN_DIR "/default-page.htm", 1 << 20, "");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(PageWriter::compose(defaults(), kStamp), expected);
 }

@@ -1,12 +1,14 @@
+#include "core/FileReader.h"
 #include "core/ItemsText.h"
 #include "core/MenuItem.h"
 #include "core/PageWriter.h"
 #include "core/SettingsFile.h"
 
+#include "tests/core/CountOf.h"
 #include <cstdlib>
 #include <fstream>
+
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace halvero;
 
@@ -32,20 +34,6 @@ MenuSettings menu(const std::string& items, bool modern, bool across = false) {
     if (across)
         settings.setValue(EntryTable::kDirection, "Horizontal");
     return settings;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::size_t countOf(const std::string& text, const std::string& piece) {
-    std::size_t count = 0;
-    for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
-        ++count;
-    return count;
 }
 
 std::string refusal(const std::string& text) {
@@ -154,7 +142,7 @@ TEST(SubMenuPage, FlatMenusArePinned) {
         std::ofstream(HALVERO_GOLDEN_DIR "/modern-items-page.htm", std::ios::binary)
             << PageWriter::compose(settings, kStamp);
     EXPECT_EQ(PageWriter::compose(settings, kStamp),
-              readFile(HALVERO_GOLDEN_DIR "/modern-items-page.htm"));
+              FileReader::read(HALVERO_GOLDEN_DIR "/modern-items-page.htm", 1 << 20, ""));
     PageLook look;
     look.set(PageLook::kFoldBelow, "never");
     settings.setPageLook(look);

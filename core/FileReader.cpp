@@ -32,19 +32,11 @@ struct Descriptor {
     }
 };
 
-} // namespace
-
-std::string FileReader::read(const std::string& path, std::size_t maxBytes,
-                             const std::string& sizeHint) {
+// The rest of a read of the open `file`, whose status is `info`.
+std::string readOpen(const Descriptor& file, struct stat& info, std::size_t maxBytes,
+                     const std::string& sizeHint) {
     const std::string tooLarge =
         "larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MB; " + sizeHint;
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        failWith(errno);
-    requireRegular(info);
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    if (file.fd < 0)
-        failWith(errno);
     if (::fstat(file.fd, &info) != 0)
         failWith(errno);
     requireRegular(info); // the path may name something else by now
@@ -74,6 +66,41 @@ std::string FileReader::read(const std::string& path, std::size_t maxBytes,
         if (have > maxBytes)
             throw FileReadError(tooLarge);
     }
+}
+
+} // namespace
+
+std::string FileReader::read(const std::string& path, std::size_t maxBytes,
+                             const std::string& sizeHint) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        failWith(errno);
+    requireRegular(info);
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    if (file.fd < 0)
+        failWith(errno);
+    return readOpen(file, info, maxBytes, sizeHint);
+}
+
+std::string FileReader::readAt(int folder, const std::string& name, std::size_t maxBytes,
+                               const std::string& sizeHint, struct ::stat* status) {
+    const char* const link = "a symbolic link here; it is not followed";
+    struct stat info {};
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        failWith(errno);
+    if (S_ISLNK(info.st_mode))
+        throw FileReadError(link);
+    requireRegular(info);
+    const Descriptor file{
+        ::openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW)};
+    if (file.fd < 0 && errno == ELOOP)
+        throw FileReadError(link);
+    if (file.fd < 0)
+        failWith(errno);
+    std::string text = readOpen(file, info, maxBytes, sizeHint);
+    if (status)
+        *status = info;
+    return text;
 }
 
 } // namespace halvero

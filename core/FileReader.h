@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 
 namespace halvero {
 
@@ -24,6 +25,11 @@ public:
     // Throws FileReadError.
     static std::string read(const std::string& path, std::size_t maxBytes,
                             const std::string& sizeHint);
+    // The same for the file `name` in the open folder `folder`, following
+    // no link: a name that is a symbolic link is refused. `status` gets the
+    // status of the file read, taken before its text.
+    static std::string readAt(int folder, const std::string& name, std::size_t maxBytes,
+                              const std::string& sizeHint, struct ::stat* status);
 };
 
 } // namespace halvero

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <random>
 #include <signal.h>
 #include <sys/stat.h>
@@ -26,6 +28,12 @@ std::string nameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Whether two statuses are of the same file, unchanged.
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_ino == b.st_ino && a.st_dev == b.st_dev && a.st_size == b.st_size &&
+           a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
 // Temporary files that get a name are named ".<page name>.halvero-<writer's
 // pid>-XXXXXX", X from this alphabet: a name no one but this writer makes,
 // so leftovers of a killed writer can be told from the user's own files and
@@ -39,14 +47,13 @@ std::string temporaryPrefix(const std::string& finalPath) {
     return "." + nameOf(finalPath) + "." + std::string(kTemporaryMark);
 }
 
-std::string temporaryName(const std::string& finalPath) {
+std::string temporaryName(const std::string& finalName) {
     static std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> letter(0, kTemporaryLetters.size() - 1);
     std::string suffix(kTemporarySuffix, 'X');
     for (char& c : suffix)
         c = kTemporaryLetters[letter(random)];
-    return folderOf(finalPath) + temporaryPrefix(finalPath) + std::to_string(::getpid()) + "-" +
-           suffix;
+    return temporaryPrefix(finalName) + std::to_string(::getpid()) + "-" + suffix;
 }
 
 // Whether following the link `link` would cross into another user's file
@@ -84,29 +91,30 @@ std::string followLinks(std::string path) {
     return path; // a loop of links: let the write report it
 }
 
-// The page's new content before it gets the page's name. Where the file
-// system offers unnamed temporary files (O_TMPFILE), the content has no name
-// until it is complete, so a process killed mid-write leaves nothing behind;
+// The page's new content before it gets the page's name, in the open
+// folder `folder`. Where the file system offers unnamed temporary files
+// (O_TMPFILE), the content has no name until it is complete, so a process
+// killed mid-write leaves at most the moment between naming and renaming;
 // elsewhere it is a named temporary file, removed on failure. Either way
 // the descriptor is closed and any name removed unless committed. The file
 // is created with mode 0666 less the process's umask, as any new file.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& finalPath) : m_finalPath(finalPath) {
+    TemporaryFile(int folder, const std::string& finalName)
+        : m_folder(folder), m_finalName(finalName) {
 #ifdef O_TMPFILE // Linux: the unnamed file gets its name through /proc
         if (::access("/proc/self/fd", X_OK) == 0) {
-            const std::string folder = folderOf(finalPath);
-            m_fd = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
-                          0666);
+            m_fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
             if (m_fd >= 0)
                 return;
         }
 #endif
         for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-            std::string name = temporaryName(finalPath);
-            m_fd = ::open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);
+            std::string name = temporaryName(finalName);
+            m_fd = ::openat(folder, name.c_str(),
+                            O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);
             if (m_fd >= 0)
-                m_path = std::move(name);
+                m_name = std::move(name);
             else if (errno != EEXIST)
                 return;
         }
@@ -114,8 +122,8 @@ public:
     ~TemporaryFile() {
         if (m_fd >= 0)
             ::close(m_fd);
-        if (!m_path.empty())
-            ::unlink(m_path.c_str());
+        if (!m_name.empty())
+            ::unlinkat(m_folder, m_name.c_str(), 0);
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -127,15 +135,16 @@ public:
     // Gives the complete content the page's name, replacing the old page in
     // one step; returns false (errno set) on failure. An unnamed file first
     // gets a temporary name (a link cannot replace a file), for as long as
-    // it takes to rename it.
-    bool commit() {
-        if (m_path.empty() && !linkToTemporaryName())
+    // it takes to rename it. `stillThere` is asked just before the rename.
+    template <typename Check> bool commit(Check stillThere) {
+        if (m_name.empty() && !linkToTemporaryName())
             return false;
         const int fd = m_fd;
         m_fd = -1;
-        if (::close(fd) != 0 || ::rename(m_path.c_str(), m_finalPath.c_str()) != 0)
+        if (::close(fd) != 0 || !stillThere() ||
+            ::renameat(m_folder, m_name.c_str(), m_folder, m_finalName.c_str()) != 0)
             return false;
-        m_path.clear();
+        m_name.clear();
         return true;
     }
 
@@ -143,10 +152,10 @@ private:
     bool linkToTemporaryName() {
         const std::string procPath = "/proc/self/fd/" + std::to_string(m_fd);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string name = temporaryName(m_finalPath);
-            if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
+            std::string name = temporaryName(m_finalName);
+            if (::linkat(AT_FDCWD, procPath.c_str(), m_folder, name.c_str(), AT_SYMLINK_FOLLOW) ==
                 0) {
-                m_path = std::move(name);
+                m_name = std::move(name);
                 return true;
             }
             if (errno != EEXIST)
@@ -155,9 +164,10 @@ private:
         return false;
     }
 
-    std::string m_finalPath;
+    int m_folder;
+    std::string m_finalName;
     int m_fd = -1;
-    std::string m_path;
+    std::string m_name;
 };
 
 // Whether `name` (after the prefix) is a temporary file's: the writer's
@@ -176,30 +186,70 @@ bool isTemporaryName(std::string_view name, pid_t* pid) {
            name.find_first_not_of(kTemporaryLetters) == std::string_view::npos;
 }
 
+// Whether the process `pid` has ended.
+bool hasEnded(pid_t pid) {
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
+}
+
 // Removes temporary files of the page's naming left by earlier writes that
 // were killed before they finished: those of writers that no longer run.
 // A writer at work, in this process or another, keeps its file. Only
 // regular files of this user are touched.
-void removeLeftovers(const std::string& finalPath) {
-    const std::string folder = folderOf(finalPath);
-    const std::string prefix = temporaryPrefix(finalPath);
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir)
+void removeLeftovers(int folder, const std::string& finalName) {
+    const std::string prefix = temporaryPrefix(finalName);
+    const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
         return;
+    }
     while (const dirent* found = ::readdir(dir)) {
         const std::string_view name = found->d_name;
         pid_t writer = 0;
-        if (!name.starts_with(prefix) || !isTemporaryName(name.substr(prefix.size()), &writer))
+        if (!name.starts_with(prefix) || !isTemporaryName(name.substr(prefix.size()), &writer) ||
+            !hasEnded(writer))
             continue;
-        if (::kill(writer, 0) == 0 || errno != ESRCH)
-            continue; // its writer still runs
-        const std::string path = folder + std::string(name);
         struct stat status {};
-        if (::lstat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-            status.st_uid == ::geteuid())
-            ::unlink(path.c_str());
+        if (::fstatat(folder, found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid())
+            ::unlinkat(folder, found->d_name, 0);
     }
     ::closedir(dir);
+}
+
+// "www-data" for a user or group id, or the number where it has no name.
+std::string userName(uid_t id) {
+    std::vector<char> buffer(4096);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return found->pw_name;
+    return std::to_string(id);
+}
+std::string groupName(gid_t id) {
+    std::vector<char> buffer(4096);
+    struct group entry {};
+    struct group* found = nullptr;
+    if (::getgrgid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return found->gr_name;
+    return std::to_string(id);
+}
+
+// Gives the new copy `fd` the owner and group of the file it replaces,
+// where they differ from its own: who may read a page is not changed by
+// writing it. Returns what stands in the way, or an empty text.
+std::string keepOwner(int fd, const struct stat& old) {
+    struct stat made {};
+    if (::fstat(fd, &made) != 0)
+        return std::strerror(errno);
+    if (made.st_uid == old.st_uid && made.st_gid == old.st_gid)
+        return {};
+    if (::fchown(fd, old.st_uid, old.st_gid) == 0)
+        return {};
+    return "it belongs to " + userName(old.st_uid) + ":" + groupName(old.st_gid) +
+           ", which a new copy written by " + userName(made.st_uid) +
+           " cannot keep; left as it was";
 }
 
 bool writeAll(int fd, std::string_view text) {
@@ -235,32 +285,86 @@ std::string PageFile::joinPath(std::string_view folder, std::string_view fileNam
 
 void PageFile::write(const std::string& path, std::string_view text) {
     const std::string target = followLinks(path);
+    const std::string folderPath = folderOf(target);
+    const int folder =
+        ::open(folderPath.empty() ? "." : folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        fail(path);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{folder};
+    replaceAt(folder, nameOf(target), text, path);
+}
+
+void PageFile::replaceAt(int folder, const std::string& name, std::string_view text,
+                         const std::string& shown, const struct ::stat* expected) {
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
+    const bool exists = ::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT)
+        fail(shown);
+    if (expected && (!exists || !sameFile(*expected, old)))
+        throw PageWriteError(shown, "changed on disk while it was being updated; run again");
     if (exists && S_ISDIR(old.st_mode)) {
         errno = EISDIR;
-        fail(path);
+        fail(shown);
     }
+    if (exists && S_ISLNK(old.st_mode))
+        throw PageWriteError(shown, "a symbolic link here; it is not followed");
     // A device, FIFO or socket is no page: renaming over it would replace
     // it, and its reader would never see the text.
     if (exists && !S_ISREG(old.st_mode))
-        throw PageWriteError(path, "not a regular file; only a file is replaced");
+        throw PageWriteError(shown, "not a regular file; only a file is replaced");
     // The rename below would replace a page the user may not write, since
     // it asks only the folder: ask the page itself first.
-    if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        fail(path);
+    if (exists && ::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0)
+        fail(shown);
 
-    TemporaryFile temporary(target);
+    TemporaryFile temporary(folder, name);
     if (temporary.fd() < 0)
-        fail(path);
-    // A replaced page keeps its mode; a new one has the mode it was made with.
-    if ((exists && ::fchmod(temporary.fd(), old.st_mode & 07777) != 0) ||
-        !writeAll(temporary.fd(), text) || ::fsync(temporary.fd()) != 0 || !temporary.commit())
-        fail(path);
+        fail(shown);
+    // A replaced page keeps its owner, group and mode (the owner first: a
+    // change of owner clears the set-id bits); a new one has those it was
+    // made with.
+    if (exists) {
+        if (const std::string problem = keepOwner(temporary.fd(), old); !problem.empty())
+            throw PageWriteError(shown, problem);
+        if (::fchmod(temporary.fd(), old.st_mode & 07777) != 0)
+            fail(shown);
+    }
+    // For a page whose text was read, what is renamed over is still that
+    // page: a name swapped meanwhile (for a link, say) is not replaced.
+    const auto stillThere = [&] {
+        if (!expected)
+            return true;
+        struct stat now {};
+        const bool there = ::fstatat(folder, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
+        if (exists ? there && sameFile(old, now) : !there)
+            return true;
+        errno = EAGAIN;
+        return false;
+    };
+    if (!writeAll(temporary.fd(), text) || ::fsync(temporary.fd()) != 0)
+        fail(shown);
+    if (!temporary.commit(stillThere)) {
+        if (errno == EAGAIN)
+            throw PageWriteError(shown, "changed on disk while it was being updated; run again");
+        fail(shown);
+    }
     // The folder itself is not flushed: after a crash the rename may be
     // undone, but then the old page is there, whole, and the user simply
     // creates the page again. Flushing the folder would double the cost.
-    removeLeftovers(target);
+    removeLeftovers(folder, name);
+}
+
+bool PageFile::isLeftover(std::string_view name) {
+    if (!name.starts_with('.'))
+        return false;
+    const auto mark = name.rfind("." + std::string(kTemporaryMark));
+    pid_t writer = 0;
+    return mark != std::string_view::npos && mark > 1 &&
+           isTemporaryName(name.substr(mark + 1 + kTemporaryMark.size()), &writer) &&
+           hasEnded(writer);
 }
 
 } // namespace halvero

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace halvero {
 
@@ -32,6 +33,22 @@ public:
 
     // Replaces the file at `path` with `text`. Throws PageWriteError.
     static void write(const std::string& path, std::string_view text);
+
+    // Replaces the file `name` in the open folder `folder` with `text`,
+    // following no link: a name that is a symbolic link is refused. `shown`
+    // names the file in a PageWriteError. The file must still be the one
+    // `expected` describes (the status read before its text was), or it
+    // is refused as changed on disk; with `expected` null, the name may be
+    // new or any regular file. A replaced file keeps its mode, owner and
+    // group; where they cannot be kept, the file is refused, not changed.
+    static void replaceAt(int folder, const std::string& name, std::string_view text,
+                          const std::string& shown, const struct ::stat* expected = nullptr);
+
+    // Whether `name`, a file in a page's folder, is a copy a write makes
+    // before it renames it over the page, left there by a writer that was
+    // stopped (killed) before it finished; a writer still at work keeps its
+    // copy.
+    static bool isLeftover(std::string_view name);
 };
 
 } // namespace halvero

@@ -251,4 +251,56 @@ std::string firstLineQuoted(std::string_view text, std::size_t limit) {
     return toValidUtf8(text.substr(0, at)) + (cut ? "..." : "");
 }
 
+namespace {
+
+bool isDirectionControl(char32_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+           c == 0x200F || c == 0x061C;
+}
+
+void appendHex(std::string& out, unsigned value, int digits) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += kDigits[(value >> shift) & 0xF];
+}
+
+} // namespace
+
+std::string printableName(std::string_view name) {
+    bool plain = true;
+    for (std::size_t at = 0; plain && at < name.size();) {
+        const std::size_t length = utf8SequenceLength(name, at);
+        const char32_t c = length ? nextCodePoint(name, at) : 0;
+        plain = length && !isControl(c) && !isDirectionControl(c);
+    }
+    if (plain)
+        return std::string(name);
+    std::string shown = "\"";
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t length = utf8SequenceLength(name, at);
+        if (length == 0) {
+            shown += "\\x";
+            appendHex(shown, static_cast<unsigned char>(name[at++]), 2);
+            continue;
+        }
+        const std::size_t start = at;
+        const char32_t c = nextCodePoint(name, at);
+        if (c == '\n')
+            shown += "\\n";
+        else if (c == '\r')
+            shown += "\\r";
+        else if (c == '\t')
+            shown += "\\t";
+        else if (c == '"' || c == '\\')
+            shown += '\\', shown += static_cast<char>(c);
+        else if (c < 0x80 && isControl(c))
+            shown += "\\x", appendHex(shown, static_cast<unsigned>(c), 2);
+        else if (isControl(c) || isDirectionControl(c))
+            shown += "\\u", appendHex(shown, static_cast<unsigned>(c), 4);
+        else
+            shown.append(name.substr(start, at - start));
+    }
+    return shown + "\"";
+}
+
 } // namespace halvero

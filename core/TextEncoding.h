@@ -29,6 +29,13 @@ bool showsNothing(std::string_view text);
 // anything was left out: fit to quote in a message.
 std::string firstLineQuoted(std::string_view text, std::size_t limit);
 
+// A name (a file's, from the disk) fit to print on a line of a report:
+// as it is when it is UTF-8 without control characters or direction
+// overrides; otherwise in double quotes, with those written as escapes
+// ("\n", "\x1b", "\u202e") and any quote or backslash escaped, so that a
+// name can neither forge a line nor reach the terminal.
+std::string printableName(std::string_view name);
+
 // The text with the ASCII letters A to Z in lower case; all else unchanged.
 std::string asciiLower(std::string_view text);
 

@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/platform/FileName.h"
-#include "core/SiteUpdate.h"
+#include "core/TextEncoding.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -17,8 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-using halvero::SiteFolder;
-using Outcome = SiteFolder::Outcome;
+using halvero::SiteJob;
+using Outcome = SiteJob::Outcome;
 
 namespace {
 
@@ -49,7 +49,6 @@ SiteDialog::SiteDialog(const halvero::MenuSettings& settings, const QString& fol
     setFont(Application::windowFont());
     setWindowTitle(tr("Update Site"));
     m_settings.setObserver(nullptr);
-    m_style = halvero::SiteUpdate::style(m_settings);
 
     auto* intro = new QLabel(
         tr("Writes the menu into every page of the site's folder between the markers "
@@ -111,7 +110,8 @@ SiteDialog::SiteDialog(const halvero::MenuSettings& settings, const QString& fol
 }
 
 SiteDialog::~SiteDialog() {
-    m_cancel = true;
+    if (m_job)
+        m_job->cancel();
     stopWorkers();
 }
 
@@ -128,7 +128,7 @@ void SiteDialog::showEvent(QShowEvent* event) {
 }
 
 void SiteDialog::choose() {
-    if (!m_workers.empty())
+    if (m_worker.joinable())
         return;
     const QString chosen = folderDialog()(this, m_folder);
     if (chosen.isEmpty())
@@ -141,69 +141,51 @@ void SiteDialog::choose() {
 void SiteDialog::start(bool check) {
     stopWorkers();
     m_checking = check;
-    m_cancel = false;
-    if (check) {
-        std::error_code failure;
-        m_pages = SiteFolder::pages(FileName::encode(m_folder).toStdString(), failure);
-        if (failure) {
-            m_pages.clear();
-            m_list->clear();
-            m_state->setText(tr("The folder cannot be read: %1")
-                                 .arg(QString::fromLocal8Bit(failure.message().c_str())));
-            m_update->setEnabled(false);
-            return;
-        }
-    }
-    m_next = 0;
-    m_done = 0;
+    // A check reads the folder anew; an update writes what it found to differ.
+    if (check || !m_job)
+        m_job = std::make_unique<SiteJob>(m_settings, FileName::encode(m_folder).toStdString());
     m_update->setEnabled(false);
-    m_progress->setRange(0, static_cast<int>(m_pages.size()));
+    m_progress->setRange(0, check ? 0 : static_cast<int>(m_job->pages().size()));
     m_progress->setValue(0);
     m_progress->setVisible(!check);
     m_state->setText(check ? tr("Reading the pages...") : tr("Updating..."));
-    m_finished = 0;
-    const auto work = [this, check] {
-        for (std::size_t i; !m_cancel && (i = m_next++) < m_pages.size(); ++m_done) {
-            SiteFolder::Page& page = m_pages[i];
-            // An update writes the pages the reading found to differ.
-            if (page.outcome == Outcome::Outside || (!check && page.outcome != Outcome::Differs))
-                continue;
-            SiteFolder::update(page, m_settings, m_style, check);
-        }
-        ++m_finished;
-    };
-    const unsigned threads =
-        std::max(1u, std::min(SiteFolder::threads(), static_cast<unsigned>(m_pages.size())));
-    for (unsigned t = 0; t < threads; ++t)
-        m_workers.emplace_back(work);
+    m_finished = false;
+    m_started = false;
+    m_worker = std::thread([this, check] {
+        m_started = m_job->run(check, SiteJob::Busy::Refuse, !check);
+        m_finished = true;
+    });
     m_poll.start();
 }
 
 void SiteDialog::poll() {
-    m_progress->setValue(static_cast<int>(std::min(m_done.load(), m_pages.size())));
-    if (m_finished == m_workers.size())
+    if (!m_checking)
+        m_progress->setValue(static_cast<int>(std::min(m_job->done(), m_job->pages().size())));
+    if (m_finished)
         finish();
 }
 
 void SiteDialog::stopWorkers() {
     m_poll.stop();
-    for (std::thread& worker : m_workers)
-        worker.join();
-    m_workers.clear();
+    if (m_worker.joinable())
+        m_worker.join();
 }
 
-QString SiteDialog::what(const SiteFolder::Page& page) const {
+QString SiteDialog::what(const SiteJob::Page& page) const {
     switch (page.outcome) {
     case Outcome::Updated:
-        return tr("Updated");
+        return page.hardLinked ? tr("Updated (its hard link's other name keeps the old page)")
+                               : tr("Updated");
     case Outcome::Unchanged:
         return tr("Unchanged");
     case Outcome::Differs:
-        return m_checking || m_cancel ? tr("Update") : tr("Not updated (cancelled)");
+        return m_checking || m_job->cancelled() ? tr("Update") : tr("Not updated (cancelled)");
     case Outcome::NoMarkers:
         return tr("No markers: left alone");
     case Outcome::Outside:
-        return tr("Leads out of the site: left alone");
+        return tr("Left alone: %1").arg(text(page.problem));
+    case Outcome::NotAPage:
+        return tr("Not a page: %1").arg(text(page.problem));
     case Outcome::Unreadable:
         return tr("Cannot read: %1").arg(text(page.problem));
     case Outcome::Unwritable:
@@ -215,21 +197,36 @@ QString SiteDialog::what(const SiteFolder::Page& page) const {
 void SiteDialog::finish() {
     stopWorkers();
     m_progress->hide();
-    std::size_t counts[SiteFolder::kOutcomes] = {};
+    if (!m_started) {
+        // The folder cannot be opened, or another run holds it: nothing was
+        // done. An update refused so can be tried again.
+        if (m_checking)
+            m_list->clear();
+        m_state->setText(tr("The site cannot be updated now: %1").arg(text(m_job->problem())));
+        m_update->setEnabled(!m_checking);
+        return;
+    }
     m_list->setUpdatesEnabled(false);
     m_list->clear();
     QList<QTreeWidgetItem*> rows;
-    for (const SiteFolder::Page& page : m_pages) {
-        ++counts[static_cast<int>(page.outcome)];
+    for (const halvero::SiteFolder::Problem& folder : m_job->folders())
+        rows << new QTreeWidgetItem(
+            {text(folder.path + "/"), tr("Cannot read this folder: %1").arg(text(folder.problem))});
+    for (const SiteJob::Page& page : m_job->pages())
         rows << new QTreeWidgetItem({text(page.path), what(page)});
-    }
+    if (m_checking)
+        for (const std::string& leftover : m_job->leftovers())
+            rows << new QTreeWidgetItem(
+                {text(leftover), tr("A copy left by a write that was stopped: Update removes it")});
+    for (const halvero::SiteFolder::Problem& leftover : m_job->leftoverProblems())
+        rows << new QTreeWidgetItem(
+            {text(leftover.path), tr("Not removed: %1").arg(text(leftover.problem))});
     m_list->addTopLevelItems(rows);
     m_list->setUpdatesEnabled(true);
-    const auto count = [&](Outcome outcome) {
-        return static_cast<int>(counts[static_cast<int>(outcome)]);
-    };
+    const auto count = [&](Outcome outcome) { return static_cast<int>(m_job->count(outcome)); };
     const int failed = count(Outcome::Unreadable) + count(Outcome::Unwritable);
-    QString summary = m_pages.size() == 1 ? tr("1 page: ") : tr("%1 pages: ").arg(m_pages.size());
+    const int pages = static_cast<int>(m_job->pages().size());
+    QString summary = pages == 1 ? tr("1 page: ") : tr("%1 pages: ").arg(pages);
     summary += m_checking ? tr("%1 to update, %2 unchanged")
                                 .arg(count(Outcome::Differs))
                                 .arg(count(Outcome::Unchanged))
@@ -240,12 +237,14 @@ void SiteDialog::finish() {
         summary += tr(", %1 failed").arg(failed);
     if (count(Outcome::NoMarkers))
         summary += tr("; %1 without markers").arg(count(Outcome::NoMarkers));
-    if (m_cancel)
+    if (!m_job->folders().empty())
+        summary += tr("; %1 folders not read").arg(m_job->folders().size());
+    if (m_job->cancelled())
         summary += tr(" (cancelled)");
     m_summary = summary;
     m_state->setText(summary);
     if (m_checking) {
-        m_update->setEnabled(count(Outcome::Differs) > 0);
+        m_update->setEnabled(count(Outcome::Differs) > 0 || !m_job->leftovers().empty());
         if (m_update->isEnabled())
             m_update->setFocus();
         return;
@@ -259,11 +258,12 @@ void SiteDialog::finish() {
 
 // Cancel during an update stops before the next page; otherwise it closes.
 void SiteDialog::reject() {
-    if (!m_workers.empty() && !m_checking) {
-        m_cancel = true;
+    if (m_worker.joinable() && !m_checking) {
+        m_job->cancel();
         return;
     }
-    m_cancel = true;
+    if (m_job)
+        m_job->cancel();
     stopWorkers();
     QDialog::reject();
 }

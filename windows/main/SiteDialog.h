@@ -1,15 +1,15 @@
 #pragma once
 
 #include "core/MenuSettings.h"
-#include "core/SiteFolder.h"
+#include "core/SiteJob.h"
 
 #include <QDialog>
 #include <QTimer>
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +22,8 @@ class QTreeWidget;
 // the menu); the pages are listed with what will happen to each (update,
 // unchanged, no markers, cannot read); Update writes them with a progress
 // bar and a Cancel that stops before the next page. The pages are read and
-// written on worker threads, the window staying live.
+// written by a SiteJob on worker threads, the window staying live; while
+// another run updates the same site, the dialog says so and waits for Update.
 class SiteDialog : public QDialog {
     Q_OBJECT
 public:
@@ -53,7 +54,7 @@ private:
     void poll();
     void finish();
     void stopWorkers();
-    QString what(const halvero::SiteFolder::Page& page) const;
+    QString what(const halvero::SiteJob::Page& page) const;
 
     halvero::MenuSettings m_settings;
     QString m_folder;
@@ -66,12 +67,11 @@ private:
     QPushButton* m_close;
     QTimer m_poll;
 
-    std::vector<halvero::SiteFolder::Page> m_pages;
-    std::string m_style;
+    std::unique_ptr<halvero::SiteJob> m_job;
     bool m_checking = true;
     bool m_shown = false;
     bool m_ranUpdate = false;
-    std::atomic<std::size_t> m_next{0}, m_done{0}, m_finished{0};
-    std::atomic<bool> m_cancel{false};
-    std::vector<std::thread> m_workers;
+    bool m_started = false; // the job ran (not refused)
+    std::atomic<bool> m_finished{false};
+    std::thread m_worker;
 };

@@ -2,6 +2,7 @@
 #include "core/ItemsText.h"
 #include "core/SiteLinks.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace halvero;
@@ -88,6 +89,94 @@ TEST(SiteUpdate, BrokenMarkersAreNamedByTheirLine) {
               "line 2: a marker inside a <script> marks nothing");
     EXPECT_EQ(refusal("<scripts><!-- halvero-menu --><!-- /halvero-menu -->"), "accepted");
     EXPECT_FALSE(SiteUpdate::find("<p>No markers</p>").any());
+}
+
+// A marker is read only where a browser sees a comment: marker text that a
+// browser shows or keeps as text is refused by its line, and a comment's
+// opening inside an attribute does not hide the markers after it.
+TEST(SiteUpdate, MarkersAreReadOnlyWhereABrowserSeesAComment) {
+    const std::string pair = "<!-- halvero-menu --><!-- /halvero-menu -->";
+    const std::pair<std::string, std::string> refused[] = {
+        {"<div title=\"\n" + pair + "\">", "line 2: a marker inside the tag <div> marks nothing"},
+        {"<a href='x'\ndata-x=" + pair.substr(0, 21) + ">",
+         "line 2: a marker inside the tag <a> marks nothing"},
+        {"<textarea>\n" + pair + "</textarea>",
+         "line 2: a marker inside a <textarea> marks nothing"},
+        {"<TITLE>" + pair + "</title >", "line 1: a marker inside a <title> marks nothing"},
+        {"<xmp>" + pair, "line 1: a marker inside a <xmp> marks nothing"},
+        {"<iframe srcdoc=''>" + pair + "</iframe>",
+         "line 1: a marker inside a <iframe> marks nothing"},
+        {"<noscript>" + pair + "</noscript>", "line 1: a marker inside a <noscript> marks nothing"},
+        {"<plaintext>\n\n" + pair, "line 3: a marker after <plaintext> marks nothing"},
+        {"<template><p>" + pair + "</p></template>",
+         "line 1: a marker inside a <template> marks nothing shown"},
+        {"<svg><![CDATA[\n" + pair + "]]></svg>",
+         "line 2: a marker inside a CDATA section marks nothing"},
+        {"<style>p{}</stylex>\n" + pair + "</style>",
+         "line 2: a marker inside a <style> marks nothing"},
+        {"<script>a = 1 </scriptx>\n" + pair + "</script>",
+         "line 2: a marker inside a <script> marks nothing"},
+        {"<script><!-- <script></script>\n" + pair + " --></script>",
+         "line 2: a marker inside a <script> marks nothing"},
+        {"<?php\n" + pair + " ?>", "line 2: a marker inside <?...> marks nothing"},
+    };
+    for (const auto& [page, why] : refused)
+        EXPECT_EQ(refusal(page), why) << page;
+
+    const std::string accepted[] = {
+        "<div title=\"<!--\">" + pair,
+        "<p class='a>b'>" + pair,
+        "<textarea>x</textarea>" + pair,
+        "<template><p></p></template>" + pair,
+        "<svg><![CDATA[ ]]></svg>" + pair,
+        "<script>if (a < b) x(\"</scr\" + \"ipt>\");</script>" + pair,
+        "<!---->" + pair,
+        "<!-->" + pair,
+        "<p>1 < 2</p>" + pair,
+    };
+    for (const std::string& page : accepted) {
+        EXPECT_EQ(refusal(page), "accepted") << page;
+        EXPECT_TRUE(SiteUpdate::find(page).menu.found) << page;
+    }
+}
+
+// An old page in windows-1252 keeps its own bytes and gets a menu whose
+// characters beyond ASCII read the same in its encoding.
+TEST(SiteUpdate, APageInAnotherCharsetGetsTheMenuAsReferences) {
+    MenuSettings settings = site();
+    settings.setMenuItems(ItemsText::parse("\xC3\x9C"
+                                           "ber uns\tabout.html\n"));
+    settings.setValue(EntryTable::kNormal.fontName, "Caf\xC3\xA9 Sans");
+    const std::string style = SiteUpdate::style(settings);
+    const std::string page =
+        "<html><head><meta http-equiv=\"Content-Type\" "
+        "content=\"text/html; charset=Windows-1252\">\n"
+        "<!-- halvero-menu-style --><!-- /halvero-menu-style -->\n"
+        "</head><body><p>Gr\xFC\xDF"
+        "e</p>\n" +
+        std::string(kPage).substr(std::string(kPage).find("<!-- halvero-menu -->"));
+    const SiteUpdate::Result result = SiteUpdate::update(page, settings, "index.html", style);
+    ASSERT_EQ(result.outcome, SiteUpdate::Outcome::Changed);
+    EXPECT_NE(result.text.find("<p>Gr\xFC\xDF"
+                               "e</p>"),
+              std::string::npos);
+    EXPECT_NE(result.text.find(">&#220;ber uns<"), std::string::npos);
+    EXPECT_NE(result.text.find("Caf\\E9  Sans"), std::string::npos); // the escape ends at a space
+    EXPECT_EQ(std::count_if(result.text.begin(), result.text.end(),
+                            [](char c) { return static_cast<unsigned char>(c) >= 0x80; }),
+              2);
+
+    EXPECT_THROW(SiteUpdate::update("<meta charset=\"utf-8\">\xFC" + std::string(kPage), settings,
+                                    "index.html", style),
+                 SitePageError);
+    try {
+        SiteUpdate::update("<meta charset='ISO-2022-JP'>" + std::string(kPage), settings,
+                           "index.html", style);
+        ADD_FAILURE() << "a charset that shifts out of ASCII is refused";
+    } catch (const SitePageError& error) {
+        EXPECT_STREQ(error.what(), "it declares the charset iso-2022-jp, in which the menu "
+                                   "cannot be written; save it as UTF-8");
+    }
 }
 
 TEST(SiteUpdate, OnlyTheTextBetweenTheMarkersChanges) {

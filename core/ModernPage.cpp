@@ -401,16 +401,32 @@ std::string styleBlock(const PageModel& page) {
 // over its item and closes it a moment after leaving. Escape closes the
 // innermost open list holding the focus, or else the folded menu, and
 // gives the focus back to its button; focus or a click leaving the menu
-// closes everything. One list of a level is open at once.
+// closes everything. One list of a level is open at once. Each menu finds
+// its lists inside its own <nav> and gives them ids no element before it
+// has, so that two copies on one page (a header's and a footer's) keep
+// to their own.
 constexpr std::string_view kScript = R"(<script>
 (function () {
   "use strict";
   var nav = document.currentScript && document.currentScript.previousElementSibling;
   if (!nav || !nav.classList || !nav.classList.contains("halvero-menu")) return;
+  function listOf(element) {
+    for (var child = element.firstElementChild; child; child = child.nextElementSibling)
+      if (child.tagName === "UL") return child;
+    return null;
+  }
+  function control(button, list, name) {
+    var id = name, n = 1;
+    while (document.getElementById(id)) id = name + "-" + ++n;
+    list.id = id;
+    button.setAttribute("aria-controls", id);
+  }
   var fold = nav.querySelector(".halvero-menu__button");
+  if (fold) control(fold, listOf(nav), "halvero-menu-list");
   var menus = Array.prototype.map.call(nav.querySelectorAll(".halvero-menu__toggle"), function (button) {
-    return { button: button, item: button.parentNode, list: document.getElementById(button.getAttribute("aria-controls")), byHover: false, timer: 0 };
+    return { button: button, item: button.parentNode, list: listOf(button.parentNode), byHover: false, timer: 0 };
   }).filter(function (menu) { return menu.list; });
+  menus.forEach(function (menu, index) { control(menu.button, menu.list, "halvero-menu-sub-" + (index + 1)); });
   function isOpen(menu) { return menu.button.getAttribute("aria-expanded") === "true"; }
   function setOpen(menu, open) {
     menu.byHover = false;
@@ -508,11 +524,11 @@ public:
         m_text += "\">\n";
         if (m_page.folds) {
             m_text += "  <button class=\"halvero-menu__button\" type=\"button\" "
-                      "aria-expanded=\"false\" aria-controls=\"halvero-menu-list\" hidden>";
+                      "aria-expanded=\"false\" hidden>";
             escaped(label);
             m_text += "<span class=\"halvero-menu__chevron\" aria-hidden=\"true\"></span>"
                       "</button>\n"
-                      "  <ul class=\"halvero-menu__list\" id=\"halvero-menu-list\">\n";
+                      "  <ul class=\"halvero-menu__list\">\n";
         } else {
             m_text += "  <ul class=\"halvero-menu__list\">\n";
         }
@@ -561,12 +577,10 @@ private:
             m_text += "</li>\n";
             return;
         }
-        const std::string id = "halvero-menu-sub-" + std::to_string(++m_lists);
         m_text += indent + "<li class=\"halvero-menu__item halvero-menu__item--parent" +
                   (item.holdsCurrent ? " halvero-menu__item--holds-current" : "") + "\">\n" +
                   indent + "  ";
-        const std::string controls =
-            "type=\"button\" aria-expanded=\"false\" aria-controls=\"" + id + "\" hidden>";
+        const std::string controls = "type=\"button\" aria-expanded=\"false\" hidden>";
         if (!item.link.empty()) {
             link(item);
             m_text += "\n" + indent + "  <button class=\"halvero-menu__toggle\" " + controls +
@@ -583,7 +597,7 @@ private:
             escaped(item.label);
         }
         m_text += "<span class=\"halvero-menu__chevron\" aria-hidden=\"true\"></span></button>\n" +
-                  indent + "  <ul class=\"halvero-menu__sublist\" id=\"" + id + "\">\n";
+                  indent + "  <ul class=\"halvero-menu__sublist\">\n";
         for (const PageModel::Item& child : item.items)
             addItem(child, indent + "    ");
         m_text += indent + "  </ul>\n" + indent + "</li>\n";
@@ -591,7 +605,6 @@ private:
 
     const PageModel& m_page;
     std::string m_text;
-    int m_lists = 0;
 };
 
 } // namespace

@@ -262,7 +262,7 @@ check '[[ $? -eq 0 && $(grep -c "<a class" "$work/sub-classic.htm") -eq 2 ]] &&
   >"$work/sub-modern.htm" 2>"$out/items.log"
 check '[[ $? -eq 0 && ! -s $out/items.log ]] &&
   grep -q "href=.services/hosting.html.* aria-current=.page.>Hosting<" "$work/sub-modern.htm" &&
-  grep -q "aria-expanded=.false. aria-controls=.halvero-menu-sub-1. hidden" "$work/sub-modern.htm"' \
+  grep -q "halvero-menu__toggle. type=.button. aria-expanded=.false. hidden" "$work/sub-modern.htm"' \
   "--style modern writes sub-menus behind buttons and marks a current page inside one"
 printf 'Home\tindex.html\n>> Deep\tdeep.html\n' | "$work/halvero" --write - --items - >/dev/null 2>"$out/items.log"
 check '[[ $? -eq 1 ]] && grep -q "standard input:2: goes more than one level below" "$out/items.log"' \

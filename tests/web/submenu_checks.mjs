@@ -166,5 +166,33 @@ for (const direction of ['across', 'down']) {
   await context.close();
 }
 
+// The menu twice on one page (header and footer), and a host element that
+// has an id the menu's script would give: each menu opens its own lists,
+// none stands open from the start, and the host element is left alone.
+{
+  const [context, page] = await newPage();
+  await page.setContent(`<!DOCTYPE html><html lang="en"><head><title>Site</title></head><body>` +
+    `<p id="halvero-menu-sub-1">Host text</p>` +
+    `<header>${fragment('sub-across-part.htm')}</header><main><h1>Site</h1></main>` +
+    `<footer>${fragment('sub-across-part.htm')}</footer></body></html>`);
+  const state = () => page.evaluate(() => [...document.querySelectorAll('nav')].map((nav) =>
+    [...nav.querySelectorAll('.halvero-menu__sublist')].map((list) => list.hidden ? 0 : 1).join('')));
+  check(JSON.stringify(await state()) === JSON.stringify(['000', '000']),
+    'two menus on a page: every sub-menu closed at load', JSON.stringify(await state()));
+  const ids = await page.evaluate(() => [...document.querySelectorAll('[id]')].map((e) => e.id));
+  check(new Set(ids).size === ids.length, 'two menus on a page: ids stay unique', ids.join(' '));
+  await page.click('footer .halvero-menu__toggle');
+  check(JSON.stringify(await state()) === JSON.stringify(['000', '100']),
+    "two menus on a page: the footer's button opens the footer's list", JSON.stringify(await state()));
+  check(await page.$eval('#halvero-menu-sub-1', (p) => !p.hidden && p.textContent === 'Host text'),
+    "two menus on a page: the host's element with the same id is left alone");
+  await page.click('header .halvero-menu__toggle');
+  check(JSON.stringify(await state()) === JSON.stringify(['100', '000']),
+    "two menus on a page: the header's button opens the header's list", JSON.stringify(await state()));
+  check(await page.$eval('#halvero-menu-sub-1', (p) => !p.hidden),
+    "two menus on a page: the host's element stays shown");
+  await context.close();
+}
+
 await browser.close();
 finish();

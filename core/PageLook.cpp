@@ -119,6 +119,9 @@ std::string PageLook::problem(Key key, std::string_view value) {
             return "holds a control character";
         if (value.find_first_not_of(' ') == std::string_view::npos)
             return "is empty";
+        // The same rule as an item's label.
+        if (showsNothing(value))
+            return "shows nothing (only invisible characters)";
         if (ValueRules::characterCount(value) > 40)
             return "is longer than 40 characters";
         return {};

@@ -56,7 +56,9 @@ bool takeDimension(std::string_view& text, bool unitAllowed) {
         const std::size_t fraction = ++i;
         while (i < text.size() && isDigit(text[i]))
             ++i;
-        digits = digits || i > fraction;
+        if (i == fraction) // "1." is no number in CSS
+            return false;
+        digits = true;
     }
     if (!digits)
         return false;
@@ -92,22 +94,29 @@ std::optional<std::string_view> callArguments(std::string_view text,
     return text.substr(open + 1, text.size() - open - 2);
 }
 
-// The arguments of rgb() or hsl(): numbers (angles and percentages too)
-// parted by commas, spaces or one "/" before the alpha.
+// The arguments of rgb() or hsl(): three numbers (angles and percentages
+// too) and an optional alpha, parted by commas, or by spaces with one "/"
+// before the alpha.
 bool isColorArguments(std::string_view text) {
-    int numbers = 0;
-    bool slash = false;
+    int numbers = 0, commas = 0;
+    bool slash = false, needNumber = true;
     for (text = trimmedSpaces(text); !text.empty(); text = trimmedSpaces(text)) {
-        if (text.front() == ',' || (text.front() == '/' && !slash)) {
-            slash = slash || text.front() == '/';
+        const char c = text.front();
+        if (c == ',' || c == '/') {
+            if (needNumber || slash || (c == '/' && (numbers != 3 || commas)))
+                return false;
+            commas += c == ',';
+            slash = c == '/';
+            needNumber = true;
             text.remove_prefix(1);
             continue;
         }
-        if (!takeDimension(text, true))
+        if ((!needNumber && commas) || !takeDimension(text, true))
             return false;
         ++numbers;
+        needNumber = false;
     }
-    return numbers >= 3 && numbers <= 4;
+    return !needNumber && numbers >= 3 && numbers <= 4 && (commas == 0 || commas == numbers - 1);
 }
 
 // Lengths and the operators between them, inside calc() and its kin, with

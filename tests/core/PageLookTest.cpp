@@ -39,7 +39,8 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
           "1234567em"}},
         {PageLook::kMenuButtonLabel,
          {"Menu", "Men\xC3\xBC", "<Navigation & more>", std::string(40, 'x')},
-         {"", "   ", "Me\nnu", "Me\x7Fnu", "Me\xC2\x85nu", std::string(41, 'x')}},
+         {"", "   ", "Me\nnu", "Me\x7Fnu", "Me\xC2\x85nu", std::string(41, 'x'), "\xC2\xA0",
+          "\xE2\x80\x8B", "\xE2\x80\xAE", " \xC2\xA0\xE2\x80\x8B "}},
         {PageLook::kBarColor,
          {"#1F3A5F", "transparent", "rgb(1 2 3 / 50%)"},
          {"", "red;}", "red}body{", "url(x)", "red/**/"}},
@@ -62,6 +63,8 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
     EXPECT_EQ(problemOf(PageLook::kFoldBelow, "40vw"), "is not a width (40em, 600px) or never");
     EXPECT_EQ(problemOf(PageLook::kMenuButtonLabel, std::string(41, 'x')),
               "is longer than 40 characters");
+    EXPECT_EQ(problemOf(PageLook::kMenuButtonLabel, "\xE2\x80\x8B"),
+              "shows nothing (only invisible characters)");
     // Every default is a value the rules take.
     for (const PageLook::Entry& entry : PageLook::entries())
         EXPECT_EQ(problemOf(entry.key, entry.defaultValue), "") << entry.name;

@@ -21,9 +21,29 @@ TEST(ValueRules, ColoursTakeColourSyntaxOnly) {
                              "rgb(1, 2, 3)", "rgba(1,2,3,0.5)", "rgb(10% 20% 30% / 50%)",
                              "hsl(120deg 50% 50%)", "HSLA(120, 50%, 50%, .3)"})
         EXPECT_EQ(problemOf(colour, good), "") << good;
-    for (const char* bad : {"", "red/*", "*/lime", "rgb(1,2", "rgb(1,2,3))", "rgb((1,2,3)",
-                            "expression(alert(1))", "url(x.png)", "#12", "#12345", "#GGGGGG",
-                            "red blue", "rgb(1,2)", "rgb(1,2,3,4,5)", "var(--x)", "red!important"})
+    for (const char* bad : {"",
+                            "red/*",
+                            "*/lime",
+                            "rgb(1,2",
+                            "rgb(1,2,3))",
+                            "rgb((1,2,3)",
+                            "expression(alert(1))",
+                            "url(x.png)",
+                            "#12",
+                            "#12345",
+                            "#GGGGGG",
+                            "red blue",
+                            "rgb(1,2)",
+                            "rgb(1,2,3,4,5)",
+                            "var(--x)",
+                            "red!important",
+                            "rgb(,,,,1,2,3)",
+                            "rgb(1,,2,3)",
+                            "rgb(1,2,3,)",
+                            "rgb(1 2, 3)",
+                            "rgb(1, 2, 3 / 0.5)",
+                            "rgb(1 2 / 3 4)",
+                            "rgb(1. 2 3)"})
         EXPECT_NE(problemOf(colour, bad), "") << bad;
     EXPECT_EQ(problemOf(colour, "red/*"), "holds a comment's /* or */");
     EXPECT_EQ(problemOf(colour, ""), "is empty");
@@ -32,7 +52,8 @@ TEST(ValueRules, ColoursTakeColourSyntaxOnly) {
 TEST(ValueRules, WidthAndHeightTakeLengthSyntaxOnly) {
     for (const char* good : {"120", "7.5em", "50%", "12px", ".5rem"})
         EXPECT_EQ(problemOf(EntryTable::kItemWidth, good), "") << good;
-    for (const char* bad : {"", "calc(1", "calc)", "12 px", "1/*", "x", "url(a)", "-"})
+    for (const char* bad :
+         {"", "calc(1", "calc)", "12 px", "1/*", "x", "url(a)", "-", "1.px", "1."})
         EXPECT_NE(problemOf(EntryTable::kItemWidth, bad), "") << bad;
     for (const char* good : {"calc(100% - 2px)", "min(9px, 2em)", "clamp(1em, 5vw, 3em)"})
         EXPECT_TRUE(ValueRules::isLength(good)) << good;

@@ -971,6 +971,14 @@ private slots:
             QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(table->model()->rowCount(), 3);
             QCOMPARE(cell(table, 2, 1).data().toString(), QStringLiteral("blog/"));
+            // Full: one more is refused in words that fit one.
+            QApplication::clipboard()->setText(
+                QStringLiteral("Item\titem.html\n").repeated(MenuItemsDialog::kMaxRows - 3));
+            QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(table->model()->rowCount(), MenuItemsDialog::kMaxRows);
+            QTest::keyClick(table, Qt::Key_Insert);
+            QCOMPARE(problem->text(),
+                     QStringLiteral("A menu holds at most 500 items; this one would make it more."));
         });
     }
 

@@ -233,9 +233,13 @@ int MenuItemsDialog::itemCount() const {
 bool MenuItemsDialog::roomFor(std::size_t more) {
     if (MenuItem::countAll(m_model->items()) + more <= static_cast<std::size_t>(kMaxRows))
         return true;
-    m_problem->setText(tr("A menu holds at most %1 items; these %n would make it more.", nullptr,
-                          static_cast<int>(more))
-                           .arg(kMaxRows));
+    // Without a translation loaded, %n has no plural forms: the two
+    // sentences are chosen here.
+    m_problem->setText(
+        more == 1 ? tr("A menu holds at most %1 items; this one would make it more.").arg(kMaxRows)
+                  : tr("A menu holds at most %1 items; these %2 would make it more.")
+                        .arg(kMaxRows)
+                        .arg(more));
     return false;
 }
 

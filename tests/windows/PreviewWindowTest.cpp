@@ -17,6 +17,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -243,6 +246,44 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!main->findChild<QAction*>(QStringLiteral("livePreview"))->isChecked());
         QVERIFY(!main->findChild<QDockWidget*>());
+        delete main;
+    }
+
+    // With the live preview docked, every Alt+letter of the window is one
+    // command's: Alt+P opens the Page menu, not a width of the dock.
+    void everyMnemonicIsOneCommandsWithTheLivePreviewDocked() {
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto* toggle = main->findChild<QAction*>(QStringLiteral("livePreview"));
+        QTest::qWait(200); // the preview's state from the last run is taken once painted
+        if (!toggle->isChecked())
+            toggle->trigger();
+        QTRY_VERIFY(main->findChild<QDockWidget*>() &&
+                    main->findChild<QDockWidget*>()->isVisible());
+        QMap<QKeySequence, QStringList> owners;
+        const auto add = [&](const QString& text) {
+            if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+                owners[key] << text;
+        };
+        for (QAction* menu : main->menuBar()->actions())
+            add(menu->text());
+        for (QAbstractButton* button : main->findChildren<QAbstractButton*>())
+            if (button->isVisible())
+                add(button->text());
+        for (QLabel* label : main->findChildren<QLabel*>())
+            if (label->isVisible() && label->buddy())
+                add(label->text());
+        for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+            QVERIFY2(it.value().size() == 1, qPrintable(it.value().join(QStringLiteral(", "))));
+        QTest::keyClick(main, Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(),
+                 QStringLiteral("&Page"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        toggle->trigger();
         delete main;
     }
 

@@ -35,7 +35,7 @@ LivePreviewDock::LivePreviewDock(PageSource page, QWidget* parent)
     auto* choices = new QHBoxLayout;
     m_widths = new QButtonGroup(this);
     for (const auto& [width, caption, tip] :
-         {std::tuple{kPhoneWidth, tr("&Phone"), tr("As on a phone, 375 pixels wide")},
+         {std::tuple{kPhoneWidth, tr("Ph&one"), tr("As on a phone, 375 pixels wide")},
           {kTabletWidth, tr("&Tablet"), tr("As on a tablet, 768 pixels wide")},
           {0, tr("F&ill"), tr("As wide as the dock")}}) {
         auto* button = new QToolButton(content);

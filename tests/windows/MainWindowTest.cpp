@@ -1362,6 +1362,30 @@ private slots:
         QVERIFY(window->isWindowModified() == false);
     }
 
+    // A refused value's message appears where it moves nothing: a click
+    // aimed at the next field still lands in it.
+    void pageStyleFieldsStayPutWhenAMessageAppears() {
+        editPageStyle([](QDialog* dialog) {
+            const auto places = [dialog] {
+                QList<QRect> rects{dialog->geometry()};
+                for (QWidget* field : dialog->findChildren<QWidget*>())
+                    if (field->isVisible() && field->focusPolicy() != Qt::NoFocus)
+                        rects << QRect(field->mapTo(dialog, QPoint(0, 0)), field->size());
+                return rects;
+            };
+            const QList<QRect> before = places();
+            auto* bar = dialog->findChild<QLineEdit*>(QStringLiteral("barColor"));
+            bar->setFocus();
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("not a colour at all, and longer than most"));
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
+            QVERIFY(!problem->text().isEmpty());
+            QTest::qWait(200); // the layout and the window manager settle
+            QCOMPARE(places(), before);
+            QTest::keyClick(bar, Qt::Key_Escape);
+        });
+    }
+
     // Items typed, pasted and moved in the editor reach the page in the
     // order shown; Item Count follows the number of rows, and lowering it
     // loses no typed item.

@@ -188,6 +188,10 @@ void PageStyleDialog::build() {
     m_problem->setObjectName(QStringLiteral("pageStyleProblem"));
     m_problem->setWordWrap(true);
     m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The message has its room from the start, so that nothing moves when
+    // it appears and a click aimed at the next field still lands there.
+    m_problem->setMinimumHeight(2 * m_problem->fontMetrics().lineSpacing());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &PageStyleDialog::accept);

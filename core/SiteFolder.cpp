@@ -128,8 +128,14 @@ SiteFolder::Walk SiteFolder::walk() const {
             continue;
         }
         const std::string prefix = folder.empty() ? std::string() : folder + "/";
-        errno = 0;
-        while (const dirent* entry = ::readdir(listing)) {
+        int failure = 0;
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(listing);
+            if (!entry) {
+                failure = errno;
+                break;
+            }
             const std::string name = entry->d_name;
             if (name == "." || name == "..")
                 continue;
@@ -162,8 +168,8 @@ SiteFolder::Walk SiteFolder::walk() const {
                     {path, Outcome::NotAPage, "not a regular file; left alone", false});
             }
         }
-        if (errno != 0)
-            walk.folders.push_back({folder.empty() ? "." : folder, reason(errno)});
+        if (failure != 0)
+            walk.folders.push_back({folder.empty() ? "." : folder, reason(failure)});
         ::closedir(listing);
     }
 
@@ -268,7 +274,7 @@ std::string SiteFolder::removeLeftover(const std::string& path) const {
     const std::string name = namePart(path);
     struct stat status {};
     if (folder.fd < 0 || ::fstatat(folder.fd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
-        return reason(errno);
+        return errno == ENOENT ? std::string() : reason(errno); // gone is as good as removed
     if (!S_ISREG(status.st_mode) || !PageFile::isLeftover(name))
         return "no longer a copy left by a stopped write";
     if (::unlinkat(folder.fd, name.c_str(), 0) != 0)

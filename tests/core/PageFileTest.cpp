@@ -297,6 +297,34 @@ TEST_F(PageFileTest, DevicesAndFifosAreRefusedAndLeftAsTheyAre) {
     EXPECT_EQ(entries(), nodes.size()) << "temporary file left behind";
 }
 
+// Writing a page never changes who can read it: root's write keeps a
+// user's page the user's, and a user's write keeps the page's group or,
+// where the new copy cannot have it, leaves the page as it was.
+TEST_F(PageFileTest, AReplacedPageKeepsItsOwnerAndGroupOrIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give pages to other users";
+    std::ofstream(page) << "old";
+    ASSERT_EQ(::chown(page.c_str(), kNobody, 33), 0); // nobody:www-data
+    ASSERT_EQ(::chmod(page.c_str(), 0640), 0);
+    EXPECT_EQ(tryWrite(page, "new by root"), "written");
+    struct stat status {};
+    ASSERT_EQ(::stat(page.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, kNobody);
+    EXPECT_EQ(status.st_gid, 33u);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+
+    // nobody, not in the page's group, cannot give a new copy that group.
+    giveToNormalUser();
+    ASSERT_EQ(::chown(page.c_str(), kNobody, 33), 0);
+    EXPECT_EQ(asNormalUser([&] { return tryWrite(page, "new by nobody"); }),
+              "it belongs to nobody:www-data, which a new copy written by nobody cannot keep; "
+              "left as it was");
+    EXPECT_EQ(read(), "new by root");
+    ASSERT_EQ(::stat(page.c_str(), &status), 0);
+    EXPECT_EQ(status.st_gid, 33u);
+    EXPECT_EQ(entries(), 1u) << "the refused copy is gone";
+}
+
 // Writers of one page at the same time all succeed, and the page is one
 // of theirs, whole: none takes another's temporary file for a leftover.
 TEST_F(PageFileTest, ConcurrentWritersAllSucceed) {

@@ -112,6 +112,47 @@ check '[[ $? -eq 1 ]] && grep -q -- "--write does not go with --site" "$work/usa
 site "$s/missing" >/dev/null 2>"$work/usage.log"
 check '[[ $? -eq 1 ]] && grep -q "missing: not a folder" "$work/usage.log"' "--site names a missing folder"
 
+mkdir "$s/private" && chmod 000 "$s/private"
+((root)) || chmod 000 "$s/private" # nobody, as whom root runs it, cannot read it either
+site "$s" "${items[@]}" --check >"$work/private.log" 2>&1
+check '[[ $? -eq 1 ]] && grep -q "^halvero: private/: cannot be read (Permission denied)" "$work/private.log" &&
+  grep -q "1 folder not read: private$" "$work/private.log"' \
+  "a folder that cannot be read is named and fails the check"
+rmdir "$s/private"
+
+# Another run holds the site (flock takes the same lock on the folder):
+# this one waits for it, says so, and then does its work.
+flock "$s" sleep 1 &
+sleep 0.2
+site "$s" "${items[@]}" --set normal.fontColor=#778899 >"$work/wait.log" 2>&1
+check '[[ $? -eq 0 ]] && grep -q "another run is updating this site; waiting for it to finish" "$work/wait.log" &&
+  grep -q "#778899" "$s/index.html"' "a second run of one site waits for the first"
+wait
+
+# Many lines on both streams into one log, as CI keeps them: every line whole.
+m=$work/many
+for i in $(seq 1 400); do
+  printf '<!-- halvero-menu -->\n<!-- /halvero-menu -->\n' >"$m-page-with-a-rather-long-name-$i.html"
+done
+mkdir -p "$m" && mv "$m"-page-*.html "$m/"
+for i in $(seq 1 60); do printf "<p>\n<!-- halvero-menu -->\n" >"$m/page-with-a-rather-long-name-$((i * 6))-broken.html"; done
+printf '<!-- halvero-menu -->\n<!-- /halvero-menu -->\n' >"$m/new"$'\n'"line"$'\e[31m'".html"
+own "$m"
+site "$m" "${items[@]}" >"$work/many.log" 2>&1
+check '[[ $? -eq 1 ]] && ! grep -vqE "^(updated: |halvero: |[0-9]+ pages: )" "$work/many.log" &&
+  [[ $(grep -c "^updated: " "$work/many.log") -eq 401 && $(grep -c "^halvero: " "$work/many.log") -eq 60 ]] &&
+  grep -qxF "updated: \"new\nline\x1b[31m.html\"" "$work/many.log"' \
+  "the report's lines come out whole in one log, and a name with controls is quoted"
+
+if ((root)); then
+  # Root updating a user's site leaves every page the user's.
+  chown nobody:www-data "$s/about.html" && chmod 640 "$s/about.html"
+  "$work/halvero" --site "$s" "${items[@]}" --set normal.fontColor=#ABCDEF >/dev/null 2>&1
+  check '[[ $? -eq 0 && $(stat -c %U:%G:%a "$s/about.html") == nobody:www-data:640 ]] &&
+    grep -q "#ABCDEF" "$s/about.html"' "a page rewritten by root keeps its owner, group and mode"
+  chmod 644 "$s/about.html"
+fi
+
 site "$s" "${items[@]}" >/dev/null 2>&1
 if [[ -x $web/node_modules/.bin/html-validate ]]; then
   "$web/node_modules/.bin/html-validate" --config "$web/htmlvalidate.json" \

@@ -100,6 +100,12 @@ same_screen() { # NAME WHAT
 }
 keys -M ctrl -M shift -k p -m shift -m ctrl
 sleep 6
+# The main window, made anew for the browser view, is still the one
+# window of the program and has the focus.
+swaymsg -t get_tree >"$out/live-tree.json"
+check '[[ $(grep -c "\"name\": \"Halvero\"" "$out/live-tree.json") -eq 1 ]] &&
+  swaymsg -t get_tree | grep -B40 -A40 "\"name\": \"Halvero\"" | grep -q "\"focused\": true"' \
+  "the main window stays one window with the focus as the preview docks"
 grim "$out/live.png" 2>/dev/null
 keys -M ctrl -k q -m ctrl
 if shown Question; then

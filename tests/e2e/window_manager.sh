@@ -108,10 +108,19 @@ still_one_window "throughout"
 # With the live preview docked beside the settings, the window (settings
 # and preview alike) still paints itself after About and a menu close.
 # Holding the browser view, the main window is drawn through OpenGL: Qt
-# makes it a native window anew for that, so it is looked up again.
+# makes it a native window anew for that, so it is looked up again: in
+# the same place, as high, on top, with the focus, and alone (About,
+# opened from it below, is transient for the new one).
+# Its top edge and height; it grows wider, leftwards where the screen ends.
+place() { xwininfo -id "$1" | awk '/Absolute upper-left Y/ {printf "%s ", $4} /Height:/ {print $2}'; }
+before=$(place "$main")
 xdotool windowactivate --sync "$main" key ctrl+shift+p 2>/dev/null
 sleep 5
 main=$(window '^Halvero$')
+check '[[ $(place "$main") == "$before" ]] && (( $(xwininfo -id "$main" | awk "/Absolute upper-left X/ {print \$4}") >= 0 ))' \
+  "the main window keeps its top edge and height, on the screen, as the preview docks"
+check '[[ $(xdotool search --onlyvisible --name "^Halvero$" | wc -l) -eq 1 && $(topmost) == "$(hex "$main")" &&
+  $(xdotool getactivewindow) == "$main" ]]' "the docked window is the only one, on top, with the focus"
 MX=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ {print $4}')
 MY=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ {print $4}')
 MY=$((MY + $(surface_top "$MX" "$MY")))

@@ -149,8 +149,9 @@ TEST(PageLook, ValuesOlderVersionsRefuseMakeVersion4) {
 TEST(PageLook, OnlyAHorizontalBarFolds) {
     MenuSettings settings = modernBar();
     const std::string across = PageWriter::compose(settings, Timestamp::now());
-    EXPECT_EQ(countOf(across, "class=\"halvero-menu__button\" type=\"button\" aria-expanded=\"false\" "
-                              "hidden>"),
+    EXPECT_EQ(countOf(across,
+                      "class=\"halvero-menu__button\" type=\"button\" aria-expanded=\"false\" "
+                      "hidden>"),
               1u);
     EXPECT_NE(across.find("  flex-wrap: wrap;\n"), std::string::npos);
     settings.setValue(EntryTable::kDirection, "Vertical");

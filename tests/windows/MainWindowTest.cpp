@@ -977,8 +977,9 @@ private slots:
             QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(table->model()->rowCount(), MenuItemsDialog::kMaxRows);
             QTest::keyClick(table, Qt::Key_Insert);
-            QCOMPARE(problem->text(),
-                     QStringLiteral("A menu holds at most 500 items; this one would make it more."));
+            QCOMPARE(
+                problem->text(),
+                QStringLiteral("A menu holds at most 500 items; this one would make it more."));
         });
     }
 

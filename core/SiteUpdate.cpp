@@ -153,36 +153,32 @@ std::string declaredCharset(std::string_view page) {
     return {};
 }
 
-// HTML text (no script or style holding anything beyond ASCII) with
-// every character beyond ASCII written as a character reference.
-std::string htmlInAscii(std::string_view text) {
+// `text` with every character beyond ASCII written as `escape` writes it.
+template <typename Escape> std::string inAscii(std::string_view text, Escape escape) {
     std::string ascii;
     ascii.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) {
-        if (static_cast<unsigned char>(text[at]) < 0x80) {
+        if (static_cast<unsigned char>(text[at]) < 0x80)
             ascii += text[at++];
-            continue;
-        }
-        ascii += "&#" + std::to_string(static_cast<std::uint32_t>(nextCodePoint(text, at))) + ";";
+        else
+            ascii += escape(static_cast<std::uint32_t>(nextCodePoint(text, at)));
     }
     return ascii;
 }
 
+// HTML text (no script or style holding anything beyond ASCII) with
+// every character beyond ASCII written as a character reference.
+std::string htmlInAscii(std::string_view text) {
+    return inAscii(text, [](std::uint32_t c) { return "&#" + std::to_string(c) + ";"; });
+}
+
 // A style block with every character beyond ASCII written as a CSS escape.
 std::string cssInAscii(std::string_view text) {
-    std::string ascii;
-    ascii.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        if (static_cast<unsigned char>(text[at]) < 0x80) {
-            ascii += text[at++];
-            continue;
-        }
+    return inAscii(text, [](std::uint32_t c) {
         char escape[16];
-        std::snprintf(escape, sizeof escape, "\\%X ",
-                      static_cast<unsigned>(nextCodePoint(text, at)));
-        ascii += escape;
-    }
-    return ascii;
+        std::snprintf(escape, sizeof escape, "\\%X ", static_cast<unsigned>(c));
+        return std::string(escape);
+    });
 }
 
 // `text` with every LF made CR LF.

@@ -333,7 +333,17 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
     // A page in another encoding keeps its bytes, and the menu comes in
     // with every character beyond ASCII written as a reference, which
     // reads alike in every encoding that keeps ASCII as it is.
-    const std::string charset = declaredCharset(page);
+    // The page's own declaration, not what an earlier run put between the
+    // markers (which may push it out of the first 1024 bytes).
+    const Markers markers = find(page);
+    std::string own(page);
+    Span spans[] = {markers.style, markers.menu};
+    if (spans[0].begin < spans[1].begin)
+        std::swap(spans[0], spans[1]); // the later first, so the earlier stays in place
+    for (const Span& span : spans)
+        if (span.found)
+            own.erase(span.begin, span.end - span.begin);
+    const std::string charset = declaredCharset(own);
     const bool utf8 = charset.empty() || page.starts_with("\xEF\xBB\xBF") || charset == "utf-8" ||
                       charset == "utf8" || charset == "unicode-1-1-utf-8" ||
                       charset.starts_with("utf-16") || charset.starts_with("utf-32");
@@ -343,7 +353,6 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
                   charset == "hz-gb-2312" || charset == "replacement"))
         throw SitePageError(0, "it declares the charset " + charset +
                                    ", in which the menu cannot be written; save it as UTF-8");
-    const Markers markers = find(page);
     if (!markers.any())
         return {};
     // Between the markers, on lines of their own, with the page's line ends.

@@ -1,5 +1,7 @@
 #include "core/FileReader.h"
 
+#include "core/Descriptor.h"
+
 #include <algorithm>
 
 #include <cerrno>
@@ -22,15 +24,6 @@ void requireRegular(const struct stat& info) {
     if (!S_ISREG(info.st_mode))
         throw FileReadError("not a regular file");
 }
-
-// Closes the descriptor however the read ends.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 // The rest of a read of the open `file`, whose status is `info`.
 std::string readOpen(const Descriptor& file, struct stat& info, std::size_t maxBytes,

@@ -1,5 +1,7 @@
 #include "core/PageFile.h"
 
+#include "core/Descriptor.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -288,12 +290,9 @@ void PageFile::write(const std::string& path, std::string_view text) {
     const std::string folderPath = folderOf(target);
     const int folder =
         ::open(folderPath.empty() ? "." : folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const Descriptor closed{folder};
     if (folder < 0)
         fail(path);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{folder};
     replaceAt(folder, nameOf(target), text, path);
 }
 

@@ -1,5 +1,6 @@
 #include "core/SiteFolder.h"
 
+#include "core/Descriptor.h"
 #include "core/FileReader.h"
 #include "core/PageFile.h"
 #include "core/SiteUpdate.h"
@@ -33,15 +34,6 @@ bool isPage(std::string_view name) {
     const std::string extension = asciiLower(name.substr(dot));
     return extension == ".html" || extension == ".htm";
 }
-
-// Closes a descriptor however the scope ends.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
 
 // The folder `path` (from the root, "" for the root itself) opened from
 // `root` one name at a time, following no link; -1 with errno on failure.

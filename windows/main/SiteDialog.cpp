@@ -2,7 +2,6 @@
 
 #include "app/Application.h"
 #include "app/platform/FileName.h"
-#include "core/TextEncoding.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

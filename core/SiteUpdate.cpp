@@ -88,6 +88,12 @@ std::size_t rawTextEnd(std::string_view page, std::size_t from, std::string_view
 std::size_t scriptEnd(std::string_view page, std::size_t from) {
     enum { Data, Escaped, DoubleEscaped } state = Data;
     for (std::size_t at = from; at < page.size(); ++at) {
+        // Only a "<" (and, once escaped, a "-") can change the state: the
+        // rest is passed over.
+        if (state == Data && (at = page.find('<', at)) == std::string_view::npos)
+            break;
+        if (page[at] != '<' && page[at] != '-')
+            continue;
         const std::string_view rest = page.substr(at);
         if (state == Data && rest.starts_with("<!--")) {
             state = Escaped;
@@ -99,7 +105,7 @@ std::size_t scriptEnd(std::string_view page, std::size_t from) {
                    startsWithLower(rest.substr(1), "script") &&
                    (rest.size() == 7 || isSpace(rest[7]) || rest[7] == '/' || rest[7] == '>')) {
             state = DoubleEscaped;
-        } else if (isEndTag(page, at, "script")) {
+        } else if (rest.starts_with('<') && isEndTag(page, at, "script")) {
             if (state != DoubleEscaped)
                 return at;
             state = Escaped;
@@ -129,10 +135,13 @@ std::size_t tagEnd(std::string_view page, std::size_t at, bool& selfClosing) {
     return page.size();
 }
 
+// How much of a page a browser reads for its <meta charset>.
+constexpr std::size_t kPrescanBytes = 1024;
+
 // The charset a page's <meta> declares in its first 1024 bytes (lower
 // case), or an empty text, as a browser's prescan finds it.
 std::string declaredCharset(std::string_view page) {
-    const std::string head = asciiLower(page.substr(0, 1024));
+    const std::string head = asciiLower(page.substr(0, kPrescanBytes));
     for (std::size_t at = head.find("<meta"); at != std::string::npos;
          at = head.find("<meta", at + 5)) {
         const std::size_t end = std::min(head.find('>', at), head.size());
@@ -336,13 +345,17 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
     // The page's own declaration, not what an earlier run put between the
     // markers (which may push it out of the first 1024 bytes).
     const Markers markers = find(page);
-    std::string own(page);
+    std::string own; // the first bytes of the page outside the blocks
     Span spans[] = {markers.style, markers.menu};
-    if (spans[0].begin < spans[1].begin)
-        std::swap(spans[0], spans[1]); // the later first, so the earlier stays in place
+    if (spans[1].begin < spans[0].begin)
+        std::swap(spans[0], spans[1]);
+    std::size_t kept = 0;
     for (const Span& span : spans)
-        if (span.found)
-            own.erase(span.begin, span.end - span.begin);
+        if (span.found) {
+            own.append(page.substr(kept, std::min(span.begin - kept, kPrescanBytes)));
+            kept = span.end;
+        }
+    own.append(page.substr(kept, kPrescanBytes));
     const std::string charset = declaredCharset(own);
     const bool utf8 = charset.empty() || page.starts_with("\xEF\xBB\xBF") || charset == "utf-8" ||
                       charset == "utf8" || charset == "unicode-1-1-utf-8" ||

@@ -5,7 +5,7 @@
 // and the ratio.
 // Usage: xvfb-run -a items_editor_bench [ROUNDS]
 #include "app/Application.h"
-#include "windows/main/MenuItemsDialog.h"
+#include "windows/items/MenuItemsDialog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

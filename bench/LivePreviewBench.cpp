@@ -11,8 +11,8 @@
 // Usage: xvfb-run -a live_preview_bench MODULE_FILE [ROUNDS]
 #include "app/Application.h"
 #include "app/preview/PreviewEngine.h"
-#include "windows/main/LivePreviewDock.h"
 #include "windows/main/MainWindow.h"
+#include "windows/preview/LivePreviewDock.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,9 +5,9 @@
 // sub-items each against the 20 alone (classic and modern), the atomic write
 // against one plain write of the same bytes to the same folder, flushed to
 // disk the same way.
-#include "core/MenuSettings.h"
-#include "core/PageFile.h"
-#include "core/PageWriter.h"
+#include "core/page/PageComposer.h"
+#include "core/settings/MenuSettings.h"
+#include "core/text/AtomicFile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -54,11 +54,11 @@ int main(int argc, char** argv) {
     halvero::MenuSettings settings;
     settings.initialise();
     const halvero::Timestamp stamp{2026, 1, 2, 3, 4, 5};
-    const std::string page = halvero::PageWriter::compose(settings, stamp);
+    const std::string page = halvero::PageComposer::compose(settings, stamp);
 
     volatile std::size_t sink = 0;
     const double compose = medianMicros(
-        31, 2000, [&] { sink = sink + halvero::PageWriter::compose(settings, stamp).size(); });
+        31, 2000, [&] { sink = sink + halvero::PageComposer::compose(settings, stamp).size(); });
     const double copy = medianMicros(31, 2000, [&] {
         std::string copied(page.size(), '\0');
         std::memcpy(copied.data(), page.data(), page.size());
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     site.setMenuItems(items);
     site.setValue(halvero::EntryTable::kItemCount, "20");
     const double composeItems = medianMicros(
-        31, 2000, [&] { sink = sink + halvero::PageWriter::compose(site, stamp).size(); });
+        31, 2000, [&] { sink = sink + halvero::PageComposer::compose(site, stamp).size(); });
 
     // The same twenty with five sub-items each, in both styles, against the
     // twenty alone in the same style.
@@ -104,21 +104,22 @@ int main(int argc, char** argv) {
         site.setPageStyle(style.style);
         nested.setPageStyle(style.style);
         style.flat = medianMicros(
-            31, 1000, [&] { sink = sink + halvero::PageWriter::compose(site, stamp).size(); });
+            31, 1000, [&] { sink = sink + halvero::PageComposer::compose(site, stamp).size(); });
         style.withSubMenus = medianMicros(
-            31, 1000, [&] { sink = sink + halvero::PageWriter::compose(nested, stamp).size(); });
-        style.flatBytes = halvero::PageWriter::compose(site, stamp).size();
-        style.subMenuBytes = halvero::PageWriter::compose(nested, stamp).size();
+            31, 1000, [&] { sink = sink + halvero::PageComposer::compose(nested, stamp).size(); });
+        style.flatBytes = halvero::PageComposer::compose(site, stamp).size();
+        style.subMenuBytes = halvero::PageComposer::compose(nested, stamp).size();
     }
     site.setPageStyle(halvero::MenuSettings::PageStyle::Classic);
 
-    const std::string safePath = halvero::PageFile::joinPath(folder, "bench-safe.htm");
-    const std::string plainPath = halvero::PageFile::joinPath(folder, "bench-plain.htm");
+    const std::string safePath = halvero::AtomicFile::joinPath(folder, "bench-safe.htm");
+    const std::string plainPath = halvero::AtomicFile::joinPath(folder, "bench-plain.htm");
     double safe = 0, plain = 0;
     // Interleaved so both see the same disk weather.
     std::vector<double> safeTimes, plainTimes;
     for (int r = 0; r < 15; ++r) {
-        safeTimes.push_back(medianMicros(1, 20, [&] { halvero::PageFile::write(safePath, page); }));
+        safeTimes.push_back(
+            medianMicros(1, 20, [&] { halvero::AtomicFile::write(safePath, page); }));
         plainTimes.push_back(medianMicros(1, 20, [&] { plainWrite(plainPath, page); }));
     }
     std::sort(safeTimes.begin(), safeTimes.end());
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
     std::printf("default page: %zu bytes\n", page.size());
     std::printf("compose      %8.2f us   %6.1f x copying the same bytes (%.2f us)\n", compose,
                 compose / copy, copy);
-    const std::size_t siteBytes = halvero::PageWriter::compose(site, stamp).size();
+    const std::size_t siteBytes = halvero::PageComposer::compose(site, stamp).size();
     std::printf("20 items     %8.2f us   %6.2f x the default page, for %.2f x its bytes (%zu)\n",
                 composeItems, composeItems / compose,
                 static_cast<double>(siteBytes) / static_cast<double>(page.size()), siteBytes);

@@ -8,8 +8,8 @@
 //   settings_bench HALVERO [ROUNDS]
 #include "app/Application.h"
 #include "bench/FirstPaint.h"
-#include "core/MenuSettings.h"
-#include "core/SettingsFile.h"
+#include "core/settings/MenuSettings.h"
+#include "core/settings/SettingsFile.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>

@@ -1,14 +1,14 @@
 #include "main/PageCommand.h"
 
 #include "app/platform/FileName.h"
-#include "core/FileReader.h"
-#include "core/ItemsText.h"
-#include "core/MenuSettings.h"
-#include "core/PageFile.h"
-#include "core/PageWriter.h"
-#include "core/SettingsFile.h"
-#include "core/TextEncoding.h"
-#include "core/ValueRules.h"
+#include "core/items/ItemsText.h"
+#include "core/page/PageComposer.h"
+#include "core/settings/MenuSettings.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/ValueRules.h"
+#include "core/text/AtomicFile.h"
+#include "core/text/FileReader.h"
+#include "core/text/TextEncoding.h"
 #include "main/CommandLine.h"
 
 #include <QFile>
@@ -194,7 +194,7 @@ int PageCommand::run(const CommandLine& command) {
         settings.setPageStyle(command.style() == QLatin1String("modern")
                                   ? halvero::MenuSettings::PageStyle::Modern
                                   : halvero::MenuSettings::PageStyle::Classic);
-    if (!command.fragment() && halvero::PageWriter::dropsSubMenus(settings))
+    if (!command.fragment() && halvero::PageComposer::dropsSubMenus(settings))
         say("the classic page shows the top-level items only; its sub-menus are left out "
             "(--style modern writes them)");
     using Part = halvero::ModernPage::Part;
@@ -203,9 +203,9 @@ int PageCommand::run(const CommandLine& command) {
                                                                        : Part::Whole;
     const std::string page =
         command.fragment()
-            ? halvero::PageWriter::fragment(
+            ? halvero::PageComposer::fragment(
                   settings, local(QFileInfo(command.settingsFile()).fileName()), {}, part)
-            : halvero::PageWriter::compose(settings, halvero::Timestamp::now());
+            : halvero::PageComposer::compose(settings, halvero::Timestamp::now());
     if (command.pagePath() == QLatin1String("-")) {
         if (std::fwrite(page.data(), 1, page.size(), stdout) != page.size() ||
             std::fflush(stdout) != 0) {
@@ -215,8 +215,8 @@ int PageCommand::run(const CommandLine& command) {
         return 0;
     }
     try {
-        halvero::PageFile::write(FileName::encode(command.pagePath()).toStdString(), page);
-    } catch (const halvero::PageWriteError& error) {
+        halvero::AtomicFile::write(FileName::encode(command.pagePath()).toStdString(), page);
+    } catch (const halvero::FileWriteError& error) {
         say(error.what());
         return 2;
     }

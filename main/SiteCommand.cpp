@@ -1,8 +1,8 @@
 #include "main/SiteCommand.h"
 
 #include "app/platform/FileName.h"
-#include "core/SiteJob.h"
-#include "core/TextEncoding.h"
+#include "core/site/SiteJob.h"
+#include "core/text/TextEncoding.h"
 #include "main/CommandLine.h"
 #include "main/PageCommand.h"
 

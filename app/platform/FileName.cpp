@@ -1,6 +1,6 @@
 #include "app/platform/FileName.h"
 
-#include "core/TextEncoding.h"
+#include "core/text/TextEncoding.h"
 
 #include <QFile>
 #include <QStringDecoder>

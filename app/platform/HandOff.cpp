@@ -2,8 +2,8 @@
 
 #include "app/platform/FileName.h"
 #include "app/platform/SingleInstance.h"
-#include "core/SettingsFile.h"
-#include "core/TextEncoding.h"
+#include "core/settings/SettingsFile.h"
+#include "core/text/TextEncoding.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

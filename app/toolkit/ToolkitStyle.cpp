@@ -1,7 +1,7 @@
 #include "app/toolkit/ToolkitStyle.h"
 
 #include "app/toolkit/QtColor.h"
-#include "core/ColorValues.h"
+#include "core/settings/ColorValues.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // libFuzzer target: any text given to hexToColor either reads as a colour in
 // range that round-trips through colorToHex, or is refused with the error.
-#include "core/ColorValues.h"
+#include "core/settings/ColorValues.h"
 
 #include <cstdint>
 #include <cstdlib>

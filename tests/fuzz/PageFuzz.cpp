@@ -1,9 +1,9 @@
 // libFuzzer target: the page composed from arbitrary entry texts. The input
 // is split at NUL bytes into the entries' values, in index order. The page
 // must be valid UTF-8, end with CR LF, and no message may end its script.
-#include "core/MenuSettings.h"
-#include "core/PageWriter.h"
-#include "core/TextEncoding.h"
+#include "core/page/PageComposer.h"
+#include "core/settings/MenuSettings.h"
+#include "core/text/TextEncoding.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         settings.setValue(index, input.substr(start, end - start));
         start = end + 1;
     }
-    const std::string page = halvero::PageWriter::compose(settings, {2026, 1, 2, 3, 4, 5});
+    const std::string page = halvero::PageComposer::compose(settings, {2026, 1, 2, 3, 4, 5});
     if (page.size() < 2 || page.compare(page.size() - 2, 2, "\r\n") != 0)
         std::abort();
     if (halvero::toValidUtf8(page) != page)

@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes given to the settings file reader are either
 // refused with SettingsFileError or read as values that the writer writes
 // and the reader reads back unchanged.
-#include "core/SettingsFile.h"
+#include "core/settings/SettingsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

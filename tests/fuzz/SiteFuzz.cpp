@@ -2,8 +2,8 @@
 // page is refused with SitePageError or updated; an update changes nothing
 // before the first marker or after the last, and updating the result again
 // changes nothing.
-#include "core/ItemsText.h"
-#include "core/SiteUpdate.h"
+#include "core/items/ItemsText.h"
+#include "core/site/SiteUpdate.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #include "app/platform/CustomColors.h"
 #include "app/toolkit/Look.h"
 #include "app/toolkit/QtColor.h"
-#include "core/ColorValues.h"
+#include "core/settings/ColorValues.h"
 #include "windows/main/MainControls.h"
 
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/MenuSettings.h"
+#include "core/settings/MenuSettings.h"
 
 #include <QColor>
 #include <optional>

@@ -1,8 +1,8 @@
 #include "windows/main/EntryEditing.h"
 
-#include "core/ValueRules.h"
+#include "core/settings/ValueRules.h"
+#include "windows/document/MenuDocument.h"
 #include "windows/main/MainControls.h"
-#include "windows/main/MenuDocument.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

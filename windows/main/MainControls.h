@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/EntryTable.h"
-#include "core/MenuSettings.h"
+#include "core/settings/EntryTable.h"
+#include "core/settings/MenuSettings.h"
 #include "windows/main/MainLayout.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "windows/main/MainLayout.h"
 
-#include "core/EntryTable.h"
+#include "core/settings/EntryTable.h"
 
 #include <QCoreApplication>
 

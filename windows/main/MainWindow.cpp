@@ -11,18 +11,18 @@
 #include "app/toolkit/Look.h"
 #include "app/toolkit/QtColor.h"
 #include "app/toolkit/Twips.h"
-#include "core/ColorValues.h"
-#include "core/PageFile.h"
-#include "core/PageWriter.h"
+#include "core/page/PageComposer.h"
+#include "core/settings/ColorValues.h"
+#include "core/text/AtomicFile.h"
+#include "windows/dialogs/AboutWindow.h"
+#include "windows/dialogs/PageStyleDialog.h"
+#include "windows/dialogs/SiteDialog.h"
+#include "windows/document/MenuDocument.h"
+#include "windows/items/MenuItemsDialog.h"
 #include "windows/main/EntryEditing.h"
-#include "windows/main/LivePreviewDock.h"
 #include "windows/main/MainActions.h"
-#include "windows/main/MenuDocument.h"
-#include "windows/main/MenuItemsDialog.h"
 #include "windows/main/Message.h"
-#include "windows/main/PageStyleDialog.h"
-#include "windows/main/SiteDialog.h"
-#include "windows/secondary/AboutWindow.h"
+#include "windows/preview/LivePreviewDock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,7 +65,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     setFont(Application::windowFont());
     m_colorDialog = [this](const QColor& initial) { return ColorBoxes::ask(this, initial); };
     m_document = new MenuDocument(this);
-    m_files = new SettingsFiles(this, *m_document);
+    m_files = new FileCommands(this, *m_document);
     m_actions = std::make_unique<MainActions>(this, m_document->history());
     m_actions->fillMenuBar(menuBar());
     statusBar()->setSizeGripEnabled(false);
@@ -169,7 +169,7 @@ void MainWindow::connectActions() {
             statusBar()->showMessage(said, 8000);
         });
     connect(a.pageStyle, &QAction::triggered, this, &MainWindow::editPageStyle);
-    connect(m_files, &SettingsFiles::done, this,
+    connect(m_files, &FileCommands::done, this,
             [this](const QString& what) { statusBar()->showMessage(what, 8000); });
     connect(a.menuKeys, &QAction::triggered, this, [this] {
         QWidget* focus = QApplication::focusWidget();
@@ -278,13 +278,13 @@ void MainWindow::createPage() {
     try {
         m_document->writePage(m_pageFolder);
         statusBar()->showMessage(
-            halvero::PageWriter::dropsSubMenus(m_document->settings())
+            halvero::PageComposer::dropsSubMenus(m_document->settings())
                 ? tr("Page written to %1; the classic page shows the top-level items only")
                       .arg(pagePath())
                 : tr("Page written to %1").arg(pagePath()),
             8000);
         tellWherePageWent();
-    } catch (const halvero::PageWriteError& error) {
+    } catch (const halvero::FileWriteError& error) {
         showError(tr("The page could not be written."), QString::fromLocal8Bit(error.what()));
     }
 }
@@ -293,8 +293,8 @@ void MainWindow::createPage() {
 // them), its Cancel changes nothing.
 void MainWindow::editMenuItems() {
     const MenuSettings& settings = m_document->settings();
-    const auto count =
-        static_cast<int>(halvero::PageWriter::itemCount(settings.value(EntryTable::kItemCount)));
+    const auto count = static_cast<int>(
+        halvero::MenuSettings::itemCountOf(settings.value(EntryTable::kItemCount)));
     MenuItemsDialog dialog(settings.menuItems(), count,
                            QString::fromStdString(settings.value(EntryTable::kTarget)),
                            settings.pageStyle(), this);
@@ -304,7 +304,7 @@ void MainWindow::editMenuItems() {
         changed.setMenuItems(dialog.items());
         changed.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
     });
-    if (halvero::PageWriter::dropsSubMenus(m_document->settings()))
+    if (halvero::PageComposer::dropsSubMenus(m_document->settings()))
         statusBar()->showMessage(
             tr("The classic page shows the top-level items only; pick Modern in "
                "Page > Page Style... to show the sub-menus"),

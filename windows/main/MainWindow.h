@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/platform/PageFolder.h"
-#include "core/Timestamp.h"
+#include "core/text/Timestamp.h"
 #include "windows/main/ColorBoxes.h"
+#include "windows/main/FileCommands.h"
 #include "windows/main/MainControls.h"
-#include "windows/main/SettingsFiles.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -41,7 +41,7 @@ public:
     // goes there, or to the user's own folder when it cannot be written.
     void setProgramFolder(const QString& folder) { m_pageFolder = PageFolder(folder); }
     // Replaces Qt's file dialogs (tests answer them this way).
-    void setFileDialog(SettingsFiles::FileDialog dialog) {
+    void setFileDialog(FileCommands::FileDialog dialog) {
         m_files->setFileDialog(std::move(dialog));
     }
     MenuDocument& document() const { return *m_document; }
@@ -101,7 +101,7 @@ private:
     std::unique_ptr<MainActions> m_actions;
     PageFolder m_pageFolder;
     ColorDialog m_colorDialog;
-    SettingsFiles* m_files = nullptr;
+    FileCommands* m_files = nullptr;
     const halvero::Timestamp m_previewStamp = halvero::Timestamp::now();
     QTimer* m_previewUpdate = nullptr;
     bool m_toldPerUserFolder = false;

@@ -1,6 +1,6 @@
 #include "windows/main/ValueValidator.h"
 
-#include "core/ValueRules.h"
+#include "core/settings/ValueRules.h"
 
 ValueValidator::ValueValidator(const halvero::EntryDescriptor& entry, QObject* parent)
     : QValidator(parent), m_entry(entry) {}

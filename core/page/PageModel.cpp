@@ -1,0 +1,132 @@
+#include "core/page/PageModel.h"
+
+#include "core/site/SiteLinks.h"
+#include "core/text/TextEncoding.h"
+
+#include <algorithm>
+
+namespace halvero {
+
+namespace {
+
+std::string valid(std::string_view text) {
+    return isValidUtf8(text) ? std::string(text) : toValidUtf8(text);
+}
+
+PageModel::Look lookOf(const MenuSettings& settings, const ItemEntries& entries) {
+    auto v = [&](int index) { return valid(settings.value(index)); };
+    auto border = [&](const BorderEntries& b) {
+        return PageModel::Border{v(b.width), asciiLower(v(b.type)), v(b.color)};
+    };
+    return {v(entries.fontName),   v(entries.fontSize),   v(entries.fontColor),
+            v(entries.backColor),  border(entries.left),  border(entries.top),
+            border(entries.right), border(entries.bottom)};
+}
+
+std::string cleanLink(const MenuItem& item) {
+    return valid(MenuItem::isClean(item.link) ? std::string_view(item.link)
+                                              : std::string_view(MenuItem::cleanLink(item.link)));
+}
+
+// The first link of `items` and their sub-menus, or "".
+std::string firstLink(const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
+        if (std::string link = cleanLink(item); !link.empty())
+            return link;
+        if (std::string link = firstLink(item.items); !link.empty())
+            return link;
+    }
+    return {};
+}
+
+bool holdsCurrent(const std::vector<MenuItem>& items) {
+    return std::any_of(items.begin(), items.end(), [](const MenuItem& item) {
+        return item.current || holdsCurrent(item.items);
+    });
+}
+
+// Builds the model's items; for a site's page, marks the first item that
+// leads to it and rewrites the links for its folder.
+struct Builder {
+    const std::string& menuTarget;
+    std::string_view sitePage; // empty: not a site's page
+    bool found = false;        // the site's page has its current item
+
+    // `item` as the page shows it, `levels` deep; whether it or an item of
+    // its sub-menu is the current one.
+    bool build(const MenuItem& item, int levels, PageModel::Item& out) {
+        out.label = valid(item.trimmedLabel());
+        out.link = cleanLink(item);
+        out.tooltip = valid(item.tooltip);
+        out.target = item.target.empty() ? menuTarget : item.target;
+        out.current = item.current;
+        if (!sitePage.empty()) {
+            out.current = !found && SiteLinks::leadsTo(out.link, sitePage);
+            found = found || out.current;
+            out.link = SiteLinks::from(sitePage, out.link);
+        }
+        if (levels <= 1) {
+            if (out.link.empty())
+                out.link = firstLink(item.items);
+            out.holdsCurrent = holdsCurrent(item.items);
+            return out.current || out.holdsCurrent;
+        }
+        out.items.resize(item.items.size());
+        for (std::size_t i = 0; i < item.items.size(); ++i)
+            out.holdsCurrent = build(item.items[i], levels - 1, out.items[i]) || out.holdsCurrent;
+        return out.current || out.holdsCurrent;
+    }
+};
+
+PageModel build(const MenuSettings& settings, std::string_view currentLink, int levels,
+                std::string_view sitePage) {
+    PageModel page;
+    auto v = [&](int index) { return valid(settings.value(index)); };
+    page.across = settings.value(EntryTable::kDirection) == "Horizontal";
+    page.itemWidth = v(EntryTable::kItemWidth);
+    page.itemHeight = v(EntryTable::kItemHeight);
+    page.distance = v(EntryTable::kDistance);
+    page.target = v(EntryTable::kTarget);
+    page.showsStatusMessage = asciiLower(settings.value(EntryTable::kStatusUrl)) == "no";
+    page.statusMessage = v(EntryTable::kStatusMessage);
+    page.normal = lookOf(settings, EntryTable::kNormal);
+    page.hover = lookOf(settings, EntryTable::kHover);
+    for (const PageLook::Entry& entry : PageLook::entries())
+        page.look.set(entry.key, valid(settings.pageLook().value(entry.key)));
+    page.folds = page.across && page.look.value(PageLook::kFoldBelow) != PageLook::kNever;
+
+    const long count = settings.pageItemCount();
+    std::vector<MenuItem> marked;
+    const std::vector<MenuItem>* own = &settings.menuItems();
+    if (!currentLink.empty()) {
+        marked = *own;
+        MenuItem::markCurrent(marked, currentLink);
+        own = &marked;
+    }
+    Builder builder{page.target, sitePage};
+    page.items.resize(static_cast<std::size_t>(count));
+    for (std::size_t i = 0; i < page.items.size(); ++i) {
+        PageModel::Item& item = page.items[i];
+        if (i < own->size()) {
+            builder.build((*own)[i], levels, item);
+            page.hasSubMenus = page.hasSubMenus || !item.items.empty();
+        } else {
+            item.label = PageModel::kPlaceholderLabel;
+            item.link = PageModel::kHomeUrl;
+            item.target = page.target;
+        }
+    }
+    return page;
+}
+
+} // namespace
+
+PageModel PageModel::from(const MenuSettings& settings, std::string_view currentLink, int levels) {
+    return build(settings, currentLink, levels, {});
+}
+
+PageModel PageModel::forSitePage(const MenuSettings& settings, std::string_view pagePath) {
+    return build(settings, {}, MenuItem::kMaxLevels, pagePath);
+}
+
+} // namespace halvero

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace halvero {
+
+// The modern page's own settings, which the classic page ignores: where
+// the bar folds behind a menu button and that button's label, the bar's
+// colour, the items' padding, alignment and width, and the current item's
+// look. Each is text, addressed by its key as settings files and --set
+// name it ("page.foldBelow"), and checked by problem() so that it stays in
+// its place in the page: no value closes a declaration, a rule or the
+// text it stands in.
+class PageLook {
+public:
+    enum Key {
+        kFoldBelow,        // "40em", "600px", or "never"
+        kMenuButtonLabel,  // "Menu"
+        kBarColor,         // a colour; "transparent"
+        kItemPadding,      // one to four lengths: "0.25em 0.5em"
+        kAlign,            // start, center, end, spread
+        kItemWidth,        // fixed (the menu's Item Width) or auto (the label's)
+        kCurrentColor,     // a colour, or empty for the item's own
+        kCurrentBackColor, // a colour, or empty for the item's own
+        kCurrentUnderline, // Yes or No
+        kCount
+    };
+
+    struct Entry {
+        Key key;
+        std::string_view name;    // the key in files and --set
+        std::string_view caption; // the page-style dialog's
+        std::string_view defaultValue;
+        std::span<const std::string_view> choices; // the only values, when any
+        std::string_view hint;                     // what the value may be, for messages
+    };
+
+    static constexpr std::string_view kNever = "never";
+
+    // Every entry, in the order of Key.
+    static std::span<const Entry, kCount> entries();
+    // The entry named `name` ("foldBelow"), or nullptr.
+    static const Entry* find(std::string_view name);
+    // Why `value` cannot be `key`'s value, or an empty text when it can:
+    // "is not a length (40em, 600px) or never".
+    static std::string problem(Key key, std::string_view value);
+
+    PageLook(); // every value its default
+
+    const std::string& value(Key key) const { return m_values[key]; }
+    // Stores `value`, checked by the caller.
+    void set(Key key, std::string value) { m_values[key] = std::move(value); }
+
+    bool operator==(const PageLook&) const = default;
+
+private:
+    std::array<std::string, kCount> m_values;
+};
+
+} // namespace halvero

@@ -1,0 +1,190 @@
+#include "core/site/SiteJob.h"
+
+#include "core/site/SiteUpdate.h"
+#include "core/text/TextEncoding.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace halvero {
+
+namespace {
+
+// "plain.html", "a.html, b.html and 3 more".
+template <typename Items, typename Name> std::string names(const Items& items, Name name) {
+    constexpr std::size_t kShown = 5;
+    std::string text;
+    std::size_t shown = 0;
+    for (const auto& item : items) {
+        if (shown == kShown)
+            break;
+        text += (shown++ ? ", " : "") + printableName(name(item));
+    }
+    if (items.size() > kShown)
+        text += " and " + std::to_string(items.size() - kShown) + " more";
+    return text;
+}
+
+std::string counted(std::size_t count, const std::string& one, const std::string& many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+} // namespace
+
+SiteJob::SiteJob(const MenuSettings& settings, std::string root)
+    : m_settings(settings), m_root(std::move(root)) {
+    m_settings.setObserver(nullptr);
+    m_style = SiteUpdate::style(m_settings);
+}
+
+SiteJob::~SiteJob() = default;
+
+bool SiteJob::run(bool check, Busy busy, bool onlyDiffering, const std::function<void()>& waiting) {
+    m_cancel = false;
+    m_done = 0;
+    m_removed = 0;
+    m_leftoverProblems.clear();
+    // A fresh descriptor for each run: the lock goes with it.
+    std::unique_ptr<SiteFolder> opened;
+    try {
+        opened = std::make_unique<SiteFolder>(m_root);
+    } catch (const SiteFolderError& error) {
+        m_problem = error.what();
+        return false;
+    }
+    SiteFolder& folder = *opened;
+    const SiteFolder::Lock lock = check ? SiteFolder::Lock::Shared : SiteFolder::Lock::Alone;
+    if (!folder.tryLock(lock)) {
+        if (busy == Busy::Refuse) {
+            m_problem = "another run is updating this site; try again when it has finished";
+            return false;
+        }
+        if (waiting)
+            waiting();
+        folder.waitLock(lock);
+    }
+    // What the site holds once any other run is done.
+    if (!onlyDiffering)
+        m_walk = folder.walk();
+
+    std::vector<Page>& pages = m_walk.pages;
+    std::atomic<std::size_t> next = 0;
+    const auto work = [&] {
+        for (std::size_t i; !m_cancel && (i = next++) < pages.size(); ++m_done) {
+            Page& page = pages[i];
+            if (page.outcome == Outcome::Outside || page.outcome == Outcome::NotAPage ||
+                (onlyDiffering && page.outcome != Outcome::Differs))
+                continue;
+            folder.update(page, m_settings, m_style, check);
+        }
+    };
+    const unsigned threads =
+        std::max<std::size_t>(1, std::min<std::size_t>(SiteFolder::threads(), pages.size()));
+    std::vector<std::thread> workers;
+    for (unsigned t = 1; t < threads; ++t)
+        workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+
+    if (!check && !m_cancel) {
+        for (const std::string& leftover : m_walk.leftovers) {
+            if (std::string problem = folder.removeLeftover(leftover); problem.empty())
+                ++m_removed;
+            else
+                m_leftoverProblems.push_back({leftover, std::move(problem)});
+        }
+    }
+    return true;
+}
+
+std::size_t SiteJob::count(Outcome outcome) const {
+    return static_cast<std::size_t>(
+        std::count_if(m_walk.pages.begin(), m_walk.pages.end(),
+                      [&](const Page& page) { return page.outcome == outcome; }));
+}
+
+std::vector<SiteJob::Line> SiteJob::report(bool check) const {
+    std::vector<Line> lines;
+    for (const SiteFolder::Problem& folder : m_walk.folders)
+        lines.push_back({printableName(folder.path + "/") + ": cannot be read (" + folder.problem +
+                             "); its pages are not updated",
+                         true});
+    for (const Page& page : m_walk.pages) {
+        const std::string name = printableName(page.path);
+        switch (page.outcome) {
+        case Outcome::Updated:
+            lines.push_back(
+                {"updated: " + name +
+                 (page.hardLinked ? " (its other name, a hard link, keeps the old page)" : "")});
+            break;
+        case Outcome::Differs:
+            lines.push_back({"differs: " + name});
+            break;
+        case Outcome::Outside:
+        case Outcome::NotAPage:
+        case Outcome::Unreadable:
+        case Outcome::Unwritable:
+            lines.push_back({name + ": " + page.problem, true});
+            break;
+        default:
+            break;
+        }
+    }
+    if (check)
+        for (const std::string& leftover : m_walk.leftovers)
+            lines.push_back({printableName(leftover) +
+                                 ": a copy left by a write that was stopped; an update removes it",
+                             true});
+    for (const SiteFolder::Problem& leftover : m_leftoverProblems)
+        lines.push_back({printableName(leftover.path) +
+                             ": a copy left by a write that was "
+                             "stopped, not removed: " +
+                             leftover.problem,
+                         true});
+
+    const std::size_t pages = m_walk.pages.size();
+    std::string summary = counted(pages, "page: ", "pages: ");
+    summary += check ? std::to_string(count(Outcome::Differs)) + " differ, "
+                     : std::to_string(count(Outcome::Updated)) + " updated, ";
+    summary += std::to_string(count(Outcome::Unchanged)) + " unchanged";
+    if (const std::size_t failed = count(Outcome::Unreadable) + count(Outcome::Unwritable))
+        summary += ", " + std::to_string(failed) + " failed";
+    if (const std::size_t none = count(Outcome::NoMarkers)) {
+        std::vector<std::string> without;
+        for (const Page& page : m_walk.pages)
+            if (page.outcome == Outcome::NoMarkers)
+                without.push_back(page.path);
+        summary += "; " + std::to_string(none) + " without markers: " +
+                   names(without, [](const std::string& path) { return std::string_view(path); });
+    }
+    if (const std::size_t outside = count(Outcome::Outside))
+        summary += "; " + std::to_string(outside) + " leading out of the site";
+    if (const std::size_t notPages = count(Outcome::NotAPage))
+        summary += "; " + counted(notPages, "not a page", "not pages");
+    if (!m_walk.folders.empty())
+        summary += "; " + counted(m_walk.folders.size(), "folder", "folders") +
+                   " not read: " + names(m_walk.folders, [](const SiteFolder::Problem& folder) {
+                       return std::string_view(folder.path);
+                   });
+    if (check && !m_walk.leftovers.empty())
+        summary +=
+            "; " + counted(m_walk.leftovers.size(), "copy", "copies") + " left by a stopped write";
+    if (m_removed)
+        summary += "; " + counted(m_removed, "copy", "copies") + " left by a stopped write removed";
+    if (m_cancel)
+        summary += " (cancelled)";
+    lines.push_back({summary});
+    return lines;
+}
+
+int SiteJob::status(bool check) const {
+    if (count(Outcome::Unwritable))
+        return 2;
+    const bool failed = count(Outcome::Unreadable) || !m_walk.folders.empty() ||
+                        !m_leftoverProblems.empty() || (check && !m_walk.leftovers.empty()) ||
+                        (check && count(Outcome::Differs)) || m_cancel;
+    return failed ? 1 : 0;
+}
+
+} // namespace halvero

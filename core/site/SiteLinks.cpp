@@ -1,0 +1,135 @@
+#include "core/site/SiteLinks.h"
+
+#include <vector>
+
+namespace halvero {
+
+namespace {
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// A path read from the root: its segments, how many "../" lead above the
+// root first, and whether it names a folder.
+struct Resolved {
+    int above = 0;
+    std::vector<std::string_view> segments;
+    bool folder = false;
+};
+
+Resolved resolve(std::string_view path) {
+    Resolved resolved;
+    resolved.folder = path.empty() || path.ends_with('/');
+    while (!path.empty()) {
+        const std::size_t slash = path.find('/');
+        const std::string_view segment = path.substr(0, slash);
+        path.remove_prefix(slash == std::string_view::npos ? path.size() : slash + 1);
+        const bool last = path.empty() && slash == std::string_view::npos;
+        if (segment == "." || segment.empty()) {
+            resolved.folder = resolved.folder || last;
+            continue;
+        }
+        if (segment == "..") {
+            if (resolved.segments.empty())
+                ++resolved.above;
+            else
+                resolved.segments.pop_back();
+            resolved.folder = resolved.folder || last;
+            continue;
+        }
+        resolved.segments.push_back(segment);
+    }
+    return resolved;
+}
+
+// The folder segments of a page's path ("blog/2026/a.html": blog, 2026).
+std::vector<std::string_view> folderOf(std::string_view pagePath) {
+    Resolved page = resolve(pagePath);
+    if (!page.folder && !page.segments.empty())
+        page.segments.pop_back();
+    return page.segments;
+}
+
+std::string percentDecoded(std::string_view text) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    const auto hex = [](char c) {
+        return c >= '0' && c <= '9'   ? c - '0'
+               : c >= 'a' && c <= 'f' ? c - 'a' + 10
+               : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                      : -1;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 &&
+            hex(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
+}
+
+} // namespace
+
+bool SiteLinks::isFromRoot(std::string_view link) {
+    if (link.empty() || link.front() == '/' || link.front() == '#' || link.front() == '?')
+        return false;
+    // A scheme: a letter, then letters, digits, "+", "-" or ".", then ":"
+    // before any "/", "?" or "#".
+    const std::size_t end = link.find_first_of(":/?#");
+    if (end == std::string_view::npos || link[end] != ':' || !isLetter(link.front()))
+        return true;
+    for (char c : link.substr(0, end))
+        if (!isLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.')
+            return true;
+    return false;
+}
+
+std::string SiteLinks::from(std::string_view pagePath, std::string_view link) {
+    if (!isFromRoot(link))
+        return std::string(link);
+    const std::size_t tail = link.find_first_of("?#");
+    const std::string_view path = link.substr(0, tail);
+    const std::string_view suffix = tail == std::string_view::npos ? "" : link.substr(tail);
+    const std::vector<std::string_view> folder = folderOf(pagePath);
+    const Resolved target = resolve(path);
+    std::string result;
+    std::size_t common = 0;
+    if (target.above == 0) {
+        const std::size_t targetFolders = target.segments.size() - (target.folder ? 0 : 1);
+        while (common < folder.size() && common < targetFolders &&
+               folder[common] == target.segments[common])
+            ++common;
+    }
+    for (std::size_t i = common; i < folder.size(); ++i)
+        result += "../";
+    for (int i = 0; i < target.above; ++i)
+        result += "../";
+    for (std::size_t i = common; i < target.segments.size(); ++i) {
+        result += target.segments[i];
+        if (i + 1 < target.segments.size() || target.folder)
+            result += '/';
+    }
+    if (result.empty())
+        result = "./";
+    return result + std::string(suffix);
+}
+
+bool SiteLinks::leadsTo(std::string_view link, std::string_view pagePath) {
+    if (!isFromRoot(link))
+        return false;
+    const std::string path = percentDecoded(link.substr(0, link.find_first_of("?#")));
+    const Resolved target = resolve(path);
+    const Resolved page = resolve(pagePath);
+    if (target.above > 0 || page.above > 0 || page.folder)
+        return false;
+    std::vector<std::string_view> segments = target.segments;
+    if (target.folder)
+        segments.push_back("index.html");
+    return segments == page.segments;
+}
+
+} // namespace halvero

@@ -1,0 +1,176 @@
+#include "core/settings/PageLook.h"
+#include "core/page/PageComposer.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/ValueRules.h"
+
+#include "tests/core/CountOf.h"
+
+#include <gtest/gtest.h>
+
+using namespace halvero;
+
+namespace {
+
+std::string problemOf(PageLook::Key key, std::string_view value) {
+    return PageLook::problem(key, value);
+}
+
+MenuSettings modernBar() {
+    MenuSettings settings;
+    settings.initialise();
+    settings.setPageStyle(MenuSettings::PageStyle::Modern);
+    settings.setValue(EntryTable::kDirection, "Horizontal");
+    return settings;
+}
+
+} // namespace
+
+// Each value of the modern page's own look takes what its place in the
+// page can hold, and nothing that could end its declaration, rule or text.
+TEST(PageLook, EveryValueKeepsToItsPlace) {
+    struct Case {
+        PageLook::Key key;
+        std::vector<std::string> good, bad;
+    };
+    const std::vector<Case> cases = {
+        {PageLook::kFoldBelow,
+         {"40em", "600px", "37.5rem", "never"},
+         {"", "0em", "40", "40vw", "-1em", "40em)", "calc(40em)", "40em{}", "Never", ".5em",
+          "1234567em"}},
+        {PageLook::kMenuButtonLabel,
+         {"Menu", "Men\xC3\xBC", "<Navigation & more>", std::string(40, 'x')},
+         {"", "   ", "Me\nnu", "Me\x7Fnu", "Me\xC2\x85nu", std::string(41, 'x'), "\xC2\xA0",
+          "\xE2\x80\x8B", "\xE2\x80\xAE", " \xC2\xA0\xE2\x80\x8B "}},
+        {PageLook::kBarColor,
+         {"#1F3A5F", "transparent", "rgb(1 2 3 / 50%)"},
+         {"", "red;}", "red}body{", "url(x)", "red/**/"}},
+        {PageLook::kItemPadding,
+         {"0", "0.25em 0.5em", "4px 8px 4px 8px", "10%"},
+         {"", "5", "-4px", "1px 2px 3px 4px 5px", "4px  8px", "calc(1px)", "4px;", " 4px"}},
+        {PageLook::kAlign, {"start", "center", "end", "spread"}, {"", "Center", "left"}},
+        {PageLook::kItemWidth, {"fixed", "auto"}, {"", "Auto", "120"}},
+        {PageLook::kCurrentColor, {"", "#FFF", "red"}, {"red;", "#12", "currentColor;x"}},
+        {PageLook::kCurrentBackColor, {"", "hsl(120 50% 50%)"}, {"}", "a b"}},
+        {PageLook::kCurrentUnderline, {"Yes", "No"}, {"", "yes", "true"}},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& good : c.good)
+            EXPECT_EQ(problemOf(c.key, good), "") << PageLook::entries()[c.key].name << " " << good;
+        for (const std::string& bad : c.bad)
+            EXPECT_NE(problemOf(c.key, bad), "") << PageLook::entries()[c.key].name << " " << bad;
+    }
+    EXPECT_EQ(problemOf(PageLook::kAlign, "left"), "is not one of start, center, end, spread");
+    EXPECT_EQ(problemOf(PageLook::kFoldBelow, "40vw"), "is not a width (40em, 600px) or never");
+    EXPECT_EQ(problemOf(PageLook::kMenuButtonLabel, std::string(41, 'x')),
+              "is longer than 40 characters");
+    EXPECT_EQ(problemOf(PageLook::kMenuButtonLabel, "\xE2\x80\x8B"),
+              "shows nothing (only invisible characters)");
+    // Every default is a value the rules take.
+    for (const PageLook::Entry& entry : PageLook::entries())
+        EXPECT_EQ(problemOf(entry.key, entry.defaultValue), "") << entry.name;
+}
+
+// Fonts are font stacks of names; nothing else reaches the declaration.
+TEST(PageLook, FontNamesAreFontStacks) {
+    const EntryDescriptor& font = EntryTable::at(EntryTable::kNormal.fontName);
+    for (const char* good : {"Tahoma", "system-ui, sans-serif", "Segoe UI, Roboto, sans-serif",
+                             "-apple-system, sans-serif", "Noto Sans CJK JP,serif", "Caf\xC3\xA9"})
+        EXPECT_EQ(ValueRules::problem(font, good), "") << good;
+    for (const char* bad : {"", ",", "Tahoma,", ", serif", "Tahoma;color:red", "\"Segoe UI\"",
+                            "1st Font", "Tahoma !important", "a/**/b", "url(x)", "--x"})
+        EXPECT_NE(ValueRules::problem(font, bad), "") << bad;
+    for (const std::string& offered : font.offeredItems())
+        EXPECT_EQ(ValueRules::problem(font, offered), "") << offered;
+}
+
+namespace {
+
+std::string classicOf(MenuSettings settings, const Timestamp& stamp) {
+    settings.setPageStyle(MenuSettings::PageStyle::Classic);
+    return PageComposer::compose(settings, stamp);
+}
+
+} // namespace
+
+// The look reaches the modern page and fragment only; the settings file
+// keeps what differs from the default and refuses a bad value by its key;
+// the classic page keeps its bytes whatever the look.
+TEST(PageLook, TheModernBarTakesItsLookAndTheClassicPageIgnoresIt) {
+    MenuSettings settings = modernBar();
+    const Timestamp stamp{2026, 1, 2, 3, 4, 5};
+    const std::string classicBefore = classicOf(settings, stamp);
+    PageLook look;
+    look.set(PageLook::kBarColor, "#1F3A5F");
+    look.set(PageLook::kMenuButtonLabel, "Men\xC3\xBC <&>");
+    look.set(PageLook::kAlign, "end");
+    look.set(PageLook::kItemWidth, "auto");
+    look.set(PageLook::kCurrentColor, "#FFFFFF");
+    look.set(PageLook::kFoldBelow, "600px");
+    settings.setPageLook(look);
+    EXPECT_EQ(classicOf(settings, stamp), classicBefore);
+
+    const std::string page = PageComposer::compose(settings, stamp);
+    for (const char* wanted :
+         {"  background-color: #1F3A5F;\n", "  justify-content: flex-end;\n",
+          "@media not all and (min-width: 600px) {", "aria-label=\"Men\xC3\xBC &lt;&amp;&gt;\"",
+          ">Men\xC3\xBC &lt;&amp;&gt;<span class=\"halvero-menu__chevron\"", "  color: #FFFFFF;\n"})
+        EXPECT_NE(page.find(wanted), std::string::npos) << wanted;
+    EXPECT_EQ(page.find("width: 120px"), std::string::npos) << "auto width";
+
+    const std::string text = SettingsFile::compose(settings);
+    EXPECT_NE(text.find("\"barColor\": \"#1F3A5F\""), std::string::npos);
+    EXPECT_EQ(text.find("currentUnderline"), std::string::npos) << "defaults are left out";
+    EXPECT_EQ(text.find("\"version\": 4"), std::string::npos) << "no value needs version 4";
+    EXPECT_EQ(SettingsFile::parse(text).look, look);
+    try {
+        SettingsFile::parse("{\"format\": \"halvero-menu\", \"version\": 1,\n"
+                            "\"page\": {\"barColor\": \"red;}\"}}");
+        ADD_FAILURE() << "a bad bar colour was read";
+    } catch (const SettingsFileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "line 2: page.barColor: the value is not a colour (#RRGGBB, a name, rgb() "
+                  "or hsl())");
+    }
+}
+
+// A border that is switched off and a font stack make the file version 4,
+// which older versions refuse by its number rather than by a value.
+TEST(PageLook, ValuesOlderVersionsRefuseMakeVersion4) {
+    MenuSettings settings = modernBar();
+    EXPECT_NE(SettingsFile::compose(settings).find("\"version\": 1"), std::string::npos);
+    for (auto [index, value] : {std::pair{EntryTable::kNormal.left.width, "0"},
+                                {EntryTable::kHover.bottom.type, "None"},
+                                {EntryTable::kHover.fontName, "system-ui, sans-serif"}}) {
+        MenuSettings changed = settings;
+        changed.setValue(index, value);
+        const std::string text = SettingsFile::compose(changed);
+        EXPECT_NE(text.find("\"version\": 4"), std::string::npos) << value;
+        EXPECT_EQ(SettingsFile::parse(text).values[static_cast<std::size_t>(index)], value);
+    }
+    settings.setValue(EntryTable::kNormal.top.width, "0");
+    settings.setValue(EntryTable::kNormal.top.type, "None");
+    EXPECT_NE(PageComposer::compose(settings, Timestamp::now()).find("  border-top: 0px none "),
+              std::string::npos);
+}
+
+// Without script the bar's items are all shown, wrapped, and its button is
+// hidden; a vertical menu never folds.
+TEST(PageLook, OnlyAHorizontalBarFolds) {
+    MenuSettings settings = modernBar();
+    const std::string across = PageComposer::compose(settings, Timestamp::now());
+    EXPECT_EQ(countOf(across,
+                      "class=\"halvero-menu__button\" type=\"button\" aria-expanded=\"false\" "
+                      "hidden>"),
+              1u);
+    EXPECT_NE(across.find("  flex-wrap: wrap;\n"), std::string::npos);
+    settings.setValue(EntryTable::kDirection, "Vertical");
+    const std::string down = PageComposer::compose(settings, Timestamp::now());
+    EXPECT_EQ(down.find("halvero-menu__button"), std::string::npos);
+    EXPECT_EQ(down.find("<script"), std::string::npos);
+    const std::string style = PageComposer::fragment(settings, "", {}, ModernPage::Part::Style);
+    const std::string nav = PageComposer::fragment(settings, "", {}, ModernPage::Part::Nav);
+    EXPECT_TRUE(style.ends_with("</style>\n"));
+    EXPECT_EQ(style.find("<nav"), std::string::npos);
+    EXPECT_TRUE(nav.ends_with("</nav>\n"));
+    EXPECT_EQ(nav.find("<style"), std::string::npos);
+}

@@ -1,0 +1,1591 @@
+#include "windows/main/MainWindow.h"
+#include "app/Application.h"
+#include "app/pictures/Pictures.h"
+#include "app/toolkit/Look.h"
+#include "core/settings/ColorValues.h"
+#include "core/settings/EntryTable.h"
+#include "windows/dialogs/SiteDialog.h"
+#include "windows/items/MenuItemsDialog.h"
+#include "windows/items/MenuItemsModel.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSet>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <cmath>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs `answer` on the next modal window that opens (a message box or a
+// child window), once the event loop is running it.
+void whenModalOpens(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start(10);
+}
+
+QString readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// Makes `folder` refuse writes: for root, who may write any folder, a
+// read-only bind mount seen by this thread alone; for anyone else, its
+// permissions. False where neither can be done.
+bool makeReadOnly(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::geteuid() != 0)
+        return ::chmod(path.constData(), 0555) == 0;
+    return ::unshare(CLONE_NEWNS) == 0 &&
+           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount(path.constData(), path.constData(), nullptr, MS_BIND, nullptr) == 0 &&
+           ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) ==
+               0;
+}
+
+void makeWritableAgain(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::geteuid() != 0)
+        ::chmod(path.constData(), 0755);
+    else
+        ::umount2(path.constData(), MNT_DETACH);
+}
+
+using halvero::EntryTable;
+
+constexpr int kColorEntries[] = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
+
+// The contrast ratio of two colours as accessibility guidelines count it.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Application::configure();
+        // Recent menus go to a configuration folder of the test's own.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
+
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        window = new MainWindow;
+        window->setProgramFolder(folder->path());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    void cleanup() {
+        delete window.data();
+        folder.reset();
+    }
+
+    void everyEntryShowsItsDefaultAfterStartUp() {
+        for (const halvero::EntryDescriptor& entry : EntryTable::all()) {
+            QComboBox* entryBox = box(entry.index);
+            QCOMPARE(entryBox->currentText().toStdString(), entry.defaultValue);
+            const std::vector<std::string> items = entry.offeredItems();
+            QCOMPARE(entryBox->count(), static_cast<int>(items.size()));
+            for (int k = 0; k < entryBox->count(); ++k)
+                QCOMPARE(entryBox->itemText(k).toStdString(), items[static_cast<size_t>(k)]);
+        }
+        QCOMPARE(box(0)->currentText(), QStringLiteral("5"));
+        QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
+        QVERIFY(box(6)->isEnabled());
+        QCOMPARE(box(EntryTable::kTarget)->currentText(), QStringLiteral("_blank"));
+        QStringList targets;
+        for (int k = 0; k < box(EntryTable::kTarget)->count(); ++k)
+            targets << box(EntryTable::kTarget)->itemText(k);
+        QCOMPARE(targets, (QStringList{"_top", "_self", "_blank", "_parent"}));
+    }
+
+    void inputKindsOfTheBoxes() {
+        QVERIFY(!box(0)->isEditable());
+        QVERIFY(!box(5)->isEditable());
+        QVERIFY(box(3)->isEditable() && !box(3)->lineEdit()->isReadOnly());
+        QVERIFY(box(EntryTable::kTarget)->isEditable());
+        for (int i : kColorEntries)
+            QVERIFY(box(i)->isEditable() && !box(i)->lineEdit()->isReadOnly());
+        // A font is typed as a font stack, or picked.
+        QVERIFY(box(EntryTable::kNormal.fontName)->isEditable());
+    }
+
+    void colourBoxesShowTheirColours() {
+        QCOMPARE(Look::backColor(box(11)), QColor(0xFE, 0xF0, 0xBA));
+        QCOMPARE(Look::backColor(box(9)), QColor(0, 0, 255));
+        QCOMPARE(Look::backColor(box(20)), QColor(0x99, 0x99, 0x99));
+        // A box without a colour keeps the cream of its look.
+        QCOMPARE(Look::backColor(box(7)), Look::kCream);
+
+        // The text on each reads, at 4.5:1 or more, on the defaults and on
+        // a dark blue picked for one of them.
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(0x1F, 0x3A, 0x5F)); });
+        colorButton(28)->click();
+        for (int index : kColorEntries) {
+            const QColor text =
+                box(index)->lineEdit()->palette().color(QPalette::Active, QPalette::Text);
+            QVERIFY2(contrast(text, Look::backColor(box(index))) >= 4.5,
+                     qPrintable(box(index)->currentText()));
+        }
+    }
+
+    void designGeometry() {
+        QWidget* surface = window->centralWidget();
+        QCOMPARE(surface->size(), QSize(921, 489));
+        QCOMPARE(window->size(),
+                 QSize(921, window->menuBar()->height() + 489 + window->statusBar()->height()));
+        QCOMPARE(window->y(), QGuiApplication::primaryScreen()->geometry().top() + 50);
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(qAbs(window->x() + window->width() / 2 - screen.center().x()) <= 1);
+        QCOMPARE(box(9)->geometry(), QRect(464, 88, 121, 21));
+        QCOMPARE(colorButton(9)->geometry(), QRect(584, 88, 25, 21));
+        QCOMPARE(colorButton(40)->geometry(), QRect(888, 456, 25, 21));
+        QCOMPARE(button("exitButton")->text(), QStringLiteral("&Exit"));
+        QCOMPARE(button("exitButton")->geometry(), QRect(8, 456, 145, 25));
+        QCOMPARE(label(23)->text(), QStringLiteral("Border Bottom Color"));
+        QCOMPARE(label(40)->text(), QStringLiteral("Border Bottom Color"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Halvero"));
+        QCOMPARE(window->findChildren<QPushButton*>(QRegularExpression("chooseColor$")).size(), 12);
+    }
+
+    // The window is painted before it shows: the gradient runs from blue
+    // at the top to black at the bottom of the window's final height.
+    void backdropSpansTheWholeWindow() {
+        const QImage shown = window->centralWidget()->grab().toImage();
+        QCOMPARE(shown.height(), window->centralWidget()->height());
+        QCOMPARE(shown.pixelColor(2, 0), QColor(0, 0, 255));
+        QVERIFY(shown.pixelColor(2, shown.height() - 1).blue() <= 1);
+    }
+
+    void tabOrderFollowsTheColumns() {
+        QList<QWidget*> expected;
+        for (int i = 0; i <= 6; ++i)
+            expected << box(i);
+        expected << box(EntryTable::kTarget);
+        for (int i = 7; i <= 40; ++i) {
+            expected << box(i);
+            if (auto* button = colorButton(i))
+                expected << button;
+        }
+        for (const char* name : {"createPageButton", "previewButton", "aboutButton", "exitButton"})
+            expected << button(name);
+        // Walk the focus chain, keeping only what Tab can reach.
+        QList<QWidget*> chain;
+        QWidget* w = box(0);
+        do {
+            QWidget* control = w->focusProxy() ? w->focusProxy() : w;
+            if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == window->centralWidget() &&
+                !chain.contains(w) && control)
+                chain << w;
+            w = w->nextInFocusChain();
+        } while (w != box(0));
+        QCOMPARE(chain.mid(0, expected.size()), expected);
+        QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : window->focusWidget(),
+                 box(0)->focusProxy() ? box(0)->focusProxy() : box(0));
+    }
+
+    void pointersPerKindOfControl() {
+        const QImage hand = Pictures::handPointer().pixmap().toImage();
+        QCOMPARE(window->centralWidget()->cursor().pixmap().toImage(),
+                 Pictures::forbiddenHandPointer().pixmap().toImage());
+        QCOMPARE(button("createPageButton")->cursor().pixmap().toImage(), hand);
+        QCOMPARE(colorButton(9)->cursor().pixmap().toImage(), hand);
+        QCOMPARE(box(0)->cursor().pixmap().toImage(), hand);
+        QCOMPARE(box(9)->cursor().pixmap().toImage(), Pictures::grabPointer().pixmap().toImage());
+        QCOMPARE(box(23)->lineEdit()->cursor().pixmap().toImage(),
+                 Pictures::grabPointer().pixmap().toImage());
+        QCOMPARE(box(3)->lineEdit()->cursor().pixmap().toImage(),
+                 Pictures::penPointer().pixmap().toImage());
+        QCOMPARE(box(EntryTable::kTarget)->cursor().pixmap().toImage(),
+                 Pictures::penPointer().pixmap().toImage());
+        QCOMPARE(label(0)->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void statusBarRuleBothWays() {
+        QComboBox* message = box(6);
+        message->lineEdit()->selectAll();
+        QTest::keyClicks(message->lineEdit(), QStringLiteral("Hello there"));
+        QVERIFY(createdPage().contains(QStringLiteral("window.status = \"Hello there\";")));
+
+        QTest::keyClick(box(5), Qt::Key_Down); // "Yes"
+        QCOMPARE(box(5)->currentText(), QStringLiteral("Yes"));
+        QVERIFY(!message->isEnabled());
+        QCOMPARE(message->currentText(), QString());
+
+        QTest::keyClick(box(5), Qt::Key_Up); // "No"
+        QVERIFY(message->isEnabled());
+        QCOMPARE(message->currentText(), QStringLiteral("Corvantis"));
+        QVERIFY(createdPage().contains(QStringLiteral("window.status = \"Corvantis\";")));
+    }
+
+    void eachColourButtonWritesOnlyIntoItsOwnEntry() {
+        int next = 1;
+        QColor offered;
+        window->setColorDialog([&](const QColor& initial) -> std::optional<QColor> {
+            offered = initial;
+            return QColor(next, 2 * next, 3 * next);
+        });
+        for (int i : kColorEntries) {
+            const int index = i;
+            std::vector<std::string> before;
+            for (int k = 0; k < EntryTable::kCount; ++k)
+                before.push_back(box(k)->currentText().toStdString());
+            const QColor current = Look::backColor(box(index));
+            next = i;
+            colorButton(index)->click();
+            QCOMPARE(offered, current); // the dialog opens on the entry's colour
+            const QColor expected(i, 2 * i, 3 * i);
+            QCOMPARE(box(index)->currentText(),
+                     QString::fromStdString(halvero::colorToHex(
+                         expected.red() + 256 * expected.green() + 65536 * expected.blue())));
+            QCOMPARE(Look::backColor(box(index)), expected);
+            for (int k = 0; k < EntryTable::kCount; ++k)
+                if (k != i)
+                    QCOMPARE(box(k)->currentText().toStdString(), before[static_cast<size_t>(k)]);
+        }
+    }
+
+    void pureRedFromButtonNine() {
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); });
+        colorButton(9)->click();
+        QCOMPARE(box(9)->currentText(), QStringLiteral("#FF0000"));
+        QCOMPARE(Look::backColor(box(9)), QColor(255, 0, 0));
+    }
+
+    void cancellingTheDialogChangesNothing() {
+        window->setColorDialog([](const QColor&) { return std::optional<QColor>(); });
+        colorButton(26)->click();
+        QCOMPARE(box(26)->currentText(), QStringLiteral("#0000FF"));
+        QCOMPARE(Look::backColor(box(26)), QColor(0, 0, 255));
+    }
+
+    // Every colour box takes a typed colour.
+    void typedColoursKeepTheLastGoodColourUntilReadable() {
+        for (int index : kColorEntries) {
+            QLineEdit* edit = box(index)->lineEdit();
+            const QColor start = Look::backColor(box(index));
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace); // ""
+            QCOMPARE(Look::backColor(box(index)), start);
+            for (const char* typed : {"#", "#F", "red"}) {
+                edit->selectAll();
+                QTest::keyClicks(edit, QString::fromLatin1(typed));
+                QCOMPARE(box(index)->currentText(), QString::fromLatin1(typed));
+                QCOMPARE(Look::backColor(box(index)), start);
+            }
+            // A colour of each box's own, so the page shows this box's.
+            const QString typed = QStringLiteral("#1F%1%2")
+                                      .arg(index, 2, 10, QLatin1Char('0'))
+                                      .arg(QStringLiteral("5F"));
+            edit->selectAll();
+            QTest::keyClicks(edit, typed);
+            QCOMPARE(Look::backColor(box(index)), QColor(typed));
+            QVERIFY2(createdPage().contains(typed + QLatin1Char(';')), qPrintable(typed));
+        }
+    }
+
+    // Escape asks what Exit asks: with nothing unsaved whether to exit,
+    // with unsaved changes only whether to save them; No and Cancel keep
+    // everything.
+    void escapeAsksAndNoKeepsEverything() {
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        bool noIsDefault = false;
+        int messageFontSize = 0;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+            // Qt's own dialogs keep the desktop's font; the window has its 8 pt.
+            messageFontSize = box->font().pointSize();
+            box->button(QMessageBox::No)->click();
+        });
+        QTest::keyClick(box(7), Qt::Key_Escape);
+        QCOMPARE(messageFontSize, QApplication::font().pointSize());
+        QVERIFY(QApplication::font().pointSize() != 8);
+        QCOMPARE(window->menuBar()->font().pointSize(), 8);
+        QCOMPARE(text, QStringLiteral("Do you want to exit?"));
+        QCOMPARE(title, QStringLiteral("Question"));
+        QCOMPARE(icon, QMessageBox::Question);
+        QVERIFY(noIsDefault);
+        QVERIFY(window && window->isVisible());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        int questions = 0;
+        whenModalOpens([&](QWidget* modal) {
+            ++questions;
+            text = modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+        });
+        QTest::keyClick(box(7), Qt::Key_Escape);
+        QTest::qWait(50);
+        QCOMPARE(questions, 1);
+        QCOMPARE(text, QStringLiteral("unsavedChanges"));
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+    }
+
+    void createWritesTheEntriesOfThatMoment() {
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("200"));
+        QTest::keyClick(box(7), Qt::Key_Up);   // "Verdana"
+        QTest::keyClick(box(0), Qt::Key_Down); // "6"
+        button("createPageButton")->click();
+        const QString page = readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
+        QCOMPARE(page.count(QStringLiteral("width='200'")), 7);
+        QVERIFY(page.contains(QStringLiteral("font-family:Verdana;")));
+        QCOMPARE(page.count(QStringLiteral(">Corvantis</a>")), 6);
+        QCOMPARE(page.count(QStringLiteral("\r\n")), 108 + 6 * 6);
+
+        box(EntryTable::kTarget)->lineEdit()->selectAll();
+        QTest::keyClicks(box(EntryTable::kTarget)->lineEdit(), QStringLiteral("main"));
+        button("createPageButton")->click();
+        QCOMPARE(readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")))
+                     .count(QStringLiteral("target='main'")),
+                 6);
+    }
+
+    void failedWriteShowsTheErrorAndKeepsEverything() {
+        const QString page = QDir(folder->path()).filePath(QStringLiteral("pattern.htm"));
+        button("createPageButton")->click();
+        const QString oldPage = readAll(page);
+        QVERIFY(!oldPage.isEmpty());
+
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("77"));
+        const QString missing = folder->path() + QStringLiteral("/gone");
+        window->setProgramFolder(missing);
+        QString shown;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->objectName(), QStringLiteral("commandError"));
+            shown = box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        button("createPageButton")->click();
+        QVERIFY(shown.contains(missing + QStringLiteral("/pattern.htm")));
+        QVERIFY(shown.contains(QStringLiteral("No such file or directory")));
+        QVERIFY(window->isVisible());
+        QCOMPARE(box(3)->currentText(), QStringLiteral("77"));
+
+        // The name taken by a folder: the error again, the folder untouched.
+        window->setProgramFolder(folder->path());
+        QFile::remove(page);
+        QDir(folder->path()).mkdir(QStringLiteral("pattern.htm"));
+        whenModalOpens([&](QWidget* modal) {
+            shown = qobject_cast<QMessageBox*>(modal)->informativeText();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+        });
+        button("createPageButton")->click();
+        QVERIFY(shown.contains(QStringLiteral("Is a directory")));
+        QVERIFY(QFileInfo(page).isDir());
+    }
+
+    void aboutOpensModallyAndKeepsTypedSettings() {
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("none"));
+        QString firstLine;
+        bool mainWindowBlocked = false;
+        whenModalOpens([&](QWidget* modal) {
+            mainWindowBlocked = QApplication::activeModalWidget() == modal && modal != window;
+            firstLine = modal->findChild<QLabel*>(QStringLiteral("line0"))->text();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        button("aboutButton")->click();
+        QVERIFY(mainWindowBlocked);
+        QCOMPARE(firstLine, QStringLiteral("Application Name: Halvero"));
+        QCOMPARE(box(4)->currentText(), QStringLiteral("none"));
+        QCOMPARE(box(9)->currentText(), QStringLiteral("#0000FF"));
+    }
+
+    void previewThatCannotLoadSaysSoAndKeepsEverything() {
+        // This test program carries no preview module.
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("99"));
+        QString what, why;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            what = box->text();
+            why = box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        button("previewButton")->click();
+        QCOMPARE(what, QStringLiteral("The preview could not be opened."));
+        QVERIFY(!why.isEmpty());
+        QCOMPARE(box(3)->currentText(), QStringLiteral("99"));
+    }
+
+    // Every return to the main window keeps what was typed; only a new
+    // window starts from the defaults.
+    void returningAgainAndAgainKeepsTypedTexts() {
+        box(6)->lineEdit()->selectAll();
+        QTest::keyClicks(box(6)->lineEdit(), QStringLiteral("kept"));
+        for (int round = 0; round < 2; ++round) {
+            whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+            QTest::mouseClick(button("aboutButton"), Qt::LeftButton);
+            QCOMPARE(box(6)->currentText(), QStringLiteral("kept"));
+            QCOMPARE(box(EntryTable::kTarget)->count(), 4);
+        }
+        delete window.data();
+        window = new MainWindow;
+        window->show();
+        QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
+    }
+
+    // Typing goes into the page as typed: the caret, the selection and the
+    // undo history stay where the user put them, and nothing completes the
+    // text to an offered item.
+    void typingGoesIntoThePageAsTyped_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("inPage"); // where the value lands, %1 for it
+        QTest::addColumn<QString>("prefix"); // of an offered item, kept as typed
+        QTest::newRow("message") << "menu.statusbarMessage"
+                                 << "window.status = \"%1\";"
+                                 << "Welcome";
+        QTest::newRow("target") << "menu.target"
+                                << "target='%1'"
+                                << "_";
+    }
+
+    // A width or a colour being typed reaches the page only once it is one:
+    // meanwhile the status bar says why and the page keeps the last good
+    // value, which the box shows again when the user leaves it.
+    void unfinishedValuesStayOutOfThePage() {
+        QLineEdit* width = box(EntryTable::kItemWidth)->lineEdit();
+        QLineEdit* colour = box(EntryTable::kNormal.bottom.color)->lineEdit();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        colour->setFocus();
+        colour->selectAll();
+        QTest::keyClicks(colour, QStringLiteral("#12"));
+        QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("not a colour")));
+        QVERIFY(createdPage().contains(QStringLiteral("border-bottom:2px solid #999999;")));
+        QCOMPARE(colour->text(), QStringLiteral("#999999")); // left for the Create button
+        colour->setFocus();
+        colour->selectAll();
+        QTest::keyClicks(colour, QStringLiteral("#123456"));
+        QTest::keyClick(colour, Qt::Key_Backspace);
+        width->setFocus();
+        QCOMPARE(colour->text(), QStringLiteral("#123456"));
+        QVERIFY(createdPage().contains(QStringLiteral("border-bottom:2px solid #123456;")));
+        width->selectAll();
+        QTest::keyClick(width, Qt::Key_Backspace);
+        QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("is empty")));
+        QTest::keyClicks(width, QStringLiteral("calc(1"));
+        QVERIFY(createdPage().contains(QStringLiteral("width='120'")));
+        QVERIFY(!createdPage().contains(QStringLiteral("calc")));
+    }
+    void typingGoesIntoThePageAsTyped() {
+        QFETCH(QString, entry);
+        QFETCH(QString, inPage);
+        QFETCH(QString, prefix);
+        QLineEdit* edit = window->findChild<QComboBox*>(entry)->lineEdit();
+        const QString start = edit->text();
+        QTest::mouseClick(edit, Qt::LeftButton);
+
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClicks(edit, QStringLiteral("9"));
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClicks(edit, QStringLiteral("x"));
+        const QString typed =
+            QStringLiteral("9") + start.left(2) + QStringLiteral("x") + start.mid(2);
+        QCOMPARE(edit->text(), typed);
+        QVERIFY(createdPage().contains(inPage.arg(typed)));
+
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QStringLiteral("9") + start);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(edit->text(), start);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(edit->text(), QStringLiteral("9") + start);
+
+        // Select the two characters after the first and replace them.
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::keyClick(edit, Qt::Key_Right);
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(edit, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(edit->selectedText(), start.left(2));
+        QTest::keyClicks(edit, QStringLiteral("ab"));
+        QCOMPARE(edit->text(), QStringLiteral("9ab") + start.mid(2));
+        QCOMPARE(edit->cursorPosition(), 3);
+        QVERIFY(createdPage().contains(inPage.arg(edit->text())));
+
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, prefix);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(edit->text(), prefix);
+        QVERIFY(createdPage().contains(inPage.arg(prefix)));
+    }
+
+    void enterKeepsTheCaseAsTyped() {
+        QLineEdit* edit = box(6)->lineEdit();
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QStringLiteral("corvantis"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        box(7)->setFocus(); // editing ends
+        QCOMPARE(edit->text(), QStringLiteral("corvantis"));
+        QVERIFY(createdPage().contains(QStringLiteral("window.status = \"corvantis\";")));
+    }
+
+    void pickingFromTheListWithTheKeyboard() {
+        QComboBox* target = box(EntryTable::kTarget);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier); // opens on "_blank"
+        QTRY_VERIFY(target->view()->isVisible());
+        QTest::keyClick(target->view(), Qt::Key_Down);
+        QTest::keyClick(target->view(), Qt::Key_Return);
+        QTRY_VERIFY(!target->view()->isVisible());
+        QCOMPARE(target->currentText(), QStringLiteral("_parent"));
+        QCOMPARE(createdPage().count(QStringLiteral("target='_parent'")), 5);
+    }
+
+    void entriesAreNamedForScreenReaders() {
+        // What a screen reader announces: the name of the label that labels
+        // the control, or else the control's own name.
+        auto nameOf = [](QWidget* w) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+            if (!face)
+                return QString();
+            const auto labels = face->relations(QAccessible::Label);
+            return labels.isEmpty() ? face->text(QAccessible::Name)
+                                    : labels.first().first->text(QAccessible::Name);
+        };
+        QCOMPARE(nameOf(box(3)), QStringLiteral("Menu Item Width"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box(3))->role(), QAccessible::ComboBox);
+        QCOMPARE(nameOf(box(9)), QStringLiteral("Font Color, Normal Menu Item"));
+        QCOMPARE(nameOf(box(26)), QStringLiteral("Font Color, Hover Menu Item"));
+        QCOMPARE(nameOf(box(23)), QStringLiteral("Border Bottom Color, Normal Menu Item"));
+        QCOMPARE(nameOf(box(EntryTable::kTarget)), QStringLiteral("Target"));
+        QCOMPARE(nameOf(colorButton(26)), QStringLiteral("Choose Font Color, Hover Menu Item"));
+        // Every entry and colour button is told apart by its name alone,
+        // while the captions on screen stay as they are.
+        QSet<QString> names;
+        int controls = 0;
+        for (int i = 0; i < EntryTable::kCount; ++i)
+            for (QWidget* control :
+                 {static_cast<QWidget*>(box(i)), static_cast<QWidget*>(colorButton(i))})
+                if (control) {
+                    ++controls;
+                    names.insert(nameOf(control));
+                }
+        QCOMPARE(names.size(), controls);
+        QVERIFY(!names.contains(QString()));
+        QCOMPARE(label(26)->text(), QStringLiteral("Font Color"));
+    }
+
+    // Graphical buttons are cream, flat from top to bottom, darker while
+    // pressed.
+    void buttonFacesAreFlatCream() {
+        for (QPushButton* button :
+             {button("createPageButton"), button("exitButton"), colorButton(9)}) {
+            const QImage face = button->grab().toImage();
+            for (int y : {3, face.height() / 2, face.height() - 4})
+                QCOMPARE(face.pixelColor(3, y), Look::kCream);
+        }
+        button("previewButton")->setDown(true);
+        const QImage pressed = button("previewButton")->grab().toImage();
+        button("previewButton")->setDown(false);
+        QVERIFY(pressed.pixelColor(3, 3) != Look::kCream);
+    }
+
+    // List-only and editable boxes alike are flat cream across their face.
+    void listAndEditableBoxesAreFlatCream() {
+        for (int index : {0, 5, 3, EntryTable::kTarget}) {
+            const QImage face = box(index)->grab().toImage();
+            // Right of the text, left of the arrow.
+            for (int y : {4, face.height() / 2, face.height() - 5})
+                for (int x : {face.width() - 40, face.width() - 30})
+                    QCOMPARE(face.pixelColor(x, y), Look::kCream);
+        }
+    }
+
+    // Wherever the keyboard focus is, from the window's first moment on,
+    // a two-pixel mark along the control's edge stands out at least 3:1
+    // from the backdrop around it and from the control's own face.
+    // The focus mark: the pixels that change when a control takes the
+    // focus, by 3:1 or more against their colour before, make at least a
+    // two-pixel ring, on light and on dark faces, boxes and buttons alike.
+    void focusMarkIsATwoPixelRingThatStandsOut() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(0, 0, 90)); });
+        colorButton(28)->click(); // a dark colour box
+        QWidget* away = button("aboutButton");
+        for (QWidget* control :
+             {static_cast<QWidget*>(box(0)), static_cast<QWidget*>(box(3)),
+              static_cast<QWidget*>(box(9)), // the default blue
+              static_cast<QWidget*>(box(28)), static_cast<QWidget*>(colorButton(28)),
+              static_cast<QWidget*>(button("createPageButton"))}) {
+            away->setFocus();
+            QTRY_VERIFY(away->hasFocus());
+            const QImage before = control->grab().toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(control->hasFocus() || control->focusProxy()->hasFocus());
+            const QImage after = control->grab().toImage();
+            int changed = 0;
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x)
+                    changed += contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+            const int ring = 4 * (after.width() + after.height()) - 16;
+            QVERIFY2(changed >= ring, qPrintable(QStringLiteral("%1: %2 of a %3-pixel ring")
+                                                     .arg(control->objectName())
+                                                     .arg(changed)
+                                                     .arg(ring)));
+        }
+    }
+
+    // An installed program's folder is not the user's to write: the page
+    // goes to the user's documents folder, said once, and the preview
+    // follows it there.
+    void readOnlyProgramFolderSendsThePageToTheUsersFolder() {
+        if (!makeReadOnly(folder->path()))
+            QSKIP("cannot make a folder read-only here");
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config"));
+        window->setProgramFolder(folder->path());
+
+        QStringList told;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told << box->objectName() + ": " + box->informativeText();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        answer.start(10);
+        const QString page = home.path() + "/Documents/Halvero/pattern.htm";
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
+        QCOMPARE(told, QStringList{"pageWrittenElsewhere: " + page});
+        QVERIFY(readAll(page).contains(QStringLiteral("width='120'")));
+        QVERIFY(!QFile::exists(folder->path() + "/pattern.htm"));
+
+        // A per-user folder that cannot be made gives the usual error.
+        QFile(home.path() + "/taken").open(QIODevice::WriteOnly);
+        qputenv("HOME", QFile::encodeName(home.path() + "/taken"));
+        window->setProgramFolder(folder->path());
+        told.clear();
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].startsWith("commandError: ") && told[0].contains("Not a directory"),
+                 qPrintable(told[0]));
+
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        makeWritableAgain(folder->path());
+    }
+
+    // A menu kept with Ctrl+S comes back with Ctrl+O exactly as it was,
+    // typing in the middle of an entry and a picked colour included; the
+    // title names the file and marks unsaved changes.
+    void savedSettingsOpenAgainExactly() {
+        const QString file = folder->filePath(QStringLiteral("menu.halvero"));
+        answerFileDialogs({file, file});
+        QLineEdit* message = box(6)->lineEdit();
+        QTest::mouseClick(message, Qt::LeftButton);
+        QTest::keyClick(message, Qt::Key_Home);
+        QTest::keyClick(message, Qt::Key_Right);
+        QTest::keyClicks(message, QStringLiteral(" \"x\" = #1 \\\\ "));
+        window->setColorDialog(
+            [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); });
+        colorButton(28)->click();
+        QTest::keyClick(box(0), Qt::Key_Down);
+        const QStringList saved = allValues();
+
+        QTest::keyClick(message, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(window->windowTitle(), QStringLiteral("menu.halvero[*] \u2014 Halvero"));
+        QVERIFY(window->windowFilePath().endsWith(QStringLiteral("/menu.halvero")));
+        QTest::keyClick(message, Qt::Key_End);
+        QTest::keyClicks(message, QStringLiteral("later"));
+        QTest::keyClick(box(5), Qt::Key_Down); // "Yes": the message goes
+        QVERIFY(window->isWindowModified());
+
+        QString asked;
+        whenModalOpens([&](QWidget* modal) {
+            auto* question = qobject_cast<QMessageBox*>(modal);
+            asked = question->objectName();
+            question->button(QMessageBox::Discard)->click();
+        });
+        QTest::keyClick(box(3), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(asked, QStringLiteral("unsavedChanges"));
+        QCOMPARE(allValues(), saved);
+        QVERIFY(box(6)->isEnabled());
+    }
+
+    // A file that cannot be read changes nothing and says where it fails.
+    void refusedFileChangesNothingAndSaysWhy() {
+        const QString file = folder->filePath(QStringLiteral("bad.halvero"));
+        QFile bad(file);
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("{\"format\": \"halvero-menu\", \"version\": 1,\n"
+                  "\"menu\": {\"itemCount\": \"9\"},\n\"normal\": {\"fontSize\": 12}}");
+        bad.close();
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("77"));
+        const QStringList before = allValues();
+        answerFileDialogs({file});
+        QString shown;
+        whenModalOpens([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (box->objectName() == QLatin1String("unsavedChanges")) {
+                box->button(QMessageBox::Discard)->click();
+                whenModalOpens([&](QWidget* error) {
+                    shown = qobject_cast<QMessageBox*>(error)->informativeText();
+                    qobject_cast<QMessageBox*>(error)->button(QMessageBox::Ok)->click();
+                });
+                return;
+            }
+            shown = box->informativeText();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::keyClick(box(3), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY2(shown.endsWith(QStringLiteral("bad.halvero:3: normal.fontSize: expected text, "
+                                               "found a number")),
+                 qPrintable(shown));
+        QCOMPARE(allValues(), before);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Halvero"));
+    }
+
+    // With a file open and changed, Exit asks one question, about the
+    // unsaved changes; Cancel keeps the window and every change.
+    void exitAsksAboutUnsavedChangesToAnOpenFile() {
+        answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        QStringList asked;
+        whenModalOpens([&](QWidget* modal) {
+            asked << modal->objectName();
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            asked << box->button(QMessageBox::Discard)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QTest::keyClick(box(4), Qt::Key_Escape);
+        QTest::qWait(50);
+        QCOMPARE(asked, (QStringList{"unsavedChanges", "&Discard"}));
+        QVERIFY(window->isVisible());
+        QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+    }
+
+    // A menu typed in a fresh window, never saved, is not lost when the
+    // window system closes the window: Halvero asks, and Cancel keeps it.
+    void closingAFreshWindowWithChangesAsks() {
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        QString asked;
+        answerNextQuestion(QMessageBox::Cancel, &asked);
+        window->close();
+        QCOMPARE(asked, QStringLiteral("unsavedChanges"));
+        QVERIFY(window->isVisible());
+        QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+    }
+
+    // Alt+F4 and the window's close button ask what the Exit button asks,
+    // changes or not; No keeps the window.
+    void closingTheWindowAsksTheExitQuestion() {
+        QString asked;
+        answerNextQuestion(QMessageBox::No, &asked);
+        window->close();
+        QCOMPARE(asked, QStringLiteral("exitQuestion"));
+        QVERIFY(window->isVisible());
+    }
+
+    // A file handed over by a second start while a dialog is open waits
+    // for it: the dialog's OK never lands in the other file's menu.
+    void aFileHandedOverWaitsForTheOpenDialog() {
+        const QString other = folder->filePath(QStringLiteral("other.halvero"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "halvero-menu", "version": 1, "menu": {"itemWidth": "170"}})");
+        file.close();
+        QString widthUnderTheDialog;
+        editItems([&](QDialog* dialog, QTreeView*) {
+            window->openHandedOver(other);
+            QTest::qWait(300);
+            widthUnderTheDialog = box(3)->currentText();
+            QVERIFY(dialog->isVisible());
+        });
+        QCOMPARE(widthUnderTheDialog, QStringLiteral("120"));
+        QTRY_COMPARE(box(3)->currentText(), QStringLiteral("170"));
+        QVERIFY(window->windowTitle().startsWith(QStringLiteral("other.halvero")));
+    }
+
+    // Save does not silently overwrite what another program saved since:
+    // Cancel leaves that program's file, Overwrite writes the menu.
+    void saveAsksBeforeOverwritingAnotherProgramsChanges() {
+        const QString kept = folder->filePath(QStringLiteral("kept.halvero"));
+        answerFileDialogs({kept});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        box(4)->lineEdit()->selectAll();
+        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        const QByteArray theirs =
+            R"({"format": "halvero-menu", "version": 1, "menu": {"itemWidth": "99"}})";
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(theirs);
+        file.close();
+        // Shortcuts reach the active window only.
+        const auto save = [this] {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier);
+        };
+        QString asked;
+        answerNextQuestion(QMessageBox::Cancel, &asked);
+        save();
+        QCOMPARE(asked, QStringLiteral("changedOnDisk"));
+        QCOMPARE(readAll(kept).toUtf8(), theirs);
+        asked.clear();
+        answerNextQuestion(QMessageBox::Save, &asked);
+        save();
+        QCOMPARE(asked, QStringLiteral("changedOnDisk"));
+        QVERIFY(readAll(kept).contains(QStringLiteral("\"itemHeight\": \"33\"")));
+        // Saved by this window, the file is saved again without a question.
+        bool questioned = false;
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [&] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                questioned = true;
+                modal->reject();
+            }
+        });
+        guard.start(10);
+        save();
+        QTest::qWait(100);
+        QVERIFY(!questioned);
+    }
+
+    // Write Fragment To asks for a file of its own beside the settings
+    // file, and does not replace a whole page without saying so.
+    void writeFragmentToKeepsAWholePageUnlessTold() {
+        const QString page = folder->filePath(QStringLiteral("about.html"));
+        const QByteArray whole = "<!DOCTYPE html>\n<html><body><p>About us</p></body></html>\n";
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole);
+        file.close();
+        FileCommands::DialogMode asked{};
+        window->setFileDialog([&](FileCommands::DialogMode mode, const QString&, const QString&) {
+            asked = mode;
+            return page;
+        });
+        auto* write = window->findChild<QAction*>(QStringLiteral("writeFragmentTo"));
+        QString question;
+        answerNextQuestion(QMessageBox::No, &question);
+        write->trigger();
+        QCOMPARE(asked, FileCommands::DialogMode::SaveFragment);
+        QCOMPARE(question, QStringLiteral("replacesWholePage"));
+        QCOMPARE(readAll(page).toUtf8(), whole);
+        answerNextQuestion(QMessageBox::Yes, &question);
+        write->trigger();
+        QVERIFY(readAll(page).startsWith(QStringLiteral("<!-- Menu written by Halvero")));
+        QVERIFY(window->statusBar()->currentMessage().startsWith(
+            QStringLiteral("Menu code written to ")));
+    }
+
+    // The editor says where an item without a target of its own opens (the
+    // menu's Target, a new tab by default), reads a paste as --items does,
+    // and takes no more rows than a settings file holds.
+    void theEditorShowsWhereItemsOpenAndKeepsToTheLimits() {
+        editItems([](QDialog* dialog, QTreeView* table) {
+            insertRow(table);
+            type(QStringLiteral("Home\tindex.html\n"));
+            table->setCurrentIndex(cell(table, 0, MenuItemsModel::Target));
+            table->edit(cell(table, 0, MenuItemsModel::Target));
+            auto* where = table->findChild<QComboBox*>();
+            QVERIFY(where);
+            QCOMPARE(where->currentText(), QStringLiteral("New tab (menu's Target)"));
+            QTest::keyClick(where, Qt::Key_Escape);
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("problem"));
+            for (const QString& paste :
+                 {QStringLiteral("A\ta.html\ttip\t_self\textra\n"),
+                  QStringLiteral("Item\titem.html\n").repeated(MenuItemsDialog::kMaxRows)}) {
+                QApplication::clipboard()->setText(paste);
+                table->setFocus();
+                QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(table->model()->rowCount(), 1);
+                QVERIFY2(problem->text().contains(QStringLiteral("field(s)")) ||
+                             problem->text().contains(QStringLiteral("at most 500")),
+                         qPrintable(problem->text()));
+            }
+            QApplication::clipboard()->setText(QStringLiteral("About\tabout.html\rBlog\tblog/\r"));
+            QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(table->model()->rowCount(), 3);
+            QCOMPARE(cell(table, 2, 1).data().toString(), QStringLiteral("blog/"));
+            // Full: one more is refused in words that fit one.
+            QApplication::clipboard()->setText(
+                QStringLiteral("Item\titem.html\n").repeated(MenuItemsDialog::kMaxRows - 3));
+            QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(table->model()->rowCount(), MenuItemsDialog::kMaxRows);
+            QTest::keyClick(table, Qt::Key_Insert);
+            QCOMPARE(
+                problem->text(),
+                QStringLiteral("A menu holds at most 500 items; this one would make it more."));
+        });
+    }
+
+    // Open Recent tells apart files of one name in different folders.
+    void recentFilesOfOneNameAreToldApart() {
+        const QStringList captions = FileCommands::recentCaptions(
+            {QStringLiteral("/srv/a/site/green.halvero"),
+             QStringLiteral("/srv/b/site/green.halvero"), QStringLiteral("/srv/c/green.halvero"),
+             QStringLiteral("/srv/c/blue.halvero")});
+        QCOMPARE(captions, (QStringList{"green.halvero (in \u2026/a/site)",
+                                        "green.halvero (in \u2026/b/site)",
+                                        "green.halvero (in \u2026/c)", "blue.halvero"}));
+    }
+
+    // Undo takes back whole edits, a word typed into a box as one step and
+    // a pick as another, whatever box has the focus; Redo brings them
+    // back; back at the saved state the title loses its mark.
+    void undoAndRedoTakeBackWholeEdits() {
+        answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const QStringList saved = allValues();
+        box(3)->lineEdit()->setFocus();
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        QTest::keyClick(box(7), Qt::Key_Up); // "Verdana"
+        QVERIFY(window->isWindowModified());
+
+        box(7)->setFocus();
+        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box(7)->currentText(), QStringLiteral("Tahoma"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(allValues(), saved);
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+        QVERIFY(createdPage().contains(QStringLiteral("width='333'")));
+        QVERIFY(window->isWindowModified());
+    }
+
+    // In a box, Ctrl+Z first undoes the box's own typing; once that is used
+    // up, the next Ctrl+Z undoes the window's step before it, without
+    // leaving the box.
+    void ctrlZInABoxReachesTheWindowOnceTheBoxHasNothingToUndo() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(box(7), Qt::Key_Up); // "Verdana"
+        QLineEdit* width = box(3)->lineEdit();
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, QStringLiteral("333"));
+        QTest::keyClick(box(3), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(width->text(), QStringLiteral("120"));
+        QCOMPARE(box(7)->currentText(), QStringLiteral("Verdana"));
+        QTest::keyClick(box(3), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box(7)->currentText(), QStringLiteral("Tahoma"));
+        QVERIFY(box(3)->hasFocus());
+    }
+
+    // The commands in the menu bar are the context menu's own actions;
+    // New asks about unsaved changes and returns to the defaults; Create
+    // says in the status bar where the page went.
+    void menuBarNewAndStatusBar() {
+        QStringList menus;
+        for (QAction* menu : window->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{"&File", "E&dit", "&Page", "&Help"}));
+        auto* context = window->findChild<QMenu*>(QStringLiteral("contextMenu"));
+        auto* file = window->findChild<QMenu*>(QStringLiteral("menuBarFile"));
+        auto* save = window->findChild<QAction*>(QStringLiteral("saveSettings"));
+        QVERIFY(context->actions().contains(save) && file->actions().contains(save));
+
+        createdPage();
+        QVERIFY(
+            window->statusBar()->currentMessage().startsWith(QStringLiteral("Page written to ")));
+        QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("pattern.htm")));
+
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        QString asked;
+        answerNextQuestion(QMessageBox::Discard, &asked);
+        QTest::keyClick(box(7), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(asked, QStringLiteral("unsavedChanges"));
+        QCOMPARE(box(3)->currentText(), QStringLiteral("120"));
+        QVERIFY(!window->findChild<QAction*>(QStringLiteral("undo"))->isEnabled());
+    }
+
+    // Ctrl+Shift+C puts the menu's code on the clipboard, typed width and
+    // all, ready to paste into a page of one's own.
+    void copyMenuCodePutsTheFragmentOnTheClipboard() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        box(EntryTable::kItemWidth)->lineEdit()->selectAll();
+        QTest::keyClicks(box(EntryTable::kItemWidth)->lineEdit(), QStringLiteral("140"));
+        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QApplication::clipboard()->text();
+        QVERIFY(code.startsWith(QStringLiteral("<!-- Menu written by Halvero")));
+        QVERIFY(code.contains(QStringLiteral("width: 140px;")));
+        QVERIFY(code.endsWith(QStringLiteral("</nav>\n")));
+    }
+
+    // A font colour that will not read on its background is pointed out
+    // beside the commands, with by how much, and the note goes once it reads.
+    void hardToReadColoursAreNoted() {
+        auto* note = window->findChild<QLabel*>(QStringLiteral("contrastNote"));
+        QVERIFY(note->text().isEmpty());
+        QColor pick(0xFF, 0xFF, 0x00);
+        window->setColorDialog([&](const QColor&) { return std::optional<QColor>(pick); });
+        colorButton(EntryTable::kHover.fontColor)->click();
+        QCOMPARE(note->text(), QStringLiteral("Hard to read in the page: hovered item 1.0:1, text "
+                                              "on background (4.5:1 or more reads well)."));
+        pick = QColor(0x33, 0x33, 0x33);
+        colorButton(EntryTable::kHover.fontColor)->click();
+        QVERIFY(note->text().isEmpty());
+    }
+
+    // Write page to... writes what Create writes, wherever the user picks.
+    void writePageToWritesWhatCreateWrites() {
+        const QString elsewhere = folder->filePath(QStringLiteral("site/menu.htm"));
+        QVERIFY(QDir().mkpath(folder->filePath(QStringLiteral("site"))));
+        box(3)->lineEdit()->selectAll();
+        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("140"));
+        answerFileDialogs({elsewhere});
+        QTest::keyClick(box(3), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString created = createdPage();
+        const QString written = readAll(elsewhere);
+        auto withoutStamp = [](QString page) {
+            return page.remove(QRegularExpression(QStringLiteral("timestamp' content='[^']*'")));
+        };
+        QVERIFY(written.contains(QStringLiteral("width='140'")));
+        QCOMPARE(withoutStamp(written), withoutStamp(created));
+    }
+
+    // Characters that would end a value's place in the page cannot be
+    // typed, and a width takes no more than a few characters.
+    void charactersThatBreakThePageCannotBeTyped() {
+        QLineEdit* width = box(EntryTable::kItemWidth)->lineEdit();
+        QTest::mouseClick(width, Qt::LeftButton);
+        QTest::keyClick(width, Qt::Key_End);
+        QTest::keyClicks(width, QStringLiteral("'\"<>;{}9"));
+        QCOMPARE(width->text(), QStringLiteral("1209"));
+        QTest::keyClicks(width, QStringLiteral("87654"));
+        QCOMPARE(width->text(), QStringLiteral("120987"));
+        QLineEdit* target = box(EntryTable::kTarget)->lineEdit();
+        target->selectAll();
+        QTest::keyClicks(target, QStringLiteral("x' onmouseover='alert(1)"));
+        const QString page = createdPage();
+        QVERIFY(page.contains(QStringLiteral("width='120987'")));
+        QCOMPARE(page.count(QStringLiteral("target='x onmouseover=alert(1)'")), 5);
+    }
+
+    // Save as with a name typed without its extension asks before it
+    // replaces the file of that name with the extension.
+    void saveAsAsksBeforeReplacingTheNameWithItsExtension() {
+        const QString existing = folder->filePath(QStringLiteral("menu1.halvero"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+        file.close();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QString asked, proposed;
+        whenModalOpens([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            whenMessageBoxOpens([&, dialog](QMessageBox* question) {
+                asked = question->text();
+                question->button(QMessageBox::No)->click();
+                QTimer::singleShot(50, dialog, &QDialog::reject);
+            });
+            dialog->setDirectory(folder->path());
+            proposed = name->text();
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, QStringLiteral("menu1"));
+            QTest::keyClick(name, Qt::Key_Return);
+            QTimer::singleShot(5000, dialog, &QDialog::reject); // never asked
+        });
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(proposed, QStringLiteral("menu.halvero"));
+        QVERIFY2(asked.contains(QStringLiteral("menu1.halvero")), qPrintable(asked));
+        QCOMPARE(readAll(existing), QStringLiteral("kept"));
+    }
+
+    // A two-level menu built with the keys alone: Tab puts a row in the
+    // sub-menu of the row above, Alt+Up moves it, Ctrl+Z takes a step
+    // back, Delete takes a row with its sub-menu in one step, and a pasted
+    // list nests its ">" lines. The classic page says it leaves the
+    // sub-menus out; the modern code has them.
+    void subMenusAreBuiltWithTheKeys() {
+        QString note, status;
+        editItems([&](QDialog* dialog, QTreeView* tree) {
+            QAbstractItemModel* model = tree->model();
+            insertRow(tree);
+            type(QStringLiteral("Services\tservices/\n"));
+            insertRow(tree);
+            type(QStringLiteral("Web design\tservices/web.html\n"));
+            QTest::keyClick(tree, Qt::Key_Tab);
+            QCOMPARE(model->rowCount(), 1);
+            const QModelIndex services = cell(tree, 0, 0);
+            QCOMPARE(model->rowCount(services), 1);
+            insertRow(tree);
+            type(QStringLiteral("Hosting\tservices/hosting.html\n"));
+            QTest::keyClick(tree, Qt::Key_Up, Qt::AltModifier);
+            QCOMPARE(cell(tree, 0, 0, services).data().toString(), QStringLiteral("Hosting"));
+            QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(cell(tree, 0, 0, services).data().toString(), QStringLiteral("Web design"));
+            QCOMPARE(cell(tree, 1, 0, services).data().toString(), QStringLiteral("Hosting"));
+
+            QApplication::clipboard()->setText(QStringLiteral("About\t\n> Team\tteam.html\n"));
+            QTest::keyClick(tree, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(model->rowCount(), 2);
+            QCOMPARE(cell(tree, 0, 0, cell(tree, 1, 0)).data().toString(), QStringLiteral("Team"));
+            QCOMPARE(cell(tree, 0, 0, cell(tree, 1, 0)).data(Qt::AccessibleDescriptionRole),
+                     QVariant(QStringLiteral("Level 2, in About")));
+
+            clickCell(tree, 0, 0);
+            QTest::keyClick(tree, Qt::Key_Delete);
+            QCOMPARE(model->rowCount(), 1);
+            QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(model->rowCount(), 2);
+            QCOMPARE(model->rowCount(cell(tree, 0, 0)), 2);
+
+            auto* classic = dialog->findChild<QLabel*>(QStringLiteral("classicNote"));
+            note = classic->isVisible() ? classic->text() : QString();
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        status = window->statusBar()->currentMessage();
+        QVERIFY2(note.startsWith(QStringLiteral("The classic page shows the top-level items")),
+                 qPrintable(note));
+        QVERIFY2(status.startsWith(QStringLiteral("The classic page shows the top-level items")),
+                 qPrintable(status));
+        QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));
+        QCOMPARE(createdPage().count(QStringLiteral("<a class='Menu'")), 2);
+
+        editPageStyle([](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle")); // a mnemonic's click is animated
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QApplication::clipboard()->text();
+        QCOMPARE(code.count(QStringLiteral("aria-expanded=\"false\"")), 2);
+        QStringList order;
+        static const QRegularExpression label(
+            QStringLiteral("halvero-menu__(?:link|heading)\"[^>]*>([^<]+)<"));
+        for (auto match = label.globalMatch(code); match.hasNext();)
+            order << match.next().captured(1);
+        QCOMPARE(order, (QStringList{"Services", "Web design", "Hosting", "About", "Team"}));
+    }
+
+    // Update Site: the pages of the picked folder are listed with what will
+    // happen to each, Enter writes them, the status bar says so, and the
+    // folder is kept by the saved file relative to it; New forgets it.
+    void updateSiteWritesTheMenuIntoThePages() {
+        const QString site = folder->filePath(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(site + QStringLiteral("/blog")));
+        const QByteArray marked = "<html><head><title>x</title></head><body>\n"
+                                  "<!-- halvero-menu -->\n<!-- /halvero-menu -->\n</body></html>\n";
+        for (const char* name : {"index.html", "blog/index.html"}) {
+            QFile page(site + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write(marked);
+        }
+        QFile plain(site + QStringLiteral("/plain.html"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("<p>plain</p>");
+        plain.close();
+        SiteDialog::setFolderDialog([&](QWidget*, const QString&) { return site; });
+        QStringList listed;
+        QString state;
+        whenModalOpens([&](QWidget* modal) {
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("sitePages"));
+            auto* update = modal->findChild<QPushButton*>(QStringLiteral("updateButton"));
+            QTRY_VERIFY(update->isEnabled());
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                listed << list->topLevelItem(row)->text(0) + QLatin1Char('=') +
+                              list->topLevelItem(row)->text(1);
+            QTest::keyClick(modal, Qt::Key_Return);
+            auto* close = modal->findChild<QPushButton*>(QStringLiteral("closeButton"));
+            QTRY_COMPARE(close->text(), QStringLiteral("Close"));
+            state = modal->findChild<QLabel*>(QStringLiteral("siteState"))->text();
+            close->click();
+        });
+        window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
+        QCOMPARE(listed, (QStringList{"blog/index.html=Update", "index.html=Update",
+                                      "plain.html=No markers: left alone"}));
+        QCOMPARE(state, QStringLiteral("3 pages: 2 updated, 0 unchanged; 1 without markers"));
+        QCOMPARE(
+            window->statusBar()->currentMessage(),
+            QStringLiteral("Site updated: 3 pages: 2 updated, 0 unchanged; 1 without markers"));
+        QVERIFY(
+            readAll(site + QStringLiteral("/blog/index.html"))
+                .contains(QStringLiteral("<!-- halvero-menu -->\n<nav class=\"halvero-menu\"")));
+        QCOMPARE(readAll(site + QStringLiteral("/plain.html")), QStringLiteral("<p>plain</p>"));
+
+        answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(readAll(folder->filePath(QStringLiteral("kept.halvero")))
+                    .contains(QStringLiteral("\"siteFolder\": \"site\"")));
+        window->findChild<QAction*>(QStringLiteral("newMenu"))->trigger();
+        bool asked = false;
+        SiteDialog::setFolderDialog([&](QWidget*, const QString& shown) {
+            asked = shown.isEmpty();
+            return QString();
+        });
+        whenModalOpens([&](QWidget* modal) {
+            QTRY_VERIFY(asked); // a menu without a site asks for the folder first
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
+        QVERIFY(asked);
+    }
+
+    // Page > Page Style... through the keys: the modern style, a typed bar
+    // colour (a value the page cannot take is refused, said, and left out),
+    // a label of the site's language, items spread as wide as their labels,
+    // no underline. OK keeps it all and the settings file holds it; Cancel
+    // takes back what was changed since the dialog opened.
+    void thePageStyleDialogSetsTheBarsLook() {
+        QString refused, afterFix;
+        editPageStyle([&](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+            auto* bar = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(bar && bar->objectName() == QStringLiteral("barColor"));
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("#1F3A5F;}"));
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
+            refused = problem->text();
+            QTest::keyClick(bar, Qt::Key_Backspace);
+            QTest::keyClick(bar, Qt::Key_Backspace);
+            afterFix = problem->text();
+            QTest::keyClick(bar, Qt::Key_B, Qt::AltModifier);
+            auto* label = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(label && label->objectName() == QStringLiteral("menuButtonLabel"));
+            label->selectAll();
+            QTest::keyClicks(label, QStringLiteral("Navigation"));
+            QTest::keyClick(label, Qt::Key_I, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End); // "Spread out"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // "As wide as its label"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+            QTRY_VERIFY(!checked(dialog, "currentUnderline"));
+            QTest::keyClick(label, Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+        });
+        QVERIFY2(refused.startsWith(QStringLiteral("Bar colour: the value is not a colour")),
+                 qPrintable(refused));
+        QVERIFY(afterFix.isEmpty());
+        const QString page = createdPage();
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+        for (const char* wanted : {"  background-color: #1F3A5F;\n", "aria-label=\"Navigation\"",
+                                   "  align-items: stretch;\n"})
+            QVERIFY2(page.contains(QLatin1String(wanted)), wanted);
+        for (const char* unwanted : {"width: 120px", "text-decoration-thickness: 0.15em"})
+            QVERIFY2(!page.contains(QLatin1String(unwanted)), unwanted);
+
+        answerFileDialogs({folder->filePath(QStringLiteral("bar.halvero"))});
+        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString saved = readAll(folder->filePath(QStringLiteral("bar.halvero")));
+        for (const char* kept :
+             {"\"barColor\": \"#1F3A5F\"", "\"menuButtonLabel\": \"Navigation\"",
+              "\"align\": \"spread\"", "\"itemWidth\": \"auto\"", "\"currentUnderline\": \"No\""})
+            QVERIFY2(saved.contains(QLatin1String(kept)), kept);
+
+        editPageStyle([](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);
+            auto* bar = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("#FFFFFF"));
+            QTest::keyClick(dialog, Qt::Key_C, Qt::AltModifier); // Classic
+            QTRY_VERIFY(checked(dialog, "classicStyle"));
+            QTest::keyClick(bar, Qt::Key_Escape);
+        });
+        QVERIFY(createdPage().contains(QStringLiteral("  background-color: #1F3A5F;\n")));
+        QVERIFY(window->isWindowModified() == false);
+    }
+
+    // A refused value's message appears where it moves nothing: a click
+    // aimed at the next field still lands in it.
+    void pageStyleFieldsStayPutWhenAMessageAppears() {
+        editPageStyle([](QDialog* dialog) {
+            const auto places = [dialog] {
+                QList<QRect> rects{dialog->geometry()};
+                for (QWidget* field : dialog->findChildren<QWidget*>())
+                    if (field->isVisible() && field->focusPolicy() != Qt::NoFocus)
+                        rects << QRect(field->mapTo(dialog, QPoint(0, 0)), field->size());
+                return rects;
+            };
+            const QList<QRect> before = places();
+            auto* bar = dialog->findChild<QLineEdit*>(QStringLiteral("barColor"));
+            bar->setFocus();
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("not a colour at all, and longer than most"));
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
+            QVERIFY(!problem->text().isEmpty());
+            QTest::qWait(200); // the layout and the window manager settle
+            QCOMPARE(places(), before);
+            QTest::keyClick(bar, Qt::Key_Escape);
+        });
+    }
+
+    // Items typed, pasted and moved in the editor reach the page in the
+    // order shown; Item Count follows the number of rows, and lowering it
+    // loses no typed item.
+    void itemsEditedInTheEditorReachThePage() {
+        QApplication::clipboard()->setText(
+            QStringLiteral("About us\tabout.html\tWho we are\r\nEvil\tjava\tscript:x\n"));
+        QString problem;
+        editItems([&](QDialog* dialog, QTreeView* table) {
+            insertRow(table);
+            type(QStringLiteral("Home\tindex.html\n"));
+            QCOMPARE(cell(table, 0, 0).data().toString(), QStringLiteral("Home"));
+            QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(table->model()->rowCount(), 3);
+            auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QVERIFY(ok->isEnabled()); // "java" alone is a relative link
+            clickCell(table, 2, 1);
+            QTest::keyClick(table, Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+            type(QStringLiteral("javascript:"));
+            problem = dialog->findChild<QLabel*>(QStringLiteral("problem"))->text();
+            QVERIFY(!ok->isEnabled());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // the cell's edit
+            QCoreApplication::processEvents();
+            QCOMPARE(cell(table, 2, 1).data().toString(), QStringLiteral("java"));
+            QVERIFY(ok->isEnabled());
+            QTest::keyClick(table, Qt::Key_Delete);
+            QCOMPARE(table->model()->rowCount(), 2);
+            clickCell(table, 1, 0);
+            QTest::keyClick(table, Qt::Key_Up, Qt::AltModifier);
+            // One current page: ticking another item clears the first tick.
+            clickCell(table, 0, MenuItemsModel::Current);
+            QTest::keyClick(table, Qt::Key_Space);
+            clickCell(table, 1, MenuItemsModel::Current);
+            QTest::keyClick(table, Qt::Key_Space);
+            QVERIFY(ok->isEnabled());
+            ok->click();
+        });
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString code = QApplication::clipboard()->text();
+        QCOMPARE(code.count(QStringLiteral("aria-current=\"page\">")), 1);
+        QVERIFY(code.contains(QStringLiteral("aria-current=\"page\">Home<")));
+        QCOMPARE(problem, QStringLiteral("item 3 (Evil): link: the scheme javascript: is not "
+                                         "allowed (only http, https, mailto and tel)"));
+        QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));
+        QString page = createdPage();
+        QVERIFY(page.indexOf(QStringLiteral("title='Who we are' target='_blank'")) <
+                page.indexOf(QStringLiteral("href='index.html'")));
+        QVERIFY(page.contains(QStringLiteral(">About us</a>")));
+
+        // The count follows the items, and no placeholder joins them.
+        QVERIFY(!box(EntryTable::kItemCount)->isEnabled());
+        QCOMPARE(page.count(QStringLiteral("<a class")), 2);
+        QCOMPARE(page.count(QStringLiteral(">Corvantis</a>")), 0);
+
+        // Cancel leaves everything as it was.
+        editItems([](QDialog*, QTreeView* table) {
+            clickCell(table, 0, 0);
+            type(QStringLiteral("Changed\n"));
+            QTest::keyClick(table, Qt::Key_Escape);
+        });
+        QCOMPARE(createdPage(),
+                 page.replace(QRegularExpression(QStringLiteral("content='20[^']*'")),
+                              QStringLiteral("x"))
+                         .isEmpty()
+                     ? QString()
+                     : createdPage());
+        QVERIFY(createdPage().contains(QStringLiteral(">About us</a>")));
+    }
+
+private:
+    // Types `text` key by key into whatever has the focus, as a user does:
+    // "\t" and "\n" press Tab and Return.
+    static void type(const QString& text) {
+        for (const QChar c : text) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus, "nothing has the keyboard focus");
+            if (c == QLatin1Char('\t'))
+                QTest::keyClick(focus, Qt::Key_Tab);
+            else if (c == QLatin1Char('\n'))
+                QTest::keyClick(focus, Qt::Key_Return);
+            else
+                QTest::keyClicks(focus, QString(c));
+            QCoreApplication::processEvents(); // an editor closes a moment later
+        }
+    }
+    // Insert in the editor: a row is added and its label's editor takes the
+    // keys (once it has the focus: a slow build may get there later).
+    static void insertRow(QTreeView* tree) {
+        QTest::keyClick(tree, Qt::Key_Insert);
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    }
+    // The editor's cell at `row` under `parent`.
+    static QModelIndex cell(QTreeView* tree, int row, int column, const QModelIndex& parent = {}) {
+        return tree->model()->index(row, column, parent);
+    }
+    static void clickCell(QTreeView* tree, int row, int column, const QModelIndex& parent = {}) {
+        const QRect rect = tree->visualRect(cell(tree, row, column, parent));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    // Runs `open` with the window active, then `edit` in the dialog it
+    // opens, once that is the active window and stays so (keys typed before
+    // would reach no editor, and the live preview may dock as a dialog
+    // opens); a dialog still open afterwards is cancelled.
+    void inDialog(const std::function<void()>& open, const std::function<void(QDialog*)>& edit) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        bool opened = false;
+        whenModalOpens([&](QWidget* modal) {
+            opened = true;
+            auto* dialog = qobject_cast<QDialog*>(modal);
+            QTest::qWait(100);
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
+            edit(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        open();
+        QVERIFY(opened);
+    }
+    // Opens the Menu Items editor with its shortcut and runs `edit` in it.
+    void editItems(std::function<void(QDialog*, QTreeView*)> edit) {
+        inDialog([this] { QTest::keyClick(box(3), Qt::Key_I, Qt::ControlModifier); },
+                 [&](QDialog* dialog) {
+                     auto* table = dialog->findChild<QTreeView*>(QStringLiteral("itemTree"));
+                     table->setFocus();
+                     edit(dialog, table);
+                 });
+    }
+    static bool checked(QDialog* dialog, const char* name) {
+        return dialog->findChild<QAbstractButton*>(QLatin1String(name))->isChecked();
+    }
+    // Opens Page > Page Style... and runs `edit` on the dialog.
+    void editPageStyle(std::function<void(QDialog*)> edit) {
+        inDialog([this] { window->findChild<QAction*>(QStringLiteral("pageStyle"))->trigger(); },
+                 edit);
+    }
+    // Presses `button` in the next message box that opens; `asked` gets
+    // the box's name.
+    static void answerNextQuestion(QMessageBox::StandardButton button, QString* asked) {
+        whenModalOpens([button, asked](QWidget* modal) {
+            *asked = modal->objectName();
+            qobject_cast<QMessageBox*>(modal)->button(button)->click();
+        });
+    }
+    // Runs `answer` on the next message box that opens.
+    static void whenMessageBoxOpens(std::function<void(QMessageBox*)> answer) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box && box->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                answer(box);
+            }
+        });
+        poll->start(10);
+    }
+    // Answers the next file dialogs with `paths`, in turn. Shortcuts reach
+    // the active window only.
+    void answerFileDialogs(QStringList paths) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        window->setFileDialog([paths](FileCommands::DialogMode, const QString&,
+                                      const QString&) mutable { return paths.takeFirst(); });
+    }
+    QStringList allValues() const {
+        QStringList values;
+        for (const halvero::EntryDescriptor& entry : EntryTable::all())
+            values << box(entry.index)->currentText();
+        return values;
+    }
+
+    QComboBox* box(int index) const {
+        return window->findChild<QComboBox*>(MainControls::entryName(index));
+    }
+    QLabel* label(int index) const {
+        return window->findChild<QLabel*>(MainControls::entryName(index) + ".label");
+    }
+    QPushButton* colorButton(int index) const {
+        return window->findChild<QPushButton*>(MainControls::entryName(index) + ".chooseColor");
+    }
+    QPushButton* button(const char* name) const {
+        return window->findChild<QPushButton*>(QLatin1String(name));
+    }
+
+    // Presses Create and reads what it wrote.
+    QString createdPage() {
+        QTest::mouseClick(button("createPageButton"), Qt::LeftButton);
+        return readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
+    }
+
+    QTemporaryDir config;
+    std::unique_ptr<QTemporaryDir> folder;
+    QPointer<MainWindow> window;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,532 @@
+#include "windows/preview/PreviewWindow.h"
+#include "app/Application.h"
+#include "app/preview/PreviewEngine.h"
+#include "core/items/ItemsText.h"
+#include "core/page/PageComposer.h"
+#include "core/settings/EntryTable.h"
+#include "windows/main/MainWindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWebEngineView>
+
+extern "C" QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
+                                         const QByteArray& pageText);
+extern "C" QWidget* halvero_make_live_preview(QWidget* parent);
+
+namespace {
+
+QVariant evaluate(QWebEngineView* view, const QString& script) {
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant& value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 10000))
+        qWarning("script did not return: %s", qPrintable(script));
+    return result;
+}
+
+// Waits until the view has finished loading its current page.
+bool waitForLoad(QSignalSpy& spy) {
+    return spy.count() > 0 || spy.wait(30000);
+}
+
+// The widget that takes the view's mouse input.
+QWidget* inputWidget(QWebEngineView* view) {
+    return view->focusProxy() ? view->focusProxy() : view;
+}
+
+QPoint firstLinkCentre(QWebEngineView* view) {
+    const QVariantList box =
+        evaluate(view, QStringLiteral("(function(){var r=document.querySelector('a.Menu')"
+                                      ".getBoundingClientRect();return [r.left+r.width/2,"
+                                      "r.top+r.height/2];})()"))
+            .toList();
+    return box.size() == 2 ? QPoint(box[0].toInt(), box[1].toInt()) : QPoint();
+}
+
+QString firstCellClass(QWebEngineView* view) {
+    return evaluate(view, QStringLiteral("document.querySelector('td.Menu, td.Hover').className"))
+        .toString();
+}
+
+template <typename T> T* child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+QWebEngineView* browser(QWidget* preview) {
+    return child<QWebEngineView>(preview, "browser");
+}
+
+} // namespace
+
+class PreviewWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        Application::configure();
+        PreviewEngine::setFactory(&halvero_load_preview, &halvero_make_live_preview);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
+        QVERIFY(folder.isValid());
+        // A folder name that a raw "file:///" + path would break.
+        pageFolder = folder.path() + QStringLiteral("/my menu #1 %20 caf\u00e9");
+        QVERIFY(QDir().mkpath(pageFolder));
+    }
+
+    void addressIsAProperFileUrl() {
+        const QUrl url =
+            PreviewWindow::addressFor(QStringLiteral("/tmp/a b/#1/caf\u00e9/pattern.htm"));
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(url.toLocalFile(), QStringLiteral("/tmp/a b/#1/caf\u00e9/pattern.htm"));
+        QVERIFY(
+            url.toString(QUrl::FullyEncoded).startsWith(QStringLiteral("file:///tmp/a%20b/%231/")));
+    }
+
+    void hoverSwapsTheClassAndShowsTheMessage() {
+        auto* preview = openPreview(pageFor("No"));
+        QWebEngineView* view = browser(preview);
+        QCOMPARE(child<QLabel>(preview, "title")->text(), QStringLiteral("HTML Preview"));
+        QCOMPARE(firstCellClass(view), QStringLiteral("Menu"));
+
+        const QPoint link = firstLinkCentre(view);
+        QVERIFY(!link.isNull());
+        QTest::mouseMove(inputWidget(view), link);
+        QTRY_COMPARE_WITH_TIMEOUT(firstCellClass(view), QStringLiteral("Hover"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(),
+                                  QStringLiteral("Corvantis"), 10000);
+
+        QTest::mouseMove(inputWidget(view), QPoint(5, 5));
+        QTRY_COMPARE_WITH_TIMEOUT(firstCellClass(view), QStringLiteral("Menu"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(), QString(), 10000);
+        delete preview;
+    }
+
+    void withTheUrlShownTheStatusLineShowsTheAddress() {
+        auto* preview = openPreview(pageFor("Yes"));
+        QWebEngineView* view = browser(preview);
+        QTest::mouseMove(inputWidget(view), firstLinkCentre(view));
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(),
+                                  QStringLiteral("http://www.example.com/"), 10000);
+        QTest::mouseMove(inputWidget(view), QPoint(5, 5));
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(), QString(), 10000);
+        delete preview;
+    }
+
+    // Escape closes the preview even after a click has put the focus in
+    // its page, which would otherwise keep the key for itself.
+    void escapeClosesThePreviewFromInsideItsPage() {
+        auto* preview = openPreview(pageFor("No"));
+        preview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QWebEngineView* view = browser(preview);
+        QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(view->isAncestorOf(QApplication::focusWidget()) ||
+                    QApplication::focusWidget() == view);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!preview->isVisible());
+        delete preview;
+    }
+
+    // Sub-menus work inside the preview: a click and a tap open them,
+    // Enter on the focused button too, and Escape closes the open
+    // sub-menu first and the preview only after.
+    void subMenusOpenInsideThePreview() {
+        halvero::MenuSettings settings;
+        settings.initialise();
+        settings.setPageStyle(halvero::MenuSettings::PageStyle::Modern);
+        settings.setMenuItems(halvero::ItemsText::parse(
+            "Home\tindex.html\nServices\tservices/\n> Web design\tweb.html\n"));
+        auto* preview = openPreview(QByteArray::fromStdString(
+            halvero::PageComposer::compose(settings, halvero::Timestamp::now())));
+        preview->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(preview));
+        QWebEngineView* view = browser(preview);
+        const QString expanded = QStringLiteral(
+            "document.querySelector('.halvero-menu__toggle').getAttribute('aria-expanded')");
+        const QVariantList box =
+            evaluate(view, QStringLiteral("(function(){var r=document.querySelector("
+                                          "'.halvero-menu__toggle').getBoundingClientRect();"
+                                          "return [r.left+r.width/2,r.top+r.height/2];})()"))
+                .toList();
+        QCOMPARE(box.size(), 2);
+        const QPoint button(box[0].toInt(), box[1].toInt());
+        QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, button);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
+        QTest::qWait(200);
+        QVERIFY(preview->isVisible());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
+
+        QPointingDevice* touch = QTest::createTouchDevice();
+        // A tap as a finger makes it: down, a moment, up.
+        QTest::touchEvent(inputWidget(view), touch).press(0, button);
+        QTest::qWait(80);
+        QTest::touchEvent(inputWidget(view), touch).release(0, button);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("true"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_COMPARE(evaluate(view, expanded).toString(), QStringLiteral("false"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!preview->isVisible());
+        delete preview;
+    }
+
+    // The live preview follows the menu as it is typed and undone, and is
+    // there again, at the width chosen, when the program starts next.
+    void theLivePreviewFollowsTypingAndUndo() {
+        auto* main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QWebEngineView* live = nullptr;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
+            },
+            20000));
+        const QString bottom =
+            QStringLiteral("(function(){var c=document.querySelector('td.Menu');"
+                           "return c ? getComputedStyle(c).borderBottomColor : '';})()");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
+                                  QStringLiteral("rgb(153, 153, 153)"), 20000);
+        auto* colour = main->findChild<QComboBox*>(QStringLiteral("normal.borderBottomColor"));
+        colour->lineEdit()->setFocus();
+        colour->lineEdit()->selectAll();
+        QTest::keyClicks(colour->lineEdit(), QStringLiteral("#123456"));
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
+                                  QStringLiteral("rgb(18, 52, 86)"), 10000);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(colour, Qt::Key_Z, Qt::ControlModifier); // the box's own typing
+        QTest::keyClick(colour, Qt::Key_Z, Qt::ControlModifier); // the window's step
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
+                                  QStringLiteral("rgb(153, 153, 153)"), 10000);
+        main->findChild<QAbstractButton*>(QStringLiteral("tabletWidth"))->click();
+        QTRY_COMPARE(live->width(), 768);
+        delete main;
+
+        main = new MainWindow;
+        main->show();
+        auto* action = main->findChild<QAction*>(QStringLiteral("livePreview"));
+        QTRY_VERIFY(action->isChecked()); // once the window has been painted
+        QTRY_VERIFY_WITH_TIMEOUT(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")),
+                                 20000);
+        QTRY_COMPARE(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser"))->width(), 768);
+        action->trigger();
+        delete main;
+        main = new MainWindow;
+        main->show();
+        QTest::qWait(200);
+        QVERIFY(!main->findChild<QAction*>(QStringLiteral("livePreview"))->isChecked());
+        QVERIFY(!main->findChild<QDockWidget*>());
+        delete main;
+    }
+
+    // With the live preview docked, every Alt+letter of the window is one
+    // command's: Alt+P opens the Page menu, not a width of the dock.
+    void everyMnemonicIsOneCommandsWithTheLivePreviewDocked() {
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto* toggle = main->findChild<QAction*>(QStringLiteral("livePreview"));
+        QTest::qWait(200); // the preview's state from the last run is taken once painted
+        if (!toggle->isChecked())
+            toggle->trigger();
+        QTRY_VERIFY(main->findChild<QDockWidget*>() &&
+                    main->findChild<QDockWidget*>()->isVisible());
+        QMap<QKeySequence, QStringList> owners;
+        const auto add = [&](const QString& text) {
+            if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+                owners[key] << text;
+        };
+        for (QAction* menu : main->menuBar()->actions())
+            add(menu->text());
+        for (QAbstractButton* button : main->findChildren<QAbstractButton*>())
+            if (button->isVisible())
+                add(button->text());
+        for (QLabel* label : main->findChildren<QLabel*>())
+            if (label->isVisible() && label->buddy())
+                add(label->text());
+        for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+            QVERIFY2(it.value().size() == 1, qPrintable(it.value().join(QStringLiteral(", "))));
+        QTest::keyClick(main, Qt::Key_P, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+        QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(),
+                 QStringLiteral("&Page"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        toggle->trigger();
+        delete main;
+    }
+
+    // Page > Page Style... shows the live preview while it is open: the
+    // modern style and a bar colour typed there reach it at once; Cancel
+    // takes them back, and the preview, hidden before, goes again.
+    void thePageStyleDialogIsPreviewedLive() {
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        auto* toggle = main->findChild<QAction*>(QStringLiteral("livePreview"));
+        QTest::qWait(200); // the preview's state from the last run is taken once painted
+        if (toggle->isChecked())
+            toggle->trigger();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QWebEngineView* live = nullptr;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
+                },
+                20000));
+            QTest::mouseClick(child<QAbstractButton>(dialog, "modernStyle"), Qt::LeftButton);
+            auto* colour = child<QLineEdit>(dialog, "barColor");
+            colour->setFocus();
+            colour->selectAll();
+            QTest::keyClicks(colour, QStringLiteral("#1F3A5F"));
+            const QString bar =
+                QStringLiteral("(function(){var n=document.querySelector('.halvero-menu');"
+                               "return n ? getComputedStyle(n).backgroundColor : '';})()");
+            QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bar).toString(),
+                                      QStringLiteral("rgb(31, 58, 95)"), 20000);
+            seen = true;
+            QTest::keyClick(colour, Qt::Key_Escape);
+        });
+        main->findChild<QAction*>(QStringLiteral("pageStyle"))->trigger();
+        QVERIFY(seen);
+        QVERIFY(!toggle->isChecked());
+        QTRY_VERIFY(!main->findChild<QDockWidget*>()->isVisible());
+        QVERIFY(!main->isWindowModified());
+        delete main;
+    }
+
+    // Refresh shows the page as it was given, whatever its script did.
+    void refreshShowsThePageAgain() {
+        auto* preview = openPreview(pageFor("No"));
+        QWebEngineView* view = browser(preview);
+        evaluate(view, QStringLiteral("document.querySelector('a.Menu').textContent='changed'"));
+        QSignalSpy loaded(view, &QWebEngineView::loadFinished);
+        child<QPushButton>(preview, "refreshButton")->click();
+        QVERIFY(waitForLoad(loaded));
+        QCOMPARE(evaluate(view, QStringLiteral("document.querySelector('a.Menu').textContent"))
+                     .toString(),
+                 QStringLiteral("Corvantis"));
+        delete preview;
+    }
+
+    // A page that is no menu at all still shows, and the window stays usable.
+    void emptyPageShowsAndStaysUsable() {
+        QPointer<PreviewWindow> preview = new PreviewWindow;
+        QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
+        preview->setPage(folder.path() + QStringLiteral("/nothing/pattern.htm"), QByteArray());
+        preview->show();
+        QVERIFY(waitForLoad(loaded));
+        QVERIFY(preview->isVisible());
+        child<QPushButton>(preview, "refreshButton")->click();
+        QVERIFY(preview->isVisible());
+        QTest::keyClick(child<QPushButton>(preview, "refreshButton"), Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
+        delete preview;
+    }
+
+    // The preview window is kept between openings; each opening shows the
+    // menu as the settings make it then, items included, with nothing
+    // written. A click on an item keeps the menu and says where it leads.
+    void everyOpeningShowsTheMenuAsItIsNow() {
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        QComboBox* width = child<QComboBox>(main, "menu.itemWidth");
+
+        QList<QPointer<QWidget>> seen;
+        // The page in the preview, as `read` finds it once the blank sheet
+        // over the view lifts; `then` runs in the open preview.
+        auto openAndRead = [&](const QString& read, std::function<void(PreviewWindow*)> then = {}) {
+            QString shown;
+            QTimer poll;
+            poll.start(20);
+            connect(&poll, &QTimer::timeout, [&] {
+                auto* preview = qobject_cast<PreviewWindow*>(QApplication::activeModalWidget());
+                if (!preview || !preview->isVisible())
+                    return;
+                poll.stop();
+                seen << preview;
+                (void)QTest::qWaitFor(
+                    [&] {
+                        if (child<QWidget>(preview, "pageCover")->isVisible())
+                            return false;
+                        shown = evaluate(browser(preview), read).toString();
+                        return !shown.isEmpty();
+                    },
+                    20000);
+                if (then)
+                    then(preview);
+                QTest::keyClick(child<QPushButton>(preview, "closeButton"), Qt::Key_Escape);
+            });
+            child<QPushButton>(main, "previewButton")->click();
+            return shown;
+        };
+        const QString tableWidth =
+            QStringLiteral("(function(){var t=document.querySelector('table');"
+                           "return t ? t.getAttribute('width') : '';})()");
+        for (const char* typed : {"150", "175"}) {
+            width->lineEdit()->selectAll();
+            QTest::keyClicks(width->lineEdit(), QLatin1String(typed));
+            QCOMPARE(openAndRead(tableWidth), QLatin1String(typed));
+        }
+
+        // An item typed into the editor, previewed without Create.
+        bool edited = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; }));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert);
+            // Typed key by key into what has the focus, as a user types.
+            for (const QChar c : QStringLiteral("Home\tindex.html\t")) {
+                if (c == QLatin1Char('\t'))
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                else
+                    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+                QCoreApplication::processEvents();
+            }
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            edited = true;
+        });
+        main->editMenuItems();
+        QVERIFY(edited);
+        QString status;
+        const QString label = openAndRead(
+            QStringLiteral("document.querySelector('a.Menu').textContent"),
+            [&](PreviewWindow* preview) {
+                QWebEngineView* view = browser(preview);
+                QTest::mouseClick(inputWidget(view), Qt::LeftButton, {}, firstLinkCentre(view));
+                QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")
+                                             ->text()
+                                             .startsWith(QStringLiteral("This item leads to")),
+                                         10000);
+                status = child<QLabel>(preview, "statusLine")->text();
+                QTest::qWait(300); // a navigation would have begun by now
+                QCOMPARE(evaluate(view, QStringLiteral("document.querySelectorAll('a.Menu')"
+                                                       ".length"))
+                             .toInt(),
+                         1);
+            });
+        QCOMPARE(label, QStringLiteral("Home"));
+        QVERIFY2(status.endsWith(QStringLiteral("/index.html")), qPrintable(status));
+        QVERIFY(!QFile::exists(pageFolder + QStringLiteral("/pattern.htm")));
+
+        QCOMPARE(seen.size(), 3);
+        QVERIFY(seen[0] && seen[0] == seen[2]); // one window, kept
+        QCOMPARE(width->currentText(), QStringLiteral("175"));
+        delete main;
+    }
+
+    // The modern menu shows in the preview as chosen, and axe-core, run in
+    // the same browser engine, finds no violation of WCAG 2.2 A and AA.
+    void modernPageHasNoAccessibilityViolations() {
+        QFile axe(QStringLiteral(HALVERO_AXE_SCRIPT));
+        QVERIFY2(axe.open(QIODevice::ReadOnly), "axe-core is missing: scripts/test.sh installs it");
+        halvero::MenuSettings settings;
+        settings.initialise();
+        settings.setPageStyle(halvero::MenuSettings::PageStyle::Modern);
+        settings.setMenuItems({{"Home", "index.html", "", "", false, {}},
+                               {"About us", "about.html", "Who we are", "_self", false, {}},
+                               {"Blog", "https://blog.example.org/", "", "_blank", false, {}}});
+        settings.setValue(halvero::EntryTable::kItemCount, "3");
+        auto* preview = openPreview(QByteArray::fromStdString(
+            halvero::PageComposer::compose(settings, halvero::Timestamp::now())));
+        QWebEngineView* view = browser(preview);
+        QCOMPARE(
+            evaluate(view, QStringLiteral("document.querySelectorAll('nav li a').length")).toInt(),
+            3);
+        evaluate(view,
+                 QString::fromUtf8(axe.readAll()) +
+                     QStringLiteral(";window.axeFound=null;axe.run(document,{runOnly:['wcag2a',"
+                                    "'wcag2aa','wcag21a','wcag21aa','wcag22aa']}).then(function(r){"
+                                    "window.axeFound=JSON.stringify(r.violations.map(function(v){"
+                                    "return v.id+': '+v.help;}));});true;"));
+        QString found;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(found = evaluate(view, QStringLiteral("window.axeFound")).toString()).isEmpty(),
+            30000);
+        QCOMPARE(found, QStringLiteral("[]"));
+        delete preview;
+    }
+
+    void titleStripDragsOnlyWithTheLeftButtonAlone() {
+        auto* preview = openPreview(pageFor("No"));
+        const QPoint start = preview->pos();
+        QTest::mousePress(child<QLabel>(preview, "title"), Qt::RightButton, {}, QPoint(100, 10));
+        QTest::mouseMove(child<QLabel>(preview, "title"), QPoint(300, 40));
+        QTest::mouseRelease(child<QLabel>(preview, "title"), Qt::RightButton, {}, QPoint(300, 40));
+        QTest::mousePress(child<QLabel>(preview, "statusLine"), Qt::LeftButton, {}, QPoint(100, 5));
+        QTest::mouseMove(child<QLabel>(preview, "statusLine"), QPoint(300, 40));
+        QTest::mouseRelease(child<QLabel>(preview, "statusLine"), Qt::LeftButton, {},
+                            QPoint(300, 40));
+        QCOMPARE(preview->pos(), start);
+        delete preview;
+    }
+
+private:
+    // The default menu's page, with "Show URL in Statusbar" at `showUrl`.
+    static QByteArray pageFor(const char* showUrl) {
+        halvero::MenuSettings settings;
+        settings.initialise();
+        settings.setValue(halvero::EntryTable::kStatusUrl, showUrl);
+        settings.applyStatusBarRule();
+        const std::string page =
+            halvero::PageComposer::compose(settings, halvero::Timestamp::now());
+        return QByteArray::fromStdString(page);
+    }
+
+    PreviewWindow* openPreview(const QByteArray& text) {
+        auto* preview = new PreviewWindow;
+        QSignalSpy loaded(browser(preview), &QWebEngineView::loadFinished);
+        preview->setPage(pageFolder + QStringLiteral("/pattern.htm"), text);
+        preview->show();
+        if (!waitForLoad(loaded) || !loaded.last().value(0).toBool())
+            qWarning("the page did not load");
+        if (!QTest::qWaitForWindowExposed(preview))
+            qWarning("the preview was not shown");
+        return preview;
+    }
+
+    QTemporaryDir folder;
+    QString pageFolder;
+};
+
+QTEST_MAIN(PreviewWindowTest)
+#include "PreviewWindowTest.moc"

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/settings/PageLook.h"
+
+#include <QDialog>
+#include <array>
+
+class MenuDocument;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+// Page > Page Style...: the page's style (classic or modern) and the modern
+// page's own look: where the bar folds behind its menu button and that
+// button's label, the bar's colour, the items' padding, alignment and
+// width, and the current item's look. Each change goes into the menu as it
+// is made, so the live preview (shown while the dialog is open) follows it;
+// a value the page cannot take stays in its box, and the dialog says why.
+// OK keeps the changes, Cancel takes them all back.
+class PageStyleDialog : public QDialog {
+    Q_OBJECT
+public:
+    PageStyleDialog(MenuDocument& document, QWidget* parent = nullptr);
+
+    void accept() override;
+    void reject() override;
+
+private:
+    void build();
+    // Shows the menu's values in the fields.
+    void showValues();
+    // The user typed `text` (typed) or picked it for `key`.
+    void edit(halvero::PageLook::Key key, const QString& text, bool typed);
+    void chooseColor(halvero::PageLook::Key key);
+    // The text a field holds for `key`, as the page takes it.
+    QString fieldText(halvero::PageLook::Key key) const;
+
+    MenuDocument& m_document;
+    int m_historyAtOpen;
+    int m_typing; // the typing numbers of this dialog's fields start here
+    QRadioButton* m_classic = nullptr;
+    QRadioButton* m_modern = nullptr;
+    QComboBox* m_foldBelow = nullptr;
+    QLineEdit* m_buttonLabel = nullptr;
+    std::array<QLineEdit*, halvero::PageLook::kCount> m_colors{};
+    QComboBox* m_padding = nullptr;
+    QComboBox* m_align = nullptr;
+    QComboBox* m_width = nullptr;
+    QCheckBox* m_underline = nullptr;
+    QLabel* m_problem = nullptr;
+};

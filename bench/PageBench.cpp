@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
                          false,
                          {}});
     site.setMenuItems(items);
-    site.setValue(halvero::EntryTable::kItemCount, "20");
+    site.setValue(halvero::SettingTable::kItemCount, "20");
     const double composeItems = medianMicros(
         31, 2000, [&] { sink = sink + halvero::PageComposer::compose(site, stamp).size(); });
 

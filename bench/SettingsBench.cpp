@@ -30,7 +30,7 @@ namespace {
 void writeMenu(const std::string& path, int variant) {
     halvero::MenuSettings settings;
     settings.initialise();
-    for (const halvero::EntryDescriptor& entry : halvero::EntryTable::all()) {
+    for (const halvero::Setting& entry : halvero::SettingTable::entries()) {
         const std::vector<std::string> items = entry.offeredItems();
         std::string value = items.empty() ? (entry.isColor() ? "#12345" + std::to_string(variant)
                                                              : "text " + std::to_string(variant))

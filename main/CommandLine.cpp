@@ -1,6 +1,7 @@
 #include "main/CommandLine.h"
 
 #include "app/Identity.h"
+#include "core/settings/SettingTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -27,13 +28,9 @@ struct Options {
                    tr("With --write: take the settings from FILE instead of the defaults."),
                    QStringLiteral("FILE")),
           set(QStringLiteral("set"),
-              tr("With --write: set one entry, after FILE; KEY is its column and key, as in "
-                 "the settings file: menu.itemCount, normal.fontColor, hover.borderTopWidth, "
-                 "menu.target; the modern page's own look under page: page.foldBelow (a "
-                 "width such as 40em, or never), page.menuButtonLabel, page.barColor, "
-                 "page.itemPadding, page.align (start, center, end, spread), page.itemWidth "
-                 "(fixed or auto), page.currentColor, page.currentBackColor, "
-                 "page.currentUnderline (Yes or No)."),
+              tr("With --write or --site: set one setting, after FILE; KEY is its group and "
+                 "key as in the settings file (menu.itemCount, normal.fontColor, "
+                 "page.barColor); every key is listed below."),
               QStringLiteral("KEY=VALUE")),
           items(QStringLiteral("items"),
                 tr("With --write: take the menu's items from FILE (\"-\" for standard input), "
@@ -219,6 +216,29 @@ CommandLine::CommandLine(const QStringList& arguments) {
     m_settingsFile = files.value(0);
 }
 
+QString CommandLine::keysText() {
+    QString text = tr("\nKeys for --set, with what each may hold and its default:\n");
+    for (const halvero::Setting& setting : halvero::SettingTable::all()) {
+        // The hovered item's keys are the normal item's: one line serves both.
+        if (setting.group == halvero::SettingGroup::Hover)
+            continue;
+        QString names = QString::fromStdString(halvero::SettingTable::nameOf(setting));
+        QString defaults = QString::fromLatin1(setting.defaultValue);
+        if (setting.group == halvero::SettingGroup::Normal) {
+            const halvero::Setting* hover =
+                halvero::SettingTable::find(halvero::SettingGroup::Hover, setting.key);
+            names += QStringLiteral(", ") +
+                     QString::fromStdString(halvero::SettingTable::nameOf(*hover));
+            if (hover->defaultValue != setting.defaultValue)
+                defaults += QStringLiteral("; hover ") + QString::fromLatin1(hover->defaultValue);
+        }
+        text += QStringLiteral("  %1\n      %2 (default %3)\n")
+                    .arg(names, QString::fromStdString(setting.valuesInWords()),
+                         defaults.isEmpty() ? tr("empty") : defaults);
+    }
+    return text;
+}
+
 QString CommandLine::helpText() {
     const Options options;
     QCommandLineParser parser;
@@ -227,7 +247,7 @@ QString CommandLine::helpText() {
     // Without an application object the parser cannot know the program's
     // name.
     text.replace(QStringLiteral("<executable_name>"), QStringLiteral("halvero"));
-    return text;
+    return text + keysText();
 }
 
 QString CommandLine::versionText() {

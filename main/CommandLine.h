@@ -43,6 +43,8 @@ public:
     const QString& error() const { return m_error; }
 
     static QString helpText();
+    // --help's list of every settings key, from the table of settings.
+    static QString keysText();
     static QString versionText();
 
 private:

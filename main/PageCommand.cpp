@@ -19,7 +19,7 @@
 #include <cstring>
 #include <optional>
 
-using halvero::EntryTable;
+using halvero::SettingTable;
 
 namespace {
 
@@ -130,44 +130,28 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
     for (const QString& assignment : command.assignments()) {
         const qsizetype equals = assignment.indexOf(QLatin1Char('='));
         const std::string key = assignment.left(equals).toStdString();
-        const halvero::EntryDescriptor* entry = equals < 0 ? nullptr : EntryTable::findByName(key);
+        const halvero::Setting* entry = equals < 0 ? nullptr : SettingTable::findByName(key);
         if (equals < 0) {
             say("--set " + local(assignment) + ": expected KEY=VALUE");
             return 1;
         }
-        if (key.starts_with("page.") && !entry) {
-            const halvero::PageLook::Entry* look = halvero::PageLook::find(key.substr(5));
-            if (!look) {
-                std::string keys;
-                for (const halvero::PageLook::Entry& known : halvero::PageLook::entries())
-                    keys += (keys.empty() ? "page." : ", page.") + std::string(known.name);
-                say("--set: no key '" + local(assignment.left(equals)) + "' (the page's keys are " +
-                    keys + ")");
-                return 1;
-            }
-            std::string value = assignment.mid(equals + 1).toStdString();
-            if (const std::string problem = halvero::PageLook::problem(look->key, value);
-                !problem.empty()) {
-                say("--set " + key + ": the value " + problem);
-                return 1;
-            }
-            halvero::PageLook pageLook = settings.pageLook();
-            pageLook.set(look->key, std::move(value));
-            settings.setPageLook(std::move(pageLook));
-            continue;
-        }
         if (!entry) {
+            std::string keys;
+            if (key.starts_with("page."))
+                for (const halvero::Setting& known : SettingTable::page())
+                    keys += (keys.empty() ? "page." : ", page.") + std::string(known.key);
             say("--set: no key '" + local(assignment.left(equals)) +
-                "' (keys look like normal.fontSize; see --help)");
+                (keys.empty() ? "' (keys look like normal.fontSize; see --help)"
+                              : "' (the page's keys are " + keys + ")"));
             return 1;
         }
         std::string value = assignment.mid(equals + 1).toStdString();
-        if (const std::string problem = halvero::ValueRules::problem(*entry, value);
+        if (const std::string problem = halvero::MenuSettings::problem(*entry, value);
             !problem.empty()) {
             say("--set " + key + ": the value " + problem);
             return 1;
         }
-        settings.setValue(entry->index, std::move(value));
+        settings.setValue(*entry, std::move(value));
     }
 
     return 0;

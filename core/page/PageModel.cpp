@@ -82,17 +82,17 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
                 std::string_view sitePage) {
     PageModel page;
     auto v = [&](int index) { return valid(settings.value(index)); };
-    page.across = settings.value(EntryTable::kDirection) == "Horizontal";
-    page.itemWidth = v(EntryTable::kItemWidth);
-    page.itemHeight = v(EntryTable::kItemHeight);
-    page.distance = v(EntryTable::kDistance);
-    page.target = v(EntryTable::kTarget);
-    page.showsStatusMessage = asciiLower(settings.value(EntryTable::kStatusUrl)) == "no";
-    page.statusMessage = v(EntryTable::kStatusMessage);
-    page.normal = lookOf(settings, EntryTable::kNormal);
-    page.hover = lookOf(settings, EntryTable::kHover);
-    for (const PageLook::Entry& entry : PageLook::entries())
-        page.look.set(entry.key, valid(settings.pageLook().value(entry.key)));
+    page.across = settings.value(SettingTable::kDirection) == "Horizontal";
+    page.itemWidth = v(SettingTable::kItemWidth);
+    page.itemHeight = v(SettingTable::kItemHeight);
+    page.distance = v(SettingTable::kDistance);
+    page.target = v(SettingTable::kTarget);
+    page.showsStatusMessage = asciiLower(settings.value(SettingTable::kStatusUrl)) == "no";
+    page.statusMessage = v(SettingTable::kStatusMessage);
+    page.normal = lookOf(settings, SettingTable::kNormal);
+    page.hover = lookOf(settings, SettingTable::kHover);
+    for (const Setting& setting : PageLook::entries())
+        page.look.set(PageLook::keyOf(setting), valid(settings.value(setting)));
     page.folds = page.across && page.look.value(PageLook::kFoldBelow) != PageLook::kNever;
 
     const long count = settings.pageItemCount();

@@ -1,5 +1,7 @@
 #include "core/settings/MenuSettings.h"
 
+#include "core/settings/ValueRules.h"
+
 #include <algorithm>
 
 namespace halvero {
@@ -7,11 +9,11 @@ namespace halvero {
 MenuSettings::MenuSettings() = default;
 
 MenuSettings::Entry& MenuSettings::entry(int index) {
-    return m_entries[static_cast<std::size_t>(EntryTable::at(index).index)];
+    return m_entries[static_cast<std::size_t>(SettingTable::at(index).index)];
 }
 
 const MenuSettings::Entry& MenuSettings::entry(int index) const {
-    return m_entries[static_cast<std::size_t>(EntryTable::at(index).index)];
+    return m_entries[static_cast<std::size_t>(SettingTable::at(index).index)];
 }
 
 const std::string& MenuSettings::value(int index) const {
@@ -64,13 +66,13 @@ void MenuSettings::setEnabled(int index, bool enabled) {
 void MenuSettings::initialise() {
     // Lists are replaced, never appended to, so initialising twice lists
     // nothing twice.
-    for (const EntryDescriptor& d : EntryTable::all())
+    for (const Setting& d : SettingTable::entries())
         setItems(d.index, d.offeredItems());
     for (bool colours : {false, true})
-        for (const EntryDescriptor& d : EntryTable::all())
+        for (const Setting& d : SettingTable::entries())
             if (d.isColor() == colours)
                 assign(d.index, std::string(d.defaultValue));
-    for (const EntryDescriptor& d : EntryTable::all())
+    for (const Setting& d : SettingTable::entries())
         setEnabled(d.index, true);
     setMenuItems({});
     setPageStyle(PageStyle::Classic);
@@ -78,10 +80,10 @@ void MenuSettings::initialise() {
     m_siteFolder.clear();
 }
 
-void MenuSettings::setValues(const std::array<std::string, EntryTable::kCount>& values) {
-    for (const EntryDescriptor& d : EntryTable::all())
+void MenuSettings::setValues(const std::array<std::string, SettingTable::kEntryCount>& values) {
+    for (const Setting& d : SettingTable::entries())
         setValue(d.index, values[static_cast<std::size_t>(d.index)]);
-    setEnabled(EntryTable::kStatusMessage, value(EntryTable::kStatusUrl) != "Yes");
+    setEnabled(SettingTable::kStatusMessage, value(SettingTable::kStatusUrl) != "Yes");
     followItems();
 }
 
@@ -99,8 +101,8 @@ std::string MenuSettings::itemCountFor(std::size_t items) {
 
 void MenuSettings::followItems() {
     if (!m_menuItems.empty())
-        setValue(EntryTable::kItemCount, itemCountFor(m_menuItems.size()));
-    setEnabled(EntryTable::kItemCount, m_menuItems.empty());
+        setValue(SettingTable::kItemCount, itemCountFor(m_menuItems.size()));
+    setEnabled(SettingTable::kItemCount, m_menuItems.empty());
 }
 
 long MenuSettings::itemCountOf(std::string_view text) {
@@ -122,7 +124,25 @@ long MenuSettings::itemCountOf(std::string_view text) {
 long MenuSettings::pageItemCount() const {
     if (!m_menuItems.empty())
         return static_cast<long>(std::min(m_menuItems.size(), kMaxPageItems));
-    return itemCountOf(value(EntryTable::kItemCount));
+    return itemCountOf(value(SettingTable::kItemCount));
+}
+
+std::string MenuSettings::problem(const Setting& setting, std::string_view value) {
+    return setting.group == SettingGroup::Page ? PageLook::problem(PageLook::keyOf(setting), value)
+                                               : ValueRules::problem(setting, value);
+}
+
+const std::string& MenuSettings::value(const Setting& setting) const {
+    return setting.group == SettingGroup::Page ? m_pageLook.value(PageLook::keyOf(setting))
+                                               : value(setting.index);
+}
+
+void MenuSettings::setValue(const Setting& setting, std::string value) {
+    if (setting.group != SettingGroup::Page)
+        return setValue(setting.index, std::move(value));
+    PageLook look = m_pageLook;
+    look.set(PageLook::keyOf(setting), std::move(value));
+    setPageLook(std::move(look));
 }
 
 void MenuSettings::setPageStyle(PageStyle style) {
@@ -141,7 +161,7 @@ void MenuSettings::setPageLook(PageLook look) {
 
 MenuSettings::Snapshot MenuSettings::snapshot() const {
     Snapshot state;
-    for (const EntryDescriptor& d : EntryTable::all())
+    for (const Setting& d : SettingTable::entries())
         state.values[static_cast<std::size_t>(d.index)] = value(d.index);
     state.items = m_menuItems;
     state.style = m_pageStyle;
@@ -160,8 +180,8 @@ void MenuSettings::restore(const Snapshot& state) {
 }
 
 void MenuSettings::applyStatusBarRule() {
-    const int message = EntryTable::kStatusMessage;
-    if (value(EntryTable::kStatusUrl) == "Yes") {
+    const int message = SettingTable::kStatusMessage;
+    if (value(SettingTable::kStatusUrl) == "Yes") {
         setEnabled(message, false);
         assign(message, "");
     } else {

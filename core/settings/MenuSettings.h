@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/items/MenuItem.h"
-#include "core/settings/EntryTable.h"
 #include "core/settings/PageLook.h"
+#include "core/settings/SettingTable.h"
 
 #include <array>
 #include <functional>
@@ -12,7 +12,7 @@
 namespace halvero {
 
 // The menu settings: the value, offered items and enabled state of each
-// entry of EntryTable, addressed as the table addresses them. Every value
+// entry of SettingTable, addressed as the table addresses them. Every value
 // is text and reaches the page unchanged; the record checks nothing. It
 // does not know about windows. Changes flow one way each:
 //  - the user's edits arrive through edit(), which tells nobody, since the
@@ -33,7 +33,7 @@ public:
 
     MenuSettings();
 
-    // Accessors take an address of EntryTable; others throw std::out_of_range.
+    // Accessors take an address of SettingTable; others throw std::out_of_range.
     const std::string& value(int index) const;
     const std::vector<std::string>& offeredItems(int index) const;
     bool isEnabled(int index) const;
@@ -53,7 +53,7 @@ public:
     // Sets every entry at once, as a settings file holds them; told to the
     // observer like setValue. The status-bar message is enabled unless
     // "Show URL in Statusbar" is "Yes"; the message itself is kept.
-    void setValues(const std::array<std::string, EntryTable::kCount>& values);
+    void setValues(const std::array<std::string, SettingTable::kEntryCount>& values);
 
     // "Show URL in Statusbar" at "Yes" empties and disables the status-bar
     // message; any other value enables it with "Corvantis", dropping a
@@ -96,6 +96,12 @@ public:
     // observer.
     const PageLook& pageLook() const { return m_pageLook; }
     void setPageLook(PageLook look);
+    // Any setting of the table, an entry or the page's look, by its row:
+    // why `value` cannot be its value (empty when it can), its value, and
+    // storing a value checked by the caller.
+    static std::string problem(const Setting& setting, std::string_view value);
+    const std::string& value(const Setting& setting) const;
+    void setValue(const Setting& setting, std::string value);
 
     // The folder of the site the menu is written into (Update Site), or
     // empty when none was chosen. The window keeps it absolute; a settings
@@ -109,7 +115,7 @@ public:
     // Everything a settings file keeps: what undo returns to, and what a
     // saved file is compared with.
     struct Snapshot {
-        std::array<std::string, EntryTable::kCount> values;
+        std::array<std::string, SettingTable::kEntryCount> values;
         std::vector<MenuItem> items;
         PageStyle style = PageStyle::Classic;
         std::string siteFolder;
@@ -137,7 +143,7 @@ private:
     // Item Count follows the menu's own items, if it has any.
     void followItems();
 
-    std::array<Entry, EntryTable::kCount> m_entries;
+    std::array<Entry, SettingTable::kEntryCount> m_entries;
     std::vector<MenuItem> m_menuItems;
     PageStyle m_pageStyle = PageStyle::Classic;
     std::string m_siteFolder;

@@ -9,38 +9,6 @@ namespace halvero {
 
 namespace {
 
-constexpr std::string_view kAlignChoices[] = {"start", "center", "end", "spread"};
-constexpr std::string_view kWidthChoices[] = {"fixed", "auto"};
-constexpr std::string_view kYesNo[] = {"Yes", "No"};
-constexpr std::span<const std::string_view> kFree;
-
-using P = PageLook;
-constexpr std::array<P::Entry, P::kCount> kEntries = {{
-    {P::kFoldBelow, "foldBelow", "Fold into a menu button below", "40em", kFree,
-     "a width (40em, 600px) or never"},
-    {P::kMenuButtonLabel, "menuButtonLabel", "Menu button label", "Menu", kFree,
-     "1 to 40 characters"},
-    {P::kBarColor, "barColor", "Bar colour", "transparent", kFree,
-     "a colour (#RRGGBB, a name, rgb() or hsl())"},
-    {P::kItemPadding, "itemPadding", "Item padding", "0.25em 0.5em", kFree,
-     "one to four lengths (0.5em, 4px 8px)"},
-    {P::kAlign, "align", "Items on the bar", "center", kAlignChoices, ""},
-    {P::kItemWidth, "itemWidth", "Item width", "fixed", kWidthChoices, ""},
-    {P::kCurrentColor, "currentColor", "Current item text colour", "", kFree,
-     "a colour, or empty for the item's own"},
-    {P::kCurrentBackColor, "currentBackColor", "Current item background", "", kFree,
-     "a colour, or empty for the item's own"},
-    {P::kCurrentUnderline, "currentUnderline", "Underline the current item", "Yes", kYesNo, ""},
-}};
-
-constexpr bool keysMatchTheTable() {
-    for (std::size_t i = 0; i < kEntries.size(); ++i)
-        if (kEntries[i].key != static_cast<P::Key>(i))
-            return false;
-    return true;
-}
-static_assert(keysMatchTheTable());
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -87,26 +55,16 @@ std::string colorProblem(std::string_view value, bool emptyAllowed) {
 
 } // namespace
 
-std::span<const PageLook::Entry, PageLook::kCount> PageLook::entries() {
-    return kEntries;
-}
-
-const PageLook::Entry* PageLook::find(std::string_view name) {
-    const auto it = std::find_if(kEntries.begin(), kEntries.end(),
-                                 [&](const Entry& entry) { return entry.name == name; });
-    return it == kEntries.end() ? nullptr : &*it;
-}
-
 PageLook::PageLook() {
-    for (const Entry& entry : kEntries)
-        m_values[entry.key] = std::string(entry.defaultValue);
+    for (const Setting& setting : entries())
+        m_values[keyOf(setting)] = std::string(setting.defaultValue);
 }
 
 std::string PageLook::problem(Key key, std::string_view value) {
-    const Entry& entry = kEntries.at(static_cast<std::size_t>(key));
-    if (!entry.choices.empty()) {
-        if (std::find(entry.choices.begin(), entry.choices.end(), value) == entry.choices.end())
-            return "is not one of " + choicesInWords(entry.choices);
+    const Setting& setting = entries()[static_cast<std::size_t>(key)];
+    if (!setting.texts.empty()) {
+        if (std::find(setting.texts.begin(), setting.texts.end(), value) == setting.texts.end())
+            return "is not one of " + choicesInWords(setting.texts);
         return {};
     }
     switch (key) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/settings/SettingTable.h"
+
 #include <array>
 #include <span>
 #include <string>
@@ -28,22 +30,17 @@ public:
         kCurrentUnderline, // Yes or No
         kCount
     };
-
-    struct Entry {
-        Key key;
-        std::string_view name;    // the key in files and --set
-        std::string_view caption; // the page-style dialog's
-        std::string_view defaultValue;
-        std::span<const std::string_view> choices; // the only values, when any
-        std::string_view hint;                     // what the value may be, for messages
-    };
+    static_assert(kCount == SettingTable::kPageCount);
 
     static constexpr std::string_view kNever = "never";
 
-    // Every entry, in the order of Key.
-    static std::span<const Entry, kCount> entries();
-    // The entry named `name` ("foldBelow"), or nullptr.
-    static const Entry* find(std::string_view name);
+    // Every setting of the look, in the order of Key (SettingTable's rows).
+    static std::span<const Setting, kCount> entries() { return SettingTable::page(); }
+    // The setting named `name` ("foldBelow"), or nullptr.
+    static const Setting* find(std::string_view name) {
+        return SettingTable::find(SettingGroup::Page, name);
+    }
+    static Key keyOf(const Setting& setting) { return static_cast<Key>(setting.index); }
     // Why `value` cannot be `key`'s value, or an empty text when it can:
     // "is not a length (40em, 600px) or never".
     static std::string problem(Key key, std::string_view value);

@@ -17,15 +17,15 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string keyOf(EntryGroup group, std::string_view key) {
-    if (const EntryDescriptor* entry = EntryTable::find(group, key))
-        return EntryTable::nameOf(*entry);
-    return std::string(EntryTable::groupKey(group)) + "." + std::string(key);
+std::string keyOf(SettingGroup group, std::string_view key) {
+    if (const Setting* entry = SettingTable::find(group, key))
+        return SettingTable::nameOf(*entry);
+    return std::string(SettingTable::groupKey(group)) + "." + std::string(key);
 }
 
-std::optional<EntryGroup> groupNamed(std::string_view name) {
-    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover})
-        if (EntryTable::groupKey(group) == name)
+std::optional<SettingGroup> groupNamed(std::string_view name) {
+    for (SettingGroup group : {SettingGroup::Menu, SettingGroup::Normal, SettingGroup::Hover})
+        if (SettingTable::groupKey(group) == name)
             return group;
     return std::nullopt;
 }
@@ -146,10 +146,11 @@ public:
             return true;
         }
         if (m_inPage && m_key != "style") {
-            const PageLook::Entry* entry = PageLook::find(m_key);
-            if (const std::string problem = PageLook::problem(entry->key, text); !problem.empty())
+            const Setting* setting = PageLook::find(m_key);
+            if (const std::string problem = PageLook::problem(PageLook::keyOf(*setting), text);
+                !problem.empty())
                 note(line(), currentKey(), "the value " + problem);
-            m_contents.look.set(entry->key, std::move(text));
+            m_contents.look.set(PageLook::keyOf(*setting), std::move(text));
             return true;
         }
         if (m_inPage) {
@@ -165,7 +166,7 @@ public:
             m_fieldLines.back()[m_key] = line();
             return true;
         }
-        if (const EntryDescriptor* entry = knownEntry()) {
+        if (const Setting* entry = knownEntry()) {
             if (const std::string problem = ValueRules::problem(*entry, text); !problem.empty())
                 note(line(), currentKey(), "the value " + problem);
             m_contents.values[static_cast<std::size_t>(entry->index)] = std::move(text);
@@ -188,7 +189,7 @@ public:
                             key == "page" || groupNamed(key))
             : inItem()   ? isItemField(key)
             : m_inPage   ? key == "style" || key == "siteFolder" || PageLook::find(key) != nullptr
-                         : EntryTable::find(m_group, key) != nullptr;
+                         : SettingTable::find(m_group, key) != nullptr;
         if (!known) // its value is skipped
             m_contents.unknownKeys.push_back(m_depth == 1 ? key
                                              : inItem()   ? itemName() + "." + key
@@ -282,8 +283,9 @@ private:
         note(at == fieldLines.end() ? line() : at->second, MenuItem::describe(number, item),
              problem);
     }
-    const EntryDescriptor* knownEntry() const {
-        return m_depth == 2 && !m_inPage && !m_inItems ? EntryTable::find(m_group, m_key) : nullptr;
+    const Setting* knownEntry() const {
+        return m_depth == 2 && !m_inPage && !m_inItems ? SettingTable::find(m_group, m_key)
+                                                       : nullptr;
     }
 
     // A value of the wrong type for a known key: noted, and parsing goes on.
@@ -406,7 +408,7 @@ private:
     std::size_t m_itemCount = 0;
     std::vector<int> m_currentOrder; // 0, or 1 for the first item marked current, ...
     int m_currentsSeen = 0;
-    EntryGroup m_group = EntryGroup::Menu;
+    SettingGroup m_group = SettingGroup::Menu;
     std::string m_key;
     bool m_skipNext = false;
     int m_skipDepth = 0;
@@ -436,7 +438,7 @@ Json itemList(const std::vector<MenuItem>& items) {
 // Whether a value of `settings` is one that versions before 4 refuse: a
 // border of width 0 or type None, or a font other than the two they offered.
 bool needsVersion4(const MenuSettings& settings) {
-    for (const ItemEntries& look : {EntryTable::kNormal, EntryTable::kHover}) {
+    for (const ItemEntries& look : {SettingTable::kNormal, SettingTable::kHover}) {
         const std::string& font = settings.value(look.fontName);
         if (font != "Verdana" && font != "Tahoma")
             return true;
@@ -484,13 +486,13 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
                       : items.empty()                ? 1
                       : MenuItem::hasSubMenus(items) ? 3
                                                      : 2;
-    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
-        Json& column = file[std::string(EntryTable::groupKey(group))];
+    for (SettingGroup group : {SettingGroup::Menu, SettingGroup::Normal, SettingGroup::Hover}) {
+        Json& column = file[std::string(SettingTable::groupKey(group))];
         column = Json::object();
-        for (const EntryDescriptor& entry : EntryTable::all())
+        for (const Setting& entry : SettingTable::entries())
             if (entry.group == group)
                 column[std::string(entry.key)] =
-                    entry.index == EntryTable::kItemCount && !items.empty()
+                    entry.index == SettingTable::kItemCount && !items.empty()
                         ? MenuSettings::itemCountFor(items.size())
                         : settings.value(entry.index);
     }
@@ -498,10 +500,9 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
         file["page"]["style"] = "modern";
     if (!settings.siteFolder().empty())
         file["page"]["siteFolder"] = settings.siteFolder();
-    for (const PageLook::Entry& entry : PageLook::entries())
-        if (const std::string& value = settings.pageLook().value(entry.key);
-            value != entry.defaultValue)
-            file["page"][std::string(entry.name)] = value;
+    for (const Setting& setting : SettingTable::page())
+        if (const std::string& value = settings.value(setting); value != setting.defaultValue)
+            file["page"][std::string(setting.key)] = value;
     if (!items.empty())
         file["items"] = itemList(items);
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
@@ -516,14 +517,14 @@ SettingsFile::Contents SettingsFile::parse(std::string_view text) {
         throw SettingsFileError(lineAt(text, bad), "", "not UTF-8 text");
     }
     Contents contents;
-    for (const EntryDescriptor& entry : EntryTable::all())
+    for (const Setting& entry : SettingTable::entries())
         contents.values[static_cast<std::size_t>(entry.index)] = std::string(entry.defaultValue);
     Reader reader(text, contents);
     const TrackedIterator first(text.data(), reader.progress());
     const TrackedIterator last(text.data() + text.size(), reader.progress());
     Json::sax_parse(first, last, &reader);
     reader.finish();
-    std::string& count = contents.values[EntryTable::kItemCount];
+    std::string& count = contents.values[SettingTable::kItemCount];
     if (!contents.items.empty() && count != MenuSettings::itemCountFor(contents.items.size())) {
         contents.itemCountGiven = count;
         count = MenuSettings::itemCountFor(contents.items.size());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/EntryTable.h"
 #include "core/settings/MenuSettings.h"
+#include "core/settings/SettingTable.h"
 
 #include <array>
 #include <optional>
@@ -34,7 +34,7 @@ private:
 
 // A menu kept as a file: a UTF-8 JSON object with the format's name and
 // version, then the values of every entry under its column's key and its
-// own, as EntryTable names them, then the menu's items, if it has any:
+// own, as SettingTable names them, then the menu's items, if it has any:
 //   {"format": "halvero-menu", "version": 2,
 //    "menu": {"itemCount": "5", ...}, "normal": {...}, "hover": {...},
 //    "items": [{"label": "Home", "link": "index.html"},
@@ -60,7 +60,7 @@ public:
     static constexpr long long kMaxBytes = 1024 * 1024;
 
     struct Contents {
-        std::array<std::string, EntryTable::kCount> values;
+        std::array<std::string, SettingTable::kEntryCount> values;
         std::vector<MenuItem> items;
         MenuSettings::PageStyle pageStyle = MenuSettings::PageStyle::Classic;
         std::string siteFolder;

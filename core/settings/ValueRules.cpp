@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view kBreakingCharacters = "'\"<>;{}\\";
 
 // The offered items in words: "1 to 20", or "No, Yes".
-std::string offeredInWords(const EntryDescriptor& entry) {
+std::string offeredInWords(const Setting& entry) {
     if (entry.numbersUpTo > 0)
         return std::to_string(entry.numbersFrom) + " to " + std::to_string(entry.numbersUpTo);
     std::string words;
@@ -155,7 +155,7 @@ bool isLengthExpression(std::string_view text) {
 }
 
 bool isFontName(int index) {
-    return index == EntryTable::kNormal.fontName || index == EntryTable::kHover.fontName;
+    return index == SettingTable::kNormal.fontName || index == SettingTable::kHover.fontName;
 }
 
 // The start of a name in CSS: a letter, "_", or any character beyond ASCII.
@@ -223,31 +223,31 @@ std::size_t ValueRules::characterCount(std::string_view value) {
     }));
 }
 
-std::size_t ValueRules::maxLength(const EntryDescriptor& entry) {
+std::size_t ValueRules::maxLength(const Setting& entry) {
     switch (entry.index) {
-    case EntryTable::kItemWidth:
-    case EntryTable::kItemHeight:
+    case SettingTable::kItemWidth:
+    case SettingTable::kItemHeight:
         return 6;
-    case EntryTable::kStatusMessage:
+    case SettingTable::kStatusMessage:
         return 200;
-    case EntryTable::kTarget:
+    case SettingTable::kTarget:
         return 64;
-    case EntryTable::kNormal.fontName:
-    case EntryTable::kHover.fontName:
+    case SettingTable::kNormal.fontName:
+    case SettingTable::kHover.fontName:
         return 100;
     default:
         return entry.isColor() ? 32 : 64;
     }
 }
 
-bool ValueRules::allows(const EntryDescriptor& entry, unsigned char c) {
-    if (entry.index == EntryTable::kStatusMessage)
+bool ValueRules::allows(const Setting& entry, unsigned char c) {
+    if (entry.index == SettingTable::kStatusMessage)
         return true;
     return c >= 0x20 && c != 0x7F &&
            kBreakingCharacters.find(static_cast<char>(c)) == std::string_view::npos;
 }
 
-std::string ValueRules::typingProblem(const EntryDescriptor& entry, std::string_view value) {
+std::string ValueRules::typingProblem(const Setting& entry, std::string_view value) {
     if (entry.kind == InputKind::List)
         return problem(entry, value);
     if (characterCount(value) > maxLength(entry))
@@ -258,7 +258,7 @@ std::string ValueRules::typingProblem(const EntryDescriptor& entry, std::string_
     return {};
 }
 
-std::string ValueRules::problem(const EntryDescriptor& entry, std::string_view value) {
+std::string ValueRules::problem(const Setting& entry, std::string_view value) {
     if (entry.kind == InputKind::List) {
         const std::vector<std::string> items = entry.offeredItems();
         if (std::find(items.begin(), items.end(), value) == items.end())
@@ -267,7 +267,7 @@ std::string ValueRules::problem(const EntryDescriptor& entry, std::string_view v
     }
     if (std::string typing = typingProblem(entry, value); !typing.empty())
         return typing;
-    if (entry.index == EntryTable::kStatusMessage || entry.index == EntryTable::kTarget)
+    if (entry.index == SettingTable::kStatusMessage || entry.index == SettingTable::kTarget)
         return {};
     if (value.find("/*") != std::string_view::npos || value.find("*/") != std::string_view::npos)
         return "holds a comment's /* or */";
@@ -276,7 +276,7 @@ std::string ValueRules::problem(const EntryDescriptor& entry, std::string_view v
     if (isFontName(entry.index) && !isFontStack(value))
         return value.empty() ? "is empty"
                              : "is not a font or font stack (Verdana, or system-ui, sans-serif)";
-    if ((entry.index == EntryTable::kItemWidth || entry.index == EntryTable::kItemHeight) &&
+    if ((entry.index == SettingTable::kItemWidth || entry.index == SettingTable::kItemHeight) &&
         !isLength(value))
         return value.empty() ? "is empty" : "is not a length (120, 7.5em, 50% or calc())";
     return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings/EntryTable.h"
+#include "core/settings/SettingTable.h"
 
 #include <cstddef>
 #include <string>
@@ -30,21 +30,21 @@ namespace halvero {
 class ValueRules {
 public:
     // The longest value `entry` takes, in characters.
-    static std::size_t maxLength(const EntryDescriptor& entry);
+    static std::size_t maxLength(const Setting& entry);
     // The characters of UTF-8 text: its bytes less continuation bytes.
     static std::size_t characterCount(std::string_view value);
     // Whether `c` (one byte of UTF-8; any byte of a multi-byte character is
     // allowed) may stand in a free-text value of `entry`.
-    static bool allows(const EntryDescriptor& entry, unsigned char c);
+    static bool allows(const Setting& entry, unsigned char c);
     // Why `value` cannot be a value of `entry`, or an empty text when it
     // can. The reason names neither entry nor value: "holds the character
     // '<'", "is longer than 6 characters", "is not one of 1 to 20", "is
     // not a colour (#RRGGBB, a name, rgb() or hsl())".
-    static std::string problem(const EntryDescriptor& entry, std::string_view value);
+    static std::string problem(const Setting& entry, std::string_view value);
     // Why `value` could not become a value of `entry` by typing more: a
     // character it may not hold, or too many. Values that are only
     // unfinished ("rgb(1", "") pass.
-    static std::string typingProblem(const EntryDescriptor& entry, std::string_view value);
+    static std::string typingProblem(const Setting& entry, std::string_view value);
     // Whether `value` is colour syntax, or length syntax (see above).
     static bool isColor(std::string_view value);
     static bool isLength(std::string_view value);

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.initialise();
     const std::string input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
-    for (int index = 0; index < halvero::EntryTable::kCount && start <= input.size(); ++index) {
+    for (int index = 0; index < halvero::SettingTable::kEntryCount && start <= input.size();
+         ++index) {
         std::size_t end = input.find('\0', start);
         if (end == std::string::npos)
             end = input.size();

@@ -1,5 +1,10 @@
 #include "main/CommandLine.h"
 
+#include "core/settings/SettingTable.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 // What the command line refuses, and why; and what it takes.
@@ -89,6 +94,51 @@ private slots:
               "--style <STYLE>", "--fragment", "--current <LINK>", "--version"})
             QVERIFY2(help.contains(QLatin1String(option)), option);
         QVERIFY(help.contains(QStringLiteral("2 when the\npage cannot be written")));
+    }
+
+    // --help, the man page and the settings file's page name every key of
+    // the table of settings, and no key it does not have.
+    void docsNameEveryKeyAndNoOther() {
+        QSet<QString> names, keys;
+        for (const halvero::Setting& setting : halvero::SettingTable::all()) {
+            names.insert(QString::fromStdString(halvero::SettingTable::nameOf(setting)));
+            keys.insert(QString::fromLatin1(setting.key));
+        }
+        const auto read = [](const char* name) {
+            QFile file(QStringLiteral(HALVERO_DOCS_DIR "/") + QLatin1String(name));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        // A key named in prose: "normal.fontSize", not the file "menu.halvero".
+        const QRegularExpression named(
+            QStringLiteral(R"(\b(?:menu|normal|hover|page)\.[a-z][A-Za-z]*\b(?!\.\w))"));
+        const QRegularExpression files(QStringLiteral(R"(\.(?:halvero|html?)$)"));
+        for (const auto& [doc, text] :
+             {std::pair{"--help", CommandLine::helpText()},
+              std::pair{"halvero.1", read("halvero.1").remove(QStringLiteral("\\f"))}}) {
+            QVERIFY2(!text.isEmpty(), doc);
+            for (const QString& name : names)
+                QVERIFY2(text.contains(name),
+                         qPrintable(QStringLiteral("%1 lacks %2").arg(QLatin1String(doc), name)));
+            for (auto match = named.globalMatch(text); match.hasNext();) {
+                const QString name = match.next().captured();
+                QVERIFY2(names.contains(name) || files.match(name).hasMatch(),
+                         qPrintable(QStringLiteral("%1 names %2").arg(QLatin1String(doc), name)));
+            }
+        }
+        const QString page = read("settings-file.md");
+        for (const QString& key : keys)
+            QVERIFY2(page.contains(QLatin1Char('`') + key + QLatin1Char('`')),
+                     qPrintable(QStringLiteral("settings-file.md lacks `%1`").arg(key)));
+        // Each key table's first column.
+        const QRegularExpression row(QStringLiteral(R"(^\| `([A-Za-z]+)`(?:, `([A-Za-z]+)`)? \|)"),
+                                     QRegularExpression::MultilineOption);
+        for (auto match = row.globalMatch(page); match.hasNext();) {
+            const auto found = match.next();
+            for (int i = 1; i <= 2; ++i)
+                QVERIFY2(found.captured(i).isEmpty() || keys.contains(found.captured(i)),
+                         qPrintable(
+                             QStringLiteral("settings-file.md names `%1`").arg(found.captured(i))));
+        }
     }
 };
 

@@ -29,7 +29,7 @@ QString text(const std::string& value) {
 }
 
 QString nameOf(PageLook::Key key) {
-    return QString::fromLatin1(PageLook::entries()[key].name);
+    return QString::fromLatin1(PageLook::entries()[key].key);
 }
 
 // An editable list of suggestions for `key`.
@@ -46,7 +46,7 @@ QComboBox* suggestions(QWidget* parent, PageLook::Key key, const QStringList& it
 QComboBox* choices(QWidget* parent, PageLook::Key key, const QStringList& captions) {
     auto* box = new QComboBox(parent);
     box->setObjectName(nameOf(key));
-    const auto values = PageLook::entries()[key].choices;
+    const auto values = PageLook::entries()[key].texts;
     for (std::size_t i = 0; i < values.size(); ++i)
         box->addItem(
             captions.value(static_cast<qsizetype>(i)),
@@ -269,13 +269,14 @@ void PageStyleDialog::chooseColor(PageLook::Key key) {
 // A field still holding a value the page cannot take keeps the dialog
 // open, with the reason, rather than losing what was typed unsaid.
 void PageStyleDialog::accept() {
-    for (const PageLook::Entry& entry : PageLook::entries()) {
-        const QString shown = fieldText(entry.key);
-        if (shown.toStdString() == m_document.settings().pageLook().value(entry.key))
+    for (const halvero::Setting& setting : PageLook::entries()) {
+        const PageLook::Key key = PageLook::keyOf(setting);
+        const QString shown = fieldText(key);
+        if (shown.toStdString() == m_document.settings().pageLook().value(key))
             continue;
-        edit(entry.key, shown, false);
-        if (shown.toStdString() != m_document.settings().pageLook().value(entry.key)) {
-            if (QWidget* field = findChild<QWidget*>(nameOf(entry.key)))
+        edit(key, shown, false);
+        if (shown.toStdString() != m_document.settings().pageLook().value(key)) {
+            if (QWidget* field = findChild<QWidget*>(nameOf(key)))
                 field->setFocus();
             return;
         }

@@ -11,8 +11,8 @@
 #include <QUndoStack>
 #include <sys/stat.h>
 
-using halvero::EntryTable;
 using halvero::MenuSettings;
+using halvero::SettingTable;
 
 namespace {
 
@@ -66,7 +66,7 @@ void MenuDocument::type(int index, std::string value) {
 
 void MenuDocument::pick(int index, std::string value) {
     m_settings.edit(index, std::move(value));
-    if (index == EntryTable::kStatusUrl)
+    if (index == SettingTable::kStatusUrl)
         m_settings.applyStatusBarRule();
     record(tr("Pick"));
 }

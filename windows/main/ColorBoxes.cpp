@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <cmath>
 
-using halvero::EntryTable;
+using halvero::SettingTable;
 
 namespace {
 
@@ -57,14 +57,14 @@ std::optional<QColor> ColorBoxes::ask(QWidget* parent, const QColor& initial) {
 }
 
 bool ColorBoxes::weighs(int index) {
-    return index == EntryTable::kNormal.fontColor || index == EntryTable::kNormal.backColor ||
-           index == EntryTable::kHover.fontColor || index == EntryTable::kHover.backColor;
+    return index == SettingTable::kNormal.fontColor || index == SettingTable::kNormal.backColor ||
+           index == SettingTable::kHover.fontColor || index == SettingTable::kHover.backColor;
 }
 
 void ColorBoxes::noteContrast(const halvero::MenuSettings& settings) const {
     QStringList low;
-    for (const auto& [item, name] : {std::pair{EntryTable::kNormal, tr("normal item")},
-                                     {EntryTable::kHover, tr("hovered item")}}) {
+    for (const auto& [item, name] : {std::pair{SettingTable::kNormal, tr("normal item")},
+                                     {SettingTable::kHover, tr("hovered item")}}) {
         try {
             const double ratio =
                 halvero::contrastRatio(halvero::hexToColor(settings.value(item.fontColor)),

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
-using halvero::EntryTable;
+using halvero::SettingTable;
 
 namespace {
 
@@ -24,7 +24,7 @@ QString text(std::string_view value) {
 EntryEditing::EntryEditing(MainControls& controls, MenuDocument& document, QStatusBar* status,
                            QObject* parent)
     : QObject(parent), m_controls(controls), m_document(document), m_status(status) {
-    for (const halvero::EntryDescriptor& entry : EntryTable::all()) {
+    for (const halvero::Setting& entry : SettingTable::entries()) {
         const int index = entry.index;
         QComboBox* box = m_controls.entry(index);
         connect(box, &QComboBox::textActivated, this, [this, index](const QString& picked) {
@@ -42,7 +42,7 @@ EntryEditing::EntryEditing(MainControls& controls, MenuDocument& document, QStat
 
 void EntryEditing::typed(int index, const QString& typedText) {
     std::string value = typedText.toUtf8().toStdString();
-    const halvero::EntryDescriptor& entry = EntryTable::at(index);
+    const halvero::Setting& entry = SettingTable::at(index);
     if (const std::string problem = halvero::ValueRules::problem(entry, value); !problem.empty()) {
         m_status->showMessage(
             tr("%1: the value %2; the page keeps %3")

@@ -13,11 +13,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-using halvero::EntryDescriptor;
-using halvero::EntryGroup;
-using halvero::EntryTable;
 using halvero::InputKind;
 using halvero::MenuSettings;
+using halvero::Setting;
+using halvero::SettingGroup;
+using halvero::SettingTable;
 
 namespace {
 
@@ -61,24 +61,24 @@ QString commandName(MainLayout::Command command) {
 // two item columns, which share their captions, the column too ("Font
 // Color, Hover Menu Item").
 QString spokenName(int index, const QString& caption) {
-    const EntryGroup group = EntryTable::at(index).group;
-    if (group == EntryGroup::Menu)
+    const SettingGroup group = SettingTable::at(index).group;
+    if (group == SettingGroup::Menu)
         return caption;
-    return caption + QStringLiteral(", ") + MainLayout::caption(EntryTable::groupCaption(group));
+    return caption + QStringLiteral(", ") + MainLayout::caption(SettingTable::groupCaption(group));
 }
 
 } // namespace
 
 QString MainControls::entryName(int index) {
-    return QString::fromStdString(EntryTable::nameOf(EntryTable::at(index)));
+    return QString::fromStdString(SettingTable::nameOf(SettingTable::at(index)));
 }
 
 QLabel* MainControls::makeLabel(BackdropWidget& window, const MainLayout::Row& row) {
     auto* label = new QLabel(row.caption, &window);
     label->setTextFormat(Qt::PlainText);
     if (row.kind == Kind::Title) {
-        const auto group = static_cast<EntryGroup>(row.index);
-        label->setObjectName(text(EntryTable::groupKey(group)) + QStringLiteral(".title"));
+        const auto group = static_cast<SettingGroup>(row.index);
+        label->setObjectName(text(SettingTable::groupKey(group)) + QStringLiteral(".title"));
         titles.at(slot(row.index)) = label;
     } else {
         label->setObjectName(entryName(row.index) + QStringLiteral(".label"));
@@ -90,7 +90,7 @@ QLabel* MainControls::makeLabel(BackdropWidget& window, const MainLayout::Row& r
 
 QComboBox* MainControls::makeEntry(BackdropWidget& window, const MainLayout::Row& row) {
     auto* box = new QComboBox(&window);
-    const EntryDescriptor& entry = EntryTable::at(row.index);
+    const Setting& entry = SettingTable::at(row.index);
     box->setEditable(entry.isEditable());
     if (box->isEditable()) {
         takeTextAsTyped(box);
@@ -160,8 +160,8 @@ void MainControls::build(BackdropWidget& window) {
 // the commands. Labels take no focus.
 void MainControls::setTabOrder(BackdropWidget& window) const {
     QList<QWidget*> order;
-    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover})
-        for (const EntryDescriptor& entry : EntryTable::all()) {
+    for (SettingGroup group : {SettingGroup::Menu, SettingGroup::Normal, SettingGroup::Hover})
+        for (const Setting& entry : SettingTable::entries()) {
             if (entry.group != group)
                 continue;
             order.append(this->entry(entry.index));
@@ -191,7 +191,7 @@ void MainControls::setPointers(BackdropWidget& window) const {
         else if (qobject_cast<QPushButton*>(widget))
             widget->setCursor(Pictures::handPointer());
     }
-    for (const EntryDescriptor& entry : EntryTable::all()) {
+    for (const Setting& entry : SettingTable::entries()) {
         QComboBox* box = this->entry(entry.index);
         switch (entry.kind) {
         case InputKind::List:
@@ -248,7 +248,7 @@ void MainControls::show(const MenuSettings& settings, int index,
     case MenuSettings::Change::Enabled:
         box->setEnabled(settings.isEnabled(index));
         // Item Count is disabled while the menu has items of its own.
-        if (index == EntryTable::kItemCount)
+        if (index == SettingTable::kItemCount)
             box->setToolTip(settings.isEnabled(index)
                                 ? QString()
                                 : QCoreApplication::translate(

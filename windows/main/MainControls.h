@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/EntryTable.h"
 #include "core/settings/MenuSettings.h"
+#include "core/settings/SettingTable.h"
 #include "windows/main/MainLayout.h"
 
 #include <QString>
@@ -43,10 +43,10 @@ public:
               halvero::MenuSettings::Change change) const;
 
     std::array<QLabel*, 3> titles{};
-    std::array<QLabel*, halvero::EntryTable::kCount> labels{};
-    std::array<QComboBox*, halvero::EntryTable::kCount> entries{};
+    std::array<QLabel*, halvero::SettingTable::kEntryCount> labels{};
+    std::array<QComboBox*, halvero::SettingTable::kEntryCount> entries{};
     // Only colour entries have one; the others hold nullptr.
-    std::array<QPushButton*, halvero::EntryTable::kCount> colorButtons{};
+    std::array<QPushButton*, halvero::SettingTable::kEntryCount> colorButtons{};
     std::array<QPushButton*, MainLayout::kCommandCount> commandButtons{};
     QLabel* contrastNote = nullptr;
     QTimer* flashTimer = nullptr;

@@ -1,12 +1,12 @@
 #include "windows/main/MainLayout.h"
 
-#include "core/settings/EntryTable.h"
+#include "core/settings/SettingTable.h"
 
 #include <QCoreApplication>
 
-using halvero::EntryDescriptor;
-using halvero::EntryGroup;
-using halvero::EntryTable;
+using halvero::Setting;
+using halvero::SettingGroup;
+using halvero::SettingTable;
 
 namespace {
 
@@ -36,15 +36,15 @@ QString tr(const char* text) {
     return QCoreApplication::translate("MainLayout", text);
 }
 
-std::vector<const EntryDescriptor*> entriesOf(EntryGroup group) {
-    std::vector<const EntryDescriptor*> entries;
-    for (const EntryDescriptor& entry : EntryTable::all())
+std::vector<const Setting*> entriesOf(SettingGroup group) {
+    std::vector<const Setting*> entries;
+    for (const Setting& entry : SettingTable::entries())
         if (entry.group == group)
             entries.push_back(&entry);
     return entries;
 }
 
-void addEntry(std::vector<MainLayout::Row>& rows, const EntryDescriptor& entry, int left, int top) {
+void addEntry(std::vector<MainLayout::Row>& rows, const Setting& entry, int left, int top) {
     const QString caption = MainLayout::caption(entry.caption);
     const int boxLeft = left + kBoxOffset;
     rows.push_back({K::Label, entry.index, left, top, kLabelWidth, kLabelHeight, caption});
@@ -63,13 +63,13 @@ void addCommand(std::vector<MainLayout::Row>& rows, MainLayout::Command command,
 std::vector<MainLayout::Row> build() {
     using C = MainLayout::Command;
     std::vector<MainLayout::Row> rows;
-    for (EntryGroup group : {EntryGroup::Menu, EntryGroup::Normal, EntryGroup::Hover}) {
+    for (SettingGroup group : {SettingGroup::Menu, SettingGroup::Normal, SettingGroup::Hover}) {
         const int column = static_cast<int>(group);
         rows.push_back({K::Title, column, kColumnLeft[column], 120, 4455, 375,
-                        MainLayout::caption(EntryTable::groupCaption(group))});
+                        MainLayout::caption(SettingTable::groupCaption(group))});
     }
 
-    const auto menu = entriesOf(EntryGroup::Menu);
+    const auto menu = entriesOf(SettingGroup::Menu);
     for (std::size_t row = 0; row < menu.size(); ++row)
         addEntry(rows, *menu[row], kColumnLeft[0], menuRowTop(static_cast<int>(row)));
 
@@ -80,8 +80,8 @@ std::vector<MainLayout::Row> build() {
 
     // The item columns row by row, the normal item's entry before the
     // hovered item's.
-    const auto normal = entriesOf(EntryGroup::Normal);
-    const auto hover = entriesOf(EntryGroup::Hover);
+    const auto normal = entriesOf(SettingGroup::Normal);
+    const auto hover = entriesOf(SettingGroup::Hover);
     for (std::size_t row = 0; row < normal.size(); ++row) {
         addEntry(rows, *normal[row], kColumnLeft[1], kItemRowTop[row]);
         addEntry(rows, *hover[row], kColumnLeft[2], kItemRowTop[row]);
@@ -95,7 +95,7 @@ std::vector<MainLayout::Row> build() {
 // translated here, where the window shows them.
 QString MainLayout::caption(std::string_view utf8) {
     const std::string text(utf8);
-    return QCoreApplication::translate("EntryTable", text.c_str());
+    return QCoreApplication::translate("SettingTable", text.c_str());
 }
 
 const std::vector<MainLayout::Row>& MainLayout::rows() {

@@ -6,7 +6,7 @@
 
 // Where the main window's controls stand and what they say: one row per
 // control, in the order the window creates them. Positions are the design's,
-// in twips. The entries come from EntryTable, column by column. The table
+// in twips. The entries come from SettingTable, column by column. The table
 // says nothing about looks (Look) or behaviour (MainWindow).
 class MainLayout {
 public:
@@ -22,7 +22,7 @@ public:
 
     struct Row {
         Kind kind;
-        // The entry's address; for a title its EntryGroup, for a command
+        // The entry's address; for a title its SettingGroup, for a command
         // its Command.
         int index;
         int left, top, width, height;

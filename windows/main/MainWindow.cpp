@@ -44,9 +44,9 @@
 #include <QUndoStack>
 #include <QWindow>
 
-using halvero::EntryDescriptor;
-using halvero::EntryTable;
 using halvero::MenuSettings;
+using halvero::Setting;
+using halvero::SettingTable;
 using Command = MainLayout::Command;
 
 namespace {
@@ -107,7 +107,7 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
     m_controls.flashTimer->setInterval(1000);
     m_controls.flashTimer->start();
     m_document->startNew();
-    m_controls.entry(EntryTable::kItemCount)->setFocus();
+    m_controls.entry(SettingTable::kItemCount)->setFocus();
 }
 
 // The document's history, cleared as the window's children go, tells
@@ -122,7 +122,7 @@ MainWindow::~MainWindow() {
 // repaints it.
 void MainWindow::connectControls() {
     new EntryEditing(m_controls, *m_document, statusBar(), this);
-    for (const EntryDescriptor& entry : EntryTable::all()) {
+    for (const Setting& entry : SettingTable::entries()) {
         if (!entry.isColor())
             continue;
         const int index = entry.index;
@@ -294,15 +294,15 @@ void MainWindow::createPage() {
 void MainWindow::editMenuItems() {
     const MenuSettings& settings = m_document->settings();
     const auto count = static_cast<int>(
-        halvero::MenuSettings::itemCountOf(settings.value(EntryTable::kItemCount)));
+        halvero::MenuSettings::itemCountOf(settings.value(SettingTable::kItemCount)));
     MenuItemsDialog dialog(settings.menuItems(), count,
-                           QString::fromStdString(settings.value(EntryTable::kTarget)),
+                           QString::fromStdString(settings.value(SettingTable::kTarget)),
                            settings.pageStyle(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_document->change(tr("Menu Items"), [&](MenuSettings& changed) {
         changed.setMenuItems(dialog.items());
-        changed.setValue(EntryTable::kItemCount, std::to_string(dialog.itemCount()));
+        changed.setValue(SettingTable::kItemCount, std::to_string(dialog.itemCount()));
     });
     if (halvero::PageComposer::dropsSubMenus(m_document->settings()))
         statusBar()->showMessage(

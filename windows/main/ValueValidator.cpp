@@ -2,7 +2,7 @@
 
 #include "core/settings/ValueRules.h"
 
-ValueValidator::ValueValidator(const halvero::EntryDescriptor& entry, QObject* parent)
+ValueValidator::ValueValidator(const halvero::Setting& entry, QObject* parent)
     : QValidator(parent), m_entry(entry) {}
 
 QValidator::State ValueValidator::validate(QString& input, int&) const {

@@ -3,7 +3,7 @@
 #include <QValidator>
 
 namespace halvero {
-struct EntryDescriptor;
+struct Setting;
 }
 
 // Refuses, as they are typed or pasted, the characters and lengths that an
@@ -11,10 +11,10 @@ struct EntryDescriptor;
 // never leave its place in the page.
 class ValueValidator : public QValidator {
 public:
-    ValueValidator(const halvero::EntryDescriptor& entry, QObject* parent);
+    ValueValidator(const halvero::Setting& entry, QObject* parent);
 
     State validate(QString& input, int& position) const override;
 
 private:
-    const halvero::EntryDescriptor& m_entry;
+    const halvero::Setting& m_entry;
 };

@@ -71,7 +71,7 @@ TEST(MenuItemPage, ItemsAreEscapedIntoTheirPlaces) {
     MenuSettings settings;
     settings.initialise();
     settings.setMenuItems(kHostileItems);
-    settings.setValue(EntryTable::kItemCount, "4");
+    settings.setValue(SettingTable::kItemCount, "4");
     const std::string page = PageComposer::compose(settings, Timestamp{2026, 1, 2, 3, 4, 5});
     EXPECT_EQ(page, FileReader::read(HALVERO_GOLDEN_DIR "/items-page.htm", 1 << 20, ""));
     EXPECT_EQ(page.find("<script>alert"), std::string::npos);

@@ -32,7 +32,7 @@ MenuSettings menu(const std::string& items, bool modern, bool across = false) {
     if (modern)
         settings.setPageStyle(MenuSettings::PageStyle::Modern);
     if (across)
-        settings.setValue(EntryTable::kDirection, "Horizontal");
+        settings.setValue(SettingTable::kDirection, "Horizontal");
     return settings;
 }
 

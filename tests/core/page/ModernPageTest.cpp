@@ -16,7 +16,7 @@ MenuSettings modernMenu() {
     settings.setMenuItems(
         {{"Home", "index.html", "", "_self", false, {}},
          {"Say \"<hi>\" & 'bye'", "a.html?x='1'&y=\"2\"", "</a><script>", "", false, {}}});
-    settings.setValue(EntryTable::kItemCount, "2");
+    settings.setValue(SettingTable::kItemCount, "2");
     return settings;
 }
 
@@ -59,7 +59,7 @@ TEST(ModernPage, FragmentIsStyleAndNavNamingItsFile) {
 // page as it always was.
 TEST(ModernPage, HorizontalMenusAreOneRow) {
     MenuSettings settings = modernMenu();
-    settings.setValue(EntryTable::kDirection, "Horizontal");
+    settings.setValue(SettingTable::kDirection, "Horizontal");
     EXPECT_NE(PageComposer::compose(settings, Timestamp::now()).find("flex-direction: row;"),
               std::string::npos);
     settings.setPageStyle(MenuSettings::PageStyle::Classic);

@@ -89,7 +89,7 @@ TEST(PageComposer, CaseTestIgnoresLetterCase) {
 TEST(PageComposer, TwentyIdenticalItems) {
     MenuSettings s = defaults();
     s.setValue(0, "20");
-    s.setValue(EntryTable::kTarget, "_self");
+    s.setValue(SettingTable::kTarget, "_self");
     const std::string page = PageComposer::compose(s, kStamp);
     EXPECT_EQ(countOf(page, ">Corvantis</a>"), 20u);
     EXPECT_EQ(countOf(page, "href='http://www.example.com/' target='_self'"), 20u);
@@ -138,7 +138,7 @@ TEST(PageComposer, NonAsciiTextIsWrittenAsUtf8) {
     MenuSettings s = defaults();
     const std::string persian = "\xD8\xAE\xD9\x88\xD8\xB4 \xD8\xA2\xD9\x85\xD8\xAF\xDB\x8C\xD8\xAF";
     s.setValue(6, persian);
-    s.setValue(EntryTable::kTarget, "caf\xC3\xA9");
+    s.setValue(SettingTable::kTarget, "caf\xC3\xA9");
     const std::string page = PageComposer::compose(s, kStamp);
     EXPECT_NE(page.find("window.status = \"" + persian + "\";"), std::string::npos);
     EXPECT_EQ(countOf(page, "target='caf\xC3\xA9'"), 5u);

@@ -39,11 +39,11 @@ TEST(MenuSettings, DefaultsAfterInitialisation) {
         {30, "Solid"},    {31, "#999999"}, {32, "2"},
         {33, "Solid"},    {34, "#999999"}, {35, "1"},
         {36, "Solid"},    {37, "#FFFFFF"}, {38, "1"},
-        {39, "Solid"},    {40, "#FFFFFF"}, {EntryTable::kTarget, "_blank"}};
+        {39, "Solid"},    {40, "#FFFFFF"}, {SettingTable::kTarget, "_blank"}};
     ASSERT_EQ(defaults.size(), 42u);
     for (const auto& [index, value] : defaults)
         EXPECT_EQ(s.value(index), value) << "entry " << index;
-    for (int i = 0; i < EntryTable::kCount; ++i)
+    for (int i = 0; i < SettingTable::kEntryCount; ++i)
         EXPECT_TRUE(s.isEnabled(i)) << "entry " << i;
 }
 
@@ -57,7 +57,7 @@ TEST(MenuSettings, OfferedItemsInOrder) {
     EXPECT_EQ(s.offeredItems(4), numbers(100));
     EXPECT_EQ(s.offeredItems(5), (Items{"No", "Yes"}));
     EXPECT_EQ(s.offeredItems(6), (Items{"Welcome To My Site...", "Corvantis"}));
-    EXPECT_EQ(s.offeredItems(EntryTable::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
+    EXPECT_EQ(s.offeredItems(SettingTable::kTarget), (Items{"_top", "_self", "_blank", "_parent"}));
     for (int base : {7, 24}) {
         // The two fonts first, then font stacks.
         EXPECT_EQ(s.offeredItems(base).size(), 7u);
@@ -80,41 +80,41 @@ TEST(MenuSettings, OfferedItemsInOrder) {
 TEST(MenuSettings, InitialisingAgainRestoresDefaultsWithoutDuplicates) {
     MenuSettings s = initialised();
     s.setValue(3, "999");
-    s.setValue(EntryTable::kTarget, "menuFrame");
+    s.setValue(SettingTable::kTarget, "menuFrame");
     s.initialise();
     EXPECT_EQ(s.value(3), "120");
-    EXPECT_EQ(s.value(EntryTable::kTarget), "_blank");
-    EXPECT_EQ(s.offeredItems(EntryTable::kTarget).size(), 4u);
+    EXPECT_EQ(s.value(SettingTable::kTarget), "_blank");
+    EXPECT_EQ(s.offeredItems(SettingTable::kTarget).size(), 4u);
     EXPECT_EQ(s.offeredItems(13).size(), 2u);
 }
 
-TEST(EntryTable, CaptionsKindsAndKeys) {
-    EXPECT_EQ(EntryTable::at(0).caption, "Menu Item Count");
-    EXPECT_EQ(EntryTable::at(6).caption, "Message in Statusbar");
-    EXPECT_EQ(EntryTable::at(23).caption, "Border Bottom Color");
-    EXPECT_EQ(EntryTable::at(40).caption, "Border Bottom Color");
-    EXPECT_EQ(EntryTable::at(EntryTable::kTarget).caption, "Target");
+TEST(SettingTable, CaptionsKindsAndKeys) {
+    EXPECT_EQ(SettingTable::at(0).caption, "Menu Item Count");
+    EXPECT_EQ(SettingTable::at(6).caption, "Message in Statusbar");
+    EXPECT_EQ(SettingTable::at(23).caption, "Border Bottom Color");
+    EXPECT_EQ(SettingTable::at(40).caption, "Border Bottom Color");
+    EXPECT_EQ(SettingTable::at(SettingTable::kTarget).caption, "Target");
     for (int k = 0; k < 16; ++k) {
-        EXPECT_EQ(EntryTable::at(7 + k).caption, EntryTable::at(24 + k).caption) << k;
-        EXPECT_EQ(EntryTable::at(7 + k).key, EntryTable::at(24 + k).key) << k;
+        EXPECT_EQ(SettingTable::at(7 + k).caption, SettingTable::at(24 + k).caption) << k;
+        EXPECT_EQ(SettingTable::at(7 + k).key, SettingTable::at(24 + k).key) << k;
     }
 
     const std::vector<int> colours = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
     int typed = 0, text = 0;
-    for (const EntryDescriptor& d : EntryTable::all()) {
+    for (const Setting& d : SettingTable::entries()) {
         const bool colour = std::find(colours.begin(), colours.end(), d.index) != colours.end();
         EXPECT_EQ(d.isColor(), colour) << d.index;
         typed += d.kind == InputKind::ColorTyped;
         text += d.kind == InputKind::Text;
         // Keys are unique within their column, and find() gets back there.
-        EXPECT_EQ(EntryTable::find(d.group, d.key), &d) << d.key;
+        EXPECT_EQ(SettingTable::find(d.group, d.key), &d) << d.key;
     }
     // Every colour box takes a typed colour; the fonts are typed font stacks.
     EXPECT_EQ(typed, 12);
     EXPECT_EQ(text, 6);
-    EXPECT_EQ(EntryTable::at(23).kind, InputKind::ColorTyped);
-    EXPECT_EQ(EntryTable::at(40).kind, InputKind::ColorTyped);
-    EXPECT_EQ(EntryTable::find(EntryGroup::Menu, "fontName"), nullptr);
+    EXPECT_EQ(SettingTable::at(23).kind, InputKind::ColorTyped);
+    EXPECT_EQ(SettingTable::at(40).kind, InputKind::ColorTyped);
+    EXPECT_EQ(SettingTable::find(SettingGroup::Menu, "fontName"), nullptr);
 }
 
 TEST(MenuSettings, RejectsIndexesOutsideTheRecord) {
@@ -122,7 +122,7 @@ TEST(MenuSettings, RejectsIndexesOutsideTheRecord) {
     EXPECT_THROW(s.value(-1), std::out_of_range);
     EXPECT_THROW(s.value(42), std::out_of_range);
     EXPECT_THROW(s.setValue(42, "x"), std::out_of_range);
-    EXPECT_THROW(EntryTable::at(-1), std::out_of_range);
+    EXPECT_THROW(SettingTable::at(-1), std::out_of_range);
 }
 
 TEST(MenuSettings, StatusBarRuleBothWays) {
@@ -167,10 +167,10 @@ TEST(MenuSettings, InitialisationFillsListsFirstAndColoursLast) {
     EXPECT_EQ(items.size(), 42u);
     ASSERT_EQ(values.size(), 42u);
     const auto firstColour = std::find_if(values.begin(), values.end(),
-                                          [](int i) { return EntryTable::at(i).isColor(); });
+                                          [](int i) { return SettingTable::at(i).isColor(); });
     EXPECT_EQ(values.end() - firstColour, 12);
-    EXPECT_TRUE(
-        std::all_of(firstColour, values.end(), [](int i) { return EntryTable::at(i).isColor(); }));
+    EXPECT_TRUE(std::all_of(firstColour, values.end(),
+                            [](int i) { return SettingTable::at(i).isColor(); }));
 }
 
 TEST(MenuSettings, SettingAnUnchangedValueTellsNobody) {

@@ -19,7 +19,7 @@ MenuSettings modernBar() {
     MenuSettings settings;
     settings.initialise();
     settings.setPageStyle(MenuSettings::PageStyle::Modern);
-    settings.setValue(EntryTable::kDirection, "Horizontal");
+    settings.setValue(SettingTable::kDirection, "Horizontal");
     return settings;
 }
 
@@ -55,9 +55,9 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
     };
     for (const Case& c : cases) {
         for (const std::string& good : c.good)
-            EXPECT_EQ(problemOf(c.key, good), "") << PageLook::entries()[c.key].name << " " << good;
+            EXPECT_EQ(problemOf(c.key, good), "") << PageLook::entries()[c.key].key << " " << good;
         for (const std::string& bad : c.bad)
-            EXPECT_NE(problemOf(c.key, bad), "") << PageLook::entries()[c.key].name << " " << bad;
+            EXPECT_NE(problemOf(c.key, bad), "") << PageLook::entries()[c.key].key << " " << bad;
     }
     EXPECT_EQ(problemOf(PageLook::kAlign, "left"), "is not one of start, center, end, spread");
     EXPECT_EQ(problemOf(PageLook::kFoldBelow, "40vw"), "is not a width (40em, 600px) or never");
@@ -66,13 +66,13 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
     EXPECT_EQ(problemOf(PageLook::kMenuButtonLabel, "\xE2\x80\x8B"),
               "shows nothing (only invisible characters)");
     // Every default is a value the rules take.
-    for (const PageLook::Entry& entry : PageLook::entries())
-        EXPECT_EQ(problemOf(entry.key, entry.defaultValue), "") << entry.name;
+    for (const Setting& setting : PageLook::entries())
+        EXPECT_EQ(problemOf(PageLook::keyOf(setting), setting.defaultValue), "") << setting.key;
 }
 
 // Fonts are font stacks of names; nothing else reaches the declaration.
 TEST(PageLook, FontNamesAreFontStacks) {
-    const EntryDescriptor& font = EntryTable::at(EntryTable::kNormal.fontName);
+    const Setting& font = SettingTable::at(SettingTable::kNormal.fontName);
     for (const char* good : {"Tahoma", "system-ui, sans-serif", "Segoe UI, Roboto, sans-serif",
                              "-apple-system, sans-serif", "Noto Sans CJK JP,serif", "Caf\xC3\xA9"})
         EXPECT_EQ(ValueRules::problem(font, good), "") << good;
@@ -138,17 +138,17 @@ TEST(PageLook, TheModernBarTakesItsLookAndTheClassicPageIgnoresIt) {
 TEST(PageLook, ValuesOlderVersionsRefuseMakeVersion4) {
     MenuSettings settings = modernBar();
     EXPECT_NE(SettingsFile::compose(settings).find("\"version\": 1"), std::string::npos);
-    for (auto [index, value] : {std::pair{EntryTable::kNormal.left.width, "0"},
-                                {EntryTable::kHover.bottom.type, "None"},
-                                {EntryTable::kHover.fontName, "system-ui, sans-serif"}}) {
+    for (auto [index, value] : {std::pair{SettingTable::kNormal.left.width, "0"},
+                                {SettingTable::kHover.bottom.type, "None"},
+                                {SettingTable::kHover.fontName, "system-ui, sans-serif"}}) {
         MenuSettings changed = settings;
         changed.setValue(index, value);
         const std::string text = SettingsFile::compose(changed);
         EXPECT_NE(text.find("\"version\": 4"), std::string::npos) << value;
         EXPECT_EQ(SettingsFile::parse(text).values[static_cast<std::size_t>(index)], value);
     }
-    settings.setValue(EntryTable::kNormal.top.width, "0");
-    settings.setValue(EntryTable::kNormal.top.type, "None");
+    settings.setValue(SettingTable::kNormal.top.width, "0");
+    settings.setValue(SettingTable::kNormal.top.type, "None");
     EXPECT_NE(PageComposer::compose(settings, Timestamp::now()).find("  border-top: 0px none "),
               std::string::npos);
 }
@@ -163,7 +163,7 @@ TEST(PageLook, OnlyAHorizontalBarFolds) {
                       "hidden>"),
               1u);
     EXPECT_NE(across.find("  flex-wrap: wrap;\n"), std::string::npos);
-    settings.setValue(EntryTable::kDirection, "Vertical");
+    settings.setValue(SettingTable::kDirection, "Vertical");
     const std::string down = PageComposer::compose(settings, Timestamp::now());
     EXPECT_EQ(down.find("halvero-menu__button"), std::string::npos);
     EXPECT_EQ(down.find("<script"), std::string::npos);

@@ -60,7 +60,7 @@ TEST(SettingsFile, EveryValueRoundTripsExactly) {
     std::mt19937 random(7);
     for (int round = 0; round < 20; ++round) {
         MenuSettings settings = defaults();
-        for (const EntryDescriptor& entry : EntryTable::all()) {
+        for (const Setting& entry : SettingTable::entries()) {
             std::vector<std::string> allowed = entry.offeredItems();
             for (const std::string& value : kAwkward)
                 if (entry.kind != InputKind::List && ValueRules::problem(entry, value).empty())
@@ -68,7 +68,7 @@ TEST(SettingsFile, EveryValueRoundTripsExactly) {
             settings.setValue(entry.index, allowed[random() % allowed.size()]);
         }
         const SettingsFile::Contents read = SettingsFile::parse(SettingsFile::compose(settings));
-        for (const EntryDescriptor& entry : EntryTable::all())
+        for (const Setting& entry : SettingTable::entries())
             EXPECT_EQ(read.values[static_cast<std::size_t>(entry.index)],
                       settings.value(entry.index))
                 << entry.key;
@@ -93,10 +93,10 @@ TEST(SettingsFile, MissingKeysTakeTheirDefaultsAndUnknownKeysAreListed) {
         SettingsFile::parse(fileWith("  \"theme\": {\"dark\": [1, 2]},\n"
                                      "  \"normal\": {\"fontSize\": \"12\", \"glow\": true},\n"
                                      "  \"hover\": {\"backColor\": \"#123456\"}"));
-    EXPECT_EQ(read.values[static_cast<std::size_t>(EntryTable::kNormal.fontSize)], "12");
-    EXPECT_EQ(read.values[static_cast<std::size_t>(EntryTable::kHover.backColor)], "#123456");
-    EXPECT_EQ(read.values[static_cast<std::size_t>(EntryTable::kItemCount)], "5");
-    EXPECT_EQ(read.values[static_cast<std::size_t>(EntryTable::kTarget)], "_blank");
+    EXPECT_EQ(read.values[static_cast<std::size_t>(SettingTable::kNormal.fontSize)], "12");
+    EXPECT_EQ(read.values[static_cast<std::size_t>(SettingTable::kHover.backColor)], "#123456");
+    EXPECT_EQ(read.values[static_cast<std::size_t>(SettingTable::kItemCount)], "5");
+    EXPECT_EQ(read.values[static_cast<std::size_t>(SettingTable::kTarget)], "_blank");
     EXPECT_EQ(read.unknownKeys, (std::vector<std::string>{"theme", "normal.glow"}));
 }
 
@@ -156,9 +156,9 @@ TEST(SettingsFile, ReadingRefusesLargeAndMissingFilesAndWritingReplacesWhole) {
     EXPECT_EQ(error.problem().rfind("larger than 1 MB", 0), 0u) << error.what();
 
     MenuSettings settings = defaults();
-    settings.setValue(EntryTable::kTarget, "main frame");
+    settings.setValue(SettingTable::kTarget, "main frame");
     SettingsFile::write(path, settings);
-    EXPECT_EQ(SettingsFile::read(path).values[static_cast<std::size_t>(EntryTable::kTarget)],
+    EXPECT_EQ(SettingsFile::read(path).values[static_cast<std::size_t>(SettingTable::kTarget)],
               "main frame");
     std::remove(path.c_str());
     ::rmdir(folder);
@@ -167,21 +167,21 @@ TEST(SettingsFile, ReadingRefusesLargeAndMissingFilesAndWritingReplacesWhole) {
 TEST(SettingsFile, TheDocumentedExampleOpens) {
     const auto read = SettingsFile::read(HALVERO_EXAMPLES_DIR "/menu.halvero");
     EXPECT_TRUE(read.unknownKeys.empty());
-    EXPECT_EQ(read.values[static_cast<std::size_t>(EntryTable::kItemCount)], "8");
+    EXPECT_EQ(read.values[static_cast<std::size_t>(SettingTable::kItemCount)], "8");
 }
 
 TEST(MenuSettings, SettingAllValuesEnablesTheMessageUnlessTheUrlIsShown) {
     MenuSettings settings = defaults();
     SettingsFile::Contents contents = SettingsFile::parse(SettingsFile::compose(settings));
-    contents.values[static_cast<std::size_t>(EntryTable::kStatusUrl)] = "Yes";
-    contents.values[static_cast<std::size_t>(EntryTable::kStatusMessage)] = "";
+    contents.values[static_cast<std::size_t>(SettingTable::kStatusUrl)] = "Yes";
+    contents.values[static_cast<std::size_t>(SettingTable::kStatusMessage)] = "";
     settings.setValues(contents.values);
-    EXPECT_FALSE(settings.isEnabled(EntryTable::kStatusMessage));
-    contents.values[static_cast<std::size_t>(EntryTable::kStatusUrl)] = "No";
-    contents.values[static_cast<std::size_t>(EntryTable::kStatusMessage)] = "kept";
+    EXPECT_FALSE(settings.isEnabled(SettingTable::kStatusMessage));
+    contents.values[static_cast<std::size_t>(SettingTable::kStatusUrl)] = "No";
+    contents.values[static_cast<std::size_t>(SettingTable::kStatusMessage)] = "kept";
     settings.setValues(contents.values);
-    EXPECT_TRUE(settings.isEnabled(EntryTable::kStatusMessage));
-    EXPECT_EQ(settings.value(EntryTable::kStatusMessage), "kept");
+    EXPECT_TRUE(settings.isEnabled(SettingTable::kStatusMessage));
+    EXPECT_EQ(settings.value(SettingTable::kStatusMessage), "kept");
 }
 
 // Inputs that used to hang the reader, plant script in the page or cost
@@ -227,26 +227,26 @@ TEST(SettingsFile, ItemCountFollowsTheItems) {
     const auto read = SettingsFile::parse(
         "{\"format\": \"halvero-menu\", \"version\": 2, \"menu\": {\"itemCount\": \"2\"},\n" +
         items + "}");
-    EXPECT_EQ(read.values[EntryTable::kItemCount], "3");
+    EXPECT_EQ(read.values[SettingTable::kItemCount], "3");
     ASSERT_TRUE(read.itemCountGiven);
     EXPECT_EQ(*read.itemCountGiven, "2");
 
     MenuSettings settings = defaults();
     settings.restore(read.snapshot());
     EXPECT_EQ(settings.pageItemCount(), 3);
-    EXPECT_FALSE(settings.isEnabled(EntryTable::kItemCount));
-    settings.setValue(EntryTable::kItemCount, "7"); // as --set would
+    EXPECT_FALSE(settings.isEnabled(SettingTable::kItemCount));
+    settings.setValue(SettingTable::kItemCount, "7"); // as --set would
     const std::string page = PageComposer::compose(settings, Timestamp{2026, 1, 2, 3, 4, 5});
     EXPECT_EQ(page.find(PageModel::kPlaceholderLabel.data() + std::string("</a>")),
               std::string::npos);
     const auto again = SettingsFile::parse(SettingsFile::compose(settings));
-    EXPECT_EQ(again.values[EntryTable::kItemCount], "3");
+    EXPECT_EQ(again.values[SettingTable::kItemCount], "3");
     EXPECT_FALSE(again.itemCountGiven);
     // Without items, the count is the menu's own again.
     settings.setMenuItems({});
-    settings.setValue(EntryTable::kItemCount, "7");
+    settings.setValue(SettingTable::kItemCount, "7");
     EXPECT_EQ(settings.pageItemCount(), 7);
-    EXPECT_TRUE(settings.isEnabled(EntryTable::kItemCount));
+    EXPECT_TRUE(settings.isEnabled(SettingTable::kItemCount));
 }
 
 TEST(SettingsFile, APageHasOneCurrentItem) {

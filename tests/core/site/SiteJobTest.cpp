@@ -1,6 +1,6 @@
 #include "core/site/SiteJob.h"
 #include "core/items/ItemsText.h"
-#include "core/settings/EntryTable.h"
+#include "core/settings/SettingTable.h"
 #include "core/site/SiteUpdate.h"
 
 #include <filesystem>
@@ -26,7 +26,7 @@ constexpr const char* kMarked = "<!DOCTYPE html>\n<html><head><title>Page</title
 MenuSettings menu() {
     MenuSettings settings;
     settings.initialise();
-    settings.setValue(EntryTable::kTarget, "_self");
+    settings.setValue(SettingTable::kTarget, "_self");
     settings.setMenuItems(ItemsText::parse("Home\tindex.html\nAbout\tabout.html\n"));
     return settings;
 }

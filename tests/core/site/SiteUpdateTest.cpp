@@ -12,7 +12,7 @@ namespace {
 MenuSettings site() {
     MenuSettings settings;
     settings.initialise();
-    settings.setValue(EntryTable::kTarget, "_self");
+    settings.setValue(SettingTable::kTarget, "_self");
     settings.setMenuItems(ItemsText::parse("Home\tindex.html\n"
                                            "Blog\tblog/\n"
                                            "> First post\tblog/first.html\n"
@@ -146,7 +146,7 @@ TEST(SiteUpdate, APageInAnotherCharsetGetsTheMenuAsReferences) {
     MenuSettings settings = site();
     settings.setMenuItems(ItemsText::parse("\xC3\x9C"
                                            "ber uns\tabout.html\n"));
-    settings.setValue(EntryTable::kNormal.fontName, "Caf\xC3\xA9 Sans");
+    settings.setValue(SettingTable::kNormal.fontName, "Caf\xC3\xA9 Sans");
     const std::string style = SiteUpdate::style(settings);
     const std::string page =
         "<html><head><meta http-equiv=\"Content-Type\" "

@@ -3,7 +3,7 @@
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/Look.h"
 #include "core/settings/ColorValues.h"
-#include "core/settings/EntryTable.h"
+#include "core/settings/SettingTable.h"
 #include "windows/dialogs/SiteDialog.h"
 #include "windows/items/MenuItemsDialog.h"
 #include "windows/items/MenuItemsModel.h"
@@ -84,7 +84,7 @@ void makeWritableAgain(const QString& folder) {
         ::umount2(path.constData(), MNT_DETACH);
 }
 
-using halvero::EntryTable;
+using halvero::SettingTable;
 
 constexpr int kColorEntries[] = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
 
@@ -125,7 +125,7 @@ private slots:
     }
 
     void everyEntryShowsItsDefaultAfterStartUp() {
-        for (const halvero::EntryDescriptor& entry : EntryTable::all()) {
+        for (const halvero::Setting& entry : SettingTable::entries()) {
             QComboBox* entryBox = box(entry.index);
             QCOMPARE(entryBox->currentText().toStdString(), entry.defaultValue);
             const std::vector<std::string> items = entry.offeredItems();
@@ -136,10 +136,10 @@ private slots:
         QCOMPARE(box(0)->currentText(), QStringLiteral("5"));
         QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
         QVERIFY(box(6)->isEnabled());
-        QCOMPARE(box(EntryTable::kTarget)->currentText(), QStringLiteral("_blank"));
+        QCOMPARE(box(SettingTable::kTarget)->currentText(), QStringLiteral("_blank"));
         QStringList targets;
-        for (int k = 0; k < box(EntryTable::kTarget)->count(); ++k)
-            targets << box(EntryTable::kTarget)->itemText(k);
+        for (int k = 0; k < box(SettingTable::kTarget)->count(); ++k)
+            targets << box(SettingTable::kTarget)->itemText(k);
         QCOMPARE(targets, (QStringList{"_top", "_self", "_blank", "_parent"}));
     }
 
@@ -147,11 +147,11 @@ private slots:
         QVERIFY(!box(0)->isEditable());
         QVERIFY(!box(5)->isEditable());
         QVERIFY(box(3)->isEditable() && !box(3)->lineEdit()->isReadOnly());
-        QVERIFY(box(EntryTable::kTarget)->isEditable());
+        QVERIFY(box(SettingTable::kTarget)->isEditable());
         for (int i : kColorEntries)
             QVERIFY(box(i)->isEditable() && !box(i)->lineEdit()->isReadOnly());
         // A font is typed as a font stack, or picked.
-        QVERIFY(box(EntryTable::kNormal.fontName)->isEditable());
+        QVERIFY(box(SettingTable::kNormal.fontName)->isEditable());
     }
 
     void colourBoxesShowTheirColours() {
@@ -206,7 +206,7 @@ private slots:
         QList<QWidget*> expected;
         for (int i = 0; i <= 6; ++i)
             expected << box(i);
-        expected << box(EntryTable::kTarget);
+        expected << box(SettingTable::kTarget);
         for (int i = 7; i <= 40; ++i) {
             expected << box(i);
             if (auto* button = colorButton(i))
@@ -241,7 +241,7 @@ private slots:
                  Pictures::grabPointer().pixmap().toImage());
         QCOMPARE(box(3)->lineEdit()->cursor().pixmap().toImage(),
                  Pictures::penPointer().pixmap().toImage());
-        QCOMPARE(box(EntryTable::kTarget)->cursor().pixmap().toImage(),
+        QCOMPARE(box(SettingTable::kTarget)->cursor().pixmap().toImage(),
                  Pictures::penPointer().pixmap().toImage());
         QCOMPARE(label(0)->cursor().shape(), Qt::ArrowCursor);
     }
@@ -273,7 +273,7 @@ private slots:
         for (int i : kColorEntries) {
             const int index = i;
             std::vector<std::string> before;
-            for (int k = 0; k < EntryTable::kCount; ++k)
+            for (int k = 0; k < SettingTable::kEntryCount; ++k)
                 before.push_back(box(k)->currentText().toStdString());
             const QColor current = Look::backColor(box(index));
             next = i;
@@ -284,7 +284,7 @@ private slots:
                      QString::fromStdString(halvero::colorToHex(
                          expected.red() + 256 * expected.green() + 65536 * expected.blue())));
             QCOMPARE(Look::backColor(box(index)), expected);
-            for (int k = 0; k < EntryTable::kCount; ++k)
+            for (int k = 0; k < SettingTable::kEntryCount; ++k)
                 if (k != i)
                     QCOMPARE(box(k)->currentText().toStdString(), before[static_cast<size_t>(k)]);
         }
@@ -389,8 +389,8 @@ private slots:
         QCOMPARE(page.count(QStringLiteral(">Corvantis</a>")), 6);
         QCOMPARE(page.count(QStringLiteral("\r\n")), 108 + 6 * 6);
 
-        box(EntryTable::kTarget)->lineEdit()->selectAll();
-        QTest::keyClicks(box(EntryTable::kTarget)->lineEdit(), QStringLiteral("main"));
+        box(SettingTable::kTarget)->lineEdit()->selectAll();
+        QTest::keyClicks(box(SettingTable::kTarget)->lineEdit(), QStringLiteral("main"));
         button("createPageButton")->click();
         QCOMPARE(readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")))
                      .count(QStringLiteral("target='main'")),
@@ -478,7 +478,7 @@ private slots:
             whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
             QTest::mouseClick(button("aboutButton"), Qt::LeftButton);
             QCOMPARE(box(6)->currentText(), QStringLiteral("kept"));
-            QCOMPARE(box(EntryTable::kTarget)->count(), 4);
+            QCOMPARE(box(SettingTable::kTarget)->count(), 4);
         }
         delete window.data();
         window = new MainWindow;
@@ -505,8 +505,8 @@ private slots:
     // meanwhile the status bar says why and the page keeps the last good
     // value, which the box shows again when the user leaves it.
     void unfinishedValuesStayOutOfThePage() {
-        QLineEdit* width = box(EntryTable::kItemWidth)->lineEdit();
-        QLineEdit* colour = box(EntryTable::kNormal.bottom.color)->lineEdit();
+        QLineEdit* width = box(SettingTable::kItemWidth)->lineEdit();
+        QLineEdit* colour = box(SettingTable::kNormal.bottom.color)->lineEdit();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
         colour->setFocus();
@@ -584,7 +584,7 @@ private slots:
     }
 
     void pickingFromTheListWithTheKeyboard() {
-        QComboBox* target = box(EntryTable::kTarget);
+        QComboBox* target = box(SettingTable::kTarget);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier); // opens on "_blank"
         QTRY_VERIFY(target->view()->isVisible());
@@ -611,13 +611,13 @@ private slots:
         QCOMPARE(nameOf(box(9)), QStringLiteral("Font Color, Normal Menu Item"));
         QCOMPARE(nameOf(box(26)), QStringLiteral("Font Color, Hover Menu Item"));
         QCOMPARE(nameOf(box(23)), QStringLiteral("Border Bottom Color, Normal Menu Item"));
-        QCOMPARE(nameOf(box(EntryTable::kTarget)), QStringLiteral("Target"));
+        QCOMPARE(nameOf(box(SettingTable::kTarget)), QStringLiteral("Target"));
         QCOMPARE(nameOf(colorButton(26)), QStringLiteral("Choose Font Color, Hover Menu Item"));
         // Every entry and colour button is told apart by its name alone,
         // while the captions on screen stay as they are.
         QSet<QString> names;
         int controls = 0;
-        for (int i = 0; i < EntryTable::kCount; ++i)
+        for (int i = 0; i < SettingTable::kEntryCount; ++i)
             for (QWidget* control :
                  {static_cast<QWidget*>(box(i)), static_cast<QWidget*>(colorButton(i))})
                 if (control) {
@@ -646,7 +646,7 @@ private slots:
 
     // List-only and editable boxes alike are flat cream across their face.
     void listAndEditableBoxesAreFlatCream() {
-        for (int index : {0, 5, 3, EntryTable::kTarget}) {
+        for (int index : {0, 5, 3, SettingTable::kTarget}) {
             const QImage face = box(index)->grab().toImage();
             // Right of the text, left of the arrow.
             for (int y : {4, face.height() / 2, face.height() - 5})
@@ -1072,8 +1072,8 @@ private slots:
     void copyMenuCodePutsTheFragmentOnTheClipboard() {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        box(EntryTable::kItemWidth)->lineEdit()->selectAll();
-        QTest::keyClicks(box(EntryTable::kItemWidth)->lineEdit(), QStringLiteral("140"));
+        box(SettingTable::kItemWidth)->lineEdit()->selectAll();
+        QTest::keyClicks(box(SettingTable::kItemWidth)->lineEdit(), QStringLiteral("140"));
         QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString code = QApplication::clipboard()->text();
         QVERIFY(code.startsWith(QStringLiteral("<!-- Menu written by Halvero")));
@@ -1088,11 +1088,11 @@ private slots:
         QVERIFY(note->text().isEmpty());
         QColor pick(0xFF, 0xFF, 0x00);
         window->setColorDialog([&](const QColor&) { return std::optional<QColor>(pick); });
-        colorButton(EntryTable::kHover.fontColor)->click();
+        colorButton(SettingTable::kHover.fontColor)->click();
         QCOMPARE(note->text(), QStringLiteral("Hard to read in the page: hovered item 1.0:1, text "
                                               "on background (4.5:1 or more reads well)."));
         pick = QColor(0x33, 0x33, 0x33);
-        colorButton(EntryTable::kHover.fontColor)->click();
+        colorButton(SettingTable::kHover.fontColor)->click();
         QVERIFY(note->text().isEmpty());
     }
 
@@ -1116,14 +1116,14 @@ private slots:
     // Characters that would end a value's place in the page cannot be
     // typed, and a width takes no more than a few characters.
     void charactersThatBreakThePageCannotBeTyped() {
-        QLineEdit* width = box(EntryTable::kItemWidth)->lineEdit();
+        QLineEdit* width = box(SettingTable::kItemWidth)->lineEdit();
         QTest::mouseClick(width, Qt::LeftButton);
         QTest::keyClick(width, Qt::Key_End);
         QTest::keyClicks(width, QStringLiteral("'\"<>;{}9"));
         QCOMPARE(width->text(), QStringLiteral("1209"));
         QTest::keyClicks(width, QStringLiteral("87654"));
         QCOMPARE(width->text(), QStringLiteral("120987"));
-        QLineEdit* target = box(EntryTable::kTarget)->lineEdit();
+        QLineEdit* target = box(SettingTable::kTarget)->lineEdit();
         target->selectAll();
         QTest::keyClicks(target, QStringLiteral("x' onmouseover='alert(1)"));
         const QString page = createdPage();
@@ -1213,7 +1213,7 @@ private slots:
                  qPrintable(note));
         QVERIFY2(status.startsWith(QStringLiteral("The classic page shows the top-level items")),
                  qPrintable(status));
-        QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));
+        QCOMPARE(box(SettingTable::kItemCount)->currentText(), QStringLiteral("2"));
         QCOMPARE(createdPage().count(QStringLiteral("<a class='Menu'")), 2);
 
         editPageStyle([](QDialog* dialog) {
@@ -1432,14 +1432,14 @@ private slots:
         QVERIFY(code.contains(QStringLiteral("aria-current=\"page\">Home<")));
         QCOMPARE(problem, QStringLiteral("item 3 (Evil): link: the scheme javascript: is not "
                                          "allowed (only http, https, mailto and tel)"));
-        QCOMPARE(box(EntryTable::kItemCount)->currentText(), QStringLiteral("2"));
+        QCOMPARE(box(SettingTable::kItemCount)->currentText(), QStringLiteral("2"));
         QString page = createdPage();
         QVERIFY(page.indexOf(QStringLiteral("title='Who we are' target='_blank'")) <
                 page.indexOf(QStringLiteral("href='index.html'")));
         QVERIFY(page.contains(QStringLiteral(">About us</a>")));
 
         // The count follows the items, and no placeholder joins them.
-        QVERIFY(!box(EntryTable::kItemCount)->isEnabled());
+        QVERIFY(!box(SettingTable::kItemCount)->isEnabled());
         QCOMPARE(page.count(QStringLiteral("<a class")), 2);
         QCOMPARE(page.count(QStringLiteral(">Corvantis</a>")), 0);
 
@@ -1558,7 +1558,7 @@ private:
     }
     QStringList allValues() const {
         QStringList values;
-        for (const halvero::EntryDescriptor& entry : EntryTable::all())
+        for (const halvero::Setting& entry : SettingTable::entries())
             values << box(entry.index)->currentText();
         return values;
     }

@@ -3,7 +3,7 @@
 #include "app/preview/PreviewEngine.h"
 #include "core/items/ItemsText.h"
 #include "core/page/PageComposer.h"
-#include "core/settings/EntryTable.h"
+#include "core/settings/SettingTable.h"
 #include "windows/main/MainWindow.h"
 
 #include <QAbstractButton>
@@ -465,7 +465,7 @@ private slots:
         settings.setMenuItems({{"Home", "index.html", "", "", false, {}},
                                {"About us", "about.html", "Who we are", "_self", false, {}},
                                {"Blog", "https://blog.example.org/", "", "_blank", false, {}}});
-        settings.setValue(halvero::EntryTable::kItemCount, "3");
+        settings.setValue(halvero::SettingTable::kItemCount, "3");
         auto* preview = openPreview(QByteArray::fromStdString(
             halvero::PageComposer::compose(settings, halvero::Timestamp::now())));
         QWebEngineView* view = browser(preview);
@@ -505,7 +505,7 @@ private:
     static QByteArray pageFor(const char* showUrl) {
         halvero::MenuSettings settings;
         settings.initialise();
-        settings.setValue(halvero::EntryTable::kStatusUrl, showUrl);
+        settings.setValue(halvero::SettingTable::kStatusUrl, showUrl);
         settings.applyStatusBarRule();
         const std::string page =
             halvero::PageComposer::compose(settings, halvero::Timestamp::now());

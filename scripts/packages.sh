@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Installs the Debian packages (Debian 12 or 13) named in its arguments that
 # are missing: with apt-get when run as root, otherwise it prints the
 # install line and stops. Sourced by run.sh and test.sh.
@@ -24,7 +25,7 @@ browser_packages=(chromium webkit2gtk-driver)
 # machine formats alike; installed where the distribution has it (Debian 12),
 # skipped elsewhere.
 format_major=14
-lint_packages=(clang-format-$format_major)
+lint_packages=("clang-format-$format_major" shellcheck)
 
 # Like install_missing, for packages this distribution may not have: those
 # it lacks are left out.

@@ -2,7 +2,7 @@
 # Sets up and runs every check, stopping at the first that fails:
 #  1. formatting of every C++ file, with the pinned clang-format (a lint for
 #     changes to the code: skipped, and said so, where that version is not
-#     to be had);
+#     to be had); the menu's CSS and script linted, the shell scripts too;
 #  2. the build with warnings as errors (the "test" preset, build-test/) and
 #     all tests, end-to-end and the Debian package included;
 #  3. the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -37,6 +37,20 @@ if command -v "$format" >/dev/null; then
   fi
 else
   echo "skipped: $format is not installed here (the format check runs where it is)"
+fi
+
+echo "== lint"
+# The menu's style sheet and script as CSS and JavaScript, with the linters
+# pinned in tests/web; the shell scripts under shellcheck (.shellcheckrc),
+# where Debian has it.
+tests/web/node_modules/.bin/stylelint --config tests/web/stylelint.config.mjs core/page/menu.css
+tests/web/node_modules/.bin/eslint --config tests/web/eslint.config.mjs core/page/menu.js
+if command -v shellcheck >/dev/null; then
+  find scripts tests bench .ci -path tests/web/node_modules -prune -o \
+    \( -name '*.sh' -o -path .ci/run \) -type f -print0 | xargs -0 shellcheck ||
+    { echo "shellcheck: see above" >&2; exit 1; }
+else
+  echo "skipped: shellcheck is not installed here"
 fi
 
 # The browser engine refuses to start as root with its sandbox on.

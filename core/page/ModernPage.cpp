@@ -1,5 +1,8 @@
 #include "core/page/ModernPage.h"
 
+#include "core/page/StyleTemplate.h"
+#include "core/page/menu_css.h"
+#include "core/page/menu_js.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -68,22 +71,6 @@ std::string declarations(const PageModel::Look& look, std::string_view indent) {
     return text;
 }
 
-// The rest of a control's rules, after its own block: the hovered look on
-// hover and keyboard focus (and, for a button, while what it shows is
-// open), and a focus ring in the hovered text's colour. `indent` is the
-// rules' own, inside a media query or not.
-std::string hoverAndFocus(const PageModel& page, std::string_view selector, bool opens,
-                          std::string_view indent) {
-    const std::string on = std::string(indent) + std::string(selector);
-    std::string text = on + ":hover,\n" + on + ":focus-visible" +
-                       (opens ? ",\n" + on + "[aria-expanded=\"true\"]" : std::string()) + " {\n";
-    text += declarations(page.hover, std::string(indent) + "  ");
-    text += std::string(indent) + "}\n" + on + ":focus-visible {\n" + std::string(indent) +
-            "  outline: 3px solid " + page.hover.fontColor + ";\n" + std::string(indent) +
-            "  outline-offset: 2px;\n" + std::string(indent) + "}\n";
-    return text;
-}
-
 // The width a sub-menu's button beside its link takes: its arrow and
 // padding (1.8em of its font) and its side borders, or a finger's 24 px.
 std::string toggleWidth(const PageModel::Look& look) {
@@ -107,411 +94,61 @@ std::string_view acrossColumn(std::string_view align) {
                                : "center";
 }
 
-// Every rule is scoped to the menu's own classes, two deep, so that it
-// touches nothing else on a site's page and ordinary site rules on a, ul
-// or li (a:visited, nav ul) do not win over it.
+// The style sheet filled in for `page` (see menu.css).
 std::string styleBlock(const PageModel& page) {
     const PageLook& look = page.look;
     const std::string distance = length(page.distance);
-    const std::string outerHeight =
-        sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width);
-    // A sub-menu's button is at least 24 px high inside its borders, as a
-    // finger needs.
-    const auto height = pixels(page.itemHeight);
-    const std::string toggleHeight = sum(height ? std::to_string(std::max(24L, *height))
-                                                : "max(24px, " + length(page.itemHeight) + ")",
-                                         page.normal.top.width, page.normal.bottom.width);
-    const std::string padding = look.value(PageLook::kItemPadding);
     const std::string_view align = look.value(PageLook::kAlign);
-    std::string text = "<style>\n";
-    text += ".halvero-menu {\n"
-            "  background-color: " +
-            look.value(PageLook::kBarColor) +
-            ";\n"
-            "}\n"
-            ".halvero-menu .halvero-menu__list {\n"
-            "  display: flex;\n"
-            "  flex-direction: " +
-            std::string(page.across ? "row" : "column") + ";\n" +
-            (page.across ? "  flex-wrap: wrap;\n" : "") + "  align-items: " +
-            std::string(page.across ? (page.hasSubMenus ? "flex-start" : "center")
-                                    : acrossColumn(align)) +
-            ";\n"
-            "  justify-content: " +
-            std::string(page.across ? alongBar(align) : "center") +
-            ";\n"
-            "  gap: " +
-            distance +
-            ";\n"
-            "  list-style: none;\n"
-            "  margin: 0;\n"
-            "  padding: " +
-            (page.across ? "0 " + distance : distance + " 0") +
-            ";\n"
-            "}\n"
-            ".halvero-menu .halvero-menu__item {\n"
-            "  min-width: 0;\n"
-            "  max-width: 100%;\n"
-            "  margin: 0;\n"
-            "  padding: 0;\n"
-            "}\n"
-            ".halvero-menu .halvero-menu__link {\n"
-            "  position: relative;\n"
-            "  display: flex;\n"
-            "  align-items: center;\n"
-            "  justify-content: center;\n"
-            "  box-sizing: border-box;\n" +
-            (look.value(PageLook::kItemWidth) == "auto"
-                 ? std::string()
-                 : "  width: " + length(page.itemWidth) + ";\n") +
-            "  max-width: 100%;\n"
-            "  min-height: " +
-            outerHeight +
-            ";\n"
-            "  margin: 0;\n"
-            "  padding: " +
-            padding +
-            ";\n"
-            "  overflow-wrap: anywhere;\n"
-            "  text-align: center;\n"
-            "  text-decoration: none;\n"
-            "  transition: background-color 0.15s, color 0.15s;\n";
-    text += declarations(page.normal, "  ");
-    text += "}\n"
-            ".halvero-menu .halvero-menu__link[aria-current=\"page\"] {\n";
-    if (look.value(PageLook::kCurrentUnderline) == "Yes")
-        text += "  text-decoration: underline;\n"
-                "  text-decoration-thickness: 0.15em;\n"
-                "  text-underline-offset: 0.25em;\n";
-    if (const std::string& color = look.value(PageLook::kCurrentColor); !color.empty())
-        text += "  color: " + color + ";\n";
-    if (const std::string& color = look.value(PageLook::kCurrentBackColor); !color.empty())
-        text += "  background-color: " + color + ";\n";
-    text += "}\n";
-    text += hoverAndFocus(page, ".halvero-menu .halvero-menu__link", false, "");
-    text += ".halvero-menu .halvero-menu__note {\n"
-            "  position: absolute;\n"
-            "  width: 1px;\n"
-            "  height: 1px;\n"
-            "  overflow: hidden;\n"
-            "  clip-path: inset(50%);\n"
-            "  white-space: nowrap;\n"
-            "}\n";
-    if (page.hasSubMenus || page.folds)
-        text += ".halvero-menu .halvero-menu__chevron {\n"
-                "  flex: none;\n"
-                "  width: 0;\n"
-                "  height: 0;\n"
-                "  border-left: 0.3em solid transparent;\n"
-                "  border-right: 0.3em solid transparent;\n"
-                "  border-top: 0.35em solid currentColor;\n"
-                "}\n"
-                ".halvero-menu [aria-expanded=\"true\"] > .halvero-menu__chevron {\n"
-                "  transform: rotate(180deg);\n"
-                "}\n"
-                ".halvero-menu [hidden] {\n"
-                "  display: none !important;\n"
-                "}\n";
-    if (page.hasSubMenus) {
-        // A parent's link and button side by side, its list below both: in
-        // the flow while closed lists are shown (no script) and in a
-        // vertical menu; dropped over the page below a horizontal menu.
-        text += ".halvero-menu .halvero-menu__item--parent {\n"
-                "  position: relative;\n"
-                "  display: grid;\n"
-                "  grid-template-columns: auto auto;\n"
-                "  justify-content: center;\n"
-                "  align-items: center;\n"
-                "}\n"
-                ".halvero-menu .halvero-menu__sublist {\n"
-                "  display: flex;\n"
-                "  flex-direction: column;\n"
-                "  align-items: center;\n"
-                "  grid-column: 1 / -1;\n"
-                "  gap: " +
-                distance +
-                ";\n"
-                "  list-style: none;\n"
-                "  margin: 0;\n"
-                "  padding: " +
-                distance +
-                " 0 0;\n"
-                "}\n"
-                ".halvero-menu .halvero-menu__toggle {\n"
-                "  display: flex;\n"
-                "  align-items: center;\n"
-                "  justify-content: center;\n"
-                "  gap: 0.4em;\n"
-                "  box-sizing: border-box;\n"
-                "  min-height: " +
-                toggleHeight +
-                ";\n"
-                "  min-width: 24px;\n"
-                "  margin: 0;\n"
-                "  padding: 0 0.6em;\n"
-                "  cursor: pointer;\n"
-                "  transition: background-color 0.15s, color 0.15s;\n";
-        text += declarations(page.normal, "  ");
-        text += "}\n";
-        text += hoverAndFocus(page, ".halvero-menu .halvero-menu__toggle", true, "");
-        text += ".halvero-menu .halvero-menu__link.halvero-menu__toggle {\n"
-                "  padding: " +
-                padding +
-                ";\n"
-                "}\n"
-                // The items that hold the current page: underlined, dotted.
-                ".halvero-menu .halvero-menu__item--holds-current > .halvero-menu__link {\n"
-                "  text-decoration: underline dotted;\n"
-                "  text-underline-offset: 0.25em;\n"
-                "}\n";
-        // Down the page, a parent's button hangs beside its link, which
-        // stays in line with the other items; on a narrow screen the link
-        // leaves the button its room.
-        if (!page.across) {
-            // Items at the end have it on their other side; centred ones
-            // leave it room on both.
-            const bool atEnd = align == "end";
-            const std::string room = (align == "center" ? "2 * " : "") + toggleWidth(page.normal);
-            text += ".halvero-menu .halvero-menu__item--parent > "
-                    ".halvero-menu__toggle:not(.halvero-menu__link) {\n"
-                    "  position: absolute;\n" +
-                    std::string(atEnd ? "  right: 100%;\n" : "  left: 100%;\n") +
-                    "  top: 0;\n"
-                    "}\n"
-                    ".halvero-menu .halvero-menu__item--parent {\n"
-                    "  grid-template-columns: minmax(0, auto);\n"
-                    "  max-width: calc(100% - " +
-                    room +
-                    ");\n"
-                    "}\n";
-        }
-        if (page.across)
-            text += ".halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "
-                    ".halvero-menu__sublist {\n"
-                    "  position: absolute;\n"
-                    "  top: 100%;\n"
-                    "  left: 0;\n"
-                    "  z-index: 10;\n"
-                    "  min-width: 100%;\n"
-                    "  gap: 0;\n"
-                    "  padding: 0;\n"
-                    "}\n"
-                    ".halvero-menu--enhanced .halvero-menu__sublist--end {\n"
-                    "  left: auto;\n"
-                    "  right: 0;\n"
-                    "}\n";
-    }
-    if (page.folds) {
-        // Below the width the user set, the bar folds behind the menu
-        // button (shown by the script only: without it the items stay out,
-        // wrapped) into one column, its sub-menus opening in the flow.
-        text += ".halvero-menu .halvero-menu__button {\n"
-                "  display: none;\n"
-                "}\n"
-                "@media not all and (min-width: " +
-                look.value(PageLook::kFoldBelow) +
-                ") {\n"
-                "  .halvero-menu--enhanced .halvero-menu__button {\n"
-                "    display: flex;\n"
-                "    align-items: center;\n"
-                "    justify-content: space-between;\n"
-                "    gap: 0.6em;\n"
-                "    box-sizing: border-box;\n"
-                "    width: 100%;\n"
-                "    min-height: max(44px, " +
-                outerHeight +
-                ");\n"
-                "    margin: 0;\n"
-                "    padding: " +
-                padding +
-                ";\n"
-                "    cursor: pointer;\n";
-        text += declarations(page.normal, "    ");
-        text += "  }\n";
-        text += hoverAndFocus(page, ".halvero-menu--enhanced .halvero-menu__button", true, "  ");
-        text += "  .halvero-menu--enhanced .halvero-menu__button[aria-expanded=\"false\"] + "
-                ".halvero-menu__list {\n"
-                "    display: none;\n"
-                "  }\n"
-                "  .halvero-menu--enhanced .halvero-menu__list {\n"
-                "    flex-direction: column;\n"
-                "    flex-wrap: nowrap;\n"
-                "    align-items: stretch;\n"
-                "    padding: " +
-                distance +
-                " 0;\n"
-                "  }\n"
-                "  .halvero-menu--enhanced .halvero-menu__link {\n"
-                "    width: auto;\n"
-                "  }\n";
-        if (page.hasSubMenus)
-            text += "  .halvero-menu--enhanced .halvero-menu__item--parent {\n"
-                    "    grid-template-columns: 1fr auto;\n"
-                    "  }\n"
-                    "  .halvero-menu--enhanced .halvero-menu__list > .halvero-menu__item > "
-                    ".halvero-menu__sublist {\n"
-                    "    position: static;\n"
-                    "    min-width: 0;\n"
-                    "    align-items: stretch;\n"
-                    "    padding: " +
-                    distance +
-                    " 0 0 1em;\n"
-                    "  }\n";
-        text += "}\n";
-    }
-    // In forced colours the colours are the system's: the hovered, focused
-    // and current items stay apart by an outline's style and an underline.
-    const std::string controls = page.hasSubMenus ? ", .halvero-menu .halvero-menu__toggle" : "";
-    text +=
-        "@media (forced-colors: active) {\n"
-        "  .halvero-menu .halvero-menu__link:hover" +
-        (page.hasSubMenus ? ", .halvero-menu .halvero-menu__toggle:hover" : std::string()) +
-        (page.folds ? ", .halvero-menu .halvero-menu__button:hover" : std::string()) +
-        " {\n"
-        "    outline: 2px dashed LinkText;\n"
-        "    outline-offset: -5px;\n"
-        "  }\n"
-        "  .halvero-menu .halvero-menu__link:focus-visible" +
-        (page.hasSubMenus ? ", .halvero-menu .halvero-menu__toggle:focus-visible" : std::string()) +
-        (page.folds ? ", .halvero-menu .halvero-menu__button:focus-visible" : std::string()) +
-        " {\n"
-        "    outline: 3px solid Highlight;\n"
-        "    outline-offset: 2px;\n"
-        "  }\n"
-        "  .halvero-menu .halvero-menu__link[aria-current=\"page\"] {\n"
-        "    text-decoration: underline;\n"
-        "    text-decoration-thickness: 0.2em;\n"
-        "    text-underline-offset: 0.25em;\n"
-        "  }\n"
-        "}\n"
-        "@media (prefers-reduced-motion: reduce) {\n"
-        "  .halvero-menu .halvero-menu__link" +
-        controls +
-        " {\n"
-        "    transition: none;\n"
-        "  }\n"
-        "}\n"
-        "</style>\n";
-    return text;
+    // A sub-menu's button is at least 24 px high inside its borders.
+    const auto height = pixels(page.itemHeight);
+    StyleTemplate::Fill fill;
+    fill.values = {
+        {"barColor", look.value(PageLook::kBarColor)},
+        {"direction", page.across ? "row" : "column"},
+        {"alignItems", std::string(page.across ? (page.hasSubMenus ? "flex-start" : "center")
+                                               : acrossColumn(align))},
+        {"justifyContent", std::string(page.across ? alongBar(align) : "center")},
+        {"distance", distance},
+        {"listPadding", page.across ? "0 " + distance : distance + " 0"},
+        {"itemWidth", length(page.itemWidth)},
+        {"outerHeight", sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width)},
+        {"padding", look.value(PageLook::kItemPadding)},
+        {"currentColor", look.value(PageLook::kCurrentColor)},
+        {"currentBackColor", look.value(PageLook::kCurrentBackColor)},
+        {"focusColor", page.hover.fontColor},
+        {"toggleHeight", sum(height ? std::to_string(std::max(24L, *height))
+                                    : "max(24px, " + length(page.itemHeight) + ")",
+                             page.normal.top.width, page.normal.bottom.width)},
+        {"toggleRoom", (align == "center" ? "2 * " : "") + toggleWidth(page.normal)},
+        {"foldBelow", look.value(PageLook::kFoldBelow)},
+    };
+    const std::pair<std::string_view, bool> conditions[] = {
+        {"across", page.across},
+        {"subMenus", page.hasSubMenus},
+        {"folds", page.folds},
+        {"buttons", page.hasSubMenus || page.folds},
+        {"fixedWidth", look.value(PageLook::kItemWidth) != "auto"},
+        {"currentUnderline", look.value(PageLook::kCurrentUnderline) == "Yes"},
+        {"currentColor", !look.value(PageLook::kCurrentColor).empty()},
+        {"currentBackColor", !look.value(PageLook::kCurrentBackColor).empty()},
+        {"atEnd", align == "end"},
+    };
+    for (const auto& [name, holds] : conditions)
+        if (holds)
+            fill.holding.emplace(name);
+    fill.look = [&page](std::string_view name, std::string_view indent) {
+        return declarations(name == "hover" ? page.hover : page.normal, indent);
+    };
+    return "<style>\n" + StyleTemplate::fill(embedded::kMenu_css, fill) + "</style>\n";
 }
 
-// Turns the menu's buttons on. The menu button, below the width the page
-// sets, shows and hides the items; each sub-menu's button shows and hides
-// its list (Enter, Space, a click or a tap), a mouse opens a list while
-// over its item and closes it a moment after leaving. Escape closes the
-// innermost open list holding the focus, or else the folded menu, and
-// gives the focus back to its button; focus or a click leaving the menu
-// closes everything. One list of a level is open at once. Each menu finds
-// its lists inside its own <nav> and gives them ids no element before it
-// has, so that two copies on one page (a header's and a footer's) keep
-// to their own.
-constexpr std::string_view kScript = R"(<script>
-(function () {
-  "use strict";
-  var nav = document.currentScript && document.currentScript.previousElementSibling;
-  if (!nav || !nav.classList || !nav.classList.contains("halvero-menu")) return;
-  function listOf(element) {
-    for (var child = element.firstElementChild; child; child = child.nextElementSibling)
-      if (child.tagName === "UL") return child;
-    return null;
-  }
-  function control(button, list, name) {
-    var id = name, n = 1;
-    while (document.getElementById(id)) id = name + "-" + ++n;
-    list.id = id;
-    button.setAttribute("aria-controls", id);
-  }
-  var fold = nav.querySelector(".halvero-menu__button");
-  if (fold) control(fold, listOf(nav), "halvero-menu-list");
-  var menus = Array.prototype.map.call(nav.querySelectorAll(".halvero-menu__toggle"), function (button) {
-    return { button: button, item: button.parentNode, list: listOf(button.parentNode), byHover: false, timer: 0 };
-  }).filter(function (menu) { return menu.list; });
-  menus.forEach(function (menu, index) { control(menu.button, menu.list, "halvero-menu-sub-" + (index + 1)); });
-  function isOpen(menu) { return menu.button.getAttribute("aria-expanded") === "true"; }
-  function setOpen(menu, open) {
-    menu.byHover = false;
-    menu.button.setAttribute("aria-expanded", open ? "true" : "false");
-    menu.list.hidden = !open;
-    menus.forEach(function (other) {
-      var inside = menu.list.contains(other.item), holds = other.list.contains(menu.item);
-      if (other !== menu && isOpen(other) && (open ? !holds : inside)) setOpen(other, false);
-    });
-    if (open) {
-      menu.list.classList.remove("halvero-menu__sublist--end");
-      if (menu.list.getBoundingClientRect().right > document.documentElement.clientWidth)
-        menu.list.classList.add("halvero-menu__sublist--end");
-    }
-  }
-  function folded() { return !!fold && fold.offsetParent !== null; }
-  function isUnfolded() { return !!fold && fold.getAttribute("aria-expanded") === "true"; }
-  function setUnfolded(open) { if (fold) fold.setAttribute("aria-expanded", open ? "true" : "false"); }
-  function closeAll() {
-    menus.forEach(function (menu) { if (isOpen(menu)) setOpen(menu, false); });
-    if (folded()) setUnfolded(false);
-  }
-  if (fold) {
-    fold.hidden = false;
-    fold.addEventListener("click", function () {
-      var open = !isUnfolded();
-      if (!open) closeAll();
-      setUnfolded(open);
-    });
-  }
-  menus.forEach(function (menu) {
-    var heading = menu.item.querySelector(".halvero-menu__heading");
-    if (heading && heading.parentNode === menu.item) heading.hidden = true;
-    menu.button.hidden = false;
-    menu.list.hidden = true;
-    menu.button.addEventListener("click", function () {
-      if (menu.byHover) menu.byHover = false;
-      else setOpen(menu, !isOpen(menu));
-    });
-    menu.item.addEventListener("pointerenter", function (event) {
-      if (event.pointerType !== "mouse") return;
-      clearTimeout(menu.timer);
-      if (!isOpen(menu)) {
-        setOpen(menu, true);
-        menu.byHover = true;
-      }
-    });
-    menu.item.addEventListener("pointerleave", function (event) {
-      if (event.pointerType !== "mouse") return;
-      clearTimeout(menu.timer);
-      menu.timer = setTimeout(function () {
-        if (menu.byHover && !menu.item.contains(document.activeElement)) setOpen(menu, false);
-      }, 400);
-    });
-  });
-  nav.addEventListener("keydown", function (event) {
-    if (event.key !== "Escape") return;
-    var open = menus.filter(function (menu) { return isOpen(menu) && menu.item.contains(document.activeElement); });
-    if (open.length) {
-      var menu = open[open.length - 1];
-      setOpen(menu, false);
-      menu.button.focus();
-    } else if (folded() && isUnfolded()) {
-      setUnfolded(false);
-      fold.focus();
-    } else {
-      return;
-    }
-    event.preventDefault();
-  });
-  nav.addEventListener("focusout", function (event) {
-    if (event.relatedTarget && !nav.contains(event.relatedTarget)) closeAll();
-  });
-  document.addEventListener("pointerdown", function (event) {
-    if (!nav.contains(event.target)) closeAll();
-  });
-  document.addEventListener("keydown", function (event) {
-    if (event.key !== "Escape" || nav.contains(document.activeElement)) return;
-    if (menus.some(isOpen) || (folded() && isUnfolded())) event.preventDefault();
-    closeAll();
-  });
-  nav.classList.add("halvero-menu--enhanced");
-})();
-</script>
-)";
+// The script after the <nav>: menu.js without its opening comment.
+std::string_view script() {
+    std::string_view text = embedded::kMenu_js;
+    while (text.starts_with("//"))
+        text.remove_prefix(text.find('\n') + 1);
+    return text;
+}
 
 class Nav {
 public:
@@ -537,7 +174,7 @@ public:
         m_text += "  </ul>\n"
                   "</nav>\n";
         if (m_page.hasSubMenus || m_page.folds)
-            m_text += kScript;
+            m_text.append("<script>\n").append(script()).append("</script>\n");
         return std::move(m_text);
     }
 

@@ -208,7 +208,7 @@ lock=halvero-$(id -u)-${desk//[^A-Za-z0-9_.-]/_}.lock
 "$work/halvero" "$work/menu.halvero" >"$out/halvero.log" 2>&1 &
 pid=$!
 for _ in $(seq 1 500); do
-  ls -l "/proc/$pid/fd" 2>/dev/null | grep -q -- "$lock" && break
+  find "/proc/$pid/fd" -lname "*/$lock" 2>/dev/null | grep -q . && break
   sleep 0.01
 done
 timeout 10 "$work/halvero" "$work/other.halvero" >"$out/second.log" 2>&1

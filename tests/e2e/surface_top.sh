@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # surface_top X Y: prints how far below the client area's top left corner
 # (X, Y on the screen) the main window's surface begins, under the menu
 # bar: the first row that shows the backdrop's pure blue.

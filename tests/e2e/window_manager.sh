@@ -11,7 +11,7 @@ rm -rf "$out" && mkdir -p "$out"
 command -v openbox >/dev/null || { echo "openbox is not installed: not run"; exit 0; }
 work=$(mktemp -d) && cp "$halvero" "$(dirname "$halvero")/halvero_preview.so" "$(dirname "$halvero")/libhalvero_toolkit.so" "$work/"
 export QTWEBENGINE_DISABLE_SANDBOX=1 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config"
-failures=0 wm= pid=
+failures=0 wm="" pid=""
 finish() {
   [[ -n $pid ]] && kill "$pid" 2>/dev/null
   [[ -n $wm ]] && kill "$wm" 2>/dev/null

@@ -13,7 +13,7 @@ check() { if eval "$1"; then echo "ok: $2"; else echo "FAIL: $2"; failures=$((fa
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
   { cat "$out/cpack.log"; echo "FAIL: cpack"; exit 1; }
-deb=$(ls "$out"/halvero_*_*.deb 2>/dev/null | head -1)
+deb=$(find "$out" -maxdepth 1 -name "halvero_*_*.deb" | sort | head -1)
 check '[[ -n $deb ]]' "cpack writes halvero_<version>_<arch>.deb"
 [[ -n $deb ]] || exit 1
 echo "package: $(basename "$deb")"

@@ -37,7 +37,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$work/bar.htm" --style mod
   --set page.align=spread --set page.itemWidth=auto --set "page.menuButtonLabel=Men"$'\xc3\xbc'" <&>" \
   --set page.currentBackColor=#FFFFFF || { echo "FAIL: halvero --set page.*"; failures=$((failures + 1)); }
 if "$checker" --config "$here/htmlvalidate.json" "$work"/*.htm; then
-  echo "ok: $(ls "$work"/*.htm | wc -l) pages and fragments pass html-validate"
+  echo "ok: $(find "$work" -maxdepth 1 -name "*.htm" | wc -l) pages and fragments pass html-validate"
 else
   failures=$((failures + 1))
 fi

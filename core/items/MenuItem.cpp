@@ -1,6 +1,5 @@
 #include "core/items/MenuItem.h"
 
-#include "core/settings/ValueRules.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -40,7 +39,7 @@ std::string MenuItem::cleanLink(std::string_view link) {
 }
 
 std::string MenuItem::linkProblem(std::string_view link) {
-    if (ValueRules::characterCount(link) > kMaxLink)
+    if (characterCount(link) > kMaxLink)
         return "is longer than " + std::to_string(kMaxLink) + " characters";
     const std::string clean = cleanLink(link);
     if (clean.empty())
@@ -89,14 +88,14 @@ std::string MenuItem::problem(bool parent) const {
         return "label: is empty";
     if (showsNothing(shown))
         return "label: shows nothing (only invisible characters)";
-    if (ValueRules::characterCount(shown) > kMaxLabel)
+    if (characterCount(shown) > kMaxLabel)
         return "label: is longer than " + std::to_string(kMaxLabel) + " characters";
     if (hasControlCharacter(label))
         return "label: holds a control character";
     const bool heading = parent && cleanLink(link).empty();
     if (const std::string why = heading ? std::string() : linkProblem(link); !why.empty())
         return "link: " + why;
-    if (ValueRules::characterCount(tooltip) > kMaxTooltip)
+    if (characterCount(tooltip) > kMaxTooltip)
         return "tooltip: is longer than " + std::to_string(kMaxTooltip) + " characters";
     if (hasControlCharacter(tooltip))
         return "tooltip: holds a control character";

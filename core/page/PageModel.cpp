@@ -1,6 +1,6 @@
 #include "core/page/PageModel.h"
 
-#include "core/site/SiteLinks.h"
+#include "core/page/SiteLinks.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>

@@ -80,7 +80,7 @@ std::string PageLook::problem(Key key, std::string_view value) {
         // The same rule as an item's label.
         if (showsNothing(value))
             return "shows nothing (only invisible characters)";
-        if (ValueRules::characterCount(value) > 40)
+        if (characterCount(value) > 40)
             return "is longer than 40 characters";
         return {};
     }

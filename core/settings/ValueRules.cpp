@@ -217,12 +217,6 @@ bool ValueRules::isLength(std::string_view value) {
     return arguments && isLengthExpression(*arguments);
 }
 
-std::size_t ValueRules::characterCount(std::string_view value) {
-    return static_cast<std::size_t>(std::count_if(value.begin(), value.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 std::size_t ValueRules::maxLength(const Setting& entry) {
     switch (entry.index) {
     case SettingTable::kItemWidth:

@@ -31,8 +31,6 @@ class ValueRules {
 public:
     // The longest value `entry` takes, in characters.
     static std::size_t maxLength(const Setting& entry);
-    // The characters of UTF-8 text: its bytes less continuation bytes.
-    static std::size_t characterCount(std::string_view value);
     // Whether `c` (one byte of UTF-8; any byte of a multi-byte character is
     // allowed) may stand in a free-text value of `entry`.
     static bool allows(const Setting& entry, unsigned char c);

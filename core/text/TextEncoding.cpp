@@ -233,6 +233,12 @@ bool hasControlCharacter(std::string_view text) {
     return false;
 }
 
+std::size_t characterCount(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 bool showsNothing(std::string_view text) {
     for (std::size_t at = 0; at < text.size();)
         if (!isInvisible(nextCodePoint(text, at)))

@@ -25,6 +25,8 @@ bool hasControlCharacter(std::string_view text);
 // zero-width spaces and joiners, the byte-order mark, a soft hyphen) and
 // control characters.
 bool showsNothing(std::string_view text);
+// The characters of UTF-8 text: its bytes less continuation bytes.
+std::size_t characterCount(std::string_view text);
 // At most `limit` characters of the first line of `text`, with "..." where
 // anything was left out: fit to quote in a message.
 std::string firstLineQuoted(std::string_view text, std::size_t limit);

@@ -1,6 +1,6 @@
 #include "core/site/SiteUpdate.h"
 #include "core/items/ItemsText.h"
-#include "core/site/SiteLinks.h"
+#include "core/page/SiteLinks.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

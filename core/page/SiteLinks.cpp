@@ -1,4 +1,4 @@
-#include "core/site/SiteLinks.h"
+#include "core/page/SiteLinks.h"
 
 #include <vector>
 

@@ -139,10 +139,18 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
     m_tree->setColumnWidth(MenuItemsModel::Target, 175);
     m_tree->installEventFilter(this);
     m_tree->expandAll();
-    connect(m_model, &QAbstractItemModel::modelReset, m_tree, &QTreeView::expandAll);
+    // Rows that come in (added, pasted, or back by an undo) show their
+    // sub-menus; the rest keep how the user left them.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                for (int row = first; row <= last; ++row)
+                    m_tree->expandRecursively(m_model->index(row, 0, parent));
+            });
     connect(m_model, &MenuItemsModel::rowToShow, this, &MenuItemsDialog::showRow);
+    for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(m_model, changed, this, &MenuItemsDialog::check);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this, &MenuItemsDialog::check);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &MenuItemsDialog::check);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &MenuItemsDialog::check);
 
     for (QLabel* label : {m_problem, m_note}) {
         label->setWordWrap(true);
@@ -217,6 +225,8 @@ void MenuItemsDialog::showEvent(QShowEvent* event) {
 void MenuItemsDialog::showRow(const QModelIndex& index) {
     if (!index.isValid())
         return;
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        m_tree->expand(parent);
     m_tree->setCurrentIndex(index.siblingAtColumn(MenuItemsModel::Label));
     m_tree->scrollTo(index);
 }

@@ -52,16 +52,6 @@ const std::string& field(const MenuItem& item, int column) {
 
 const char* const kFields[] = {"label", "link", "tooltip", "target", "current"};
 
-// The list in `items` that the first `depth` rows of `path` lead to: with
-// the path's length less one, the list holding the row it names.
-std::vector<MenuItem>& listIn(std::vector<MenuItem>& items, const std::vector<int>& path,
-                              std::size_t depth) {
-    std::vector<MenuItem>* list = &items;
-    for (std::size_t i = 0; i < depth; ++i)
-        list = &(*list)[static_cast<std::size_t>(path[i])].items;
-    return *list;
-}
-
 } // namespace
 
 // The text typed into one cell is one step: each key merges into the step
@@ -90,85 +80,122 @@ private:
     QVariant m_before, m_after;
 };
 
+struct MenuItemsModel::Node {
+    MenuItem item; // its fields; its sub-menu is `children`
+    Node* parent = nullptr;
+    std::vector<std::unique_ptr<Node>> children;
+
+    static std::unique_ptr<Node> of(const MenuItem& item, Node* parent) {
+        auto node = std::make_unique<Node>();
+        node->item = item;
+        node->item.items.clear();
+        node->parent = parent;
+        for (const MenuItem& child : item.items)
+            node->children.push_back(of(child, node.get()));
+        return node;
+    }
+    MenuItem toItem() const {
+        MenuItem whole = item;
+        for (const auto& child : children)
+            whole.items.push_back(child->toItem());
+        return whole;
+    }
+    int levels() const {
+        int deepest = 0;
+        for (const auto& child : children)
+            deepest = std::max(deepest, child->levels());
+        return 1 + deepest;
+    }
+};
+
+// A change of the tree, undone by its edits' opposites, last first.
 class MenuItemsModel::TreeStep : public QUndoCommand {
 public:
-    TreeStep(MenuItemsModel* model, const QString& what, std::vector<MenuItem> before,
-             std::vector<MenuItem> after, Path from, Path to)
-        : QUndoCommand(what), m_model(model), m_before(std::move(before)),
-          m_after(std::move(after)), m_from(std::move(from)), m_to(std::move(to)) {}
-    void undo() override { m_model->reset(m_before, m_from); }
-    void redo() override { m_model->reset(m_after, m_to); }
+    TreeStep(MenuItemsModel* model, const QString& what, std::vector<Edit> edits, Path from,
+             Path to)
+        : QUndoCommand(what), m_model(model), m_edits(std::move(edits)), m_from(std::move(from)),
+          m_to(std::move(to)) {}
+    void undo() override {
+        for (auto edit = m_edits.rbegin(); edit != m_edits.rend(); ++edit) {
+            Edit opposite = *edit;
+            if (edit->kind == Edit::Move)
+                std::swap(opposite.at, opposite.to);
+            else
+                opposite.kind = edit->kind == Edit::Insert ? Edit::Remove : Edit::Insert;
+            m_model->apply(opposite);
+        }
+        emit m_model->rowToShow(m_model->indexOf(m_from));
+    }
+    void redo() override {
+        for (const Edit& edit : m_edits)
+            m_model->apply(edit);
+        emit m_model->rowToShow(m_model->indexOf(m_to));
+    }
 
 private:
     MenuItemsModel* m_model;
-    std::vector<MenuItem> m_before, m_after;
+    std::vector<Edit> m_edits;
     Path m_from, m_to;
 };
 
 MenuItemsModel::MenuItemsModel(std::vector<MenuItem> items, QObject* parent)
-    : QAbstractItemModel(parent), m_items(std::move(items)) {
-    index();
+    : QAbstractItemModel(parent),
+      m_root(Node::of(MenuItem{"", "", "", "", false, items}, nullptr)) {}
+
+MenuItemsModel::~MenuItemsModel() = default;
+
+std::vector<MenuItem> MenuItemsModel::items() const {
+    return m_root->toItem().items;
 }
 
-void MenuItemsModel::index() {
-    m_places.clear();
-    std::vector<std::pair<const std::vector<MenuItem>*, const MenuItem*>> lists = {
-        {&m_items, nullptr}};
-    while (!lists.empty()) {
-        const auto [list, parent] = lists.back();
-        lists.pop_back();
-        for (std::size_t row = 0; row < list->size(); ++row) {
-            const MenuItem& item = (*list)[row];
-            m_places[&item] = {parent, static_cast<int>(row)};
-            if (!item.items.empty())
-                lists.emplace_back(&item.items, &item);
-        }
+MenuItemsModel::Node* MenuItemsModel::nodeAt(const QModelIndex& index) const {
+    return index.isValid() ? static_cast<Node*>(index.internalPointer()) : m_root.get();
+}
+
+MenuItemsModel::Node* MenuItemsModel::nodeAt(const Path& path, const Node* skipped) const {
+    Node* node = m_root.get();
+    for (int row : path) {
+        Node* next = nullptr;
+        for (const auto& child : node->children)
+            if (child.get() != skipped && row-- == 0) {
+                next = child.get();
+                break;
+            }
+        if (!next)
+            return nullptr;
+        node = next;
     }
+    return node;
 }
 
-void MenuItemsModel::reset(std::vector<MenuItem> items, const Path& focus) {
-    beginResetModel();
-    m_items = std::move(items);
-    index();
-    endResetModel();
-    emit rowToShow(indexOf(focus));
+int MenuItemsModel::rowOf(const Node* node) {
+    const auto& siblings = node->parent->children;
+    return static_cast<int>(
+        std::find_if(siblings.begin(), siblings.end(),
+                     [node](const auto& sibling) { return sibling.get() == node; }) -
+        siblings.begin());
 }
 
-const MenuItem* MenuItemsModel::itemAt(const QModelIndex& index) const {
-    if (!index.isValid())
-        return nullptr;
-    const auto* parent = static_cast<const MenuItem*>(index.internalPointer());
-    const std::vector<MenuItem>& list = parent ? parent->items : m_items;
-    return index.row() < static_cast<int>(list.size())
-               ? &list[static_cast<std::size_t>(index.row())]
-               : nullptr;
-}
-
-MenuItem* MenuItemsModel::itemAt(const QModelIndex& index) {
-    return const_cast<MenuItem*>(std::as_const(*this).itemAt(index));
+QModelIndex MenuItemsModel::indexOfNode(const Node* node, int column) const {
+    if (!node || node == m_root.get())
+        return {};
+    return createIndex(rowOf(node), column, const_cast<Node*>(node));
 }
 
 QModelIndex MenuItemsModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || column < 0 || column >= ColumnCount || row >= rowCount(parent))
         return {};
-    return createIndex(row, column, const_cast<MenuItem*>(itemAt(parent)));
+    return createIndex(row, column, nodeAt(parent)->children[static_cast<std::size_t>(row)].get());
 }
 
 QModelIndex MenuItemsModel::parent(const QModelIndex& child) const {
-    if (!child.isValid() || !child.internalPointer())
-        return {};
-    const auto* parent = static_cast<const MenuItem*>(child.internalPointer());
-    const auto at = m_places.find(parent);
-    if (at == m_places.end())
-        return {};
-    return createIndex(at->second.row, 0, const_cast<MenuItem*>(at->second.parent));
+    return child.isValid() ? indexOfNode(nodeAt(child)->parent) : QModelIndex();
 }
 
 int MenuItemsModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() && parent.column() != 0)
         return 0;
-    const MenuItem* item = itemAt(parent);
-    return static_cast<int>(item ? item->items.size() : (parent.isValid() ? 0 : m_items.size()));
+    return static_cast<int>(nodeAt(parent)->children.size());
 }
 
 int MenuItemsModel::columnCount(const QModelIndex&) const {
@@ -183,10 +210,38 @@ MenuItemsModel::Path MenuItemsModel::pathOf(const QModelIndex& index) const {
 }
 
 QModelIndex MenuItemsModel::indexOf(const Path& path, int column) const {
-    QModelIndex at;
-    for (std::size_t i = 0; i < path.size(); ++i)
-        at = index(path[i], i + 1 == path.size() ? column : 0, at);
-    return at;
+    return path.empty() ? QModelIndex() : indexOfNode(nodeAt(path), column);
+}
+
+void MenuItemsModel::apply(const Edit& edit) {
+    const int row = edit.at.back();
+    if (edit.kind == Edit::Insert) {
+        Node* parent = nodeAt(Path(edit.at.begin(), edit.at.end() - 1));
+        beginInsertRows(indexOfNode(parent), row, row);
+        parent->children.insert(parent->children.begin() + row, Node::of(edit.item, parent));
+        endInsertRows();
+        return;
+    }
+    Node* node = nodeAt(edit.at);
+    Node* from = node->parent;
+    if (edit.kind == Edit::Remove) {
+        beginRemoveRows(indexOfNode(from), row, row);
+        from->children.erase(from->children.begin() + row);
+        endRemoveRows();
+        return;
+    }
+    // A move: where to, counted without the row itself, and for Qt before
+    // it leaves.
+    Node* into = nodeAt(Path(edit.to.begin(), edit.to.end() - 1), node);
+    const int to = edit.to.back();
+    const int before = into == from && to > row ? to + 1 : to;
+    if (!beginMoveRows(indexOfNode(from), row, row, indexOfNode(into), before))
+        return;
+    std::unique_ptr<Node> moved = std::move(from->children[static_cast<std::size_t>(row)]);
+    from->children.erase(from->children.begin() + row);
+    moved->parent = into;
+    into->children.insert(into->children.begin() + to, std::move(moved));
+    endMoveRows();
 }
 
 QString MenuItemsModel::targetCaption(const QString& target) const {
@@ -195,9 +250,9 @@ QString MenuItemsModel::targetCaption(const QString& target) const {
 }
 
 QVariant MenuItemsModel::data(const QModelIndex& index, int role) const {
-    const MenuItem* item = itemAt(index);
-    if (!item)
+    if (!index.isValid())
         return {};
+    const MenuItem* item = &nodeAt(index)->item;
     const int column = index.column();
     const bool outOfPage = !index.parent().isValid() && index.row() >= kMaxTop;
     switch (role) {
@@ -216,7 +271,7 @@ QVariant MenuItemsModel::data(const QModelIndex& index, int role) const {
                    ? tr("Level 1")
                    : tr("Level %1, in %2")
                          .arg(path.size())
-                         .arg(text(std::string(itemAt(index.parent())->trimmedLabel())));
+                         .arg(text(std::string(nodeAt(index.parent())->item.trimmedLabel())));
     }
     case Qt::BackgroundRole:
     case Qt::ToolTipRole: {
@@ -261,9 +316,9 @@ Qt::ItemFlags MenuItemsModel::flags(const QModelIndex& index) const {
 }
 
 bool MenuItemsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    const MenuItem* item = itemAt(index);
-    if (!item)
+    if (!index.isValid())
         return false;
+    const MenuItem* item = &nodeAt(index)->item;
     const int column = index.column();
     QVariant before, after;
     if (column == Current && role == Qt::CheckStateRole) {
@@ -282,55 +337,50 @@ bool MenuItemsModel::setData(const QModelIndex& index, const QVariant& value, in
 }
 
 void MenuItemsModel::setField(const Path& path, int column, const QVariant& value) {
-    const QModelIndex at = indexOf(path, column);
-    MenuItem* item = itemAt(at);
-    if (!item)
+    Node* node = nodeAt(path);
+    if (!node || node == m_root.get())
         return;
+    const QModelIndex at = indexOfNode(node, column);
     if (column != Current) {
-        field(*item, column) = value.toString().toStdString();
+        field(node->item, column) = value.toString().toStdString();
         emit dataChanged(at, at);
         return;
     }
-    item->current = value.toBool();
+    node->item.current = value.toBool();
     emit dataChanged(at, at, {Qt::CheckStateRole});
-    if (!item->current)
+    if (!node->item.current)
         return;
     // A page is one page: ticking one item clears the others.
-    std::vector<QModelIndex> others;
-    std::vector<QModelIndex> rows = {QModelIndex()};
+    std::vector<Node*> rows = {m_root.get()};
     while (!rows.empty()) {
-        const QModelIndex parent = rows.back();
+        Node* parent = rows.back();
         rows.pop_back();
-        for (int row = 0; row < rowCount(parent); ++row) {
-            const QModelIndex child = index(row, Current, parent);
-            MenuItem* other = itemAt(child);
-            if (other != item && other->current) {
-                other->current = false;
-                emit dataChanged(child, child, {Qt::CheckStateRole});
+        for (const auto& child : parent->children) {
+            if (child.get() != node && child->item.current) {
+                child->item.current = false;
+                const QModelIndex cleared = indexOfNode(child.get(), Current);
+                emit dataChanged(cleared, cleared, {Qt::CheckStateRole});
             }
-            rows.push_back(index(row, 0, parent));
+            rows.push_back(child.get());
         }
     }
 }
 
 int MenuItemsModel::height(const Path& path) const {
-    const MenuItem* item = itemAt(indexOf(path));
-    return item ? 1 + MenuItem::levels(item->items) : 0;
+    const Node* node = path.empty() ? nullptr : nodeAt(path);
+    return node ? node->levels() : 0;
 }
 
-QModelIndex MenuItemsModel::change(const QString& what, std::vector<MenuItem> after,
-                                   const Path& from, const Path& to) {
-    m_undo.push(new TreeStep(this, what, m_items, std::move(after), from, to));
+QModelIndex MenuItemsModel::change(const QString& what, std::vector<Edit> edits, const Path& from,
+                                   const Path& to) {
+    m_undo.push(new TreeStep(this, what, std::move(edits), from, to));
     return indexOf(to);
 }
 
 QModelIndex MenuItemsModel::addAfter(const QModelIndex& index) {
-    std::vector<MenuItem> after = m_items;
-    Path path = index.isValid() ? pathOf(index) : Path{static_cast<int>(m_items.size()) - 1};
+    Path path = index.isValid() ? pathOf(index) : Path{rowCount() - 1};
     ++path.back();
-    std::vector<MenuItem>& list = listIn(after, path, path.size() - 1);
-    list.insert(list.begin() + path.back(), MenuItem{});
-    return change(tr("Add Item"), std::move(after), pathOf(index), path);
+    return change(tr("Add Item"), {{Edit::Insert, path, {}, {}}}, pathOf(index), path);
 }
 
 QModelIndex MenuItemsModel::addChild(const QModelIndex& index) {
@@ -339,12 +389,9 @@ QModelIndex MenuItemsModel::addChild(const QModelIndex& index) {
     const Path parent = pathOf(index);
     if (levelOf(parent) >= MenuItem::kMaxLevels)
         return {};
-    std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>& list = listIn(after, parent, parent.size());
-    list.emplace_back();
     Path path = parent;
-    path.push_back(static_cast<int>(list.size()) - 1);
-    return change(tr("Add Sub-item"), std::move(after), parent, path);
+    path.push_back(rowCount(index.siblingAtColumn(0)));
+    return change(tr("Add Sub-item"), {{Edit::Insert, path, {}, {}}}, parent, path);
 }
 
 QModelIndex MenuItemsModel::remove(QModelIndexList rows) {
@@ -364,33 +411,33 @@ QModelIndex MenuItemsModel::remove(QModelIndexList rows) {
         if (kept.empty() || kept.back().size() > path.size() ||
             !std::equal(kept.back().begin(), kept.back().end(), path.begin()))
             kept.push_back(path);
-    std::vector<MenuItem> after = m_items;
-    for (auto at = kept.rbegin(); at != kept.rend(); ++at) {
-        std::vector<MenuItem>& list = listIn(after, *at, at->size() - 1);
-        list.erase(list.begin() + at->back());
-    }
+    std::vector<Edit> edits;
+    for (auto at = kept.rbegin(); at != kept.rend(); ++at)
+        edits.push_back({Edit::Remove, *at, {}, nodeAt(*at)->toItem()});
     // The row after the first removed one, or before it, or its parent.
     Path focus = kept.front();
-    if (focus.back() >= static_cast<int>(listIn(after, focus, focus.size() - 1).size()))
+    const Path parent(focus.begin(), focus.end() - 1);
+    const long left =
+        rowCount(indexOf(parent)) - std::count_if(kept.begin(), kept.end(), [&](const Path& path) {
+            return path.size() == focus.size() &&
+                   std::equal(parent.begin(), parent.end(), path.begin());
+        });
+    if (focus.back() >= left)
         --focus.back();
     if (focus.back() < 0)
         focus.pop_back();
-    return change(tr("Remove Items"), std::move(after), kept.front(), focus);
+    return change(tr("Remove Items"), std::move(edits), kept.front(), focus);
 }
 
 QModelIndex MenuItemsModel::move(const QModelIndex& index, int by) {
     if (!index.isValid())
         return {};
-    Path path = pathOf(index);
-    const int to = path.back() + by;
-    if (to < 0 || to >= rowCount(index.parent()))
+    const Path from = pathOf(index);
+    Path to = from;
+    to.back() += by;
+    if (to.back() < 0 || to.back() >= rowCount(index.parent()))
         return {};
-    std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>& list = listIn(after, path, path.size() - 1);
-    std::swap(list[static_cast<std::size_t>(path.back())], list[static_cast<std::size_t>(to)]);
-    const Path from = path;
-    path.back() = to;
-    return change(by < 0 ? tr("Move Up") : tr("Move Down"), std::move(after), from, path);
+    return change(by < 0 ? tr("Move Up") : tr("Move Down"), {{Edit::Move, from, to, {}}}, from, to);
 }
 
 // The row becomes the last item of the sub-menu of the row above it.
@@ -400,16 +447,10 @@ QModelIndex MenuItemsModel::indent(const QModelIndex& index) {
     const Path path = pathOf(index);
     if (levelOf(path) + height(path) > MenuItem::kMaxLevels)
         return {};
-    std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>& list = listIn(after, path, path.size() - 1);
-    MenuItem moved = std::move(list[static_cast<std::size_t>(path.back())]);
-    list.erase(list.begin() + path.back());
-    std::vector<MenuItem>& into = list[static_cast<std::size_t>(path.back() - 1)].items;
-    into.push_back(std::move(moved));
-    Path focus(path.begin(), path.end() - 1);
-    focus.push_back(path.back() - 1);
-    focus.push_back(static_cast<int>(into.size()) - 1);
-    return change(tr("Indent"), std::move(after), path, focus);
+    Path to(path.begin(), path.end() - 1);
+    to.push_back(path.back() - 1);
+    to.push_back(rowCount(index.sibling(index.row() - 1, 0)));
+    return change(tr("Indent"), {{Edit::Move, path, to, {}}}, path, to);
 }
 
 // The row leaves its sub-menu and follows its parent.
@@ -417,30 +458,24 @@ QModelIndex MenuItemsModel::outdent(const QModelIndex& index) {
     if (!index.isValid() || !index.parent().isValid())
         return {};
     const Path path = pathOf(index);
-    std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>& outer = listIn(after, path, path.size() - 2);
-    const int parentRow = path[path.size() - 2];
-    std::vector<MenuItem>& inner = outer[static_cast<std::size_t>(parentRow)].items;
-    MenuItem moved = std::move(inner[static_cast<std::size_t>(path.back())]);
-    inner.erase(inner.begin() + path.back());
-    outer.insert(outer.begin() + parentRow + 1, std::move(moved));
-    Path focus(path.begin(), path.end() - 2);
-    focus.push_back(parentRow + 1);
-    return change(tr("Outdent"), std::move(after), path, focus);
+    Path to(path.begin(), path.end() - 2);
+    to.push_back(path[path.size() - 2] + 1);
+    return change(tr("Outdent"), {{Edit::Move, path, to, {}}}, path, to);
 }
 
 QModelIndex MenuItemsModel::append(std::vector<MenuItem> items) {
     if (items.empty())
         return {};
-    std::vector<MenuItem> after = m_items;
-    const int first = static_cast<int>(after.size());
+    const int first = rowCount();
+    std::vector<Edit> edits;
     for (MenuItem& item : items)
-        after.push_back(std::move(item));
-    return change(tr("Paste"), std::move(after), {}, {first});
+        edits.push_back(
+            {Edit::Insert, {first + static_cast<int>(edits.size())}, {}, std::move(item)});
+    return change(tr("Paste"), std::move(edits), {}, {first});
 }
 
 QString MenuItemsModel::firstProblem() const {
-    return text(MenuItem::treeProblem(m_items));
+    return text(MenuItem::treeProblem(items()));
 }
 
 Qt::DropActions MenuItemsModel::supportedDropActions() const {
@@ -482,7 +517,7 @@ bool MenuItemsModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int,
     if (!data || !data->hasFormat(kMimeType))
         return false;
     const Path from = draggedPath(data);
-    if (from.empty() || !itemAt(indexOf(from)))
+    if (from.empty() || !nodeAt(from))
         return false;
     const Path into = pathOf(parent.siblingAtColumn(0));
     // Not into itself, and no deeper than a menu goes.
@@ -499,24 +534,20 @@ bool MenuItemsModel::dropMimeData(const QMimeData* data, Qt::DropAction action, 
         return false;
     const Path from = draggedPath(data);
     Path into = pathOf(parent.siblingAtColumn(0));
-    std::vector<MenuItem> after = m_items;
-    std::vector<MenuItem>& source = listIn(after, from, from.size() - 1);
-    MenuItem moved = std::move(source[static_cast<std::size_t>(from.back())]);
-    source.erase(source.begin() + from.back());
     // Taking the row out moves the rows after it up, in its list and below.
     Path parentOfFrom(from.begin(), from.end() - 1);
     if (into.size() >= from.size() &&
         std::equal(parentOfFrom.begin(), parentOfFrom.end(), into.begin()) &&
         into[from.size() - 1] > from.back())
         --into[from.size() - 1];
-    std::vector<MenuItem>& target = listIn(after, into, into.size());
-    if (row < 0 || row > static_cast<int>(target.size()))
-        row = static_cast<int>(target.size());
+    const int size = static_cast<int>(nodeAt(into, nodeAt(from))->children.size()) -
+                     (into == parentOfFrom ? 1 : 0);
+    if (row < 0 || row > size)
+        row = size;
     else if (into == parentOfFrom && row > from.back())
         --row;
-    target.insert(target.begin() + row, std::move(moved));
     Path focus = into;
     focus.push_back(row);
-    change(tr("Move Item"), std::move(after), from, focus);
+    change(tr("Move Item"), {{Edit::Move, from, focus, {}}}, from, focus);
     return true;
 }

@@ -5,7 +5,7 @@
 #include <QAbstractItemModel>
 #include <QUndoStack>
 
-#include <unordered_map>
+#include <memory>
 #include <vector>
 
 // The Menu Items editor's rows: the menu's items as a tree, a column a
@@ -13,7 +13,9 @@
 // Every change goes through the model's undo stack, one step each: typing
 // into a cell (the keys typed into one cell are one step), a tick, and each
 // change of the tree (add, remove with the sub-menu, move, indent, outdent,
-// paste, drop). A change of the tree returns where the moved or new row is.
+// paste, drop). A change of the tree returns where the moved or new row is,
+// and reaches views as the rows inserted, removed or moved, so that the
+// rest of the tree keeps its selection, expansion and scroll position.
 class MenuItemsModel : public QAbstractItemModel {
     Q_OBJECT
 public:
@@ -22,8 +24,9 @@ public:
     using Path = std::vector<int>;
 
     explicit MenuItemsModel(std::vector<halvero::MenuItem> items, QObject* parent = nullptr);
+    ~MenuItemsModel() override;
 
-    const std::vector<halvero::MenuItem>& items() const { return m_items; }
+    std::vector<halvero::MenuItem> items() const;
     QUndoStack* undoStack() { return &m_undo; }
     // Where an item without a target of its own opens, for "Opens in".
     void setMenuTarget(const QString& target) { m_menuTarget = target; }
@@ -74,33 +77,37 @@ public:
     QString firstProblem() const;
 
 private:
-    // The undo steps: a cell's new text or tick, and a new tree.
+    // The undo steps: a cell's new text or tick, and a change of the tree.
     class CellStep;
     class TreeStep;
+    // One row of the tree. Rows live on the heap, so an index's pointer to
+    // its row stays good while rows around it come and go.
+    struct Node;
+    // One change of the tree: a row inserted at or removed from `at`, or
+    // moved from `at` to `to` (its place once moved).
+    struct Edit {
+        enum Kind { Insert, Remove, Move } kind;
+        Path at, to;
+        halvero::MenuItem item; // inserted or removed, with its sub-menu
+    };
 
-    const halvero::MenuItem* itemAt(const QModelIndex& index) const;
-    halvero::MenuItem* itemAt(const QModelIndex& index);
-    // Replaces the whole tree (an undo step's before or after) and asks
-    // for the row at `focus` to be shown.
-    void reset(std::vector<halvero::MenuItem> items, const Path& focus);
-    void index();
+    Node* nodeAt(const QModelIndex& index) const;
+    // The row at `path`, or nullptr; counted as if `skipped` were not there.
+    Node* nodeAt(const Path& path, const Node* skipped = nullptr) const;
+    QModelIndex indexOfNode(const Node* node, int column = Label) const;
+    static int rowOf(const Node* node);
+    void apply(const Edit& edit);
     // Sets one field; for a tick, clears the others (a page has one
     // current item).
     void setField(const Path& path, int column, const QVariant& value);
-    // Makes `after` the tree in one undo step named `what`; `from` is the
-    // row the change started at, `to` the row it leads to.
-    QModelIndex change(const QString& what, std::vector<halvero::MenuItem> after, const Path& from,
+    // Makes `edits` one undo step named `what`; `from` is the row the
+    // change started at, `to` the row it leads to.
+    QModelIndex change(const QString& what, std::vector<Edit> edits, const Path& from,
                        const Path& to);
     // How many levels the item at `path` takes up, itself included.
     int height(const Path& path) const;
 
-    std::vector<halvero::MenuItem> m_items;
-    // Where each item is: its parent (nullptr at the top) and its row.
-    struct Place {
-        const halvero::MenuItem* parent;
-        int row;
-    };
-    std::unordered_map<const halvero::MenuItem*, Place> m_places;
+    std::unique_ptr<Node> m_root;
     QUndoStack m_undo;
     QString m_menuTarget;
 };

@@ -2,7 +2,9 @@
 
 #include "core/items/ItemsText.h"
 
+#include <QAbstractItemModelTester>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -20,8 +22,13 @@ QString shape(const std::vector<MenuItem>& items) {
     return parts.join(QLatin1Char(','));
 }
 
+// Every model here runs under Qt's model tester, which checks each signal
+// and answer of the model as views rely on them.
 std::unique_ptr<MenuItemsModel> model(const char* text) {
-    return std::make_unique<MenuItemsModel>(halvero::ItemsText::parse(text));
+    auto items = std::make_unique<MenuItemsModel>(halvero::ItemsText::parse(text));
+    new QAbstractItemModelTester(items.get(), QAbstractItemModelTester::FailureReportingMode::Fatal,
+                                 items.get());
+    return items;
 }
 
 const char* const kSite = "A\ta.html\nB\tb.html\n> B1\tb1.html\n> B2\tb2.html\n>> B21\tb21.html\n"
@@ -104,6 +111,34 @@ private slots:
         items->undoStack()->undo();
         items->undoStack()->undo();
         QCOMPARE(items->items()[1].items[0].label, std::string("B1"));
+    }
+
+    // A change of the tree reaches a view row by row, never as a reset:
+    // the rows it does not touch keep their place in the view (selection,
+    // expansion, the row being edited), through every change and its undo.
+    void untouchedRowsKeepTheirPlace() {
+        auto items = model(kSite);
+        QSignalSpy resets(items.get(), &QAbstractItemModel::modelReset);
+        const QPersistentModelIndex b21 = items->indexOf({1, 1, 0});
+        const QPersistentModelIndex c = items->indexOf({2});
+        const QPersistentModelIndex a = items->indexOf({0});
+        std::unique_ptr<QMimeData> data(items->mimeData({items->indexOf({0})}));
+        items->dropMimeData(data.get(), Qt::MoveAction, 1, 0, items->indexOf({1, 1}));
+        items->indent(items->indexOf({1}));
+        items->addAfter(items->indexOf({0, 0}));
+        items->append(halvero::ItemsText::parse("D\td.html\n> D1\td1.html\n"));
+        items->remove({items->indexOf({0, 3})});
+        items->move(items->indexOf({1}), -1);
+        QCOMPARE(shape(items->items()), QStringLiteral("D(D1),B(B1,,B2(B21,A))"));
+        QCOMPARE(items->pathOf(b21), (MenuItemsModel::Path{1, 2, 0}));
+        QCOMPARE(items->pathOf(a), (MenuItemsModel::Path{1, 2, 1}));
+        QVERIFY(!c.isValid()); // removed with its row
+        while (items->undoStack()->canUndo())
+            items->undoStack()->undo();
+        QCOMPARE(shape(items->items()), shape(model(kSite)->items()));
+        QCOMPARE(items->pathOf(b21), (MenuItemsModel::Path{1, 1, 0}));
+        QCOMPARE(items->pathOf(a), (MenuItemsModel::Path{0}));
+        QCOMPARE(resets.count(), 0);
     }
 };
 

@@ -89,7 +89,8 @@ public:
         : QObject(window), m_window(window), m_toggle(toggle), m_document(document),
           m_page(std::move(page)) {
         connect(toggle, &QAction::toggled, this, &DockOnDemand::show);
-        window->centralWidget()->installEventFilter(this);
+        QWidget* surface = window->centralWidget();
+        (surface ? surface : window)->installEventFilter(this);
     }
 
 protected:

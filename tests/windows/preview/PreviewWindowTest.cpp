@@ -4,7 +4,9 @@
 #include "core/items/ItemsText.h"
 #include "core/page/PageComposer.h"
 #include "core/settings/SettingTable.h"
+#include "windows/document/MenuDocument.h"
 #include "windows/main/MainWindow.h"
+#include "windows/preview/LivePreviewDock.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -91,6 +94,47 @@ private slots:
         // A folder name that a raw "file:///" + path would break.
         pageFolder = folder.path() + QStringLiteral("/my menu #1 %20 caf\u00e9");
         QVERIFY(QDir().mkpath(pageFolder));
+    }
+
+    // The dock alone, on a bare main window: it composes the page once for
+    // any number of edits made together, shows what the last one made, and
+    // its close button unticks its action and is remembered.
+    void theDockFollowsEditsOnceAndClosesByItsButton() {
+        QMainWindow window;
+        window.setCentralWidget(new QLabel(QStringLiteral("Settings")));
+        window.resize(900, 500);
+        auto* toggle = new QAction(QStringLiteral("Live Preview"), &window);
+        toggle->setCheckable(true);
+        MenuDocument document;
+        document.startNew();
+        int composed = 0;
+        LivePreviewDock::attach(&window, toggle, document, [&] {
+            ++composed;
+            const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
+            return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
+                             QByteArray::fromStdString(page)};
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        toggle->setChecked(true);
+        QTRY_VERIFY_WITH_TIMEOUT(window.findChild<LivePreviewDock*>(), 5000);
+        auto* dock = window.findChild<LivePreviewDock*>();
+        QSignalSpy shown(dock, &LivePreviewDock::pageShown);
+        QVERIFY(shown.wait(30000));
+        auto* live = window.findChild<QWebEngineView*>(QStringLiteral("liveBrowser"));
+        QVERIFY(live);
+        const int before = composed;
+        for (const char* width : {"1", "13", "130"})
+            document.type(halvero::SettingTable::kItemWidth, width);
+        document.pick(halvero::SettingTable::kDirection, "Horizontal");
+        QVERIFY(shown.wait(30000));
+        QCOMPARE(composed, before + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            evaluate(live, QStringLiteral("document.querySelector('td[height]').width")).toString(),
+            QStringLiteral("130"), 10000);
+        dock->close();
+        QVERIFY(!toggle->isChecked());
+        QVERIFY(!LivePreviewDock::wasShown());
     }
 
     void addressIsAProperFileUrl() {

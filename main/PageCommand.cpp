@@ -88,14 +88,12 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
             const auto contents = halvero::SettingsFile::read(file);
             settings.restore(contents.snapshot());
             if (!contents.unknownKeys.empty()) {
-                constexpr std::size_t kShownKeys = 8;
+                const std::vector<std::string> shown = contents.unknownKeysShown();
                 std::string keys;
-                for (std::size_t i = 0; i < contents.unknownKeys.size() && i < kShownKeys; ++i)
-                    keys += (keys.empty() ? "" : ", ") +
-                            halvero::firstLineQuoted(contents.unknownKeys[i], 40);
-                if (contents.unknownKeys.size() > kShownKeys)
-                    keys += " and " + std::to_string(contents.unknownKeys.size() - kShownKeys) +
-                            " more";
+                for (const std::string& key : shown)
+                    keys += (keys.empty() ? "" : ", ") + key;
+                if (const auto more = contents.unknownKeys.size() - shown.size(); more > 0)
+                    keys += " and " + std::to_string(more) + " more";
                 say(local(command.settingsFile()) + ": unknown keys left out: " + keys);
             }
             if (contents.itemCountGiven)

@@ -508,6 +508,14 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
+std::vector<std::string> SettingsFile::Contents::unknownKeysShown() const {
+    constexpr std::size_t kShown = 8;
+    std::vector<std::string> keys;
+    for (std::size_t i = 0; i < unknownKeys.size() && i < kShown; ++i)
+        keys.push_back(firstLineQuoted(unknownKeys[i], 40));
+    return keys;
+}
+
 SettingsFile::Contents SettingsFile::parse(std::string_view text) {
     const std::string valid = toValidUtf8(text);
     if (valid != text) {

@@ -70,6 +70,11 @@ public:
         // the count as the file gives it (the page shows the items).
         std::optional<std::string> itemCountGiven;
 
+        // The first unknown keys as messages show them (each on one line,
+        // quoted where needed); unknownKeys.size() less their number are
+        // left unnamed.
+        std::vector<std::string> unknownKeysShown() const;
+
         // The menu the file holds, as MenuSettings::restore takes it.
         MenuSettings::Snapshot snapshot() const {
             return {values, items, pageStyle, siteFolder, look};

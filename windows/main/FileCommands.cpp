@@ -264,14 +264,12 @@ bool FileCommands::openFile(const QString& path) {
                                shown(halvero::firstLineQuoted(*contents.itemCountGiven, 20))));
     if (!contents.unknownKeys.empty()) {
         // A line of them, and how many more.
-        constexpr std::size_t kShownKeys = 8;
         QStringList keys;
-        for (std::size_t i = 0; i < contents.unknownKeys.size() && i < kShownKeys; ++i)
-            keys << shown(halvero::firstLineQuoted(contents.unknownKeys[i], 40));
+        for (const std::string& key : contents.unknownKeysShown())
+            keys << shown(key);
         QString list = keys.join(QStringLiteral(", "));
-        if (contents.unknownKeys.size() > kShownKeys)
-            list += tr(" and %n more", nullptr,
-                       static_cast<int>(contents.unknownKeys.size() - kShownKeys));
+        if (const auto more = contents.unknownKeys.size() - keys.size(); more > 0)
+            list += tr(" and %n more", nullptr, static_cast<int>(more));
         Message::show(m_window, QMessageBox::Information, QStringLiteral("unknownKeys"),
                       tr("The settings file was opened, but Halvero does not know "
                          "some of its keys and left them out."),

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -79,17 +80,317 @@ private:
     ReadProgress* m_progress;
 };
 
-// Reads the events of the file's JSON: the format and version at the top,
-// the three columns below it, and text values in them. Anything unknown is
-// noted and skipped whole; the first value of a known key that has the
-// wrong type is kept for the end, so that a newer version's file is refused
-// for its version rather than for a value this version does not know.
-class Reader : public nlohmann::json_sax<Json> {
-public:
-    Reader(std::string_view text, SettingsFile::Contents& contents)
-        : m_text(text), m_progress{text.data()}, m_contents(contents) {}
+// One JSON value of the file and the line it was read on (for an object or
+// a list, the lines of its brackets): what the first pass makes, knowing
+// nothing of menus. Objects keep their keys in order, a key given twice
+// twice. Lists and objects deeper than a menu goes are kept without their
+// contents, which cannot matter, so that deep nesting costs neither stack
+// nor memory.
+struct Value {
+    enum Kind { Null, Boolean, Whole, Number, Text, Object, List, Binary } kind = Null;
+    int line = 0, endLine = 0;
+    bool boolean = false;
+    long long whole = 0;
+    std::string text;
+    std::vector<std::pair<std::string, Value>> members;
+    std::vector<Value> elements;
 
+    // What it is, for "expected text, found a number".
+    std::string_view found() const {
+        switch (kind) {
+        case Null:
+            return "nothing (null)";
+        case Boolean:
+            return "true or false";
+        case Whole:
+        case Number:
+            return "a number";
+        case Text:
+            return "text";
+        case Object:
+            return "an object";
+        case List:
+            return "a list";
+        default:
+            return "binary data";
+        }
+    }
+};
+
+// The first pass: the file's JSON as Values with their lines.
+class Recorder : public nlohmann::json_sax<Json> {
+public:
+    // The top object, its lists of items and their items, three levels.
+    static constexpr std::size_t kDeepest = 10;
+
+    explicit Recorder(std::string_view text) : m_text(text), m_progress{text.data()} {}
     ReadProgress* progress() { return &m_progress; }
+    Value& top() { return m_top; }
+
+    bool null() override {
+        add(Value::Null);
+        return true;
+    }
+    bool boolean(bool value) override {
+        if (Value* added = add(Value::Boolean))
+            added->boolean = value;
+        return true;
+    }
+    bool number_integer(number_integer_t number) override {
+        if (Value* added = add(Value::Whole))
+            added->whole = number;
+        return true;
+    }
+    bool number_unsigned(number_unsigned_t number) override {
+        return number_integer(number > 1000000 ? 1000000 : static_cast<long long>(number));
+    }
+    bool number_float(number_float_t, const string_t&) override {
+        add(Value::Number);
+        return true;
+    }
+    bool binary(binary_t&) override {
+        add(Value::Binary);
+        return true;
+    }
+    bool string(string_t& text) override {
+        if (Value* added = add(Value::Text))
+            added->text = std::move(text);
+        return true;
+    }
+    bool key(string_t& key) override {
+        if (m_skipped == 0)
+            m_key = std::move(key);
+        return true;
+    }
+    bool start_object(std::size_t) override { return open(Value::Object); }
+    bool start_array(std::size_t) override { return open(Value::List); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+    bool parse_error(std::size_t position, const std::string&,
+                     const nlohmann::detail::exception& error) override {
+        std::string what = error.what();
+        // "[json.exception.parse_error.101] parse error at line 3, column 5: ..."
+        if (const auto colon = what.find(": "); colon != std::string::npos)
+            what = what.substr(colon + 2);
+        throw SettingsFileError(lineAt(m_text, position), "", "not valid JSON: " + what);
+    }
+
+private:
+    // The new value in the object or list open, or at the top.
+    Value* add(Value::Kind kind) {
+        if (m_skipped > 0)
+            return nullptr;
+        Value* value = &m_top;
+        // Whatever follows, a file that is no object is no menu.
+        if (m_open.empty() && kind != Value::Object)
+            throw SettingsFileError(m_progress.line(), "",
+                                    "not a Halvero menu: the file holds no JSON object");
+        if (!m_open.empty() && m_open.back()->kind == Value::Object)
+            value = &m_open.back()->members.emplace_back(std::move(m_key), Value()).second;
+        else if (!m_open.empty())
+            value = &m_open.back()->elements.emplace_back();
+        value->kind = kind;
+        value->line = m_progress.line();
+        return value;
+    }
+    bool open(Value::Kind kind) {
+        if (m_skipped > 0 || m_open.size() >= kDeepest) {
+            if (m_skipped++ == 0)
+                add(kind);
+            return true;
+        }
+        m_open.push_back(add(kind));
+        return true;
+    }
+    bool close() {
+        if (m_skipped > 0) {
+            --m_skipped;
+        } else if (!m_open.empty()) {
+            m_open.back()->endLine = m_progress.line();
+            m_open.pop_back();
+        }
+        return true;
+    }
+
+    std::string_view m_text;
+    ReadProgress m_progress;
+    Value m_top;
+    std::vector<Value*> m_open;
+    std::string m_key;
+    int m_skipped = 0; // containers open below kDeepest
+};
+
+// The second pass: the menu read from the Values over the table of
+// settings. A key it does not know is listed and its value left alone; the
+// first value of a known key that cannot be its value is kept for the end,
+// so that a newer version's file is refused for its version rather than
+// for a value this version does not know.
+class MenuReader {
+public:
+    explicit MenuReader(SettingsFile::Contents& contents) : m_contents(contents) {}
+
+    void read(const Value& top) {
+        for (const auto& [key, value] : top.members) {
+            if (key == "format") {
+                if (value.kind == Value::Text) {
+                    m_format = value.text;
+                    m_formatLine = value.line;
+                } else {
+                    expected(value, key, "text");
+                }
+            } else if (key == "version") {
+                if (value.kind == Value::Whole) {
+                    m_version = value.whole;
+                    m_versionLine = value.line;
+                } else {
+                    expected(value, key, "a whole number");
+                }
+            } else if (key == "items") {
+                if (value.kind == Value::List)
+                    readItems(value, m_contents.items, "");
+                else
+                    expected(value, key, "a list");
+            } else if (key == "page" || groupNamed(key)) {
+                if (value.kind != Value::Object)
+                    expected(value, key, "an object");
+                else if (key == "page")
+                    readPage(value);
+                else
+                    readColumn(*groupNamed(key), value);
+            } else {
+                m_contents.unknownKeys.push_back(key);
+            }
+        }
+        finish();
+    }
+
+private:
+    void readColumn(SettingGroup group, const Value& column) {
+        for (const auto& [key, value] : column.members) {
+            const Setting* entry = SettingTable::find(group, key);
+            if (!entry) {
+                m_contents.unknownKeys.push_back(keyOf(group, key));
+            } else if (value.kind != Value::Text) {
+                expected(value, SettingTable::nameOf(*entry), "text");
+            } else {
+                if (const std::string problem = ValueRules::problem(*entry, value.text);
+                    !problem.empty())
+                    note(value.line, SettingTable::nameOf(*entry), "the value " + problem);
+                m_contents.values[static_cast<std::size_t>(entry->index)] = value.text;
+            }
+        }
+    }
+
+    void readPage(const Value& page) {
+        for (const auto& [key, value] : page.members) {
+            const std::string name = "page." + key;
+            const Setting* setting = PageLook::find(key);
+            if (!setting && key != "style" && key != "siteFolder") {
+                m_contents.unknownKeys.push_back(name);
+            } else if (value.kind != Value::Text) {
+                expected(value, name, "text");
+            } else if (key == "siteFolder") {
+                if (hasControlCharacter(value.text))
+                    note(value.line, name, "holds a control character");
+                m_contents.siteFolder = value.text;
+            } else if (key == "style") {
+                if (value.text == "classic" || value.text == "modern")
+                    m_contents.pageStyle = value.text == "modern"
+                                               ? MenuSettings::PageStyle::Modern
+                                               : MenuSettings::PageStyle::Classic;
+                else
+                    note(value.line, name, "expected \"classic\" or \"modern\"");
+            } else {
+                const PageLook::Key look = PageLook::keyOf(*setting);
+                if (const std::string problem = PageLook::problem(look, value.text);
+                    !problem.empty())
+                    note(value.line, name, "the value " + problem);
+                m_contents.look.set(look, value.text);
+            }
+        }
+    }
+
+    // The items of `list` into `items`; `parent` numbers the item holding
+    // them ("2.1", or "" at the top).
+    void readItems(const Value& list, std::vector<MenuItem>& items, const std::string& parent) {
+        const std::string listName = parent.empty() ? "items" : nameOf(parent) + ".items";
+        const auto level = static_cast<int>(std::count(parent.begin(), parent.end(), '.')) +
+                           (parent.empty() ? 1 : 2);
+        for (const Value& value : list.elements) {
+            const std::string number =
+                (parent.empty() ? "" : parent + ".") + std::to_string(items.size() + 1);
+            if (value.kind != Value::Object) {
+                expected(value, listName, "an object");
+            } else if (level > MenuItem::kMaxLevels) {
+                note(value.line, nameOf(number),
+                     "a menu has at most " + std::to_string(MenuItem::kMaxLevels) + " levels");
+            } else {
+                items.push_back(readItem(value, number));
+            }
+        }
+    }
+
+    MenuItem readItem(const Value& object, const std::string& number) {
+        MenuItem item;
+        std::map<std::string, int, std::less<>> lines; // of its fields
+        int currentOrder = 0;                          // 1 for the first item marked current, ...
+        for (const auto& [key, value] : object.members) {
+            const std::string name = nameOf(number) + "." + key;
+            if (key == "items") {
+                if (value.kind == Value::List)
+                    readItems(value, item.items, number);
+                else
+                    expected(value, name, "a list");
+            } else if (key == "current") {
+                if (value.kind != Value::Boolean) {
+                    expected(value, name, "true or false");
+                    continue;
+                }
+                item.current = value.boolean;
+                currentOrder = value.boolean ? ++m_currentsSeen : 0;
+                lines[key] = value.line;
+            } else if (key == "label" || key == "link" || key == "tooltip" || key == "target") {
+                if (value.kind != Value::Text) {
+                    expected(value, name, "text");
+                    continue;
+                }
+                (key == "label"     ? item.label
+                 : key == "link"    ? item.link
+                 : key == "tooltip" ? item.tooltip
+                                    : item.target) = value.text;
+                lines[key] = value.line;
+            } else {
+                m_contents.unknownKeys.push_back(name);
+            }
+        }
+        // A whole item read (its sub-menu before it): one the page cannot
+        // take refuses the file, on the line of the field at fault.
+        const int end = object.endLine;
+        if (++m_itemCount > MenuItem::kMaxItems)
+            note(end, "items", "more than " + std::to_string(MenuItem::kMaxItems) + " items");
+        if (currentOrder > 1)
+            note(lines.count("current") ? lines.at("current") : end,
+                 MenuItem::describe(number, item),
+                 "current: another item is already the current page; a page has one");
+        if (const std::string problem = item.problem(); !problem.empty()) {
+            const auto at = lines.find(problem.substr(0, problem.find(':')));
+            note(at == lines.end() ? end : at->second, MenuItem::describe(number, item), problem);
+        }
+        return item;
+    }
+
+    // "items[2].items[1]" for item 2.1, as messages name its place.
+    static std::string nameOf(const std::string& number) {
+        std::string name = "items[";
+        for (char c : number)
+            name += c == '.' ? std::string("].items[") : std::string(1, c);
+        return name + "]";
+    }
+
+    void expected(const Value& value, const std::string& key, std::string_view what) {
+        note(value.line, key,
+             "expected " + std::string(what) + ", found " + std::string(value.found()));
+    }
 
     void finish() const {
         if (!m_format)
@@ -110,280 +411,6 @@ public:
             throw *m_firstError;
     }
 
-    bool null() override { return skipping() || refuse("nothing (null)"); }
-    bool boolean(bool value) override {
-        if (skipping())
-            return true;
-        if (inItem() && m_key == "current") {
-            m_open.back().current = value;
-            m_currentOrder.back() = value ? ++m_currentsSeen : 0;
-            m_fieldLines.back()[m_key] = line();
-            return true;
-        }
-        return refuse("true or false");
-    }
-    bool number_integer(number_integer_t number) override { return skipping() || whole(number); }
-    bool number_unsigned(number_unsigned_t number) override {
-        return skipping() || whole(number > 1000000 ? 1000000 : static_cast<long long>(number));
-    }
-    bool number_float(number_float_t, const string_t&) override {
-        return skipping() || refuse("a number");
-    }
-    bool binary(binary_t&) override { return skipping() || refuse("binary data"); }
-
-    bool string(string_t& text) override {
-        if (skipping())
-            return true;
-        if (m_depth == 1 && m_key == "format") {
-            m_format = text;
-            m_formatLine = line();
-            return true;
-        }
-        if (m_inPage && m_key == "siteFolder") {
-            if (hasControlCharacter(text))
-                note(line(), currentKey(), "holds a control character");
-            m_contents.siteFolder = std::move(text);
-            return true;
-        }
-        if (m_inPage && m_key != "style") {
-            const Setting* setting = PageLook::find(m_key);
-            if (const std::string problem = PageLook::problem(PageLook::keyOf(*setting), text);
-                !problem.empty())
-                note(line(), currentKey(), "the value " + problem);
-            m_contents.look.set(PageLook::keyOf(*setting), std::move(text));
-            return true;
-        }
-        if (m_inPage) {
-            if (text == "classic" || text == "modern")
-                m_contents.pageStyle = text == "modern" ? MenuSettings::PageStyle::Modern
-                                                        : MenuSettings::PageStyle::Classic;
-            else
-                note(line(), currentKey(), "expected \"classic\" or \"modern\"");
-            return true;
-        }
-        if (inItem() && m_key != "current" && m_key != "items") {
-            itemField(m_key) = std::move(text);
-            m_fieldLines.back()[m_key] = line();
-            return true;
-        }
-        if (const Setting* entry = knownEntry()) {
-            if (const std::string problem = ValueRules::problem(*entry, text); !problem.empty())
-                note(line(), currentKey(), "the value " + problem);
-            m_contents.values[static_cast<std::size_t>(entry->index)] = std::move(text);
-            return true;
-        }
-        return refuse("text");
-    }
-
-    bool start_object(std::size_t) override { return open(true); }
-    bool start_array(std::size_t) override { return open(false); }
-    bool end_object() override { return close(); }
-    bool end_array() override { return close(); }
-
-    bool key(string_t& key) override {
-        if (skipping())
-            return true;
-        m_key = key;
-        const bool known =
-            m_depth == 1 ? (key == "format" || key == "version" || key == "items" ||
-                            key == "page" || groupNamed(key))
-            : inItem()   ? isItemField(key)
-            : m_inPage   ? key == "style" || key == "siteFolder" || PageLook::find(key) != nullptr
-                         : SettingTable::find(m_group, key) != nullptr;
-        if (!known) // its value is skipped
-            m_contents.unknownKeys.push_back(m_depth == 1 ? key
-                                             : inItem()   ? itemName() + "." + key
-                                             : m_inPage   ? "page." + key
-                                                          : keyOf(m_group, key));
-        m_skipNext = !known;
-        return true;
-    }
-
-    bool parse_error(std::size_t position, const std::string&,
-                     const nlohmann::detail::exception& error) override {
-        std::string what = error.what();
-        // "[json.exception.parse_error.101] parse error at line 3, column 5: ..."
-        if (const auto colon = what.find(": "); colon != std::string::npos)
-            what = what.substr(colon + 2);
-        fail(lineAt(m_text, position), "", "not valid JSON: " + what);
-        return false;
-    }
-
-private:
-    int line() const { return m_progress.line(); }
-    bool skipping() {
-        if (m_skipDepth > 0)
-            return true;
-        if (m_skipNext) {
-            m_skipNext = false;
-            return true;
-        }
-        return false;
-    }
-    std::string currentKey() const {
-        return m_depth == 1 ? m_key
-               : inItem()   ? itemName() + "." + m_key
-               : m_inItems  ? (m_open.empty() ? "items" : itemName() + ".items")
-               : m_inPage   ? "page." + m_key
-                            : keyOf(m_group, m_key);
-    }
-    // Whether the parser is in an item's object, or in a list of items
-    // (the top one, or an item's sub-menu).
-    bool inItem() const {
-        return !m_open.empty() && m_depth == 1 + 2 * static_cast<int>(m_open.size());
-    }
-    bool inItemList() const {
-        return m_inItems && m_depth == 2 + 2 * static_cast<int>(m_open.size());
-    }
-    // "items[2]", or "items[2].items[1]" in a sub-menu, counting from 1 as
-    // the window and messages do.
-    std::string itemName() const {
-        std::string name;
-        for (std::size_t i = 0; i < m_path.size(); ++i)
-            name += (i ? ".items[" : "items[") + std::to_string(m_path[i]) + "]";
-        return name;
-    }
-    // "2.1", as messages number items.
-    std::string itemNumber() const {
-        std::string number;
-        for (std::size_t i = 0; i < m_path.size(); ++i)
-            number += (i ? "." : "") + std::to_string(m_path[i]);
-        return number;
-    }
-    static bool isItemField(std::string_view key) {
-        return key == "label" || key == "link" || key == "tooltip" || key == "target" ||
-               key == "current" || key == "items";
-    }
-    std::string& itemField(std::string_view key) {
-        MenuItem& item = m_open.back();
-        return key == "label"     ? item.label
-               : key == "link"    ? item.link
-               : key == "tooltip" ? item.tooltip
-                                  : item.target;
-    }
-    // A whole item read: one the page cannot take refuses the file, on the
-    // line of the field at fault.
-    void checkItem() {
-        const std::string number = itemNumber();
-        const MenuItem& item = m_open.back();
-        const auto& fieldLines = m_fieldLines.back();
-        if (++m_itemCount > MenuItem::kMaxItems)
-            note(line(), "items", "more than " + std::to_string(MenuItem::kMaxItems) + " items");
-        // A sub-menu is read before its parent ends: the item marked later
-        // in the file is the one at fault.
-        if (m_currentOrder.back() > 1)
-            note(fieldLines.count("current") ? fieldLines.at("current") : line(),
-                 MenuItem::describe(number, item),
-                 "current: another item is already the current page; a page has one");
-        const std::string problem = item.problem();
-        if (problem.empty())
-            return;
-        const std::string field = problem.substr(0, problem.find(':'));
-        const auto at = fieldLines.find(field);
-        note(at == fieldLines.end() ? line() : at->second, MenuItem::describe(number, item),
-             problem);
-    }
-    const Setting* knownEntry() const {
-        return m_depth == 2 && !m_inPage && !m_inItems ? SettingTable::find(m_group, m_key)
-                                                       : nullptr;
-    }
-
-    // A value of the wrong type for a known key: noted, and parsing goes on.
-    bool refuse(const std::string& found) {
-        if (m_depth == 0)
-            fail(line(), "", "not a Halvero menu: the file holds no JSON object");
-        const std::string expected = m_depth == 1 && m_key == "format"    ? "text"
-                                     : m_depth == 1 && m_key == "version" ? "a whole number"
-                                     : m_depth == 1 && m_key == "items"   ? "a list"
-                                     : m_inPage && m_depth == 2           ? "text"
-                                     : m_depth == 1                       ? "an object"
-                                     : inItemList()                       ? "an object"
-                                     : inItem() && m_key == "current"     ? "true or false"
-                                     : inItem() && m_key == "items"       ? "a list"
-                                                                          : "text";
-        note(line(), currentKey(), "expected " + expected + ", found " + found);
-        return true;
-    }
-    bool whole(long long number) {
-        if (m_depth == 1 && m_key == "version") {
-            m_version = number;
-            m_versionLine = line();
-            return true;
-        }
-        return refuse("a number");
-    }
-
-    bool open(bool object) {
-        if (m_skipDepth > 0 || m_skipNext) {
-            m_skipNext = false;
-            ++m_skipDepth;
-            return true;
-        }
-        if (m_depth == 0 && object) {
-            m_depth = 1;
-            return true;
-        }
-        if (m_depth == 1 && object && groupNamed(m_key)) {
-            m_group = *groupNamed(m_key);
-            m_depth = 2;
-            return true;
-        }
-        if (m_depth == 1 && object && m_key == "page") {
-            m_inPage = true;
-            m_depth = 2;
-            return true;
-        }
-        if (m_depth == 1 && !object && m_key == "items") {
-            m_inItems = true;
-            m_depth = 2;
-            return true;
-        }
-        if (inItemList() && object) {
-            std::vector<MenuItem>& list = m_open.empty() ? m_contents.items : m_open.back().items;
-            m_path.push_back(list.size() + 1);
-            if (m_open.size() >= static_cast<std::size_t>(MenuItem::kMaxLevels)) {
-                note(line(), itemName(),
-                     "a menu has at most " + std::to_string(MenuItem::kMaxLevels) + " levels");
-                m_path.pop_back();
-                ++m_skipDepth;
-                return true;
-            }
-            m_open.emplace_back();
-            m_fieldLines.emplace_back();
-            m_currentOrder.push_back(0);
-            ++m_depth;
-            return true;
-        }
-        if (inItem() && !object && m_key == "items") {
-            ++m_depth;
-            return true;
-        }
-        refuse(object ? "an object" : "a list");
-        ++m_skipDepth;
-        return true;
-    }
-    bool close() {
-        if (m_skipDepth > 0) {
-            --m_skipDepth;
-            return true;
-        }
-        if (inItem()) {
-            checkItem();
-            MenuItem item = std::move(m_open.back());
-            m_open.pop_back();
-            m_fieldLines.pop_back();
-            m_currentOrder.pop_back();
-            m_path.pop_back();
-            (m_open.empty() ? m_contents.items : m_open.back().items).push_back(std::move(item));
-        }
-        if (m_depth == 2) {
-            m_inItems = false;
-            m_inPage = false;
-        }
-        --m_depth;
-        return true;
-    }
-
     void note(int line, const std::string& key, const std::string& problem) {
         if (!m_firstError)
             m_firstError = SettingsFileError(line, key, problem);
@@ -392,26 +419,9 @@ private:
         throw SettingsFileError(line, key, problem);
     }
 
-    std::string_view m_text;
-    ReadProgress m_progress;
     SettingsFile::Contents& m_contents;
-    // 1: the top object; 2: a column, or the list of items; 3: an item;
-    // 4: its sub-menu's list; 5: an item of that; ...
-    int m_depth = 0;
-    bool m_inItems = false;
-    bool m_inPage = false;
-    // The items being read, from the top down, each with the lines of its
-    // fields and its number in its list.
-    std::vector<MenuItem> m_open;
-    std::vector<std::map<std::string, int, std::less<>>> m_fieldLines;
-    std::vector<std::size_t> m_path;
     std::size_t m_itemCount = 0;
-    std::vector<int> m_currentOrder; // 0, or 1 for the first item marked current, ...
     int m_currentsSeen = 0;
-    SettingGroup m_group = SettingGroup::Menu;
-    std::string m_key;
-    bool m_skipNext = false;
-    int m_skipDepth = 0;
     std::optional<std::string> m_format;
     std::optional<long long> m_version;
     int m_formatLine = 0, m_versionLine = 0;
@@ -527,11 +537,11 @@ SettingsFile::Contents SettingsFile::parse(std::string_view text) {
     Contents contents;
     for (const Setting& entry : SettingTable::entries())
         contents.values[static_cast<std::size_t>(entry.index)] = std::string(entry.defaultValue);
-    Reader reader(text, contents);
-    const TrackedIterator first(text.data(), reader.progress());
-    const TrackedIterator last(text.data() + text.size(), reader.progress());
-    Json::sax_parse(first, last, &reader);
-    reader.finish();
+    Recorder recorder(text);
+    const TrackedIterator first(text.data(), recorder.progress());
+    const TrackedIterator last(text.data() + text.size(), recorder.progress());
+    Json::sax_parse(first, last, &recorder);
+    MenuReader(contents).read(recorder.top());
     std::string& count = contents.values[SettingTable::kItemCount];
     if (!contents.items.empty() && count != MenuSettings::itemCountFor(contents.items.size())) {
         contents.itemCountGiven = count;

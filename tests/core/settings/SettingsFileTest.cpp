@@ -100,6 +100,25 @@ TEST(SettingsFile, MissingKeysTakeTheirDefaultsAndUnknownKeysAreListed) {
     EXPECT_EQ(read.unknownKeys, (std::vector<std::string>{"theme", "normal.glow"}));
 }
 
+// Whatever an unknown key holds is passed over whole, however deep, and the
+// keys after it are read: a later version's file stays usable, and deep
+// nesting costs neither stack nor memory.
+TEST(SettingsFile, DeepValuesOfUnknownKeysArePassedOver) {
+    for (const std::size_t depth : {std::size_t{12}, std::size_t{200000}}) {
+        const std::string text = R"({"format": "halvero-menu", "version": 1, "theme": )" +
+                                 std::string(depth, '[') + "{\"a\": null}" +
+                                 std::string(depth, ']') +
+                                 R"(, "menu": {"itemWidth": "99"}, "normal": {"glow": [[1]]}})";
+        const SettingsFile::Contents contents = SettingsFile::parse(text);
+        EXPECT_EQ(contents.values[SettingTable::kItemWidth], "99") << depth;
+        EXPECT_EQ(contents.unknownKeys, (std::vector<std::string>{"theme", "normal.glow"}));
+    }
+    // A key given twice is read twice: the first value at fault refuses.
+    EXPECT_THROW(SettingsFile::parse(R"({"format": "halvero-menu", "version": 1,
+        "menu": {"itemWidth": 5, "itemWidth": "99"}})"),
+                 SettingsFileError);
+}
+
 TEST(SettingsFile, RefusalsNameTheLineAndTheKey) {
     struct Case {
         std::string text;

@@ -86,7 +86,14 @@ void makeWritableAgain(const QString& folder) {
 
 using halvero::SettingTable;
 
-constexpr int kColorEntries[] = {9, 11, 14, 17, 20, 23, 26, 28, 31, 34, 37, 40};
+// The entries that hold a colour, each with its button.
+std::vector<int> colorEntries() {
+    std::vector<int> entries;
+    for (const halvero::Setting& entry : SettingTable::entries())
+        if (entry.isColor())
+            entries.push_back(entry.index);
+    return entries;
+}
 
 // The contrast ratio of two colours as accessibility guidelines count it.
 double contrast(const QColor& a, const QColor& b) {
@@ -133,9 +140,9 @@ private slots:
             for (int k = 0; k < entryBox->count(); ++k)
                 QCOMPARE(entryBox->itemText(k).toStdString(), items[static_cast<size_t>(k)]);
         }
-        QCOMPARE(box(0)->currentText(), QStringLiteral("5"));
-        QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
-        QVERIFY(box(6)->isEnabled());
+        QCOMPARE(box("menu.itemCount")->currentText(), QStringLiteral("5"));
+        QCOMPARE(box("menu.statusbarMessage")->currentText(), QStringLiteral("Corvantis"));
+        QVERIFY(box("menu.statusbarMessage")->isEnabled());
         QCOMPARE(box(SettingTable::kTarget)->currentText(), QStringLiteral("_blank"));
         QStringList targets;
         for (int k = 0; k < box(SettingTable::kTarget)->count(); ++k)
@@ -144,29 +151,30 @@ private slots:
     }
 
     void inputKindsOfTheBoxes() {
-        QVERIFY(!box(0)->isEditable());
-        QVERIFY(!box(5)->isEditable());
-        QVERIFY(box(3)->isEditable() && !box(3)->lineEdit()->isReadOnly());
+        QVERIFY(!box("menu.itemCount")->isEditable());
+        QVERIFY(!box("menu.showUrlInStatusbar")->isEditable());
+        QVERIFY(box("menu.itemWidth")->isEditable() &&
+                !box("menu.itemWidth")->lineEdit()->isReadOnly());
         QVERIFY(box(SettingTable::kTarget)->isEditable());
-        for (int i : kColorEntries)
+        for (int i : colorEntries())
             QVERIFY(box(i)->isEditable() && !box(i)->lineEdit()->isReadOnly());
         // A font is typed as a font stack, or picked.
         QVERIFY(box(SettingTable::kNormal.fontName)->isEditable());
     }
 
     void colourBoxesShowTheirColours() {
-        QCOMPARE(Look::backColor(box(11)), QColor(0xFE, 0xF0, 0xBA));
-        QCOMPARE(Look::backColor(box(9)), QColor(0, 0, 255));
-        QCOMPARE(Look::backColor(box(20)), QColor(0x99, 0x99, 0x99));
+        QCOMPARE(Look::backColor(box("normal.backColor")), QColor(0xFE, 0xF0, 0xBA));
+        QCOMPARE(Look::backColor(box("normal.fontColor")), QColor(0, 0, 255));
+        QCOMPARE(Look::backColor(box("normal.borderRightColor")), QColor(0x99, 0x99, 0x99));
         // A box without a colour keeps the cream of its look.
-        QCOMPARE(Look::backColor(box(7)), Look::kCream);
+        QCOMPARE(Look::backColor(box("normal.fontName")), Look::kCream);
 
         // The text on each reads, at 4.5:1 or more, on the defaults and on
         // a dark blue picked for one of them.
         window->setColorDialog(
             [](const QColor&) { return std::optional<QColor>(QColor(0x1F, 0x3A, 0x5F)); });
-        colorButton(28)->click();
-        for (int index : kColorEntries) {
+        colorButton("hover.backColor")->click();
+        for (int index : colorEntries()) {
             const QColor text =
                 box(index)->lineEdit()->palette().color(QPalette::Active, QPalette::Text);
             QVERIFY2(contrast(text, Look::backColor(box(index))) >= 4.5,
@@ -182,13 +190,13 @@ private slots:
         QCOMPARE(window->y(), QGuiApplication::primaryScreen()->geometry().top() + 50);
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QVERIFY(qAbs(window->x() + window->width() / 2 - screen.center().x()) <= 1);
-        QCOMPARE(box(9)->geometry(), QRect(464, 88, 121, 21));
-        QCOMPARE(colorButton(9)->geometry(), QRect(584, 88, 25, 21));
-        QCOMPARE(colorButton(40)->geometry(), QRect(888, 456, 25, 21));
+        QCOMPARE(box("normal.fontColor")->geometry(), QRect(464, 88, 121, 21));
+        QCOMPARE(colorButton("normal.fontColor")->geometry(), QRect(584, 88, 25, 21));
+        QCOMPARE(colorButton("hover.borderBottomColor")->geometry(), QRect(888, 456, 25, 21));
         QCOMPARE(button("exitButton")->text(), QStringLiteral("&Exit"));
         QCOMPARE(button("exitButton")->geometry(), QRect(8, 456, 145, 25));
-        QCOMPARE(label(23)->text(), QStringLiteral("Border Bottom Color"));
-        QCOMPARE(label(40)->text(), QStringLiteral("Border Bottom Color"));
+        QCOMPARE(label("normal.borderBottomColor")->text(), QStringLiteral("Border Bottom Color"));
+        QCOMPARE(label("hover.borderBottomColor")->text(), QStringLiteral("Border Bottom Color"));
         QCOMPARE(window->windowTitle(), QStringLiteral("Halvero"));
         QCOMPARE(window->findChildren<QPushButton*>(QRegularExpression("chooseColor$")).size(), 12);
     }
@@ -216,17 +224,18 @@ private slots:
             expected << button(name);
         // Walk the focus chain, keeping only what Tab can reach.
         QList<QWidget*> chain;
-        QWidget* w = box(0);
+        QWidget* w = box("menu.itemCount");
         do {
             QWidget* control = w->focusProxy() ? w->focusProxy() : w;
             if ((w->focusPolicy() & Qt::TabFocus) && w->parentWidget() == window->centralWidget() &&
                 !chain.contains(w) && control)
                 chain << w;
             w = w->nextInFocusChain();
-        } while (w != box(0));
+        } while (w != box("menu.itemCount"));
         QCOMPARE(chain.mid(0, expected.size()), expected);
         QCOMPARE(QApplication::focusWidget() ? QApplication::focusWidget() : window->focusWidget(),
-                 box(0)->focusProxy() ? box(0)->focusProxy() : box(0));
+                 box("menu.itemCount")->focusProxy() ? box("menu.itemCount")->focusProxy()
+                                                     : box("menu.itemCount"));
     }
 
     void pointersPerKindOfControl() {
@@ -234,30 +243,31 @@ private slots:
         QCOMPARE(window->centralWidget()->cursor().pixmap().toImage(),
                  Pictures::forbiddenHandPointer().pixmap().toImage());
         QCOMPARE(button("createPageButton")->cursor().pixmap().toImage(), hand);
-        QCOMPARE(colorButton(9)->cursor().pixmap().toImage(), hand);
-        QCOMPARE(box(0)->cursor().pixmap().toImage(), hand);
-        QCOMPARE(box(9)->cursor().pixmap().toImage(), Pictures::grabPointer().pixmap().toImage());
-        QCOMPARE(box(23)->lineEdit()->cursor().pixmap().toImage(),
+        QCOMPARE(colorButton("normal.fontColor")->cursor().pixmap().toImage(), hand);
+        QCOMPARE(box("menu.itemCount")->cursor().pixmap().toImage(), hand);
+        QCOMPARE(box("normal.fontColor")->cursor().pixmap().toImage(),
                  Pictures::grabPointer().pixmap().toImage());
-        QCOMPARE(box(3)->lineEdit()->cursor().pixmap().toImage(),
+        QCOMPARE(box("normal.borderBottomColor")->lineEdit()->cursor().pixmap().toImage(),
+                 Pictures::grabPointer().pixmap().toImage());
+        QCOMPARE(box("menu.itemWidth")->lineEdit()->cursor().pixmap().toImage(),
                  Pictures::penPointer().pixmap().toImage());
         QCOMPARE(box(SettingTable::kTarget)->cursor().pixmap().toImage(),
                  Pictures::penPointer().pixmap().toImage());
-        QCOMPARE(label(0)->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(label("menu.itemCount")->cursor().shape(), Qt::ArrowCursor);
     }
 
     void statusBarRuleBothWays() {
-        QComboBox* message = box(6);
+        QComboBox* message = box("menu.statusbarMessage");
         message->lineEdit()->selectAll();
         QTest::keyClicks(message->lineEdit(), QStringLiteral("Hello there"));
         QVERIFY(createdPage().contains(QStringLiteral("window.status = \"Hello there\";")));
 
-        QTest::keyClick(box(5), Qt::Key_Down); // "Yes"
-        QCOMPARE(box(5)->currentText(), QStringLiteral("Yes"));
+        QTest::keyClick(box("menu.showUrlInStatusbar"), Qt::Key_Down); // "Yes"
+        QCOMPARE(box("menu.showUrlInStatusbar")->currentText(), QStringLiteral("Yes"));
         QVERIFY(!message->isEnabled());
         QCOMPARE(message->currentText(), QString());
 
-        QTest::keyClick(box(5), Qt::Key_Up); // "No"
+        QTest::keyClick(box("menu.showUrlInStatusbar"), Qt::Key_Up); // "No"
         QVERIFY(message->isEnabled());
         QCOMPARE(message->currentText(), QStringLiteral("Corvantis"));
         QVERIFY(createdPage().contains(QStringLiteral("window.status = \"Corvantis\";")));
@@ -270,7 +280,7 @@ private slots:
             offered = initial;
             return QColor(next, 2 * next, 3 * next);
         });
-        for (int i : kColorEntries) {
+        for (int i : colorEntries()) {
             const int index = i;
             std::vector<std::string> before;
             for (int k = 0; k < SettingTable::kEntryCount; ++k)
@@ -293,21 +303,21 @@ private slots:
     void pureRedFromButtonNine() {
         window->setColorDialog(
             [](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); });
-        colorButton(9)->click();
-        QCOMPARE(box(9)->currentText(), QStringLiteral("#FF0000"));
-        QCOMPARE(Look::backColor(box(9)), QColor(255, 0, 0));
+        colorButton("normal.fontColor")->click();
+        QCOMPARE(box("normal.fontColor")->currentText(), QStringLiteral("#FF0000"));
+        QCOMPARE(Look::backColor(box("normal.fontColor")), QColor(255, 0, 0));
     }
 
     void cancellingTheDialogChangesNothing() {
         window->setColorDialog([](const QColor&) { return std::optional<QColor>(); });
-        colorButton(26)->click();
-        QCOMPARE(box(26)->currentText(), QStringLiteral("#0000FF"));
-        QCOMPARE(Look::backColor(box(26)), QColor(0, 0, 255));
+        colorButton("hover.fontColor")->click();
+        QCOMPARE(box("hover.fontColor")->currentText(), QStringLiteral("#0000FF"));
+        QCOMPARE(Look::backColor(box("hover.fontColor")), QColor(0, 0, 255));
     }
 
     // Every colour box takes a typed colour.
     void typedColoursKeepTheLastGoodColourUntilReadable() {
-        for (int index : kColorEntries) {
+        for (int index : colorEntries()) {
             QLineEdit* edit = box(index)->lineEdit();
             const QColor start = Look::backColor(box(index));
             edit->selectAll();
@@ -349,7 +359,7 @@ private slots:
             messageFontSize = box->font().pointSize();
             box->button(QMessageBox::No)->click();
         });
-        QTest::keyClick(box(7), Qt::Key_Escape);
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Escape);
         QCOMPARE(messageFontSize, QApplication::font().pointSize());
         QVERIFY(QApplication::font().pointSize() != 8);
         QCOMPARE(window->menuBar()->font().pointSize(), 8);
@@ -361,27 +371,26 @@ private slots:
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
 
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("333"));
         int questions = 0;
         whenModalOpens([&](QWidget* modal) {
             ++questions;
             text = modal->objectName();
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
         });
-        QTest::keyClick(box(7), Qt::Key_Escape);
-        QTest::qWait(50);
-        QCOMPARE(questions, 1);
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Escape);
+        QTRY_COMPARE(questions, 1);
         QCOMPARE(text, QStringLiteral("unsavedChanges"));
         QVERIFY(window && window->isVisible());
-        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+        QCOMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("333"));
     }
 
     void createWritesTheEntriesOfThatMoment() {
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("200"));
-        QTest::keyClick(box(7), Qt::Key_Up);   // "Verdana"
-        QTest::keyClick(box(0), Qt::Key_Down); // "6"
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("200"));
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Up);  // "Verdana"
+        QTest::keyClick(box("menu.itemCount"), Qt::Key_Down); // "6"
         button("createPageButton")->click();
         const QString page = readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
         QCOMPARE(page.count(QStringLiteral("width='200'")), 7);
@@ -403,8 +412,8 @@ private slots:
         const QString oldPage = readAll(page);
         QVERIFY(!oldPage.isEmpty());
 
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("77"));
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("77"));
         const QString missing = folder->path() + QStringLiteral("/gone");
         window->setProgramFolder(missing);
         QString shown;
@@ -419,7 +428,7 @@ private slots:
         QVERIFY(shown.contains(missing + QStringLiteral("/pattern.htm")));
         QVERIFY(shown.contains(QStringLiteral("No such file or directory")));
         QVERIFY(window->isVisible());
-        QCOMPARE(box(3)->currentText(), QStringLiteral("77"));
+        QCOMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("77"));
 
         // The name taken by a folder: the error again, the folder untouched.
         window->setProgramFolder(folder->path());
@@ -435,8 +444,8 @@ private slots:
     }
 
     void aboutOpensModallyAndKeepsTypedSettings() {
-        box(4)->lineEdit()->selectAll();
-        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("none"));
+        box("menu.itemHeight")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemHeight")->lineEdit(), QStringLiteral("none"));
         QString firstLine;
         bool mainWindowBlocked = false;
         whenModalOpens([&](QWidget* modal) {
@@ -447,14 +456,14 @@ private slots:
         button("aboutButton")->click();
         QVERIFY(mainWindowBlocked);
         QCOMPARE(firstLine, QStringLiteral("Application Name: Halvero"));
-        QCOMPARE(box(4)->currentText(), QStringLiteral("none"));
-        QCOMPARE(box(9)->currentText(), QStringLiteral("#0000FF"));
+        QCOMPARE(box("menu.itemHeight")->currentText(), QStringLiteral("none"));
+        QCOMPARE(box("normal.fontColor")->currentText(), QStringLiteral("#0000FF"));
     }
 
     void previewThatCannotLoadSaysSoAndKeepsEverything() {
         // This test program carries no preview module.
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("99"));
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("99"));
         QString what, why;
         whenModalOpens([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -466,24 +475,24 @@ private slots:
         button("previewButton")->click();
         QCOMPARE(what, QStringLiteral("The preview could not be opened."));
         QVERIFY(!why.isEmpty());
-        QCOMPARE(box(3)->currentText(), QStringLiteral("99"));
+        QCOMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("99"));
     }
 
     // Every return to the main window keeps what was typed; only a new
     // window starts from the defaults.
     void returningAgainAndAgainKeepsTypedTexts() {
-        box(6)->lineEdit()->selectAll();
-        QTest::keyClicks(box(6)->lineEdit(), QStringLiteral("kept"));
+        box("menu.statusbarMessage")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.statusbarMessage")->lineEdit(), QStringLiteral("kept"));
         for (int round = 0; round < 2; ++round) {
             whenModalOpens([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
             QTest::mouseClick(button("aboutButton"), Qt::LeftButton);
-            QCOMPARE(box(6)->currentText(), QStringLiteral("kept"));
+            QCOMPARE(box("menu.statusbarMessage")->currentText(), QStringLiteral("kept"));
             QCOMPARE(box(SettingTable::kTarget)->count(), 4);
         }
         delete window.data();
         window = new MainWindow;
         window->show();
-        QCOMPARE(box(6)->currentText(), QStringLiteral("Corvantis"));
+        QCOMPARE(box("menu.statusbarMessage")->currentText(), QStringLiteral("Corvantis"));
     }
 
     // Typing goes into the page as typed: the caret, the selection and the
@@ -573,12 +582,12 @@ private slots:
     }
 
     void enterKeepsTheCaseAsTyped() {
-        QLineEdit* edit = box(6)->lineEdit();
+        QLineEdit* edit = box("menu.statusbarMessage")->lineEdit();
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, QStringLiteral("corvantis"));
         QTest::keyClick(edit, Qt::Key_Return);
-        box(7)->setFocus(); // editing ends
+        box("normal.fontName")->setFocus(); // editing ends
         QCOMPARE(edit->text(), QStringLiteral("corvantis"));
         QVERIFY(createdPage().contains(QStringLiteral("window.status = \"corvantis\";")));
     }
@@ -606,13 +615,16 @@ private slots:
             return labels.isEmpty() ? face->text(QAccessible::Name)
                                     : labels.first().first->text(QAccessible::Name);
         };
-        QCOMPARE(nameOf(box(3)), QStringLiteral("Menu Item Width"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(box(3))->role(), QAccessible::ComboBox);
-        QCOMPARE(nameOf(box(9)), QStringLiteral("Font Color, Normal Menu Item"));
-        QCOMPARE(nameOf(box(26)), QStringLiteral("Font Color, Hover Menu Item"));
-        QCOMPARE(nameOf(box(23)), QStringLiteral("Border Bottom Color, Normal Menu Item"));
+        QCOMPARE(nameOf(box("menu.itemWidth")), QStringLiteral("Menu Item Width"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box("menu.itemWidth"))->role(),
+                 QAccessible::ComboBox);
+        QCOMPARE(nameOf(box("normal.fontColor")), QStringLiteral("Font Color, Normal Menu Item"));
+        QCOMPARE(nameOf(box("hover.fontColor")), QStringLiteral("Font Color, Hover Menu Item"));
+        QCOMPARE(nameOf(box("normal.borderBottomColor")),
+                 QStringLiteral("Border Bottom Color, Normal Menu Item"));
         QCOMPARE(nameOf(box(SettingTable::kTarget)), QStringLiteral("Target"));
-        QCOMPARE(nameOf(colorButton(26)), QStringLiteral("Choose Font Color, Hover Menu Item"));
+        QCOMPARE(nameOf(colorButton("hover.fontColor")),
+                 QStringLiteral("Choose Font Color, Hover Menu Item"));
         // Every entry and colour button is told apart by its name alone,
         // while the captions on screen stay as they are.
         QSet<QString> names;
@@ -626,14 +638,14 @@ private slots:
                 }
         QCOMPARE(names.size(), controls);
         QVERIFY(!names.contains(QString()));
-        QCOMPARE(label(26)->text(), QStringLiteral("Font Color"));
+        QCOMPARE(label("hover.fontColor")->text(), QStringLiteral("Font Color"));
     }
 
     // Graphical buttons are cream, flat from top to bottom, darker while
     // pressed.
     void buttonFacesAreFlatCream() {
         for (QPushButton* button :
-             {button("createPageButton"), button("exitButton"), colorButton(9)}) {
+             {button("createPageButton"), button("exitButton"), colorButton("normal.fontColor")}) {
             const QImage face = button->grab().toImage();
             for (int y : {3, face.height() / 2, face.height() - 4})
                 QCOMPARE(face.pixelColor(3, y), Look::kCream);
@@ -666,13 +678,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         window->setColorDialog(
             [](const QColor&) { return std::optional<QColor>(QColor(0, 0, 90)); });
-        colorButton(28)->click(); // a dark colour box
+        colorButton("hover.backColor")->click(); // a dark colour box
         QWidget* away = button("aboutButton");
-        for (QWidget* control :
-             {static_cast<QWidget*>(box(0)), static_cast<QWidget*>(box(3)),
-              static_cast<QWidget*>(box(9)), // the default blue
-              static_cast<QWidget*>(box(28)), static_cast<QWidget*>(colorButton(28)),
-              static_cast<QWidget*>(button("createPageButton"))}) {
+        for (QWidget* control : {static_cast<QWidget*>(box("menu.itemCount")),
+                                 static_cast<QWidget*>(box("menu.itemWidth")),
+                                 static_cast<QWidget*>(box("normal.fontColor")), // the default blue
+                                 static_cast<QWidget*>(box("hover.backColor")),
+                                 static_cast<QWidget*>(colorButton("hover.backColor")),
+                                 static_cast<QWidget*>(button("createPageButton"))}) {
             away->setFocus();
             QTRY_VERIFY(away->hasFocus());
             const QImage before = control->grab().toImage();
@@ -740,15 +753,15 @@ private slots:
     void savedSettingsOpenAgainExactly() {
         const QString file = folder->filePath(QStringLiteral("menu.halvero"));
         answerFileDialogs({file, file});
-        QLineEdit* message = box(6)->lineEdit();
+        QLineEdit* message = box("menu.statusbarMessage")->lineEdit();
         QTest::mouseClick(message, Qt::LeftButton);
         QTest::keyClick(message, Qt::Key_Home);
         QTest::keyClick(message, Qt::Key_Right);
         QTest::keyClicks(message, QStringLiteral(" \"x\" = #1 \\\\ "));
         window->setColorDialog(
             [](const QColor&) { return std::optional<QColor>(QColor(1, 2, 3)); });
-        colorButton(28)->click();
-        QTest::keyClick(box(0), Qt::Key_Down);
+        colorButton("hover.backColor")->click();
+        QTest::keyClick(box("menu.itemCount"), Qt::Key_Down);
         const QStringList saved = allValues();
 
         QTest::keyClick(message, Qt::Key_S, Qt::ControlModifier);
@@ -756,7 +769,7 @@ private slots:
         QVERIFY(window->windowFilePath().endsWith(QStringLiteral("/menu.halvero")));
         QTest::keyClick(message, Qt::Key_End);
         QTest::keyClicks(message, QStringLiteral("later"));
-        QTest::keyClick(box(5), Qt::Key_Down); // "Yes": the message goes
+        QTest::keyClick(box("menu.showUrlInStatusbar"), Qt::Key_Down); // "Yes": the message goes
         QVERIFY(window->isWindowModified());
 
         QString asked;
@@ -765,10 +778,10 @@ private slots:
             asked = question->objectName();
             question->button(QMessageBox::Discard)->click();
         });
-        QTest::keyClick(box(3), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(asked, QStringLiteral("unsavedChanges"));
         QCOMPARE(allValues(), saved);
-        QVERIFY(box(6)->isEnabled());
+        QVERIFY(box("menu.statusbarMessage")->isEnabled());
     }
 
     // A file that cannot be read changes nothing and says where it fails.
@@ -779,8 +792,8 @@ private slots:
         bad.write("{\"format\": \"halvero-menu\", \"version\": 1,\n"
                   "\"menu\": {\"itemCount\": \"9\"},\n\"normal\": {\"fontSize\": 12}}");
         bad.close();
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("77"));
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("77"));
         const QStringList before = allValues();
         answerFileDialogs({file});
         QString shown;
@@ -797,7 +810,7 @@ private slots:
             shown = box->informativeText();
             box->button(QMessageBox::Ok)->click();
         });
-        QTest::keyClick(box(3), Qt::Key_O, Qt::ControlModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_O, Qt::ControlModifier);
         QVERIFY2(shown.endsWith(QStringLiteral("bad.halvero:3: normal.fontSize: expected text, "
                                                "found a number")),
                  qPrintable(shown));
@@ -809,9 +822,9 @@ private slots:
     // unsaved changes; Cancel keeps the window and every change.
     void exitAsksAboutUnsavedChangesToAnOpenFile() {
         answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
-        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        box(4)->lineEdit()->selectAll();
-        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        box("menu.itemHeight")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemHeight")->lineEdit(), QStringLiteral("33"));
         QStringList asked;
         whenModalOpens([&](QWidget* modal) {
             asked << modal->objectName();
@@ -819,24 +832,23 @@ private slots:
             asked << box->button(QMessageBox::Discard)->text();
             box->button(QMessageBox::Cancel)->click();
         });
-        QTest::keyClick(box(4), Qt::Key_Escape);
-        QTest::qWait(50);
-        QCOMPARE(asked, (QStringList{"unsavedChanges", "&Discard"}));
+        QTest::keyClick(box("menu.itemHeight"), Qt::Key_Escape);
+        QTRY_COMPARE(asked, (QStringList{"unsavedChanges", "&Discard"}));
         QVERIFY(window->isVisible());
-        QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+        QCOMPARE(box("menu.itemHeight")->currentText(), QStringLiteral("33"));
     }
 
     // A menu typed in a fresh window, never saved, is not lost when the
     // window system closes the window: Halvero asks, and Cancel keeps it.
     void closingAFreshWindowWithChangesAsks() {
-        box(4)->lineEdit()->selectAll();
-        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        box("menu.itemHeight")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemHeight")->lineEdit(), QStringLiteral("33"));
         QString asked;
         answerNextQuestion(QMessageBox::Cancel, &asked);
         window->close();
         QCOMPARE(asked, QStringLiteral("unsavedChanges"));
         QVERIFY(window->isVisible());
-        QCOMPARE(box(4)->currentText(), QStringLiteral("33"));
+        QCOMPARE(box("menu.itemHeight")->currentText(), QStringLiteral("33"));
     }
 
     // Alt+F4 and the window's close button ask what the Exit button asks,
@@ -860,12 +872,12 @@ private slots:
         QString widthUnderTheDialog;
         editItems([&](QDialog* dialog, QTreeView*) {
             window->openHandedOver(other);
-            QTest::qWait(300);
-            widthUnderTheDialog = box(3)->currentText();
+            QTest::qWait(300); // what must not happen: the file opening under the dialog
+            widthUnderTheDialog = box("menu.itemWidth")->currentText();
             QVERIFY(dialog->isVisible());
         });
         QCOMPARE(widthUnderTheDialog, QStringLiteral("120"));
-        QTRY_COMPARE(box(3)->currentText(), QStringLiteral("170"));
+        QTRY_COMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("170"));
         QVERIFY(window->windowTitle().startsWith(QStringLiteral("other.halvero")));
     }
 
@@ -874,9 +886,9 @@ private slots:
     void saveAsksBeforeOverwritingAnotherProgramsChanges() {
         const QString kept = folder->filePath(QStringLiteral("kept.halvero"));
         answerFileDialogs({kept});
-        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        box(4)->lineEdit()->selectAll();
-        QTest::keyClicks(box(4)->lineEdit(), QStringLiteral("33"));
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        box("menu.itemHeight")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemHeight")->lineEdit(), QStringLiteral("33"));
         const QByteArray theirs =
             R"({"format": "halvero-menu", "version": 1, "menu": {"itemWidth": "99"}})";
         QFile file(kept);
@@ -887,7 +899,7 @@ private slots:
         const auto save = [this] {
             window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(window));
-            QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier);
         };
         QString asked;
         answerNextQuestion(QMessageBox::Cancel, &asked);
@@ -910,7 +922,7 @@ private slots:
         });
         guard.start(10);
         save();
-        QTest::qWait(100);
+        QTest::qWait(100); // what must not happen: a question after the save
         QVERIFY(!questioned);
     }
 
@@ -999,23 +1011,23 @@ private slots:
     // back; back at the saved state the title loses its mark.
     void undoAndRedoTakeBackWholeEdits() {
         answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
-        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         const QStringList saved = allValues();
-        box(3)->lineEdit()->setFocus();
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
-        QTest::keyClick(box(7), Qt::Key_Up); // "Verdana"
+        box("menu.itemWidth")->lineEdit()->setFocus();
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("333"));
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Up); // "Verdana"
         QVERIFY(window->isWindowModified());
 
-        box(7)->setFocus();
-        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(box(7)->currentText(), QStringLiteral("Tahoma"));
-        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
-        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier);
+        box("normal.fontName")->setFocus();
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box("normal.fontName")->currentText(), QStringLiteral("Tahoma"));
+        QCOMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("333"));
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(allValues(), saved);
         QVERIFY(!window->isWindowModified());
-        QTest::keyClick(box(7), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(box(3)->currentText(), QStringLiteral("333"));
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("333"));
         QVERIFY(createdPage().contains(QStringLiteral("width='333'")));
         QVERIFY(window->isWindowModified());
     }
@@ -1026,17 +1038,17 @@ private slots:
     void ctrlZInABoxReachesTheWindowOnceTheBoxHasNothingToUndo() {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(box(7), Qt::Key_Up); // "Verdana"
-        QLineEdit* width = box(3)->lineEdit();
+        QTest::keyClick(box("normal.fontName"), Qt::Key_Up); // "Verdana"
+        QLineEdit* width = box("menu.itemWidth")->lineEdit();
         width->setFocus();
         width->selectAll();
         QTest::keyClicks(width, QStringLiteral("333"));
-        QTest::keyClick(box(3), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(width->text(), QStringLiteral("120"));
-        QCOMPARE(box(7)->currentText(), QStringLiteral("Verdana"));
-        QTest::keyClick(box(3), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(box(7)->currentText(), QStringLiteral("Tahoma"));
-        QVERIFY(box(3)->hasFocus());
+        QCOMPARE(box("normal.fontName")->currentText(), QStringLiteral("Verdana"));
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box("normal.fontName")->currentText(), QStringLiteral("Tahoma"));
+        QVERIFY(box("menu.itemWidth")->hasFocus());
     }
 
     // The commands in the menu bar are the context menu's own actions;
@@ -1057,13 +1069,13 @@ private slots:
             window->statusBar()->currentMessage().startsWith(QStringLiteral("Page written to ")));
         QVERIFY(window->statusBar()->currentMessage().endsWith(QStringLiteral("pattern.htm")));
 
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("333"));
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("333"));
         QString asked;
         answerNextQuestion(QMessageBox::Discard, &asked);
-        QTest::keyClick(box(7), Qt::Key_N, Qt::ControlModifier);
+        QTest::keyClick(box("normal.fontName"), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(asked, QStringLiteral("unsavedChanges"));
-        QCOMPARE(box(3)->currentText(), QStringLiteral("120"));
+        QCOMPARE(box("menu.itemWidth")->currentText(), QStringLiteral("120"));
         QVERIFY(!window->findChild<QAction*>(QStringLiteral("undo"))->isEnabled());
     }
 
@@ -1074,7 +1086,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         box(SettingTable::kItemWidth)->lineEdit()->selectAll();
         QTest::keyClicks(box(SettingTable::kItemWidth)->lineEdit(), QStringLiteral("140"));
-        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString code = QApplication::clipboard()->text();
         QVERIFY(code.startsWith(QStringLiteral("<!-- Menu written by Halvero")));
         QVERIFY(code.contains(QStringLiteral("width: 140px;")));
@@ -1100,10 +1112,10 @@ private slots:
     void writePageToWritesWhatCreateWrites() {
         const QString elsewhere = folder->filePath(QStringLiteral("site/menu.htm"));
         QVERIFY(QDir().mkpath(folder->filePath(QStringLiteral("site"))));
-        box(3)->lineEdit()->selectAll();
-        QTest::keyClicks(box(3)->lineEdit(), QStringLiteral("140"));
+        box("menu.itemWidth")->lineEdit()->selectAll();
+        QTest::keyClicks(box("menu.itemWidth")->lineEdit(), QStringLiteral("140"));
         answerFileDialogs({elsewhere});
-        QTest::keyClick(box(3), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
         const QString created = createdPage();
         const QString written = readAll(elsewhere);
         auto withoutStamp = [](QString page) {
@@ -1159,7 +1171,7 @@ private slots:
             QTest::keyClick(name, Qt::Key_Return);
             QTimer::singleShot(5000, dialog, &QDialog::reject); // never asked
         });
-        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(proposed, QStringLiteral("menu.halvero"));
         QVERIFY2(asked.contains(QStringLiteral("menu1.halvero")), qPrintable(asked));
         QCOMPARE(readAll(existing), QStringLiteral("kept"));
@@ -1223,7 +1235,7 @@ private slots:
         });
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString code = QApplication::clipboard()->text();
         QCOMPARE(code.count(QStringLiteral("aria-expanded=\"false\"")), 2);
         QStringList order;
@@ -1280,7 +1292,7 @@ private slots:
         QCOMPARE(readAll(site + QStringLiteral("/plain.html")), QStringLiteral("<p>plain</p>"));
 
         answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
-        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(readAll(folder->filePath(QStringLiteral("kept.halvero")))
                     .contains(QStringLiteral("\"siteFolder\": \"site\"")));
         window->findChild<QAction*>(QStringLiteral("newMenu"))->trigger();
@@ -1343,7 +1355,7 @@ private slots:
             QVERIFY2(!page.contains(QLatin1String(unwanted)), unwanted);
 
         answerFileDialogs({folder->filePath(QStringLiteral("bar.halvero"))});
-        QTest::keyClick(box(3), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         const QString saved = readAll(folder->filePath(QStringLiteral("bar.halvero")));
         for (const char* kept :
              {"\"barColor\": \"#1F3A5F\"", "\"menuButtonLabel\": \"Navigation\"",
@@ -1381,7 +1393,7 @@ private slots:
             QTest::keyClicks(bar, QStringLiteral("not a colour at all, and longer than most"));
             auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
             QVERIFY(!problem->text().isEmpty());
-            QTest::qWait(200); // the layout and the window manager settle
+            QTest::qWait(200); // what must not happen: a field moving once laid out
             QCOMPARE(places(), before);
             QTest::keyClick(bar, Qt::Key_Escape);
         });
@@ -1426,7 +1438,7 @@ private slots:
         });
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTest::keyClick(box(3), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QString code = QApplication::clipboard()->text();
         QCOMPARE(code.count(QStringLiteral("aria-current=\"page\">")), 1);
         QVERIFY(code.contains(QStringLiteral("aria-current=\"page\">Home<")));
@@ -1499,7 +1511,7 @@ private:
         whenModalOpens([&](QWidget* modal) {
             opened = true;
             auto* dialog = qobject_cast<QDialog*>(modal);
-            QTest::qWait(100);
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(dialog));
@@ -1512,7 +1524,7 @@ private:
     }
     // Opens the Menu Items editor with its shortcut and runs `edit` in it.
     void editItems(std::function<void(QDialog*, QTreeView*)> edit) {
-        inDialog([this] { QTest::keyClick(box(3), Qt::Key_I, Qt::ControlModifier); },
+        inDialog([this] { QTest::keyClick(box("menu.itemWidth"), Qt::Key_I, Qt::ControlModifier); },
                  [&](QDialog* dialog) {
                      auto* table = dialog->findChild<QTreeView*>(QStringLiteral("itemTree"));
                      table->setFocus();
@@ -1571,6 +1583,17 @@ private:
     }
     QPushButton* colorButton(int index) const {
         return window->findChild<QPushButton*>(MainControls::entryName(index) + ".chooseColor");
+    }
+    // The same, by the entry's name in settings files ("menu.itemWidth").
+    QComboBox* box(const char* name) const {
+        return window->findChild<QComboBox*>(QLatin1String(name));
+    }
+    QLabel* label(const char* name) const {
+        return window->findChild<QLabel*>(QLatin1String(name) + QStringLiteral(".label"));
+    }
+    QPushButton* colorButton(const char* name) const {
+        return window->findChild<QPushButton*>(QLatin1String(name) +
+                                               QStringLiteral(".chooseColor"));
     }
     QPushButton* button(const char* name) const {
         return window->findChild<QPushButton*>(QLatin1String(name));

@@ -1,0 +1,100 @@
+#include "tests/windows/WindowTest.h"
+
+// Page > Page Style... reached from the main window: the bar's look it
+// sets, and fields that stay where they are.
+class PageStyleDialogTest : public WindowTest {
+    Q_OBJECT
+private slots:
+    // Page > Page Style... through the keys: the modern style, a typed bar
+    // colour (a value the page cannot take is refused, said, and left out),
+    // a label of the site's language, items spread as wide as their labels,
+    // no underline. OK keeps it all and the settings file holds it; Cancel
+    // takes back what was changed since the dialog opened.
+    void thePageStyleDialogSetsTheBarsLook() {
+        QString refused, afterFix;
+        editPageStyle([&](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+            auto* bar = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(bar && bar->objectName() == QStringLiteral("barColor"));
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("#1F3A5F;}"));
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
+            refused = problem->text();
+            QTest::keyClick(bar, Qt::Key_Backspace);
+            QTest::keyClick(bar, Qt::Key_Backspace);
+            afterFix = problem->text();
+            QTest::keyClick(bar, Qt::Key_B, Qt::AltModifier);
+            auto* label = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY(label && label->objectName() == QStringLiteral("menuButtonLabel"));
+            label->selectAll();
+            QTest::keyClicks(label, QStringLiteral("Navigation"));
+            QTest::keyClick(label, Qt::Key_I, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End); // "Spread out"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // "As wide as its label"
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+            QTRY_VERIFY(!checked(dialog, "currentUnderline"));
+            QTest::keyClick(label, Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+        });
+        QVERIFY2(refused.startsWith(QStringLiteral("Bar colour: the value is not a colour")),
+                 qPrintable(refused));
+        QVERIFY(afterFix.isEmpty());
+        const QString page = createdPage();
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>")));
+        for (const char* wanted : {"  background-color: #1F3A5F;\n", "aria-label=\"Navigation\"",
+                                   "  align-items: stretch;\n"})
+            QVERIFY2(page.contains(QLatin1String(wanted)), wanted);
+        for (const char* unwanted : {"width: 120px", "text-decoration-thickness: 0.15em"})
+            QVERIFY2(!page.contains(QLatin1String(unwanted)), unwanted);
+
+        answerFileDialogs({folder->filePath(QStringLiteral("bar.halvero"))});
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString saved = readAll(folder->filePath(QStringLiteral("bar.halvero")));
+        for (const char* kept :
+             {"\"barColor\": \"#1F3A5F\"", "\"menuButtonLabel\": \"Navigation\"",
+              "\"align\": \"spread\"", "\"itemWidth\": \"auto\"", "\"currentUnderline\": \"No\""})
+            QVERIFY2(saved.contains(QLatin1String(kept)), kept);
+
+        editPageStyle([](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);
+            auto* bar = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("#FFFFFF"));
+            QTest::keyClick(dialog, Qt::Key_C, Qt::AltModifier); // Classic
+            QTRY_VERIFY(checked(dialog, "classicStyle"));
+            QTest::keyClick(bar, Qt::Key_Escape);
+        });
+        QVERIFY(createdPage().contains(QStringLiteral("  background-color: #1F3A5F;\n")));
+        QVERIFY(window->isWindowModified() == false);
+    }
+
+    // A refused value's message appears where it moves nothing: a click
+    // aimed at the next field still lands in it.
+    void pageStyleFieldsStayPutWhenAMessageAppears() {
+        editPageStyle([](QDialog* dialog) {
+            const auto places = [dialog] {
+                QList<QRect> rects{dialog->geometry()};
+                for (QWidget* field : dialog->findChildren<QWidget*>())
+                    if (field->isVisible() && field->focusPolicy() != Qt::NoFocus)
+                        rects << QRect(field->mapTo(dialog, QPoint(0, 0)), field->size());
+                return rects;
+            };
+            const QList<QRect> before = places();
+            auto* bar = dialog->findChild<QLineEdit*>(QStringLiteral("barColor"));
+            bar->setFocus();
+            bar->selectAll();
+            QTest::keyClicks(bar, QStringLiteral("not a colour at all, and longer than most"));
+            auto* problem = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"));
+            QVERIFY(!problem->text().isEmpty());
+            QTest::qWait(200); // what must not happen: a field moving once laid out
+            QCOMPARE(places(), before);
+            QTest::keyClick(bar, Qt::Key_Escape);
+        });
+    }
+};
+
+QTEST_MAIN(PageStyleDialogTest)
+#include "PageStyleDialogTest.moc"

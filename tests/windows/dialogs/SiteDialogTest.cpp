@@ -1,0 +1,73 @@
+#include "tests/windows/WindowTest.h"
+
+// Page > Update Site... reached from the main window: the menu written
+// into a site's pages.
+class SiteDialogTest : public WindowTest {
+    Q_OBJECT
+private slots:
+    // Update Site: the pages of the picked folder are listed with what will
+    // happen to each, Enter writes them, the status bar says so, and the
+    // folder is kept by the saved file relative to it; New forgets it.
+    void updateSiteWritesTheMenuIntoThePages() {
+        const QString site = folder->filePath(QStringLiteral("site"));
+        QVERIFY(QDir().mkpath(site + QStringLiteral("/blog")));
+        const QByteArray marked = "<html><head><title>x</title></head><body>\n"
+                                  "<!-- halvero-menu -->\n<!-- /halvero-menu -->\n</body></html>\n";
+        for (const char* name : {"index.html", "blog/index.html"}) {
+            QFile page(site + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write(marked);
+        }
+        QFile plain(site + QStringLiteral("/plain.html"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("<p>plain</p>");
+        plain.close();
+        SiteDialog::setFolderDialog([&](QWidget*, const QString&) { return site; });
+        QStringList listed;
+        QString state;
+        whenModalOpens([&](QWidget* modal) {
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("sitePages"));
+            auto* update = modal->findChild<QPushButton*>(QStringLiteral("updateButton"));
+            QTRY_VERIFY(update->isEnabled());
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                listed << list->topLevelItem(row)->text(0) + QLatin1Char('=') +
+                              list->topLevelItem(row)->text(1);
+            QTest::keyClick(modal, Qt::Key_Return);
+            auto* close = modal->findChild<QPushButton*>(QStringLiteral("closeButton"));
+            QTRY_COMPARE(close->text(), QStringLiteral("Close"));
+            state = modal->findChild<QLabel*>(QStringLiteral("siteState"))->text();
+            close->click();
+        });
+        window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
+        QCOMPARE(listed, (QStringList{"blog/index.html=Update", "index.html=Update",
+                                      "plain.html=No markers: left alone"}));
+        QCOMPARE(state, QStringLiteral("3 pages: 2 updated, 0 unchanged; 1 without markers"));
+        QCOMPARE(
+            window->statusBar()->currentMessage(),
+            QStringLiteral("Site updated: 3 pages: 2 updated, 0 unchanged; 1 without markers"));
+        QVERIFY(
+            readAll(site + QStringLiteral("/blog/index.html"))
+                .contains(QStringLiteral("<!-- halvero-menu -->\n<nav class=\"halvero-menu\"")));
+        QCOMPARE(readAll(site + QStringLiteral("/plain.html")), QStringLiteral("<p>plain</p>"));
+
+        answerFileDialogs({folder->filePath(QStringLiteral("kept.halvero"))});
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(readAll(folder->filePath(QStringLiteral("kept.halvero")))
+                    .contains(QStringLiteral("\"siteFolder\": \"site\"")));
+        window->findChild<QAction*>(QStringLiteral("newMenu"))->trigger();
+        bool asked = false;
+        SiteDialog::setFolderDialog([&](QWidget*, const QString& shown) {
+            asked = shown.isEmpty();
+            return QString();
+        });
+        whenModalOpens([&](QWidget* modal) {
+            QTRY_VERIFY(asked); // a menu without a site asks for the folder first
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
+        QVERIFY(asked);
+    }
+};
+
+QTEST_MAIN(SiteDialogTest)
+#include "SiteDialogTest.moc"

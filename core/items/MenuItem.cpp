@@ -10,7 +10,6 @@ namespace halvero {
 namespace {
 
 constexpr std::array<std::string_view, 4> kAllowedSchemes = {"http", "https", "mailto", "tel"};
-constexpr std::array<std::string_view, 4> kTargets = {"_self", "_blank", "_parent", "_top"};
 
 std::string_view trimmed(std::string_view text, bool controlsToo) {
     const auto blank = [controlsToo](char c) {
@@ -22,10 +21,6 @@ std::string_view trimmed(std::string_view text, bool controlsToo) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-bool isAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 } // namespace
@@ -50,21 +45,24 @@ std::string MenuItem::linkProblem(std::string_view link) {
     // another host than the one the link seems to name.
     if (clean.find('\\') != std::string::npos)
         return "holds a backslash (browsers read it as /; write / instead)";
-    // A scheme is a letter, then letters, digits, "+", "-" or ".", ended
-    // by ":"; anything else before the first ":", "/", "?" or "#" makes the
-    // address relative.
-    const std::size_t end = clean.find_first_of(":/?#");
-    if (end == std::string::npos || clean[end] != ':' || end == 0 || !isAsciiLetter(clean[0]))
-        return {};
-    const std::string_view scheme = std::string_view(clean).substr(0, end);
-    if (!std::all_of(scheme.begin(), scheme.end(), [](char c) {
-            return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-        }))
+    const std::string_view scheme = schemeOf(clean);
+    if (scheme.empty())
         return {};
     const std::string low = asciiLower(scheme);
     if (std::find(kAllowedSchemes.begin(), kAllowedSchemes.end(), low) == kAllowedSchemes.end())
         return "the scheme " + low + ": is not allowed (only http, https, mailto and tel)";
     return {};
+}
+
+std::string_view MenuItem::schemeOf(std::string_view link) {
+    const std::size_t end = link.find_first_of(":/?#");
+    if (end == std::string_view::npos || link[end] != ':' || end == 0 || !isAsciiLetter(link[0]))
+        return {};
+    const std::string_view scheme = link.substr(0, end);
+    const bool valid = std::all_of(scheme.begin(), scheme.end(), [](char c) {
+        return isAsciiLetter(c) || isAsciiDigit(c) || c == '+' || c == '-' || c == '.';
+    });
+    return valid ? scheme : std::string_view();
 }
 
 bool MenuItem::isTarget(std::string_view target) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -61,6 +62,13 @@ struct MenuItem {
     // Whether `target` is one an item may have: empty, or one of the four
     // standard names.
     static bool isTarget(std::string_view target);
+    // The targets an item may name, as the items editor offers them.
+    static constexpr std::array<std::string_view, 4> kTargets = {"_self", "_blank", "_parent",
+                                                                 "_top"};
+    // The scheme `link` starts with ("https" of "https://example.org/"):
+    // a letter, then letters, digits, "+", "-" or ".", ended by ":" before
+    // any "/", "?" or "#"; empty for a relative link.
+    static std::string_view schemeOf(std::string_view link);
 
     // Every item of `items` and of their sub-menus, parents before their
     // children, with its level (1 for the top) and its number ("3.2").

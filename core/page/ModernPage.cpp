@@ -13,8 +13,7 @@ namespace halvero {
 namespace {
 
 bool isNumber(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() && std::all_of(text.begin(), text.end(), isAsciiDigit);
 }
 
 // A length of the settings in CSS: a plain number is in pixels.

@@ -1,14 +1,13 @@
 #include "core/page/SiteLinks.h"
 
+#include "core/items/MenuItem.h"
+#include "core/text/TextEncoding.h"
+
 #include <vector>
 
 namespace halvero {
 
 namespace {
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 // A path read from the root: its segments, how many "../" lead above the
 // root first, and whether it names a folder.
@@ -55,7 +54,7 @@ std::string percentDecoded(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
     const auto hex = [](char c) {
-        return c >= '0' && c <= '9'   ? c - '0'
+        return isAsciiDigit(c)        ? c - '0'
                : c >= 'a' && c <= 'f' ? c - 'a' + 10
                : c >= 'A' && c <= 'F' ? c - 'A' + 10
                                       : -1;
@@ -77,15 +76,7 @@ std::string percentDecoded(std::string_view text) {
 bool SiteLinks::isFromRoot(std::string_view link) {
     if (link.empty() || link.front() == '/' || link.front() == '#' || link.front() == '?')
         return false;
-    // A scheme: a letter, then letters, digits, "+", "-" or ".", then ":"
-    // before any "/", "?" or "#".
-    const std::size_t end = link.find_first_of(":/?#");
-    if (end == std::string_view::npos || link[end] != ':' || !isLetter(link.front()))
-        return true;
-    for (char c : link.substr(0, end))
-        if (!isLetter(c) && !(c >= '0' && c <= '9') && c != '+' && c != '-' && c != '.')
-            return true;
-    return false;
+    return MenuItem::schemeOf(link).empty();
 }
 
 std::string SiteLinks::from(std::string_view pagePath, std::string_view link) {

@@ -1,6 +1,7 @@
 #include "core/settings/MenuSettings.h"
 
 #include "core/settings/ValueRules.h"
+#include "core/text/TextEncoding.h"
 
 #include <algorithm>
 
@@ -113,7 +114,7 @@ long MenuSettings::itemCountOf(std::string_view text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
     long count = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    for (; i < text.size() && isAsciiDigit(text[i]); ++i) {
         count = count * 10 + (text[i] - '0');
         if (count > kMaxItemBlocks)
             count = kMaxItemBlocks; // keeps reading the digits without overflow

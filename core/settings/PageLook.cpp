@@ -9,23 +9,20 @@ namespace halvero {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // A length that is not negative: a number with a unit or "%", or 0.
 bool isPlainLength(std::string_view text) {
     if (text.empty() || text.front() == '-' || text.front() == '+' ||
         text.find('(') != std::string_view::npos || !ValueRules::isLength(text))
         return false;
-    return !std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c) || c == '.'; }) ||
-           std::all_of(text.begin(), text.end(), [](char c) { return c == '0' || c == '.'; });
+    return !std::all_of(text.begin(), text.end(), [](char c) {
+        return isAsciiDigit(c) || c == '.';
+    }) || std::all_of(text.begin(), text.end(), [](char c) { return c == '0' || c == '.'; });
 }
 
 // A width a media query takes: a number above 0 in px, em or rem.
 bool isQueryWidth(std::string_view text) {
     std::size_t digits = 0;
-    while (digits < text.size() && (isDigit(text[digits]) || text[digits] == '.'))
+    while (digits < text.size() && (isAsciiDigit(text[digits]) || text[digits] == '.'))
         ++digits;
     const std::string_view number = text.substr(0, digits), unit = text.substr(digits);
     if (number.empty() || number.size() > 6 || std::count(number.begin(), number.end(), '.') > 1 ||

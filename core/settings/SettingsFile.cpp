@@ -31,14 +31,6 @@ std::optional<SettingGroup> groupNamed(std::string_view name) {
     return std::nullopt;
 }
 
-int lineAt(std::string_view text, std::size_t position) {
-    position = std::min(position, text.size());
-    int line = 1;
-    for (std::size_t i = 0; i < position; ++i)
-        line += text[i] == '\n';
-    return line;
-}
-
 // How far the parser has read, and how many lines it has passed, so that
 // a value the handler refuses is placed on its line without counting the
 // text again (a file of many short lines would take quadratic time).

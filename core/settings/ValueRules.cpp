@@ -30,16 +30,8 @@ std::string shownCharacter(unsigned char c) {
     return std::string("the character ") + (c == '\'' ? "\"'\"" : "'" + std::string(1, c) + "'");
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
 bool isHexDigit(char c) {
-    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return isAsciiDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // A number with an optional sign and fraction, then letters or "%" as its
@@ -49,12 +41,12 @@ bool takeDimension(std::string_view& text, bool unitAllowed) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
     const std::size_t digitsFrom = i;
-    while (i < text.size() && isDigit(text[i]))
+    while (i < text.size() && isAsciiDigit(text[i]))
         ++i;
     bool digits = i > digitsFrom;
     if (i < text.size() && text[i] == '.') {
         const std::size_t fraction = ++i;
-        while (i < text.size() && isDigit(text[i]))
+        while (i < text.size() && isAsciiDigit(text[i]))
             ++i;
         if (i == fraction) // "1." is no number in CSS
             return false;
@@ -66,7 +58,7 @@ bool takeDimension(std::string_view& text, bool unitAllowed) {
         if (i < text.size() && text[i] == '%')
             ++i;
         else
-            while (i < text.size() && isLetter(text[i]))
+            while (i < text.size() && isAsciiLetter(text[i]))
                 ++i;
     }
     text.remove_prefix(i);
@@ -136,9 +128,9 @@ bool isLengthExpression(std::string_view text) {
         } else if (c == ',' || c == '*' || c == '/' ||
                    ((c == '+' || c == '-') && text.size() > 1 && text[1] == ' ')) {
             text.remove_prefix(1);
-        } else if (isLetter(c)) { // a nested calc() and its kin
+        } else if (isAsciiLetter(c)) { // a nested calc() and its kin
             std::size_t name = 0;
-            while (name < text.size() && isLetter(text[name]))
+            while (name < text.size() && isAsciiLetter(text[name]))
                 ++name;
             const std::string word = asciiLower(text.substr(0, name));
             if (name >= text.size() || text[name] != '(' ||
@@ -160,7 +152,7 @@ bool isFontName(int index) {
 
 // The start of a name in CSS: a letter, "_", or any character beyond ASCII.
 bool startsName(char c) {
-    return isLetter(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+    return isAsciiLetter(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 // One family of a font stack: names (CSS identifiers) parted by spaces.
@@ -174,7 +166,7 @@ bool isFamily(std::string_view text) {
         const std::string_view rest = word.starts_with('-') ? word.substr(1) : word;
         if (rest.empty() || !startsName(rest.front()) ||
             !std::all_of(rest.begin(), rest.end(),
-                         [](char c) { return startsName(c) || isDigit(c) || c == '-'; }))
+                         [](char c) { return startsName(c) || isAsciiDigit(c) || c == '-'; }))
             return false;
         i = end;
         while (i < text.size() && text[i] == ' ')
@@ -204,7 +196,7 @@ bool ValueRules::isColor(std::string_view value) {
                 digits.size() == 8) &&
                std::all_of(digits.begin(), digits.end(), isHexDigit);
     }
-    if (!value.empty() && std::all_of(value.begin(), value.end(), isLetter))
+    if (!value.empty() && std::all_of(value.begin(), value.end(), isAsciiLetter))
         return true;
     const auto arguments = callArguments(value, {"rgb", "rgba", "hsl", "hsla"});
     return arguments && isColorArguments(*arguments);

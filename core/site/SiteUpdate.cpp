@@ -14,13 +14,6 @@ namespace halvero {
 
 namespace {
 
-int lineAt(std::string_view text, std::size_t position) {
-    return 1 +
-           static_cast<int>(std::count(
-               text.begin(),
-               text.begin() + static_cast<std::ptrdiff_t>(std::min(position, text.size())), '\n'));
-}
-
 constexpr std::array<std::string_view, 4> kMarkers = {
     SiteUpdate::kStyleOpen, SiteUpdate::kStyleClose, SiteUpdate::kMenuOpen, SiteUpdate::kMenuClose};
 
@@ -59,9 +52,6 @@ bool startsWithLower(std::string_view text, std::string_view lower) {
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 // Whether an end tag `</name` (any case) that ends a raw text starts at
@@ -269,7 +259,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
             noMarkerIn(at + 4, end, "inside a comment", "; take it out of the comment");
             at = end;
         } else if (next == '!' || next == '?' ||
-                   (next == '/' && !isLetter(rest.size() > 2 ? rest[2] : '\0'))) {
+                   (next == '/' && !isAsciiLetter(rest.size() > 2 ? rest[2] : '\0'))) {
             // A CDATA section in <svg> or <math> runs to "]]>"; otherwise
             // "<!...>", "<?...>" and "</ ...>" are comments of their own up
             // to the first ">".
@@ -286,7 +276,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
                            ? std::string("inside a CDATA section")
                            : "inside <" + std::string(rest.substr(1, 1)) + "...>");
             at = end;
-        } else if (isLetter(next) || (next == '/' && rest.size() > 2)) {
+        } else if (isAsciiLetter(next) || (next == '/' && rest.size() > 2)) {
             const bool closing = next == '/';
             const std::size_t nameStart = at + (closing ? 2 : 1);
             std::size_t nameEnd = nameStart;

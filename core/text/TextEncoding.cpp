@@ -233,6 +233,11 @@ bool hasControlCharacter(std::string_view text) {
     return false;
 }
 
+int lineAt(std::string_view text, std::size_t position) {
+    const auto end = text.begin() + static_cast<std::ptrdiff_t>(std::min(position, text.size()));
+    return 1 + static_cast<int>(std::count(text.begin(), end, '\n'));
+}
+
 std::size_t characterCount(std::string_view text) {
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;

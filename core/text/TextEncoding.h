@@ -25,6 +25,15 @@ bool hasControlCharacter(std::string_view text);
 // zero-width spaces and joiners, the byte-order mark, a soft hyphen) and
 // control characters.
 bool showsNothing(std::string_view text);
+// ASCII's letters and digits, whatever the locale.
+constexpr bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+constexpr bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+// The line of `text` that `position` is on, counting from 1.
+int lineAt(std::string_view text, std::size_t position);
 // The characters of UTF-8 text: its bytes less continuation bytes.
 std::size_t characterCount(std::string_view text);
 // At most `limit` characters of the first line of `text`, with "..." where

@@ -23,8 +23,13 @@ using halvero::MenuItem;
 
 namespace {
 
-const QStringList kTargets = {QString(), QStringLiteral("_self"), QStringLiteral("_blank"),
-                              QStringLiteral("_parent"), QStringLiteral("_top")};
+// The menu's own target (empty), then those an item may name.
+const QStringList kTargets = [] {
+    QStringList targets = {QString()};
+    for (std::string_view target : MenuItem::kTargets)
+        targets << QString::fromLatin1(target.data(), static_cast<qsizetype>(target.size()));
+    return targets;
+}();
 
 QString text(const std::string& value) {
     return QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));

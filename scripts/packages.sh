@@ -21,11 +21,10 @@ web_packages=(nodejs npm)
 # family of Safari.
 browser_packages=(chromium webkit2gtk-driver)
 
-# The format check's clang-format, pinned to one major version so that every
-# machine formats alike; installed where the distribution has it (Debian 12),
-# skipped elsewhere.
-format_major=14
-lint_packages=("clang-format-$format_major" shellcheck)
+# The shell scripts' checker, where the distribution has it. (The
+# format check's clang-format comes pinned from npm, the same build on
+# Debian 12 and 13: see tests/web/package.json.)
+lint_packages=(shellcheck)
 
 # Like install_missing, for packages this distribution may not have: those
 # it lacks are left out.

@@ -41,10 +41,10 @@ class PreviewEngine {
 public:
     // The preview window of `owner` (nullptr: the one made last) for the
     // page; see load().
-    using Factory = QDialog* (*)(QWidget* owner, const QString& pagePath,
-                                 const QByteArray& pageText);
+    // Its arguments: the owner, the page's path and its text.
+    using Factory = QDialog* (*)(QWidget*, const QString&, const QByteArray&);
     // A live preview view for `parent` (see makeLiveView).
-    using LiveFactory = QWidget* (*)(QWidget* parent);
+    using LiveFactory = QWidget* (*)(QWidget*);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or

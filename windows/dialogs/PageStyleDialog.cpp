@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -30,6 +31,16 @@ QString text(const std::string& value) {
 
 QString nameOf(PageLook::Key key) {
     return QString::fromLatin1(PageLook::entries()[key].key);
+}
+
+// The caption of `key`'s field, from the table of settings: its letter at
+// `mnemonic` the field's Alt shortcut, and a colon unless it is a check
+// box's own text.
+QString captionOf(PageLook::Key key, int mnemonic, bool colon = true) {
+    QString caption =
+        QCoreApplication::translate("SettingTable", PageLook::entries()[key].caption.data());
+    caption.insert(mnemonic, QLatin1Char('&'));
+    return colon ? caption + QLatin1Char(':') : caption;
 }
 
 // An editable list of suggestions for `key`.
@@ -144,22 +155,22 @@ void PageStyleDialog::build() {
     m_foldBelow->setToolTip(tr("Narrower screens show the menu button; a width such as 40em or "
                                "600px, or never"));
     typedInto(m_foldBelow, PageLook::kFoldBelow);
-    row(tr("&Fold into a menu button below:"), m_foldBelow);
+    row(captionOf(PageLook::kFoldBelow, 0), m_foldBelow);
 
     m_buttonLabel = new QLineEdit(this);
     m_buttonLabel->setObjectName(nameOf(PageLook::kMenuButtonLabel));
     connect(m_buttonLabel, &QLineEdit::textEdited, this,
             [this](const QString& typed) { edit(PageLook::kMenuButtonLabel, typed, true); });
-    row(tr("Menu &button label:"), m_buttonLabel);
+    row(captionOf(PageLook::kMenuButtonLabel, 5), m_buttonLabel);
 
-    colorRow(PageLook::kBarColor, tr("Ba&r colour:"), tr("Choose the bar colour"));
+    colorRow(PageLook::kBarColor, captionOf(PageLook::kBarColor, 2), tr("Choose the bar colour"));
 
     m_padding = suggestions(this, PageLook::kItemPadding,
                             {QStringLiteral("0"), QStringLiteral("0.25em 0.5em"),
                              QStringLiteral("0.5em 1em"), QStringLiteral("4px 8px")});
     m_padding->setToolTip(tr("One to four lengths: all sides, or top and bottom then the sides"));
     typedInto(m_padding, PageLook::kItemPadding);
-    row(tr("Item &padding:"), m_padding);
+    row(captionOf(PageLook::kItemPadding, 5), m_padding);
 
     m_align = choices(this, PageLook::kAlign,
                       {tr("At the start"), tr("Centred"), tr("At the end"), tr("Spread out")});
@@ -169,14 +180,14 @@ void PageStyleDialog::build() {
         connect(box, &QComboBox::activated, this, [this, box = box, key = key](int index) {
             edit(key, box->itemData(index).toString(), false);
         });
-    row(tr("&Items on the bar:"), m_align);
-    row(tr("Item &width:"), m_width);
+    row(captionOf(PageLook::kAlign, 0), m_align);
+    row(captionOf(PageLook::kItemWidth, 5), m_width);
 
-    colorRow(PageLook::kCurrentColor, tr("Current item &text colour:"),
+    colorRow(PageLook::kCurrentColor, captionOf(PageLook::kCurrentColor, 13),
              tr("Choose the current item's text colour"));
-    colorRow(PageLook::kCurrentBackColor, tr("Current item bac&kground:"),
+    colorRow(PageLook::kCurrentBackColor, captionOf(PageLook::kCurrentBackColor, 16),
              tr("Choose the current item's background"));
-    m_underline = new QCheckBox(tr("&Underline the current item"), this);
+    m_underline = new QCheckBox(captionOf(PageLook::kCurrentUnderline, 0, false), this);
     m_underline->setObjectName(nameOf(PageLook::kCurrentUnderline));
     connect(m_underline, &QCheckBox::clicked, this, [this](bool checked) {
         edit(PageLook::kCurrentUnderline, checked ? QStringLiteral("Yes") : QStringLiteral("No"),

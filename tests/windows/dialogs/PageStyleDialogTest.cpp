@@ -1,5 +1,9 @@
 #include "tests/windows/WindowTest.h"
 
+#include <QMap>
+
+#include <QCheckBox>
+
 // Page > Page Style... reached from the main window: the bar's look it
 // sets, and fields that stay where they are.
 class PageStyleDialogTest : public WindowTest {
@@ -92,6 +96,29 @@ private slots:
             QTest::qWait(200); // what must not happen: a field moving once laid out
             QCOMPARE(places(), before);
             QTest::keyClick(bar, Qt::Key_Escape);
+        });
+    }
+
+    // The fields' captions come from the table of settings, each with its
+    // own Alt letter, and each leads to its field.
+    void fieldsAreCaptionedFromTheTable() {
+        editPageStyle([](QDialog* dialog) {
+            QMap<QString, QString> captions;
+            for (QLabel* label : dialog->findChildren<QLabel*>())
+                if (label->buddy())
+                    captions[label->buddy()->objectName()] = label->text();
+            const QMap<QString, QString> expected = {
+                {"foldBelow", "&Fold into a menu button below:"},
+                {"menuButtonLabel", "Menu &button label:"},
+                {"barColor", "Ba&r colour:"},
+                {"itemPadding", "Item &padding:"},
+                {"align", "&Items on the bar:"},
+                {"itemWidth", "Item &width:"},
+                {"currentColor", "Current item &text colour:"},
+                {"currentBackColor", "Current item bac&kground:"}};
+            QCOMPARE(captions, expected);
+            QCOMPARE(dialog->findChild<QCheckBox*>(QStringLiteral("currentUnderline"))->text(),
+                     QStringLiteral("&Underline the current item"));
         });
     }
 };

@@ -1,8 +1,7 @@
 #include "tests/windows/WindowTest.h"
 
-#include <QMap>
-
 #include <QCheckBox>
+#include <QMap>
 
 // Page > Page Style... reached from the main window: the bar's look it
 // sets, and fields that stay where they are.

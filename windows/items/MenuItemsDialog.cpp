@@ -232,7 +232,10 @@ void MenuItemsDialog::showRow(const QModelIndex& index) {
         return;
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         m_tree->expand(parent);
-    m_tree->setCurrentIndex(index.siblingAtColumn(MenuItemsModel::Label));
+    // Selected too, whatever the selection held: an undone move leaves the
+    // row current but not selected.
+    m_tree->selectionModel()->setCurrentIndex(index.siblingAtColumn(MenuItemsModel::Label),
+                                              QItemSelectionModel::ClearAndSelect);
     m_tree->scrollTo(index);
 }
 

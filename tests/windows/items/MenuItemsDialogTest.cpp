@@ -70,6 +70,9 @@ private slots:
             QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(cell(tree, 0, 0, services).data().toString(), QStringLiteral("Web design"));
             QCOMPARE(cell(tree, 1, 0, services).data().toString(), QStringLiteral("Hosting"));
+            // The row the undone move leads back to is the one selected.
+            QCOMPARE(tree->selectionModel()->selectedIndexes(),
+                     QModelIndexList{cell(tree, 1, 0, services)});
 
             QApplication::clipboard()->setText(QStringLiteral("About\t\n> Team\tteam.html\n"));
             QTest::keyClick(tree, Qt::Key_V, Qt::ControlModifier);

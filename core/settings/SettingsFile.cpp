@@ -78,13 +78,14 @@ private:
 // twice. Lists and objects deeper than a menu goes are kept without their
 // contents, which cannot matter, so that deep nesting costs neither stack
 // nor memory.
+struct Member;
 struct Value {
     enum Kind { Null, Boolean, Whole, Number, Text, Object, List, Binary } kind = Null;
     int line = 0, endLine = 0;
     bool boolean = false;
     long long whole = 0;
     std::string text;
-    std::vector<std::pair<std::string, Value>> members;
+    std::vector<Member> members;
     std::vector<Value> elements;
 
     // What it is, for "expected text, found a number".
@@ -107,6 +108,12 @@ struct Value {
             return "binary data";
         }
     }
+};
+
+// One key of an object and its value.
+struct Member {
+    std::string key;
+    Value value;
 };
 
 // The first pass: the file's JSON as Values with their lines.
@@ -178,7 +185,7 @@ private:
             throw SettingsFileError(m_progress.line(), "",
                                     "not a Halvero menu: the file holds no JSON object");
         if (!m_open.empty() && m_open.back()->kind == Value::Object)
-            value = &m_open.back()->members.emplace_back(std::move(m_key), Value()).second;
+            value = &m_open.back()->members.emplace_back(Member{std::move(m_key), Value()}).value;
         else if (!m_open.empty())
             value = &m_open.back()->elements.emplace_back();
         value->kind = kind;

@@ -114,7 +114,7 @@ Run runHalvero(const std::string& halvero, const std::vector<std::string>& argum
         std::_Exit(127);
     }
     int status = 0;
-    struct rusage usage{};
+    struct rusage usage = {};
     ::wait4(child, &status, 0, &usage);
     const std::chrono::duration<double> spent = Clock::now() - start;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {

@@ -53,7 +53,7 @@ bool PageFolder::prepare(QString* reason) {
         }
         partial += '/';
     }
-    struct stat status{};
+    struct stat status = {};
     if (::stat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
         *reason = QFile::decodeName(folder) + QStringLiteral(": ") +
                   QString::fromLocal8Bit(std::strerror(ENOTDIR));

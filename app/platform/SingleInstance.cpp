@@ -43,7 +43,7 @@ QString SingleInstance::runtimeFolder(QString* why) {
     const QString folder = QDir::tempPath() + QStringLiteral("/halvero-%1").arg(::getuid());
     const QByteArray path = QFile::encodeName(folder);
     ::mkdir(path.constData(), 0700);
-    struct stat info{};
+    struct stat info = {};
     QString problem;
     if (::lstat(path.constData(), &info) != 0)
         problem = QString::fromLocal8Bit(std::strerror(errno));

@@ -132,7 +132,7 @@ SiteFolder::Walk SiteFolder::walk() const {
             if (name == "." || name == "..")
                 continue;
             unsigned char type = entry->d_type;
-            struct stat status{};
+            struct stat status = {};
             if (type == DT_UNKNOWN &&
                 ::fstatat(fd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0)
                 type = S_ISDIR(status.st_mode)   ? DT_DIR
@@ -220,7 +220,7 @@ void SiteFolder::update(Page& page, const MenuSettings& settings, const std::str
         return;
     }
     const std::string name = namePart(page.path);
-    struct stat before{};
+    struct stat before = {};
     std::string text;
     try {
         text = FileReader::readAt(folder.fd, name, kMaxPageBytes, "a web page is some KB", &before);
@@ -264,7 +264,7 @@ void SiteFolder::update(Page& page, const MenuSettings& settings, const std::str
 std::string SiteFolder::removeLeftover(const std::string& path) const {
     const Descriptor folder{openBeneath(m_fd, folderPart(path))};
     const std::string name = namePart(path);
-    struct stat status{};
+    struct stat status = {};
     if (folder.fd < 0 || ::fstatat(folder.fd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? std::string() : reason(errno); // gone is as good as removed
     if (!S_ISREG(status.st_mode) || !AtomicFile::isLeftover(name))

@@ -64,7 +64,7 @@ std::string temporaryName(const std::string& finalName) {
 // one who follows it nor by the folder's owner.
 bool isProtectedLink(const std::string& link, const struct stat& linkStatus) {
     const std::string folder = folderOf(link);
-    struct stat folderStatus{};
+    struct stat folderStatus = {};
     if (::stat(folder.empty() ? "." : folder.c_str(), &folderStatus) != 0)
         return false;
     const bool shared = (folderStatus.st_mode & S_ISVTX) && (folderStatus.st_mode & S_IWOTH);
@@ -77,7 +77,7 @@ bool isProtectedLink(const std::string& link, const struct stat& linkStatus) {
 std::string followLinks(std::string path) {
     const std::string asked = path;
     for (int hop = 0; hop < 40; ++hop) {
-        struct stat status{};
+        struct stat status = {};
         if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
             return path;
         if (isProtectedLink(path, status))
@@ -210,7 +210,7 @@ void removeLeftovers(int folder, const std::string& finalName) {
         if (!name.starts_with(prefix) || !isTemporaryName(name.substr(prefix.size()), &writer) ||
             !hasEnded(writer))
             continue;
-        struct stat status{};
+        struct stat status = {};
         if (::fstatat(folder, found->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(status.st_mode) && status.st_uid == ::geteuid())
             ::unlinkat(folder, found->d_name, 0);
@@ -221,7 +221,7 @@ void removeLeftovers(int folder, const std::string& finalName) {
 // "www-data" for a user or group id, or the number where it has no name.
 std::string userName(uid_t id) {
     std::vector<char> buffer(4096);
-    struct passwd entry{};
+    struct passwd entry = {};
     struct passwd* found = nullptr;
     if (::getpwuid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
         return found->pw_name;
@@ -229,7 +229,7 @@ std::string userName(uid_t id) {
 }
 std::string groupName(gid_t id) {
     std::vector<char> buffer(4096);
-    struct group entry{};
+    struct group entry = {};
     struct group* found = nullptr;
     if (::getgrgid_r(id, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
         return found->gr_name;
@@ -240,7 +240,7 @@ std::string groupName(gid_t id) {
 // where they differ from its own: who may read a page is not changed by
 // writing it. Returns what stands in the way, or an empty text.
 std::string keepOwner(int fd, const struct stat& old) {
-    struct stat made{};
+    struct stat made = {};
     if (::fstat(fd, &made) != 0)
         return std::strerror(errno);
     if (made.st_uid == old.st_uid && made.st_gid == old.st_gid)
@@ -296,7 +296,7 @@ void AtomicFile::write(const std::string& path, std::string_view text) {
 
 void AtomicFile::replaceAt(int folder, const std::string& name, std::string_view text,
                            const std::string& shown, const struct ::stat* expected) {
-    struct stat old{};
+    struct stat old = {};
     const bool exists = ::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT)
         fail(shown);
@@ -334,7 +334,7 @@ void AtomicFile::replaceAt(int folder, const std::string& name, std::string_view
     const auto stillThere = [&] {
         if (!expected)
             return true;
-        struct stat now{};
+        struct stat now = {};
         const bool there = ::fstatat(folder, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0;
         if (exists ? there && sameFile(old, now) : !there)
             return true;

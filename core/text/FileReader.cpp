@@ -65,7 +65,7 @@ std::string readOpen(const Descriptor& file, struct stat& info, std::size_t maxB
 
 std::string FileReader::read(const std::string& path, std::size_t maxBytes,
                              const std::string& sizeHint) {
-    struct stat info{};
+    struct stat info = {};
     if (::stat(path.c_str(), &info) != 0)
         failWith(errno);
     requireRegular(info);
@@ -78,7 +78,7 @@ std::string FileReader::read(const std::string& path, std::size_t maxBytes,
 std::string FileReader::readAt(int folder, const std::string& name, std::size_t maxBytes,
                                const std::string& sizeHint, struct ::stat* status) {
     const char* const link = "a symbolic link here; it is not followed";
-    struct stat info{};
+    struct stat info = {};
     if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         failWith(errno);
     if (S_ISLNK(info.st_mode))

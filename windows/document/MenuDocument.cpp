@@ -23,7 +23,7 @@ std::string fileSystemPath(const QString& path) {
 // A file's change time, size and inode: another program's save changes
 // at least one. Empty for a file that cannot be found.
 QByteArray diskState(const QString& path) {
-    struct stat status{};
+    struct stat status = {};
     if (path.isEmpty() || ::stat(FileName::encode(path).constData(), &status) != 0)
         return {};
     return QByteArray::number(static_cast<qlonglong>(status.st_mtim.tv_sec)) + '.' +

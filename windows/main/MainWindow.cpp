@@ -93,8 +93,8 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
                 m_controls.show(m_document->settings(), index, change);
             });
     connect(m_document, &MenuDocument::savedStateChanged, this, &MainWindow::showFile);
-    LivePreviewDock::attach(this, m_actions->livePreview, *m_document,
-                            [this] { return std::pair{pagePath(), previewPage()}; });
+    const auto page = [this] { return std::pair{pagePath(), previewPage()}; };
+    LivePreviewDock::attach(this, m_actions->livePreview, *m_document, page);
 
     // Styles and places the window, paints its backdrop, starts the
     // flashing and fills every entry with its default, once for the

@@ -267,7 +267,7 @@ TEST_F(AtomicFileTest, KilledWritesLeaveAWholePageAndNoTemporaryFiles) {
 TEST_F(AtomicFileTest, FailureHalfwayLeavesTheOldPageWhole) {
     AtomicFile::write(page, "old page");
     // A file-size limit makes the write fail partway, as a full disk would.
-    struct rlimit saved{};
+    struct rlimit saved = {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     auto previous = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;
@@ -307,7 +307,7 @@ TEST_F(AtomicFileTest, AReplacedPageKeepsItsOwnerAndGroupOrIsRefused) {
     ASSERT_EQ(::chown(page.c_str(), kNobody, 33), 0); // nobody:www-data
     ASSERT_EQ(::chmod(page.c_str(), 0640), 0);
     EXPECT_EQ(tryWrite(page, "new by root"), "written");
-    struct stat status{};
+    struct stat status = {};
     ASSERT_EQ(::stat(page.c_str(), &status), 0);
     EXPECT_EQ(status.st_uid, kNobody);
     EXPECT_EQ(status.st_gid, 33u);

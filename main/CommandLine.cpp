@@ -17,7 +17,8 @@ QString tr(const char* text) {
 // Every option with its description, and the description of the program
 // with its exit statuses: what --help shows.
 struct Options {
-    QCommandLineOption write, settings, set, items, style, fragment, current, site, check;
+    QCommandLineOption write, settings, set, items, import, save, style, fragment, current, site,
+        check, adopt;
 
     Options()
         : write({QStringLiteral("w"), QStringLiteral("write")},
@@ -40,6 +41,19 @@ struct Options {
                    "skipped. They replace the settings file's items; the page shows them (at "
                    "most 20 at the top; the classic page shows no sub-menus)."),
                 QStringLiteral("FILE")),
+          import(QStringLiteral("import"),
+                 tr("Take the menu's items from the navigation of an existing page, as --items "
+                    "does from a list: the page's first <nav> (or, for PAGE#ID, the <nav> or "
+                    "<ul> with that id), its nested lists three levels deep, each link's label, "
+                    "address and target; links are rewritten from the page's folder to the "
+                    "site's root (page.siteFolder, or the page's folder). What was read is "
+                    "listed on standard error."),
+                 QStringLiteral("PAGE")),
+          save(QStringLiteral("save"),
+               tr("Keep the settings as given (--settings, then --items or --import, then "
+                  "--set) in the settings file FILE, replaced whole; alone, or with --write "
+                  "or --site."),
+               QStringLiteral("FILE")),
           style(QStringLiteral("style"),
                 tr("With --write: the page's style, classic (the XHTML page, the default) or "
                    "modern (HTML5 and CSS; a small inline script for sub-menus)."),
@@ -57,13 +71,23 @@ struct Options {
                   "included (hidden folders and links leading out of DIR left alone), "
                   "between the markers <!-- halvero-menu --> and <!-- /halvero-menu --> and "
                   "its style between <!-- halvero-menu-style --> and <!-- "
-                  "/halvero-menu-style -->, each page with its own current item and links; "
-                  "pages without markers are named and left alone. Takes --settings, "
+                  "/halvero-menu-style -->, its breadcrumb trail between <!-- "
+                  "halvero-breadcrumb --> and <!-- /halvero-breadcrumb -->, each page with "
+                  "its own current item and links; pages without markers are named and left "
+                  "alone (see --adopt), and so are those page.siteExclude names. Without DIR "
+                  "(last, or \"\"), the settings file's page.siteFolder. Takes --settings, "
                   "--items and --set as --write does."),
                QStringLiteral("DIR")),
           check(QStringLiteral("check"),
-                tr("With --site: write nothing; name the pages whose menu differs from what "
-                   "the settings make, and exit with 1 when there are any.")) {}
+                tr("With --site: write nothing; show how each page's menu differs from what "
+                   "the settings make (a short diff), and exit with 1 when one does, when a "
+                   "page has no markers (and is not excluded), or when an item's link leads to "
+                   "no file of the site.")),
+          adopt(QStringLiteral("adopt"),
+                tr("With --site: in each page without markers, put the menu in place of the "
+                   "<nav> whose links are most of the menu's, between the markers, and the "
+                   "style markers before </head>; pages where none is found are named and "
+                   "left alone. With --check, say what it would do.")) {}
 
     // Adds the options to `parser`; returns the help and version options.
     std::pair<QCommandLineOption, QCommandLineOption> addTo(QCommandLineParser& parser) const {
@@ -80,11 +104,13 @@ struct Options {
                "cannot be read, a file the running window did not take); 2 when the\n"
                "page cannot be written. With --site: 0 when every page with markers\n"
                "is up to date, 1 when a page is no UTF-8 text or has broken markers\n"
-               "(or, with --check, differs), 2 when a page could not be written; the\n"
-               "other pages are updated all the same."));
+               "(or, with --check, differs, has no markers, or an item's link leads\n"
+               "to no file), 2 when a page could not be written; the other pages are\n"
+               "updated all the same."));
         std::pair<QCommandLineOption, QCommandLineOption> standard{parser.addHelpOption(),
                                                                    parser.addVersionOption()};
-        parser.addOptions({write, settings, set, items, style, fragment, current, site, check});
+        parser.addOptions({write, settings, set, items, import, save, style, fragment, current,
+                           site, check, adopt});
         parser.addPositionalArgument(QStringLiteral("FILE"), tr("A settings file to open."),
                                      QStringLiteral("[FILE]"));
         return standard;
@@ -93,10 +119,18 @@ struct Options {
 
 } // namespace
 
-CommandLine::CommandLine(const QStringList& arguments) {
+CommandLine::CommandLine(const QStringList& given) {
     const Options options;
     QCommandLineParser parser;
     const auto [help, version] = options.addTo(parser);
+    // --site without its folder, last or before another option, takes the
+    // settings' own: the parser is given the empty folder it stands for.
+    QStringList arguments = given;
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        if ((arguments[i] == QLatin1String("--site") || arguments[i] == QLatin1String("-site")) &&
+            (i + 1 == arguments.size() ||
+             (arguments[i + 1].startsWith(QLatin1Char('-')) && arguments[i + 1].size() > 1)))
+            arguments.insert(i + 1, QString());
 
     auto refuse = [this](const QString& why) {
         m_action = Action::Error;
@@ -116,30 +150,40 @@ CommandLine::CommandLine(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     m_assignments = parser.values(options.set);
-    for (const QCommandLineOption* once : {&options.write, &options.settings, &options.items,
-                                           &options.style, &options.current, &options.site}) {
+    for (const QCommandLineOption* once :
+         {&options.write, &options.settings, &options.items, &options.import, &options.save,
+          &options.style, &options.current, &options.site}) {
         if (parser.values(*once).size() > 1) {
             refuse(tr("--%1 is given once").arg(once->names().constLast()));
             return;
         }
     }
     for (const QCommandLineOption* named :
-         {&options.write, &options.settings, &options.items, &options.site}) {
+         {&options.write, &options.settings, &options.items, &options.import, &options.save}) {
         if (parser.isSet(*named) && parser.value(*named).isEmpty()) {
             refuse(tr("--%1 needs a file name").arg(named->names().constLast()));
             return;
         }
     }
-    if (parser.isSet(options.check) && !parser.isSet(options.site)) {
-        refuse(tr("--check goes with --site DIR"));
+    for (const QCommandLineOption* withSite : {&options.check, &options.adopt}) {
+        if (parser.isSet(*withSite) && !parser.isSet(options.site)) {
+            refuse(tr("--%1 goes with --site DIR").arg(withSite->names().constLast()));
+            return;
+        }
+    }
+    if (parser.isSet(options.items) && parser.isSet(options.import)) {
+        refuse(tr("--items and --import both give the items; take one"));
         return;
     }
+    m_settingsFile = parser.value(options.settings);
+    m_itemsFile = parser.value(options.items);
+    m_importPage = parser.value(options.import);
+    m_saveFile = parser.value(options.save);
     if (parser.isSet(options.site)) {
         m_action = Action::UpdateSite;
         m_siteFolder = parser.value(options.site);
-        m_settingsFile = parser.value(options.settings);
-        m_itemsFile = parser.value(options.items);
         m_check = parser.isSet(options.check);
+        m_adopt = parser.isSet(options.adopt);
         for (const QCommandLineOption* notHere :
              {&options.write, &options.fragment, &options.current}) {
             if (parser.isSet(*notHere)) {
@@ -163,8 +207,6 @@ CommandLine::CommandLine(const QStringList& arguments) {
     if (parser.isSet(options.write)) {
         m_action = Action::WritePage;
         m_pagePath = parser.value(options.write);
-        m_settingsFile = parser.value(options.settings);
-        m_itemsFile = parser.value(options.items);
         m_style = parser.value(options.style);
         m_fragment = parser.isSet(options.fragment);
         m_currentLink = parser.value(options.current);
@@ -199,12 +241,25 @@ CommandLine::CommandLine(const QStringList& arguments) {
         return;
     }
     for (const QCommandLineOption* withWrite :
-         {&options.settings, &options.set, &options.items, &options.style, &options.fragment,
-          &options.current}) {
+         {&options.style, &options.fragment, &options.current}) {
         if (parser.isSet(*withWrite)) {
-            const bool siteToo = withWrite != &options.fragment && withWrite != &options.current;
-            refuse((siteToo ? tr("--%1 goes with --write PAGE or --site DIR")
-                            : tr("--%1 goes with --write PAGE"))
+            refuse(tr("--%1 goes with --write PAGE").arg(withWrite->names().constLast()));
+            return;
+        }
+    }
+    if (parser.isSet(options.save)) {
+        m_action = Action::SaveSettings;
+        if (!files.isEmpty()) {
+            refuse(tr("unexpected argument '%1' (the settings file goes after --settings)")
+                       .arg(files.first()));
+            return;
+        }
+        return;
+    }
+    for (const QCommandLineOption* withWrite :
+         {&options.settings, &options.set, &options.items, &options.import}) {
+        if (parser.isSet(*withWrite)) {
+            refuse(tr("--%1 goes with --write PAGE, --site DIR or --save FILE")
                        .arg(withWrite->names().constLast()));
             return;
         }

@@ -9,13 +9,16 @@
 //   halvero --write PAGE [--settings FILE] [--items FILE] [--set KEY=VALUE]...
 //           [--style classic|modern] [--fragment [style|nav]] [--current LINK]
 //                                        the page alone, no window
-//   halvero --site DIR [--check] [--settings FILE] [--items FILE] [--set KEY=VALUE]...
-//                                        the menu written into a site's pages
+//   halvero --site [DIR] [--check] [--adopt] [--settings FILE] [--items FILE]
+//           [--set KEY=VALUE]...         the menu written into a site's pages
+//   halvero --save FILE [--settings FILE] [--items FILE | --import PAGE] [--set ...]
+//                                        the settings kept in a file (also
+//                                        with --write or --site)
 //   halvero --help | --version
 // It only reads the arguments; the caller acts on them.
 class CommandLine {
 public:
-    enum class Action { Window, WritePage, UpdateSite, Help, Version, Error };
+    enum class Action { Window, WritePage, UpdateSite, SaveSettings, Help, Version, Error };
 
     explicit CommandLine(const QStringList& arguments);
 
@@ -24,6 +27,10 @@ public:
     const QString& settingsFile() const { return m_settingsFile; }
     // Where --items reads the menu's items ("-" for standard input), or empty.
     const QString& itemsFile() const { return m_itemsFile; }
+    // The page whose navigation --import reads ("page.html#id"), or empty.
+    const QString& importPage() const { return m_importPage; }
+    // Where --save keeps the settings, or empty.
+    const QString& saveFile() const { return m_saveFile; }
     // "classic", "modern", or empty when the settings decide.
     const QString& style() const { return m_style; }
     // Whether --write writes only the fragment for an existing page, and
@@ -34,9 +41,12 @@ public:
     const QString& currentLink() const { return m_currentLink; }
     // Where --write puts the page; "-" for standard output.
     const QString& pagePath() const { return m_pagePath; }
-    // The site's folder for --site, and whether --check only compares.
+    // The site's folder for --site (empty: the settings' own), whether
+    // --check only compares, and whether --adopt puts the menu in place of
+    // the navigation of pages without markers.
     const QString& siteFolder() const { return m_siteFolder; }
     bool check() const { return m_check; }
+    bool adopt() const { return m_adopt; }
     // The KEY=VALUE texts of --set, in order.
     const QStringList& assignments() const { return m_assignments; }
     // Why the arguments were refused (Action::Error).
@@ -52,12 +62,15 @@ private:
     QString m_settingsFile;
     QString m_pagePath;
     QString m_itemsFile;
+    QString m_importPage;
+    QString m_saveFile;
     QString m_style;
     bool m_fragment = false;
     QString m_fragmentPart;
     QString m_currentLink;
     QString m_siteFolder;
     bool m_check = false;
+    bool m_adopt = false;
     QStringList m_assignments;
     QString m_error;
 };

@@ -83,6 +83,8 @@ int main(int argc, char** argv) {
         return PageCommand::run(command);
     case CommandLine::Action::UpdateSite:
         return SiteCommand::run(command);
+    case CommandLine::Action::SaveSettings:
+        return PageCommand::save(command);
     case CommandLine::Action::Window:
         break;
     }

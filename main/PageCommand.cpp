@@ -6,11 +6,13 @@
 #include "core/settings/MenuSettings.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/ValueRules.h"
+#include "core/site/NavReader.h"
 #include "core/text/AtomicFile.h"
 #include "core/text/FileReader.h"
 #include "core/text/TextEncoding.h"
 #include "main/CommandLine.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -77,6 +79,56 @@ std::optional<std::vector<halvero::MenuItem>> readItems(const QString& name) {
     }
 }
 
+// The items of the navigation of the page `given` ("page.html#id"), its
+// links rewritten from the page's folder to `siteRoot` (the page's folder
+// when empty), listed on standard error; nothing (after saying why) when
+// it cannot be read.
+std::optional<std::vector<halvero::MenuItem>> importItems(const QString& given,
+                                                          const QString& siteRoot) {
+    const qsizetype hash = given.lastIndexOf(QLatin1Char('#'));
+    const QString file = hash < 0 ? given : given.left(hash);
+    const std::string id = hash < 0 ? std::string() : given.mid(hash + 1).toStdString();
+    std::string text;
+    try {
+        text = halvero::FileReader::read(local(file), 64 * 1024 * 1024, "a web page is some KB");
+    } catch (const halvero::FileReadError& error) {
+        say(local(file) + ": " + error.what());
+        return std::nullopt;
+    }
+    QString fromRoot = QFileInfo(file).fileName();
+    if (!siteRoot.isEmpty()) {
+        const QString relative =
+            QDir(siteRoot).relativeFilePath(QFileInfo(file).absoluteFilePath());
+        if (!relative.startsWith(QLatin1String("../")) && relative != QLatin1String(".."))
+            fromRoot = relative;
+        else
+            say(local(file) + ": not in the site's folder " + local(siteRoot) +
+                "; its links are kept from its own folder");
+    }
+    try {
+        const halvero::NavReader::Result read =
+            halvero::NavReader::read(text, id, fromRoot.toStdString());
+        for (const std::string& note : read.notes)
+            say(local(file) + ": " + note);
+        say(local(file) + ": read " + std::to_string(halvero::MenuItem::countAll(read.items)) +
+            " items:");
+        halvero::MenuItem::visit(
+            read.items, [](const halvero::MenuItem& item, int level, const std::string&) {
+                std::string line(static_cast<std::size_t>(level - 1), '>');
+                line += (level > 1 ? " " : "") + item.label + "\t" + item.link;
+                if (!item.tooltip.empty() || !item.target.empty())
+                    line += "\t" + item.tooltip;
+                if (!item.target.empty())
+                    line += "\t" + item.target;
+                std::fprintf(stderr, "  %s\n", halvero::printableName(line).c_str());
+            });
+        return read.items;
+    } catch (const halvero::NavReadError& error) {
+        say(local(file) + ": " + error.what());
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& settings) {
@@ -105,6 +157,25 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
             say(error.describe(local(command.settingsFile())));
             return 1;
         }
+    }
+
+    // The site's folder is kept relative to the settings file's.
+    if (!settings.siteFolder().empty() && !command.settingsFile().isEmpty()) {
+        const QString folder = FileName::decode(QByteArray::fromStdString(settings.siteFolder()));
+        settings.setSiteFolder(local(QDir::cleanPath(
+            QFileInfo(command.settingsFile()).absoluteDir().absoluteFilePath(folder))));
+    }
+
+    if (!command.importPage().isEmpty()) {
+        const QString site =
+            !command.siteFolder().isEmpty()
+                ? command.siteFolder()
+                : FileName::decode(QByteArray::fromStdString(settings.siteFolder()));
+        const std::optional<std::vector<halvero::MenuItem>> items =
+            importItems(command.importPage(), site);
+        if (!items)
+            return 1;
+        settings.setMenuItems(*items);
     }
 
     if (!command.itemsFile().isEmpty()) {
@@ -150,6 +221,24 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
             return 1;
         }
         settings.setValue(*entry, std::move(value));
+    }
+
+    if (!command.saveFile().isEmpty()) {
+        halvero::MenuSettings saved = settings;
+        saved.setObserver(nullptr);
+        // The site's folder, relative to where the file now is.
+        if (!saved.siteFolder().empty()) {
+            const QString site = FileName::decode(QByteArray::fromStdString(saved.siteFolder()));
+            const QString relative =
+                QFileInfo(command.saveFile()).absoluteDir().relativeFilePath(site);
+            saved.setSiteFolder(local(relative.isEmpty() ? QStringLiteral(".") : relative));
+        }
+        try {
+            halvero::SettingsFile::write(local(command.saveFile()), saved);
+        } catch (const halvero::FileWriteError& error) {
+            say(error.what());
+            return 2;
+        }
     }
 
     return 0;
@@ -203,4 +292,9 @@ int PageCommand::run(const CommandLine& command) {
         return 2;
     }
     return 0;
+}
+
+int PageCommand::save(const CommandLine& command) {
+    halvero::MenuSettings settings;
+    return settingsFor(command, settings);
 }

@@ -13,8 +13,11 @@ class MenuSettings;
 class PageCommand {
 public:
     static int run(const CommandLine& command);
+    // `halvero --save FILE` alone: the settings as given, kept in FILE.
+    static int save(const CommandLine& command);
     // The settings --write and --site start from: the defaults, then the
-    // settings file, --items and --set. Says what is wrong and returns 1
-    // for bad input; 0 otherwise.
+    // settings file, --items or --import, and --set; kept in --save's file
+    // when one is given. Says what is wrong and returns 1 for bad input,
+    // 2 when the settings file cannot be written; 0 otherwise.
     static int settingsFor(const CommandLine& command, halvero::MenuSettings& settings);
 };

@@ -38,8 +38,16 @@ int SiteCommand::run(const CommandLine& command) {
     halvero::MenuSettings settings;
     if (const int status = PageCommand::settingsFor(command, settings); status != 0)
         return status;
-    const std::string folder = FileName::encode(command.siteFolder()).toStdString();
-    halvero::SiteJob job(settings, folder);
+    // No folder given: the one the settings file keeps.
+    const std::string folder = command.siteFolder().isEmpty()
+                                   ? settings.siteFolder()
+                                   : FileName::encode(command.siteFolder()).toStdString();
+    if (folder.empty()) {
+        say("--site: no folder given, and the settings name none (page.siteFolder in the "
+            "settings file given with --settings)");
+        return 1;
+    }
+    halvero::SiteJob job(settings, folder, command.adopt());
     const bool check = command.check();
     if (!job.run(check, halvero::SiteJob::Busy::Wait, false, [&] {
             say(halvero::printableName(folder) +

@@ -50,7 +50,7 @@ echo "== lint"
 # The menu's style sheet and script as CSS and JavaScript, with the linters
 # pinned in tests/web; the shell scripts under shellcheck (.shellcheckrc),
 # where Debian has it.
-tests/web/node_modules/.bin/stylelint --config tests/web/stylelint.config.mjs core/page/menu.css
+tests/web/node_modules/.bin/stylelint --config tests/web/stylelint.config.mjs core/page/menu.css core/page/site.css
 tests/web/node_modules/.bin/eslint --config tests/web/eslint.config.mjs core/page/menu.js
 if command -v shellcheck >/dev/null; then
   find scripts tests bench .ci -path tests/web/node_modules -prune -o \

@@ -3,6 +3,7 @@
 #include "core/page/StyleTemplate.h"
 #include "core/page/menu_css.h"
 #include "core/page/menu_js.h"
+#include "core/page/site_css.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -93,8 +94,9 @@ std::string_view acrossColumn(std::string_view align) {
                                : "center";
 }
 
-// The style sheet filled in for `page` (see menu.css).
-std::string styleBlock(const PageModel& page) {
+// The style sheet filled in for `page` (see menu.css), with what a site's
+// pages add (site.css) for `site`.
+std::string styleSheet(const PageModel& page, bool site) {
     const PageLook& look = page.look;
     const std::string distance = length(page.distance);
     const std::string_view align = look.value(PageLook::kAlign);
@@ -131,6 +133,7 @@ std::string styleBlock(const PageModel& page) {
         {"currentColor", !look.value(PageLook::kCurrentColor).empty()},
         {"currentBackColor", !look.value(PageLook::kCurrentBackColor).empty()},
         {"atEnd", align == "end"},
+        {"skipLink", page.skipLink},
     };
     for (const auto& [name, holds] : conditions)
         if (holds)
@@ -138,24 +141,41 @@ std::string styleBlock(const PageModel& page) {
     fill.look = [&page](std::string_view name, std::string_view indent) {
         return declarations(name == "hover" ? page.hover : page.normal, indent);
     };
-    return "<style>\n" + StyleTemplate::fill(embedded::kMenu_css, fill) + "</style>\n";
+    std::string sheet = StyleTemplate::fill(embedded::kMenu_css, fill);
+    if (site)
+        sheet += StyleTemplate::fill(embedded::kSite_css, fill);
+    return sheet;
 }
 
+std::string styleBlock(const PageModel& page) {
+    return "<style>\n" + styleSheet(page, false) + "</style>\n";
+}
+
+} // namespace
+
 // The script after the <nav>: menu.js without its opening comment.
-std::string_view script() {
+std::string_view ModernPage::script() {
     std::string_view text = embedded::kMenu_js;
     while (text.starts_with("//"))
         text.remove_prefix(text.find('\n') + 1);
     return text;
 }
 
+namespace {
+
 class Nav {
 public:
-    explicit Nav(const PageModel& page) : m_page(page) {}
+    // `whole`: the menu's own page, which has no content to skip to.
+    explicit Nav(const PageModel& page, bool whole = false) : m_page(page), m_whole(whole) {}
 
     std::string take() {
         const std::string& label = m_page.look.value(PageLook::kMenuButtonLabel);
-        m_text = "<nav class=\"halvero-menu\" aria-label=\"";
+        if (m_page.skipLink && !m_whole) {
+            m_text += "<a class=\"halvero-skip\" href=\"#";
+            escaped(m_page.look.value(PageLook::kSkipTo));
+            m_text += "\">Skip to content</a>\n";
+        }
+        m_text += "<nav class=\"halvero-menu\" aria-label=\"";
         escaped(label);
         m_text += "\">\n";
         if (m_page.folds) {
@@ -172,8 +192,8 @@ public:
             addItem(item, "    ");
         m_text += "  </ul>\n"
                   "</nav>\n";
-        if (m_page.hasSubMenus || m_page.folds)
-            m_text.append("<script>\n").append(script()).append("</script>\n");
+        if ((m_page.hasSubMenus || m_page.folds) && !m_page.sharedScript)
+            m_text.append("<script>\n").append(ModernPage::script()).append("</script>\n");
         return std::move(m_text);
     }
 
@@ -240,6 +260,7 @@ private:
     }
 
     const PageModel& m_page;
+    bool m_whole;
     std::string m_text;
 };
 
@@ -255,13 +276,21 @@ std::string ModernPage::compose(const PageModel& page) {
            styleBlock(page) +
            "</head>\n"
            "<body>\n" +
-           Nav(page).take() +
+           Nav(page, true).take() +
            "</body>\n"
            "</html>\n";
 }
 
 std::string ModernPage::style(const PageModel& page) {
     return styleBlock(page);
+}
+
+std::string ModernPage::styleSheet(const PageModel& page, bool site) {
+    return halvero::styleSheet(page, site);
+}
+
+bool ModernPage::needsScript(const PageModel& page) {
+    return page.hasSubMenus || page.folds;
 }
 
 std::string ModernPage::nav(const PageModel& page) {

@@ -39,6 +39,14 @@ public:
     // and the <nav> with its script, for the place of the menu.
     static std::string style(const PageModel& page);
     static std::string nav(const PageModel& page);
+    // The style alone, CSS without the <style> element, with the rules a
+    // site's pages add (the breadcrumb trail, the skip link) for `site`.
+    static std::string styleSheet(const PageModel& page, bool site);
+    // The menu's script (turning sub-menus and the menu button on), which
+    // finds its <nav> from its place after it, or, loaded from a file of
+    // its own, every menu of the page; and whether `page` needs it.
+    static std::string_view script();
+    static bool needsScript(const PageModel& page);
 };
 
 } // namespace halvero

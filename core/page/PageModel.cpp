@@ -50,7 +50,9 @@ bool holdsCurrent(const std::vector<MenuItem>& items) {
 struct Builder {
     const std::string& menuTarget;
     std::string_view sitePage; // empty: not a site's page
+    std::string_view base;     // the path the site is served under, or empty
     bool found = false;        // the site's page has its current item
+    std::vector<PageModel::Step> path, trail;
 
     // `item` as the page shows it, `levels` deep; whether it or an item of
     // its sub-menu is the current one.
@@ -60,11 +62,25 @@ struct Builder {
         out.tooltip = valid(item.tooltip);
         out.target = item.target.empty() ? menuTarget : item.target;
         out.current = item.current;
+        std::string page;
         if (!sitePage.empty()) {
-            out.current = !found && SiteLinks::leadsTo(out.link, sitePage);
+            page = SiteLinks::pageOf(out.link, base);
+            out.current = !found && !page.empty() && page == sitePage;
             found = found || out.current;
-            out.link = SiteLinks::from(sitePage, out.link);
+            if (base.empty() || !out.link.starts_with(base))
+                out.link = SiteLinks::from(sitePage, out.link);
+            path.push_back({out.label, out.link, page});
+            if (out.current)
+                trail = path;
         }
+        struct Leave {
+            Builder& builder;
+            bool site;
+            ~Leave() {
+                if (site)
+                    builder.path.pop_back();
+            }
+        } leave{*this, !sitePage.empty()};
         if (levels <= 1) {
             if (out.link.empty())
                 out.link = firstLink(item.items);
@@ -103,7 +119,9 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
         MenuItem::markCurrent(marked, currentLink);
         own = &marked;
     }
-    Builder builder{page.target, sitePage};
+    const std::string base =
+        sitePage.empty() ? "" : valid(settings.value(SettingTable::page()[PageLook::kSiteBase]));
+    Builder builder{page.target, sitePage, base, false, {}, {}};
     page.items.resize(static_cast<std::size_t>(count));
     for (std::size_t i = 0; i < page.items.size(); ++i) {
         PageModel::Item& item = page.items[i];
@@ -116,6 +134,17 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
             item.target = page.target;
         }
     }
+    if (!sitePage.empty()) {
+        page.trail = std::move(builder.trail);
+        // Home first: the menu's first item, when it is the site's home
+        // page and not already the trail's start.
+        if (!page.trail.empty() && !own->empty() &&
+            SiteLinks::pageOf(cleanLink(own->front()), base) == "index.html" &&
+            page.trail.front().page != "index.html")
+            page.trail.insert(page.trail.begin(),
+                              {page.items.front().label, page.items.front().link, "index.html"});
+    }
+    page.skipLink = !page.look.value(PageLook::kSkipTo).empty();
     return page;
 }
 

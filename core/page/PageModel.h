@@ -49,6 +49,20 @@ struct PageModel {
     PageLook look;
     bool folds = false;
 
+    // For a site's page: the trail from the top of the menu to its current
+    // item (with the menu's first item before it when that is the site's
+    // home page), each step's label, its link as the page reaches it, and
+    // the page of the site it leads to (SiteLinks::pageOf; empty for a
+    // heading); whether the menu starts with a skip link (page.skipTo);
+    // whether the menu's script comes from the one stylesheet's script
+    // file rather than after the <nav>.
+    struct Step {
+        std::string label, link, page;
+    };
+    std::vector<Step> trail;
+    bool skipLink = false;
+    bool sharedScript = false;
+
     // The page of `settings`. `currentLink`, when given, names the page the
     // menu is on: the first item that links to it is the current one,
     // whatever the items say. `levels`: how many levels of the menu the

@@ -109,6 +109,46 @@ std::string SiteLinks::from(std::string_view pagePath, std::string_view link) {
     return result + std::string(suffix);
 }
 
+std::string SiteLinks::toRoot(std::string_view pagePath, std::string_view link) {
+    if (!isFromRoot(link))
+        return std::string(link);
+    const std::size_t tail = link.find_first_of("?#");
+    const std::string_view suffix = tail == std::string_view::npos ? "" : link.substr(tail);
+    std::string joined;
+    for (std::string_view segment : folderOf(pagePath))
+        joined.append(segment).append("/");
+    joined.append(link.substr(0, tail));
+    const Resolved target = resolve(joined);
+    std::string result;
+    for (int i = 0; i < target.above; ++i)
+        result += "../";
+    for (std::size_t i = 0; i < target.segments.size(); ++i) {
+        result += target.segments[i];
+        if (i + 1 < target.segments.size() || target.folder)
+            result += '/';
+    }
+    if (result.empty() && suffix.empty())
+        result = "./";
+    return result + std::string(suffix);
+}
+
+std::string SiteLinks::pageOf(std::string_view link, std::string_view base) {
+    if (!base.empty() && link.starts_with(base))
+        link.remove_prefix(base.size());
+    else if (!isFromRoot(link))
+        return {};
+    const std::string path = percentDecoded(link.substr(0, link.find_first_of("?#")));
+    Resolved target = resolve(path);
+    if (target.above > 0)
+        return {};
+    if (target.folder)
+        target.segments.push_back("index.html");
+    std::string page;
+    for (std::string_view segment : target.segments)
+        page.append(page.empty() ? "" : "/").append(segment);
+    return page;
+}
+
 bool SiteLinks::leadsTo(std::string_view link, std::string_view pagePath) {
     if (!isFromRoot(link))
         return false;

@@ -50,6 +50,79 @@ std::string colorProblem(std::string_view value, bool emptyAllowed) {
     return {};
 }
 
+// Text that can stand in an attribute or a path: no control character,
+// space, quote, angle bracket or backslash.
+bool isPlainWord(std::string_view text) {
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == 0x7F || c == '"' || c == '\'' ||
+               c == '<' || c == '>' || c == '\\' || c == '`';
+    });
+}
+
+// Whether `path` climbs out of where it starts ("..", "a/../..").
+bool climbs(std::string_view path) {
+    for (std::size_t from = 0; from <= path.size();) {
+        const std::size_t slash = std::min(path.find('/', from), path.size());
+        if (path.substr(from, slash - from) == "..")
+            return true;
+        from = slash + 1;
+    }
+    return false;
+}
+
+std::string siteProblem(PageLook::Key key, std::string_view value) {
+    if (value.empty())
+        return {};
+    if (value.size() > 200)
+        return "is longer than 200 characters";
+    switch (key) {
+    case PageLook::kSiteBase:
+        if (!isPlainWord(value) || !value.starts_with('/') || !value.ends_with('/') ||
+            value.find_first_of("?#") != std::string_view::npos || value.find("//") != value.npos ||
+            climbs(value))
+            return "is not a path that starts and ends with / (/ or /docs/)";
+        return {};
+    case PageLook::kSiteUrl: {
+        const std::string lower = asciiLower(value);
+        const std::size_t host = lower.starts_with("https://")  ? 8
+                                 : lower.starts_with("http://") ? 7
+                                                                : 0;
+        if (!isPlainWord(value) || host == 0 || value.size() == host ||
+            value.find_first_of("?#") != std::string_view::npos || !value.ends_with('/'))
+            return "is not a site's address ending in / (https://example.com/)";
+        return {};
+    }
+    case PageLook::kSiteExclude:
+        for (std::size_t from = 0; from <= value.size();) {
+            const std::size_t comma = std::min(value.find(',', from), value.size());
+            std::string_view pattern = value.substr(from, comma - from);
+            while (pattern.starts_with(' '))
+                pattern.remove_prefix(1);
+            while (pattern.ends_with(' '))
+                pattern.remove_suffix(1);
+            if (pattern.empty())
+                return "holds an empty pattern (patterns are parted by commas)";
+            if (!isPlainWord(pattern) || pattern.starts_with('/') || climbs(pattern))
+                return "holds '" + std::string(pattern) +
+                       "', not a pattern from the site's root (drafts/, old/*.html)";
+            from = comma + 1;
+        }
+        return {};
+    case PageLook::kSkipTo:
+        if (!isPlainWord(value) || value.find_first_of("#&") != std::string_view::npos)
+            return "is not an id (main, content)";
+        return {};
+    case PageLook::kStylesheet:
+        if (!isPlainWord(value) || value.starts_with('/') || value.ends_with('/') ||
+            climbs(value) || !asciiLower(value).ends_with(".css") ||
+            value.find_first_of("?#") != std::string_view::npos)
+            return "is not a .css file's path from the site's root (css/nav.css)";
+        return {};
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 PageLook::PageLook() {
@@ -105,7 +178,7 @@ std::string PageLook::problem(Key key, std::string_view value) {
         return {};
     }
     default:
-        return {};
+        return siteProblem(key, value);
     }
 }
 

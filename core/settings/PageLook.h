@@ -12,7 +12,9 @@ namespace halvero {
 // The modern page's own settings, which the classic page ignores: where
 // the bar folds behind a menu button and that button's label, the bar's
 // colour, the items' padding, alignment and width, and the current item's
-// look. Each is text, addressed by its key as settings files and --set
+// look; then how the menu sits in a site's pages: the path the site is
+// served under and its address, the pages left out, the skip link's
+// target and the one stylesheet. Each is text, addressed by its key as settings files and --set
 // name it ("page.foldBelow"), and checked by problem() so that it stays in
 // its place in the page: no value closes a declaration, a rule or the
 // text it stands in.
@@ -28,6 +30,11 @@ public:
         kCurrentColor,     // a colour, or empty for the item's own
         kCurrentBackColor, // a colour, or empty for the item's own
         kCurrentUnderline, // Yes or No
+        kSiteBase,         // "", "/", "/docs/": links starting with it are the site's own
+        kSiteUrl,          // "", "https://example.com/": for addresses in structured data
+        kSiteExclude,      // "drafts/, old/*.html": pages --site leaves alone
+        kSkipTo,           // "", "main": the id a skip link leads to
+        kStylesheet,       // "", "css/nav.css": one file for the menu's style and script
         kCount
     };
     static_assert(kCount == SettingTable::kPageCount);

@@ -116,6 +116,17 @@ constexpr std::array<Setting, kAll> kSettings = {{
     {7, G::Page, "currentBackColor", "Current item background", K::ColorTyped, 0, kNone, "",
      "a colour, or empty for the item's own"},
     {8, G::Page, "currentUnderline", "Underline the current item", K::List, 0, kYesNo, "Yes"},
+    // How the menu sits in a site's pages (--site and Update Site).
+    {9, G::Page, "siteBase", "Site served under", K::Text, 0, kNone, "",
+     "empty, or the path the site is served under (/ or /docs/)"},
+    {10, G::Page, "siteUrl", "Site address", K::Text, 0, kNone, "",
+     "empty, or the site's address (https://example.com/)"},
+    {11, G::Page, "siteExclude", "Pages left out", K::Text, 0, kNone, "",
+     "glob patterns from the site's root, parted by commas (drafts/, old/*.html)"},
+    {12, G::Page, "skipTo", "Skip link to", K::Text, 0, kNone, "",
+     "empty, or the id of the page's main content (main)"},
+    {13, G::Page, "stylesheet", "One stylesheet at", K::Text, 0, kNone, "",
+     "empty, or a .css file's path from the site's root (css/nav.css)"},
 }};
 
 // Each column's key and title, in the order of SettingGroup.

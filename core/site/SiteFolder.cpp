@@ -4,6 +4,7 @@
 #include "core/text/AtomicFile.h"
 #include "core/text/Descriptor.h"
 #include "core/text/FileReader.h"
+#include "core/text/LineDiff.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -152,12 +153,12 @@ SiteFolder::Walk SiteFolder::walk() const {
             if (!isPage(name))
                 continue;
             if (type == DT_REG) {
-                walk.pages.push_back({path, Outcome::Unchanged, {}, false});
+                walk.pages.push_back({path, Outcome::Unchanged, {}, false, 0, {}, {}});
             } else if (type == DT_LNK) {
                 links.push_back({path, {}});
             } else {
                 walk.pages.push_back(
-                    {path, Outcome::NotAPage, "not a regular file; left alone", false});
+                    {path, Outcome::NotAPage, "not a regular file; left alone", false, 0, {}, {}});
             }
         }
         if (failure != 0)
@@ -175,7 +176,7 @@ SiteFolder::Walk SiteFolder::walk() const {
         std::error_code kind;
         const fs::path target = fs::canonical(fs::path(m_root) / link.path, kind);
         const auto leftAlone = [&](Outcome outcome, std::string problem) {
-            walk.pages.push_back({link.path, outcome, std::move(problem), false});
+            walk.pages.push_back({link.path, outcome, std::move(problem), false, 0, {}, {}});
         };
         if (kind) {
             leftAlone(Outcome::NotAPage, kind == std::errc::too_many_symbolic_link_levels
@@ -211,7 +212,7 @@ SiteFolder::Walk SiteFolder::walk() const {
     return walk;
 }
 
-void SiteFolder::update(Page& page, const MenuSettings& settings, const std::string& style,
+void SiteFolder::update(Page& page, const MenuSettings& settings, const SiteUpdate::Site& site,
                         bool check) const {
     const Descriptor folder{openBeneath(m_fd, folderPart(page.path))};
     if (folder.fd < 0) {
@@ -231,12 +232,14 @@ void SiteFolder::update(Page& page, const MenuSettings& settings, const std::str
     }
     SiteUpdate::Result result;
     try {
-        result = SiteUpdate::update(text, settings, page.path, style);
+        result = SiteUpdate::update(text, settings, page.path, site);
     } catch (const SitePageError& error) {
         page.outcome = Outcome::Unreadable;
         page.problem = error.what();
         return;
     }
+    page.notes = std::move(result.notes);
+    page.adoptedLine = result.adoptedLine;
     if (result.outcome == SiteUpdate::Outcome::NoMarkers) {
         page.outcome = Outcome::NoMarkers;
         return;
@@ -247,6 +250,7 @@ void SiteFolder::update(Page& page, const MenuSettings& settings, const std::str
     }
     if (check) {
         page.outcome = Outcome::Differs;
+        page.diff = LineDiff::unified(text, result.text, page.path);
         return;
     }
     // Another program may have saved the page since it was read: its text
@@ -259,6 +263,61 @@ void SiteFolder::update(Page& page, const MenuSettings& settings, const std::str
         page.outcome = Outcome::Unwritable;
         page.problem = error.reason();
     }
+}
+
+bool SiteFolder::holds(const std::string& path) const {
+    struct stat status = {};
+    return !path.empty() && ::fstatat(m_fd, path.c_str(), &status, 0) == 0;
+}
+
+SiteFolder::Outcome SiteFolder::writeFile(const std::string& path, const std::string& text,
+                                          bool check, std::string& problem) const {
+    const std::string folderPath = folderPart(path);
+    int fd = openBeneath(m_fd, folderPath);
+    if (fd < 0 && errno == ENOENT && !check) {
+        // The stylesheet's folders, made one at a time from the root.
+        std::string made;
+        for (std::size_t from = 0; from <= folderPath.size();) {
+            const std::size_t slash = std::min(folderPath.find('/', from), folderPath.size());
+            made = folderPath.substr(0, slash);
+            const Descriptor parent{openBeneath(m_fd, folderPart(made))};
+            if (parent.fd < 0 ||
+                (::mkdirat(parent.fd, namePart(made).c_str(), 0755) != 0 && errno != EEXIST))
+                break;
+            from = slash + 1;
+        }
+        fd = openBeneath(m_fd, folderPath);
+    }
+    const int openError = errno;
+    const Descriptor folder{fd};
+    const std::string name = namePart(path);
+    struct stat before = {};
+    std::string old;
+    bool exists = false;
+    if (folder.fd >= 0) {
+        try {
+            old = FileReader::readAt(folder.fd, name, kMaxPageBytes, "a style sheet is some KB",
+                                     &before);
+            exists = true;
+        } catch (const FileReadError&) {
+            exists = false;
+        }
+    }
+    if (exists && old == text)
+        return Outcome::Unchanged;
+    if (check)
+        return Outcome::Differs;
+    if (folder.fd < 0) {
+        problem = reason(openError);
+        return Outcome::Unwritable;
+    }
+    try {
+        AtomicFile::replaceAt(folder.fd, name, text, path, exists ? &before : nullptr);
+    } catch (const FileWriteError& error) {
+        problem = error.reason();
+        return Outcome::Unwritable;
+    }
+    return Outcome::Updated;
 }
 
 std::string SiteFolder::removeLeftover(const std::string& path) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/MenuSettings.h"
+#include "core/site/SiteUpdate.h"
 
 #include <stdexcept>
 #include <string>
@@ -34,16 +35,20 @@ public:
         Outside,  // a link out of the site, or into a hidden folder
         NotAPage, // named .html but no file: a FIFO, a device, a broken link
         Unreadable,
-        Unwritable
+        Unwritable,
+        Excluded // named by page.siteExclude: not read
     };
-    static constexpr int kOutcomes = 8;
-    static_assert(static_cast<int>(Outcome::Unwritable) + 1 == kOutcomes);
+    static constexpr int kOutcomes = 9;
+    static_assert(static_cast<int>(Outcome::Excluded) + 1 == kOutcomes);
 
     struct Page {
         std::string path; // from the site's root, with "/"
         Outcome outcome = Outcome::Unchanged;
-        std::string problem;     // why, for Outside, NotAPage, Unreadable, Unwritable
-        bool hardLinked = false; // it had another name, which keeps the old page
+        std::string problem;            // why, for Outside, NotAPage, Unreadable, Unwritable
+        bool hardLinked = false;        // it had another name, which keeps the old page
+        int adoptedLine = 0;            // the menu took the place of the <nav> on this line
+        std::vector<std::string> notes; // what a visitor would miss (SiteUpdate::Result)
+        std::string diff;               // with a check, how the page differs
     };
     // A folder of the site that could not be read, or a file that is in
     // the way.
@@ -76,12 +81,20 @@ public:
     // hidden folder marked Outside, and a link to a page of the site left
     // out (the page is done in its own place).
     Walk walk() const;
-    // Gives `page` the menu of `settings` (`style`: SiteUpdate::style of
+    // Gives `page` the menu of `settings` (`site`: SiteUpdate::site of
     // them) and sets its outcome: with `check`, nothing is written and a
-    // page that would change is Differs. A page that changed on disk since
-    // it was read is not written (Unwritable).
-    void update(Page& page, const MenuSettings& settings, const std::string& style,
+    // page that would change is Differs, with its diff. A page that changed
+    // on disk since it was read is not written (Unwritable).
+    void update(Page& page, const MenuSettings& settings, const SiteUpdate::Site& site,
                 bool check) const;
+    // Whether the site holds a file or folder at `path` (from the root).
+    bool holds(const std::string& path) const;
+    // Writes `text` to the file at `path` (from the root), its folders made
+    // as needed, unless it holds that already; with `check` only compares.
+    // Returns what happened: Updated, Unchanged, Differs or Unwritable
+    // (with `problem`).
+    Outcome writeFile(const std::string& path, const std::string& text, bool check,
+                      std::string& problem) const;
     // Removes a copy that walk() found; returns why not, or an empty text.
     std::string removeLeftover(const std::string& path) const;
 

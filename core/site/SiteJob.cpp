@@ -1,6 +1,8 @@
 #include "core/site/SiteJob.h"
 
+#include "core/page/SiteLinks.h"
 #include "core/site/SiteUpdate.h"
+#include "core/text/PathGlob.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -31,10 +33,48 @@ std::string counted(std::size_t count, const std::string& one, const std::string
 
 } // namespace
 
-SiteJob::SiteJob(const MenuSettings& settings, std::string root)
+SiteJob::SiteJob(const MenuSettings& settings, std::string root, bool adopt)
     : m_settings(settings), m_root(std::move(root)) {
     m_settings.setObserver(nullptr);
-    m_style = SiteUpdate::style(m_settings);
+    m_site = SiteUpdate::site(m_settings, adopt);
+}
+
+void SiteJob::checkLinks(const SiteFolder& folder) {
+    m_brokenLinks.clear();
+    const std::string& base = m_settings.pageLook().value(PageLook::kSiteBase);
+    MenuItem::visit(m_settings.menuItems(), [&](const MenuItem& item, int,
+                                                const std::string& number) {
+        const std::string link = MenuItem::cleanLink(item.link);
+        const std::string page = SiteLinks::pageOf(link, base);
+        if (page.empty())
+            return;
+        // A folder's link is good when the folder is there: the server
+        // picks its index page.
+        const std::string_view path = std::string_view(link).substr(0, link.find_first_of("?#"));
+        const bool folderLink = path.empty() || path.ends_with('/') || path.ends_with("/.") ||
+                                path.ends_with("..") || path == ".";
+        const std::string target =
+            folderLink ? page.substr(0, page.size() - std::string_view("index.html").size()) : page;
+        if (!folder.holds(target.empty() ? "." : target))
+            m_brokenLinks.push_back(MenuItem::describe(number, item) + ": " + printableName(link) +
+                                    " leads to no file of the site");
+    });
+}
+
+void SiteJob::writeShared(const SiteFolder& folder, bool check) {
+    m_shared.clear();
+    if (m_site.stylesheet.empty())
+        return;
+    const std::pair<std::string, std::string> files[] = {
+        {m_site.stylesheet, SiteUpdate::styleSheet(m_settings)},
+        {SiteUpdate::scriptPath(m_site.stylesheet), SiteUpdate::scriptFile(m_settings)}};
+    for (const auto& [path, text] : files) {
+        if (text.empty())
+            continue;
+        Page file{path, Outcome::Unchanged, {}, false, 0, {}, {}};
+        file.outcome = folder.writeFile(path, text, check, file.problem);
+        m_shared.push_back(std::move(file));
+    }
 }
 
 SiteJob::~SiteJob() = default;
@@ -64,8 +104,17 @@ bool SiteJob::run(bool check, Busy busy, bool onlyDiffering, const std::function
         folder.waitLock(lock);
     }
     // What the site holds once any other run is done.
-    if (!onlyDiffering)
+    if (!onlyDiffering) {
         m_walk = folder.walk();
+        const PathGlob excluded(m_settings.pageLook().value(PageLook::kSiteExclude));
+        if (!excluded.empty())
+            for (Page& page : m_walk.pages)
+                if (excluded.matches(page.path))
+                    page = {page.path, Outcome::Excluded, {}, false, 0, {}, {}};
+    }
+    checkLinks(folder);
+    // The one stylesheet before the pages that link to it.
+    writeShared(folder, check);
 
     std::vector<Page>& pages = m_walk.pages;
     std::atomic<std::size_t> next = 0;
@@ -73,9 +122,10 @@ bool SiteJob::run(bool check, Busy busy, bool onlyDiffering, const std::function
         for (std::size_t i; !m_cancel && (i = next++) < pages.size(); ++m_done) {
             Page& page = pages[i];
             if (page.outcome == Outcome::Outside || page.outcome == Outcome::NotAPage ||
+                page.outcome == Outcome::Excluded ||
                 (onlyDiffering && page.outcome != Outcome::Differs))
                 continue;
-            folder.update(page, m_settings, m_style, check);
+            folder.update(page, m_settings, m_site, check);
         }
     };
     const unsigned threads =
@@ -110,17 +160,40 @@ std::vector<SiteJob::Line> SiteJob::report(bool check) const {
         lines.push_back({printableName(folder.path + "/") + ": cannot be read (" + folder.problem +
                              "); its pages are not updated",
                          true});
+    for (const std::string& broken : m_brokenLinks)
+        lines.push_back({broken, true});
+    for (const Page& file : m_shared) {
+        const std::string name = printableName(file.path);
+        if (file.outcome == Outcome::Updated)
+            lines.push_back({"updated: " + name + " (the site's one stylesheet)"});
+        else if (file.outcome == Outcome::Differs)
+            lines.push_back({"differs: " + name + " (the site's one stylesheet)"});
+        else if (file.outcome == Outcome::Unwritable)
+            lines.push_back({name + ": " + file.problem, true});
+    }
     for (const Page& page : m_walk.pages) {
         const std::string name = printableName(page.path);
+        const std::string adopted = page.adoptedLine > 0
+                                        ? " (the menu in place of its <nav> on line " +
+                                              std::to_string(page.adoptedLine) + ")"
+                                        : "";
         switch (page.outcome) {
         case Outcome::Updated:
             lines.push_back(
-                {"updated: " + name +
+                {(page.adoptedLine > 0 ? "adopted: " : "updated: ") + name + adopted +
                  (page.hardLinked ? " (its other name, a hard link, keeps the old page)" : "")});
             break;
-        case Outcome::Differs:
-            lines.push_back({"differs: " + name});
+        case Outcome::Differs: {
+            lines.push_back(
+                {(page.adoptedLine > 0 ? "would adopt: " : "differs: ") + name + adopted});
+            std::string_view diff = page.diff;
+            while (!diff.empty()) {
+                const std::size_t end = std::min(diff.find('\n'), diff.size());
+                lines.push_back({"  " + printableName(diff.substr(0, end))});
+                diff.remove_prefix(std::min(end + 1, diff.size()));
+            }
             break;
+        }
         case Outcome::Outside:
         case Outcome::NotAPage:
         case Outcome::Unreadable:
@@ -130,6 +203,12 @@ std::vector<SiteJob::Line> SiteJob::report(bool check) const {
         default:
             break;
         }
+        if (page.outcome == Outcome::NoMarkers && check && page.notes.empty())
+            lines.push_back({name + ": no markers (add them, adopt its <nav> with --adopt, or "
+                                    "leave it out with page.siteExclude)",
+                             true});
+        for (const std::string& note : page.notes)
+            lines.push_back({name + ": " + note, true});
     }
     if (check)
         for (const std::string& leftover : m_walk.leftovers)
@@ -158,6 +237,11 @@ std::vector<SiteJob::Line> SiteJob::report(bool check) const {
         summary += "; " + std::to_string(none) + " without markers: " +
                    names(without, [](const std::string& path) { return std::string_view(path); });
     }
+    if (const std::size_t excluded = count(Outcome::Excluded))
+        summary += "; " + std::to_string(excluded) + " excluded";
+    if (!m_brokenLinks.empty())
+        summary +=
+            "; " + counted(m_brokenLinks.size(), "item link", "item links") + " leading to no file";
     if (const std::size_t outside = count(Outcome::Outside))
         summary += "; " + std::to_string(outside) + " leading out of the site";
     if (const std::size_t notPages = count(Outcome::NotAPage))
@@ -179,12 +263,18 @@ std::vector<SiteJob::Line> SiteJob::report(bool check) const {
 }
 
 int SiteJob::status(bool check) const {
-    if (count(Outcome::Unwritable))
+    const auto sharedAre = [&](Outcome outcome) {
+        return std::any_of(m_shared.begin(), m_shared.end(),
+                           [&](const Page& file) { return file.outcome == outcome; });
+    };
+    if (count(Outcome::Unwritable) || sharedAre(Outcome::Unwritable))
         return 2;
     const bool failed = count(Outcome::Unreadable) || !m_walk.folders.empty() ||
-                        !m_leftoverProblems.empty() || (check && !m_walk.leftovers.empty()) ||
-                        (check && count(Outcome::Differs)) || m_cancel;
-    return failed ? 1 : 0;
+                        !m_leftoverProblems.empty() || m_cancel;
+    const bool checkFailed = !m_walk.leftovers.empty() || count(Outcome::Differs) ||
+                             count(Outcome::NoMarkers) || !m_brokenLinks.empty() ||
+                             sharedAre(Outcome::Differs);
+    return failed || (check && checkFailed) ? 1 : 0;
 }
 
 } // namespace halvero

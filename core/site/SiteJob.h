@@ -23,7 +23,9 @@ public:
     using Page = SiteFolder::Page;
 
     // Takes its own copy of `settings`; the page's style is made once.
-    SiteJob(const MenuSettings& settings, std::string root);
+    // `adopt`: pages without markers take them in place of their own
+    // navigation (NavAdopter).
+    SiteJob(const MenuSettings& settings, std::string root, bool adopt = false);
     ~SiteJob();
 
     // How a run waits for another run of the same site: `Wait` calls
@@ -47,14 +49,21 @@ public:
     const std::vector<SiteFolder::Problem>& folders() const { return m_walk.folders; }
     const std::vector<std::string>& leftovers() const { return m_walk.leftovers; }
     std::size_t count(Outcome outcome) const;
+    // The items whose link is a page of the site that leads to no file
+    // ("item 4 (Contact): contcat.html leads to no file of the site").
+    const std::vector<std::string>& brokenLinks() const { return m_brokenLinks; }
+    // The one stylesheet's files (page.stylesheet and its script) as the
+    // run left them; none without one.
+    const std::vector<Page>& sharedFiles() const { return m_shared; }
     // The copies an update removed, and those it could not.
     std::size_t removedLeftovers() const { return m_removed; }
     const std::vector<SiteFolder::Problem>& leftoverProblems() const { return m_leftoverProblems; }
 
     // What the last run did, as the command line reports it: a line for
-    // each page changed or not done and for each folder or copy in the
-    // way (`problem` marks those for standard error), then the summary
-    // ("7 pages: 6 updated, 0 unchanged; ...").
+    // each page changed or not done (with a check, and how it differs) and
+    // for each folder or copy in the way, each broken link and each page
+    // a visitor would find lacking (`problem` marks those for standard
+    // error), then the summary ("7 pages: 6 updated, 0 unchanged; ...").
     struct Line {
         std::string text;
         bool problem = false;
@@ -62,14 +71,20 @@ public:
     std::vector<Line> report(bool check) const;
     // The exit status of the run: 0 every page with markers is up to
     // date, 1 a page or folder that could not be read or has broken
-    // markers, a leftover copy (or, with a check, a page that differs),
-    // 2 a page that could not be written.
+    // markers, a leftover copy (or, with a check, a page or the stylesheet
+    // that differs, a page without markers that is not excluded, or an
+    // item's link to no file), 2 a page that could not be written.
     int status(bool check) const;
 
 private:
+    void checkLinks(const SiteFolder& folder);
+    void writeShared(const SiteFolder& folder, bool check);
+
     MenuSettings m_settings;
     std::string m_root;
-    std::string m_style;
+    SiteUpdate::Site m_site;
+    std::vector<std::string> m_brokenLinks;
+    std::vector<Page> m_shared;
     SiteFolder::Walk m_walk;
     std::string m_problem;
     std::size_t m_removed = 0;

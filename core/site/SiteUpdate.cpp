@@ -1,7 +1,11 @@
 #include "core/site/SiteUpdate.h"
 
+#include "core/page/Breadcrumb.h"
 #include "core/page/ModernPage.h"
 #include "core/page/PageModel.h"
+#include "core/page/SiteLinks.h"
+#include "core/site/HtmlScanner.h"
+#include "core/site/NavAdopter.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -14,8 +18,9 @@ namespace halvero {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kMarkers = {
-    SiteUpdate::kStyleOpen, SiteUpdate::kStyleClose, SiteUpdate::kMenuOpen, SiteUpdate::kMenuClose};
+constexpr std::array<std::string_view, 6> kMarkers = {
+    SiteUpdate::kStyleOpen, SiteUpdate::kStyleClose,     SiteUpdate::kMenuOpen,
+    SiteUpdate::kMenuClose, SiteUpdate::kBreadcrumbOpen, SiteUpdate::kBreadcrumbClose};
 
 // The marker that starts at `at`, if one does.
 std::optional<std::size_t> markerAt(std::string_view page, std::size_t at) {
@@ -192,6 +197,18 @@ std::string withCrLf(std::string_view text) {
     return converted;
 }
 
+// Whether an element of `page` has the id `id`.
+bool hasId(std::string_view page, std::string_view id) {
+    if (page.find(id) == std::string_view::npos)
+        return false;
+    HtmlScanner scanner(page);
+    for (HtmlScanner::Token token = scanner.next(); token.kind != HtmlScanner::Token::End;
+         token = scanner.next())
+        if (const std::string* own = token.attribute("id"); own && *own == id)
+            return true;
+    return false;
+}
+
 } // namespace
 
 SitePageError::SitePageError(int line, const std::string& problem)
@@ -221,15 +238,17 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
         if (const std::optional<std::size_t> marker = markerAt(page, at)) {
             if (template_ > 0)
                 fail(at, "a marker inside a <template> marks nothing shown");
-            const bool style = *marker < 2, opening = *marker % 2 == 0;
-            Span& span = style ? markers.style : markers.menu;
+            const bool opening = *marker % 2 == 0;
+            Span& span = *marker < 2   ? markers.style
+                         : *marker < 4 ? markers.menu
+                                       : markers.breadcrumb;
             const std::string_view name = kMarkers[*marker];
             if (opening) {
                 if (open)
                     fail(at, std::string(name) + " inside the pair opened on line " +
                                  std::to_string(lineAt(page, openedAt)));
                 if (span.found)
-                    fail(at, "a second " + std::string(name) + "; a page takes the menu once");
+                    fail(at, "a second " + std::string(name) + "; a page takes each pair once");
                 open = &span;
                 openedAt = at;
                 span.begin = at + name.size();
@@ -318,27 +337,63 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
         }
     }
     if (open)
-        fail(openedAt, std::string(open == &markers.style ? kStyleOpen : kMenuOpen) +
+        fail(openedAt, std::string(open == &markers.style  ? kStyleOpen
+                                   : open == &markers.menu ? kMenuOpen
+                                                           : kBreadcrumbOpen) +
                            " without its closing marker after it");
     return markers;
 }
 
 std::string SiteUpdate::style(const MenuSettings& settings) {
-    return ModernPage::style(PageModel::from(settings));
+    return "<style>\n" + styleSheet(settings) + "</style>\n";
+}
+
+std::string SiteUpdate::styleSheet(const MenuSettings& settings) {
+    return ModernPage::styleSheet(PageModel::from(settings), true);
+}
+
+std::string SiteUpdate::scriptFile(const MenuSettings& settings) {
+    const PageModel model = PageModel::from(settings);
+    return ModernPage::needsScript(model) ? std::string(ModernPage::script()) : std::string();
+}
+
+std::string SiteUpdate::scriptPath(std::string_view stylesheet) {
+    return std::string(stylesheet.substr(0, stylesheet.size() - 4)) + ".js";
+}
+
+SiteUpdate::Site SiteUpdate::site(const MenuSettings& settings, bool adopt) {
+    Site site;
+    site.stylesheet = settings.pageLook().value(PageLook::kStylesheet);
+    if (site.stylesheet.empty())
+        site.style = style(settings);
+    else
+        site.script = !scriptFile(settings).empty();
+    site.adopt = adopt;
+    if (adopt)
+        site.menuPages = NavAdopter::pagesOf(settings.menuItems(),
+                                             settings.pageLook().value(PageLook::kSiteBase));
+    return site;
 }
 
 SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings& settings,
                                       std::string_view pagePath, std::string_view style) {
+    Site site;
+    site.style = style;
+    return update(page, settings, pagePath, site);
+}
+
+SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings& settings,
+                                      std::string_view pagePath, const Site& site) {
     // A page in another encoding keeps its bytes, and the menu comes in
     // with every character beyond ASCII written as a reference, which
     // reads alike in every encoding that keeps ASCII as it is.
     // The page's own declaration, not what an earlier run put between the
     // markers (which may push it out of the first 1024 bytes).
-    const Markers markers = find(page);
+    Markers markers = find(page);
     std::string own; // the first bytes of the page outside the blocks
-    Span spans[] = {markers.style, markers.menu};
-    if (spans[1].begin < spans[0].begin)
-        std::swap(spans[0], spans[1]);
+    std::array<Span, 3> spans = {markers.style, markers.menu, markers.breadcrumb};
+    std::sort(spans.begin(), spans.end(),
+              [](const Span& a, const Span& b) { return a.begin < b.begin; });
     std::size_t kept = 0;
     for (const Span& span : spans)
         if (span.found) {
@@ -356,8 +411,22 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
                   charset == "hz-gb-2312" || charset == "replacement"))
         throw SitePageError(0, "it declares the charset " + charset +
                                    ", in which the menu cannot be written; save it as UTF-8");
-    if (!markers.any())
-        return {};
+    Result result;
+    std::string adopted;
+    if (!markers.any()) {
+        if (!site.adopt)
+            return {};
+        const std::optional<NavAdopter::Adopted> found = NavAdopter::adopt(
+            page, pagePath, site.menuPages, settings.pageLook().value(PageLook::kSiteBase));
+        if (!found) {
+            result.notes.push_back("no <nav> leads to most of the menu's pages; left alone");
+            return result;
+        }
+        adopted = found->text;
+        result.adoptedLine = found->line;
+        page = adopted;
+        markers = find(page);
+    }
     // Between the markers, on lines of their own, with the page's line ends.
     const std::size_t newline = page.find('\n');
     const bool crLf = newline != std::string_view::npos && newline > 0 && page[newline - 1] == '\r';
@@ -365,17 +434,42 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
         std::string lines = "\n" + std::string(text);
         return crLf ? withCrLf(lines) : lines;
     };
-    std::array<std::pair<Span, std::string>, 2> parts;
+    std::array<std::pair<Span, std::string>, 3> parts;
     std::size_t count = 0;
-    if (markers.style.found)
-        parts[count++] = {markers.style, between(utf8 ? std::string(style) : cssInAscii(style))};
-    if (markers.menu.found) {
-        const std::string nav = ModernPage::nav(PageModel::forSitePage(settings, pagePath));
-        parts[count++] = {markers.menu, between(utf8 ? nav : htmlInAscii(nav))};
+    if (markers.style.found) {
+        std::string style = site.style;
+        if (!site.stylesheet.empty()) {
+            style = "<link rel=\"stylesheet\" href=\"";
+            appendHtmlEscaped(style, SiteLinks::from(pagePath, site.stylesheet));
+            style += "\">\n";
+            if (site.script) {
+                style += "<script src=\"";
+                appendHtmlEscaped(style, SiteLinks::from(pagePath, scriptPath(site.stylesheet)));
+                style += "\" defer></script>\n";
+            }
+        }
+        parts[count++] = {markers.style, between(utf8 ? style : cssInAscii(style))};
     }
-    if (count == 2 && parts[1].first.begin < parts[0].first.begin)
-        std::swap(parts[0], parts[1]);
-    Result result;
+    const bool needsModel = markers.menu.found || markers.breadcrumb.found;
+    PageModel model = needsModel ? PageModel::forSitePage(settings, pagePath) : PageModel();
+    model.sharedScript = !site.stylesheet.empty();
+    if (markers.menu.found) {
+        const std::string nav = ModernPage::nav(model);
+        parts[count++] = {markers.menu, between(utf8 ? nav : htmlInAscii(nav))};
+        const std::string& skipTo = model.look.value(PageLook::kSkipTo);
+        if (model.skipLink && !hasId(page, skipTo))
+            result.notes.push_back("no element with the id \"" + skipTo +
+                                   "\" for the skip link to lead to");
+    }
+    if (markers.breadcrumb.found) {
+        const std::string trail =
+            Breadcrumb::html(model, settings.pageLook().value(PageLook::kSiteUrl));
+        parts[count++] = {markers.breadcrumb, between(utf8 ? trail : htmlInAscii(trail))};
+        if (model.trail.empty())
+            result.notes.push_back("not in the menu; its breadcrumb trail is empty");
+    }
+    std::sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(count),
+              [](const auto& a, const auto& b) { return a.first.begin < b.first.begin; });
     result.text.reserve(page.size() + 4096);
     std::size_t copied = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -384,7 +478,7 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
         copied = parts[i].first.end;
     }
     result.text.append(page.substr(copied));
-    result.outcome = result.text == page ? Outcome::Unchanged : Outcome::Changed;
+    result.outcome = result.text == page && adopted.empty() ? Outcome::Unchanged : Outcome::Changed;
     if (result.outcome == Outcome::Unchanged)
         result.text.clear();
     return result;

@@ -83,7 +83,12 @@ check '[[ $? -eq 0 ]] && ! grep -q "^updated:" "$work/second.log" &&
   grep -q "^8 pages: 0 updated, 6 unchanged;" "$work/second.log" && sums | cmp -s - "$work/sums"' \
   "a second run changes no byte and says so"
 site "$s" "${items[@]}" --check >"$work/check.log" 2>&1
-check '[[ $? -eq 0 ]] && grep -q "0 differ, 6 unchanged" "$work/check.log"' "--check passes when the pages are current"
+check '[[ $? -eq 1 ]] && grep -q "0 differ, 6 unchanged" "$work/check.log" &&
+  grep -q "^halvero: plain.html: no markers" "$work/check.log"' \
+  "--check fails on a page without markers, and names it"
+site "$s" "${items[@]}" --set page.siteExclude=plain.html --check >"$work/check.log" 2>&1
+check '[[ $? -eq 0 ]] && grep -q "0 differ, 6 unchanged; 1 excluded" "$work/check.log"' \
+  "--check passes when the pages are current and the page without markers is excluded"
 site "$s" "${items[@]}" --set normal.fontColor=#112233 --check >"$work/check.log" 2>&1
 check '[[ $? -eq 1 ]] && grep -q "^differs: index.html$" "$work/check.log" &&
   grep -q "6 differ, 0 unchanged" "$work/check.log" && sums | cmp -s - "$work/sums"' \
@@ -140,7 +145,8 @@ printf '<!-- halvero-menu -->\n<!-- /halvero-menu -->\n' >"$m/new"$'\n'"line"$'\
 own "$m"
 site "$m" "${items[@]}" >"$work/many.log" 2>&1
 check '[[ $? -eq 1 ]] && ! grep -vqE "^(updated: |halvero: |[0-9]+ pages: )" "$work/many.log" &&
-  [[ $(grep -c "^updated: " "$work/many.log") -eq 401 && $(grep -c "^halvero: " "$work/many.log") -eq 60 ]] &&
+  [[ $(grep -c "^updated: " "$work/many.log") -eq 401 &&
+    $(grep -c "^halvero: .*without its closing marker" "$work/many.log") -eq 60 ]] &&
   grep -qxF "updated: \"new\nline\x1b[31m.html\"" "$work/many.log"' \
   "the report's lines come out whole in one log, and a name with controls is quoted"
 

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/platform/FileName.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -42,6 +43,9 @@ void SiteDialog::setFolderDialog(FolderDialog dialog) {
 SiteDialog::SiteDialog(const halvero::MenuSettings& settings, const QString& folder,
                        QWidget* parent)
     : QDialog(parent), m_settings(settings), m_folder(folder), m_folderLine(new QLineEdit(this)),
+      m_adopt(new QCheckBox(tr("Put the menu in place of the &navigation of pages without "
+                               "markers"),
+                            this)),
       m_list(new QTreeWidget(this)), m_state(new QLabel(this)), m_progress(new QProgressBar(this)),
       m_update(new QPushButton(tr("&Update"), this)), m_close(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("siteDialog"));
@@ -66,6 +70,13 @@ SiteDialog::SiteDialog(const halvero::MenuSettings& settings, const QString& fol
     choose->setObjectName(QStringLiteral("chooseFolder"));
     choose->setAutoDefault(false);
     connect(choose, &QPushButton::clicked, this, &SiteDialog::choose);
+    m_adopt->setObjectName(QStringLiteral("adoptNavigation"));
+    m_adopt->setToolTip(tr("In a page without markers, the <nav> whose links are most of the "
+                           "menu's gives way to the menu and its markers."));
+    connect(m_adopt, &QCheckBox::toggled, this, [this] {
+        if (!m_folder.isEmpty() && !m_worker.joinable())
+            start(true);
+    });
 
     m_list->setObjectName(QStringLiteral("sitePages"));
     m_list->setAccessibleName(tr("Pages"));
@@ -98,6 +109,7 @@ SiteDialog::SiteDialog(const halvero::MenuSettings& settings, const QString& fol
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(folderRow);
+    layout->addWidget(m_adopt);
     layout->addWidget(m_list, 1);
     layout->addWidget(m_state);
     layout->addWidget(m_progress);
@@ -142,7 +154,8 @@ void SiteDialog::start(bool check) {
     m_checking = check;
     // A check reads the folder anew; an update writes what it found to differ.
     if (check || !m_job)
-        m_job = std::make_unique<SiteJob>(m_settings, FileName::encode(m_folder).toStdString());
+        m_job = std::make_unique<SiteJob>(m_settings, FileName::encode(m_folder).toStdString(),
+                                          m_adopt->isChecked());
     m_update->setEnabled(false);
     m_progress->setRange(0, check ? 0 : static_cast<int>(m_job->pages().size()));
     m_progress->setValue(0);
@@ -171,16 +184,31 @@ void SiteDialog::stopWorkers() {
 }
 
 QString SiteDialog::what(const SiteJob::Page& page) const {
+    QString shown = whatHappened(page);
+    for (const std::string& note : page.notes)
+        shown += QStringLiteral("; ") + text(note);
+    return shown;
+}
+
+QString SiteDialog::whatHappened(const SiteJob::Page& page) const {
     switch (page.outcome) {
     case Outcome::Updated:
+        if (page.adoptedLine > 0)
+            return tr("Menu put in place of its <nav> (line %1)").arg(page.adoptedLine);
         return page.hardLinked ? tr("Updated (its hard link's other name keeps the old page)")
                                : tr("Updated");
     case Outcome::Unchanged:
         return tr("Unchanged");
     case Outcome::Differs:
-        return m_checking || m_job->cancelled() ? tr("Update") : tr("Not updated (cancelled)");
+        if (!m_checking && !m_job->cancelled())
+            return tr("Not updated (cancelled)");
+        return page.adoptedLine > 0
+                   ? tr("Put the menu in place of its <nav> (line %1)").arg(page.adoptedLine)
+                   : tr("Update");
     case Outcome::NoMarkers:
         return tr("No markers: left alone");
+    case Outcome::Excluded:
+        return tr("Excluded by the settings: left alone");
     case Outcome::Outside:
         return tr("Left alone: %1").arg(text(page.problem));
     case Outcome::NotAPage:
@@ -208,6 +236,10 @@ void SiteDialog::finish() {
     m_list->setUpdatesEnabled(false);
     m_list->clear();
     QList<QTreeWidgetItem*> rows;
+    for (const std::string& broken : m_job->brokenLinks())
+        rows << new QTreeWidgetItem({tr("Menu item"), text(broken)});
+    for (const SiteJob::Page& file : m_job->sharedFiles())
+        rows << new QTreeWidgetItem({text(file.path), what(file)});
     for (const halvero::SiteFolder::Problem& folder : m_job->folders())
         rows << new QTreeWidgetItem(
             {text(folder.path + "/"), tr("Cannot read this folder: %1").arg(text(folder.problem))});

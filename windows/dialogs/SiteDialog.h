@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -55,11 +56,13 @@ private:
     void finish();
     void stopWorkers();
     QString what(const halvero::SiteJob::Page& page) const;
+    QString whatHappened(const halvero::SiteJob::Page& page) const;
 
     halvero::MenuSettings m_settings;
     QString m_folder;
     QString m_summary;
     QLineEdit* m_folderLine;
+    QCheckBox* m_adopt;
     QTreeWidget* m_list;
     QLabel* m_state;
     QProgressBar* m_progress;

@@ -44,10 +44,12 @@ void writeFile(const fs::path& path, const std::string& text) {
 }
 
 // The report's lines, one a line.
+// The report without the diffs a check shows under each page that differs.
 std::string reportOf(const SiteJob& job, bool check) {
     std::string text;
     for (const SiteJob::Line& line : job.report(check))
-        text += (line.problem ? "! " : "") + line.text + "\n";
+        if (!line.text.starts_with("  "))
+            text += (line.problem ? "! " : "") + line.text + "\n";
     return text;
 }
 
@@ -86,7 +88,7 @@ TEST_F(SiteJobTest, PagesSwappedForLinksAfterTheWalkAreNotWrittenThrough) {
     fs::remove_all(site / "blog");
     fs::create_directory_symlink(top / "outside", site / "blog");
     const MenuSettings settings = menu();
-    const std::string style = SiteUpdate::style(settings);
+    const SiteUpdate::Site style = SiteUpdate::site(settings);
     for (SiteFolder::Page& page : walk.pages) {
         folder.update(page, settings, style, false);
         EXPECT_EQ(page.outcome, SiteFolder::Outcome::Unreadable) << page.path;
@@ -119,28 +121,33 @@ TEST_F(SiteJobTest, WhatTheWalkPassesOverIsSaid) {
 
     SiteJob job(menu(), site.string());
     ASSERT_TRUE(job.run(true, SiteJob::Busy::Refuse));
+    const std::string broken = "! item 1 (Home): index.html leads to no file of the site\n"
+                               "! item 2 (About): about.html leads to no file of the site\n";
     EXPECT_EQ(reportOf(job, true),
-              "differs: \"a\\nb.html\"\n"
-              "! dangling.html: a symbolic link to nothing; left alone\n"
-              "! draft.html: leads into a hidden folder, which is left alone\n"
-              "! pipe.html: not a regular file; left alone\n"
-              "differs: shared.html\n"
-              "! " +
+              broken +
+                  "differs: \"a\\nb.html\"\n"
+                  "! dangling.html: a symbolic link to nothing; left alone\n"
+                  "! draft.html: leads into a hidden folder, which is left alone\n"
+                  "! pipe.html: not a regular file; left alone\n"
+                  "differs: shared.html\n"
+                  "! " +
                   leftover +
                   ": a copy left by a write that was stopped; an update removes it\n"
-                  "5 pages: 2 differ, 0 unchanged; 1 leading out of the site; 2 not pages; "
+                  "5 pages: 2 differ, 0 unchanged; 2 item links leading to no file; 1 leading "
+                  "out of the site; 2 not pages; "
                   "1 copy left by a stopped write\n");
     EXPECT_EQ(job.status(true), 1);
 
     ASSERT_TRUE(job.run(false, SiteJob::Busy::Refuse));
     EXPECT_EQ(reportOf(job, false),
-              "updated: \"a\\nb.html\"\n"
-              "! dangling.html: a symbolic link to nothing; left alone\n"
-              "! draft.html: leads into a hidden folder, which is left alone\n"
-              "! pipe.html: not a regular file; left alone\n"
-              "updated: shared.html (its other name, a hard link, keeps the old page)\n"
-              "5 pages: 2 updated, 0 unchanged; 1 leading out of the site; 2 not pages; "
-              "1 copy left by a stopped write removed\n");
+              broken +
+                  "updated: \"a\\nb.html\"\n"
+                  "! dangling.html: a symbolic link to nothing; left alone\n"
+                  "! draft.html: leads into a hidden folder, which is left alone\n"
+                  "! pipe.html: not a regular file; left alone\n"
+                  "updated: shared.html (its other name, a hard link, keeps the old page)\n"
+                  "5 pages: 2 updated, 0 unchanged; 2 item links leading to no file; 1 leading out "
+                  "of the site; 2 not pages; 1 copy left by a stopped write removed\n");
     EXPECT_EQ(job.status(false), 0);
     EXPECT_FALSE(fs::exists(site / leftover));
     EXPECT_EQ(readFile(site / ".drafts" / "x.html"), kMarked);

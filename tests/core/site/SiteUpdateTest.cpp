@@ -82,7 +82,7 @@ TEST(SiteUpdate, BrokenMarkersAreNamedByTheirLine) {
               "line 2: <!-- halvero-menu --> inside the pair opened on line 1");
     EXPECT_EQ(refusal("<!-- halvero-menu --><!-- /halvero-menu -->\n"
                       "<!-- halvero-menu --><!-- /halvero-menu -->"),
-              "line 2: a second <!-- halvero-menu -->; a page takes the menu once");
+              "line 2: a second <!-- halvero-menu -->; a page takes each pair once");
     EXPECT_EQ(refusal("<!-- old:\n<!-- halvero-menu -->"),
               "line 2: a marker inside a comment marks nothing; take it out of the comment");
     EXPECT_EQ(refusal("<SCRIPT>\nvar a = '<!-- halvero-menu -->';</script>"),

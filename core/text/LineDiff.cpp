@@ -60,10 +60,11 @@ std::vector<Edit> editsOf(const std::vector<std::string_view>& a,
         while (i < n || j < m) {
             if (i < n && j < m && a[head + i] == b[head + j]) {
                 edits.push_back({' ', head + i++, head + j++});
-            } else if (j < m && (i == n || at(i, j + 1) >= at(i + 1, j))) {
-                edits.push_back({'+', head + i, head + j++});
-            } else {
+            } else if (i < n && (j == m || at(i + 1, j) >= at(i, j + 1))) {
+                // What was taken out before what was put in, as diffs show it.
                 edits.push_back({'-', head + i++, head + j});
+            } else {
+                edits.push_back({'+', head + i, head + j++});
             }
         }
     } else {

@@ -52,6 +52,20 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
         {PageLook::kCurrentColor, {"", "#FFF", "red"}, {"red;", "#12", "currentColor;x"}},
         {PageLook::kCurrentBackColor, {"", "hsl(120 50% 50%)"}, {"}", "a b"}},
         {PageLook::kCurrentUnderline, {"Yes", "No"}, {"", "yes", "true"}},
+        {PageLook::kSiteBase,
+         {"", "/", "/docs/", "/a-b/c/"},
+         {"docs/", "/docs", "//", "/a/../", "/a b/", "/?x/"}},
+        {PageLook::kSiteUrl,
+         {"", "https://example.com/", "http://localhost:8000/docs/"},
+         {"example.com/", "https://example.com", "ftp://x/", "https://", "https://a.b/\"x/",
+          "https://a.b/#/"}},
+        {PageLook::kSiteExclude,
+         {"", "drafts/", "drafts/, old/*.html", "**/print.html"},
+         {",", "a,,b", "/abs", "../up", "a/../../b", "a b", "x\"y"}},
+        {PageLook::kSkipTo, {"", "main", "content-1"}, {"#main", "a b", "a\"b", "<x>"}},
+        {PageLook::kStylesheet,
+         {"", "nav.css", "assets/nav.CSS"},
+         {"nav.js", "/nav.css", "../nav.css", "assets/", "a b.css", "nav.css?v=1"}},
     };
     for (const Case& c : cases) {
         for (const std::string& good : c.good)

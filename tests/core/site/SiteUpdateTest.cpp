@@ -212,3 +212,106 @@ TEST(SiteUpdate, LineEndsOrderMarksAndLastLinesAreKept) {
     EXPECT_EQ(page.find("\n", page.find("<nav")) - 1, page.find("\r\n", page.find("<nav")));
     EXPECT_THROW(SiteUpdate::update("<p>caf\xC3</p>", settings, "x.html", style), SitePageError);
 }
+
+namespace {
+
+// What the page gets between `open` and `close` (both included in `page`).
+std::string between(const std::string& page, std::string_view open, std::string_view close) {
+    const std::size_t from = page.find(open);
+    const std::size_t to = page.find(close);
+    if (from == std::string::npos || to == std::string::npos)
+        return "(no markers)";
+    return page.substr(from + open.size(), to - from - open.size());
+}
+
+const char* const kTrailPage = "<html><head>\n<!-- halvero-menu-style -->\n"
+                               "<!-- /halvero-menu-style -->\n</head><body>\n"
+                               "<!-- halvero-menu -->\n<!-- /halvero-menu -->\n"
+                               "<!-- halvero-breadcrumb -->\n<!-- /halvero-breadcrumb -->\n"
+                               "<main id=\"main\"><p>Text</p></main></body></html>";
+
+} // namespace
+
+// The breadcrumb trail follows the menu's tree to the page, Home first,
+// the page itself marked; structured data names each step by its
+// absolute address, escaped for its <script>; a page not in the menu gets
+// an empty trail and is named.
+TEST(SiteUpdate, BreadcrumbsFollowTheMenusTree) {
+    MenuSettings settings = site();
+    settings.setValue(*SettingTable::findByName("page.siteUrl"), "https://example.com/</script>/");
+    const SiteUpdate::Site shared = SiteUpdate::site(settings);
+    const SiteUpdate::Result post =
+        SiteUpdate::update(kTrailPage, settings, "blog/first.html", shared);
+    EXPECT_EQ(between(post.text, SiteUpdate::kBreadcrumbOpen, SiteUpdate::kBreadcrumbClose),
+              "\n<nav class=\"halvero-breadcrumb\" aria-label=\"Breadcrumb\">\n"
+              "  <ol class=\"halvero-breadcrumb__list\">\n"
+              "    <li class=\"halvero-breadcrumb__item\"><a href=\"../index.html\">Home</a></li>\n"
+              "    <li class=\"halvero-breadcrumb__item\"><a href=\"./\">Blog</a></li>\n"
+              "    <li class=\"halvero-breadcrumb__item\"><a href=\"first.html\" "
+              "aria-current=\"page\">First post</a></li>\n"
+              "  </ol>\n"
+              "</nav>\n"
+              "<script type=\"application/ld+json\">\n"
+              "{\"@context\": \"https://schema.org\", \"@type\": \"BreadcrumbList\",\n"
+              "  \"itemListElement\": [\n"
+              "    {\"@type\": \"ListItem\", \"position\": 1, \"name\": \"Home\", \"item\": "
+              "\"https://example.com/\\u003c/script\\u003e/\"},\n"
+              "    {\"@type\": \"ListItem\", \"position\": 2, \"name\": \"Blog\", \"item\": "
+              "\"https://example.com/\\u003c/script\\u003e/blog/\"},\n"
+              "    {\"@type\": \"ListItem\", \"position\": 3, \"name\": \"First post\", \"item\": "
+              "\"https://example.com/\\u003c/script\\u003e/blog/first.html\"}\n"
+              "  ]}\n"
+              "</script>\n");
+    EXPECT_TRUE(post.notes.empty());
+    const SiteUpdate::Result lost = SiteUpdate::update(kTrailPage, settings, "lost.html", shared);
+    EXPECT_EQ(between(lost.text, SiteUpdate::kBreadcrumbOpen, SiteUpdate::kBreadcrumbClose), "\n");
+    EXPECT_EQ(lost.notes,
+              std::vector<std::string>{"not in the menu; its breadcrumb trail is empty"});
+}
+
+// Links from the site's root, under page.siteBase, are the site's own:
+// they mark the current page and are written as they are.
+TEST(SiteUpdate, LinksFromTheServedPathMarkTheCurrentPage) {
+    MenuSettings settings;
+    settings.initialise();
+    settings.setMenuItems(ItemsText::parse("Home\t/docs/\nAbout\t/docs/about.html\n"
+                                           "Other\t/other/x.html\n"));
+    settings.setValue(*SettingTable::findByName("page.siteBase"), "/docs/");
+    const std::string nav =
+        between(SiteUpdate::update(kPage, settings, "about.html", SiteUpdate::site(settings)).text,
+                SiteUpdate::kMenuOpen, SiteUpdate::kMenuClose);
+    EXPECT_NE(nav.find("href=\"/docs/about.html\" target=\"_blank\" rel=\"noopener\" "
+                       "aria-current=\"page\""),
+              std::string::npos)
+        << nav;
+    EXPECT_EQ(nav.find("aria-current", nav.find("aria-current") + 1), std::string::npos);
+    EXPECT_NE(nav.find("href=\"/other/x.html\""), std::string::npos);
+}
+
+// A skip link leads to the page's content and is named where the id is
+// missing; with one stylesheet, the style markers link it (and the script
+// beside it) from the page's folder, and the menu carries no script.
+TEST(SiteUpdate, SkipLinkAndOneStylesheet) {
+    MenuSettings settings = site();
+    settings.setValue(*SettingTable::findByName("page.skipTo"), "main");
+    settings.setValue(*SettingTable::findByName("page.stylesheet"), "assets/nav.css");
+    const SiteUpdate::Site shared = SiteUpdate::site(settings);
+    EXPECT_TRUE(shared.style.empty());
+    const SiteUpdate::Result post =
+        SiteUpdate::update(kTrailPage, settings, "blog/first.html", shared);
+    EXPECT_EQ(between(post.text, SiteUpdate::kStyleOpen, SiteUpdate::kStyleClose),
+              "\n<link rel=\"stylesheet\" href=\"../assets/nav.css\">\n"
+              "<script src=\"../assets/nav.js\" defer></script>\n");
+    const std::string nav = between(post.text, SiteUpdate::kMenuOpen, SiteUpdate::kMenuClose);
+    EXPECT_TRUE(nav.starts_with("\n<a class=\"halvero-skip\" href=\"#main\">Skip to content</a>\n"
+                                "<nav "))
+        << nav;
+    EXPECT_EQ(nav.find("<script"), std::string::npos);
+    EXPECT_TRUE(post.notes.empty());
+    EXPECT_NE(SiteUpdate::styleSheet(settings).find(".halvero-skip:focus"), std::string::npos);
+    EXPECT_NE(SiteUpdate::scriptFile(settings).find("querySelectorAll(\"nav.halvero-menu\")"),
+              std::string::npos);
+    EXPECT_EQ(
+        SiteUpdate::update(kPage, settings, "index.html", shared).notes,
+        std::vector<std::string>{"no element with the id \"main\" for the skip link to lead to"});
+}

@@ -114,13 +114,16 @@ std::optional<std::vector<halvero::MenuItem>> importItems(const QString& given,
             " items:");
         halvero::MenuItem::visit(
             read.items, [](const halvero::MenuItem& item, int level, const std::string&) {
+                // As --items takes them; each field on its own, so that
+                // only a field holding a control character is quoted.
                 std::string line(static_cast<std::size_t>(level - 1), '>');
-                line += (level > 1 ? " " : "") + item.label + "\t" + item.link;
+                line += (level > 1 ? " " : "") + halvero::printableName(item.label) + "\t" +
+                        halvero::printableName(item.link);
                 if (!item.tooltip.empty() || !item.target.empty())
-                    line += "\t" + item.tooltip;
+                    line += "\t" + halvero::printableName(item.tooltip);
                 if (!item.target.empty())
                     line += "\t" + item.target;
-                std::fprintf(stderr, "  %s\n", halvero::printableName(line).c_str());
+                std::fprintf(stderr, "  %s\n", line.c_str());
             });
         return read.items;
     } catch (const halvero::NavReadError& error) {
@@ -166,11 +169,14 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
             QFileInfo(command.settingsFile()).absoluteDir().absoluteFilePath(folder))));
     }
 
+    // A site named on the command line is the menu's site from here on:
+    // --import reads links from it, --save keeps it.
+    if (!command.siteFolder().isEmpty())
+        settings.setSiteFolder(
+            local(QDir::cleanPath(QFileInfo(command.siteFolder()).absoluteFilePath())));
+
     if (!command.importPage().isEmpty()) {
-        const QString site =
-            !command.siteFolder().isEmpty()
-                ? command.siteFolder()
-                : FileName::decode(QByteArray::fromStdString(settings.siteFolder()));
+        const QString site = FileName::decode(QByteArray::fromStdString(settings.siteFolder()));
         const std::optional<std::vector<halvero::MenuItem>> items =
             importItems(command.importPage(), site);
         if (!items)

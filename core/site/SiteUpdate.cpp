@@ -413,20 +413,23 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
                                    ", in which the menu cannot be written; save it as UTF-8");
     Result result;
     std::string adopted;
-    if (!markers.any()) {
-        if (!site.adopt)
-            return {};
+    // A page without the menu's markers (it may have the trail's) gives
+    // its own navigation's place to the menu, when asked to.
+    if (!markers.menu.found && site.adopt) {
         const std::optional<NavAdopter::Adopted> found = NavAdopter::adopt(
             page, pagePath, site.menuPages, settings.pageLook().value(PageLook::kSiteBase));
-        if (!found) {
+        if (found) {
+            adopted = found->text;
+            result.adoptedLine = found->line;
+            page = adopted;
+            markers = find(page);
+        } else if (!markers.any()) {
             result.notes.push_back("no <nav> leads to most of the menu's pages; left alone");
             return result;
         }
-        adopted = found->text;
-        result.adoptedLine = found->line;
-        page = adopted;
-        markers = find(page);
     }
+    if (!markers.any())
+        return {};
     // Between the markers, on lines of their own, with the page's line ends.
     const std::size_t newline = page.find('\n');
     const bool crLf = newline != std::string_view::npos && newline > 0 && page[newline - 1] == '\r';

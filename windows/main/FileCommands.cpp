@@ -3,7 +3,9 @@
 #include "app/platform/FileName.h"
 #include "app/platform/RecentFiles.h"
 #include "core/settings/SettingsFile.h"
+#include "core/site/NavReader.h"
 #include "core/text/AtomicFile.h"
+#include "core/text/FileReader.h"
 #include "core/text/TextEncoding.h"
 #include "core/text/Timestamp.h"
 #include "windows/main/MainActions.h"
@@ -58,10 +60,10 @@ FileCommands::FileCommands(QWidget* window, MenuDocument& document)
 // before the dialog asks whether to replace an existing file of that name.
 QString FileCommands::askForFile(DialogMode mode, const QString& folder, const QString& filter) {
     const QString titles[] = {tr("Open settings"), tr("Save as"), tr("Write page to"),
-                              tr("Write menu code to")};
+                              tr("Write menu code to"), tr("Import navigation from")};
     QFileDialog dialog(m_window, titles[static_cast<int>(mode)], folder, filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
-    if (mode == DialogMode::Open) {
+    if (mode == DialogMode::Open || mode == DialogMode::ImportPage) {
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -199,6 +201,7 @@ void FileCommands::connectActions(const MainActions& a, QMenu* fileMenu) {
     connect(a.saveAs, &QAction::triggered, this, &FileCommands::saveAs);
     connect(a.writePageTo, &QAction::triggered, this, &FileCommands::writePageTo);
     connect(a.writeFragmentTo, &QAction::triggered, this, &FileCommands::writeFragmentTo);
+    connect(a.importNavigation, &QAction::triggered, this, &FileCommands::importNavigation);
     // The recent files are read as a menu that shows them opens, not at
     // start.
     QMenu* recent = a.openRecent;
@@ -379,4 +382,61 @@ void FileCommands::writePageTo() {
     if (!path.isEmpty() && writeWebFile(path, tr("The page could not be written."),
                                         m_document.page(halvero::Timestamp::now())))
         emit done(tr("Page written to %1").arg(QDir::toNativeSeparators(path)));
+}
+
+void FileCommands::importNavigation() {
+    const QString site = m_document.siteFolder();
+    const QString path =
+        m_fileDialog(DialogMode::ImportPage, site.isEmpty() ? startFolder() : site, pageFilter());
+    if (path.isEmpty())
+        return;
+    const QString failure =
+        tr("The navigation of %1 cannot be read").arg(QFileInfo(path).fileName());
+    // Links are kept from the site's root: the menu's site when the page
+    // is in it, else the page's own folder.
+    QString fromRoot = QFileInfo(path).fileName();
+    if (!site.isEmpty()) {
+        const QString relative = QDir(site).relativeFilePath(QFileInfo(path).absoluteFilePath());
+        if (!relative.startsWith(QLatin1String("../")))
+            fromRoot = relative;
+    }
+    halvero::NavReader::Result read;
+    try {
+        const std::string text = halvero::FileReader::read(
+            FileName::encode(path).toStdString(), 64 * 1024 * 1024, "a web page is some KB");
+        read = halvero::NavReader::read(text, {}, FileName::encode(fromRoot).toStdString());
+    } catch (const std::exception& error) {
+        showProblem(failure, shown(error.what()));
+        return;
+    }
+    QString listed;
+    halvero::MenuItem::visit(
+        read.items, [&](const halvero::MenuItem& item, int level, const std::string&) {
+            listed +=
+                QString(2 * (level - 1), QLatin1Char(' ')) + QString::fromStdString(item.label) +
+                (item.link.empty() ? QString() : QStringLiteral("  \u2192  ") + shown(item.link)) +
+                QLatin1Char('\n');
+        });
+    for (const std::string& note : read.notes)
+        listed += QLatin1Char('\n') + shown(note);
+    const auto count = static_cast<int>(halvero::MenuItem::countAll(read.items));
+    QMessageBox question(QMessageBox::Question, tr("Import Navigation"),
+                         tr("%1 holds a navigation of %2 items. Replace the menu's items with "
+                            "them?")
+                             .arg(QFileInfo(path).fileName())
+                             .arg(count),
+                         QMessageBox::Yes | QMessageBox::Cancel, m_window);
+    question.setObjectName(QStringLiteral("importNavigation"));
+    question.setInformativeText(listed.trimmed());
+    question.button(QMessageBox::Yes)->setText(tr("&Replace Items"));
+    question.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
+    question.setDefaultButton(QMessageBox::Yes);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    m_document.change(tr("Import Navigation"), [&](halvero::MenuSettings& settings) {
+        settings.setMenuItems(read.items);
+        settings.setValue(halvero::SettingTable::kItemCount,
+                          halvero::MenuSettings::itemCountFor(read.items.size()));
+    });
+    emit done(tr("%1 items read from %2").arg(count).arg(QFileInfo(path).fileName()));
 }

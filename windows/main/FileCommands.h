@@ -21,7 +21,7 @@ class FileCommands : public QObject {
     Q_OBJECT
 public:
     // Open and Save a settings file, save a page, save the menu's code.
-    enum class DialogMode { Open, Save, SavePage, SaveFragment };
+    enum class DialogMode { Open, Save, SavePage, SaveFragment, ImportPage };
     // Asks for a file: what for, the folder to start in and the filter;
     // returns the chosen path, or an empty text when the user cancels.
     using FileDialog =
@@ -66,6 +66,10 @@ public slots:
     bool saveAs();
     void writePageTo();
     void writeFragmentTo();
+    // Reads an existing page's navigation as the menu's items, shows what
+    // was read and replaces the items with it when the user agrees (one
+    // step of the history).
+    void importNavigation();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

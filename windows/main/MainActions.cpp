@@ -43,6 +43,7 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     writePageTo = make(window, tr("&Write Page To..."), "writePageTo",
                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
+    importNavigation = make(window, tr("&Import Navigation..."), "importNavigation");
     quit = make(window, tr("&Quit"), "quit", {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     undo = adopt(window, history->createUndoAction(window, tr("&Undo")), "undo",
@@ -89,6 +90,7 @@ void MainActions::fillMenuBar(QMenuBar* bar) const {
     file->setObjectName(QStringLiteral("menuBarFile"));
     file->addActions({newMenu, open});
     file->addMenu(openRecent);
+    file->addAction(importNavigation);
     file->addSeparator();
     file->addActions({save, saveAs, writePageTo});
     file->addSeparator();

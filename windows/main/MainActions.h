@@ -25,6 +25,8 @@ public:
     QAction* save;
     QAction* saveAs;
     QAction* writePageTo;
+    // An existing page's navigation read as the menu's items.
+    QAction* importNavigation;
     QAction* quit;
     QAction* undo;
     QAction* redo;

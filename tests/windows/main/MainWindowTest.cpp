@@ -800,6 +800,38 @@ private slots:
         QVERIFY(!questioned);
     }
 
+    // File > Import Navigation... from the keyboard: the page's <nav> is
+    // shown as read, Enter replaces the items (the page written shows
+    // them), and one Undo brings the old ones back.
+    void importNavigationReplacesTheItemsAsOneStep() {
+        const QString page = folder->filePath(QStringLiteral("old.html"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<nav><ul><li><a href=\"index.html\">Start &amp; more</a></li>"
+                   "<li><a href=\"shop.html\">Shop</a><ul><li><a href=\"shoes.html\">Shoes</a>"
+                   "</ul></ul></nav>");
+        file.close();
+        answerFileDialogs({page});
+        QString shown;
+        whenMessageBoxOpens([&](QMessageBox* box) {
+            shown = box->text() + QLatin1Char('\n') + box->informativeText();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_I);
+        QTRY_VERIFY(!shown.isEmpty());
+        QVERIFY2(shown.contains(QStringLiteral("navigation of 3 items")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("  Shoes  \u2192  shoes.html")), qPrintable(shown));
+        QTRY_COMPARE(box("menu.itemCount")->currentText(), QStringLiteral("2"));
+        button("createPageButton")->click();
+        const QString written =
+            readAll(QDir(folder->path()).filePath(QStringLiteral("pattern.htm")));
+        QVERIFY(written.contains(QStringLiteral(">Start &amp; more</a>")));
+        QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box("menu.itemCount")->currentText(), QStringLiteral("5"));
+    }
+
     // Write Fragment To asks for a file of its own beside the settings
     // file, and does not replace a whole page without saying so.
     void writeFragmentToKeepsAWholePageUnlessTold() {

@@ -83,7 +83,7 @@ LSAN_OPTIONS=suppressions="$root/tests/sanitizers/lsan.supp":print_suppressions=
 echo "== fuzzing"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
-for target in ColorFuzz PageFuzz SettingsFuzz SiteFuzz; do
+for target in ColorFuzz NavFuzz PageFuzz SettingsFuzz SiteFuzz; do
   corpus=$(mktemp -d)
   name=${target%Fuzz}
   cp "$root/tests/fuzz/corpus/${name,,}/"* "$corpus/"

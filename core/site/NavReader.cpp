@@ -242,6 +242,13 @@ private:
                 return false;
             item.link.clear();
         }
+        // Whatever else the page's text holds (control characters, a label
+        // of invisible characters) is no item of a menu.
+        if (const std::string problem = item.problem(parent); !problem.empty()) {
+            m_notes.push_back("\"" + firstLineQuoted(item.label, 60) + "\": " + problem +
+                              "; left out");
+            return false;
+        }
         if (m_count >= MenuItem::kMaxItems) {
             m_notes.push_back("more than " + std::to_string(MenuItem::kMaxItems) +
                               " items; the rest left out");

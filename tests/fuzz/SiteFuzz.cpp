@@ -5,6 +5,7 @@
 #include "core/items/ItemsText.h"
 #include "core/site/SiteUpdate.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -28,8 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (result.outcome != halvero::SiteUpdate::Outcome::Changed)
         return 0;
-    const std::size_t first = page.find("<!-- halvero-menu");
-    const std::size_t last = page.rfind("<!-- /halvero-menu");
+    // The first marker of either kind, and the last closing one.
+    const std::size_t first =
+        std::min(page.find("<!-- halvero-menu"), page.find("<!-- halvero-breadcrumb"));
+    const std::size_t menuEnd = page.rfind("<!-- /halvero-menu");
+    const std::size_t trailEnd = page.rfind("<!-- /halvero-breadcrumb");
+    const std::size_t last = menuEnd == std::string_view::npos    ? trailEnd
+                             : trailEnd == std::string_view::npos ? menuEnd
+                                                                  : std::max(menuEnd, trailEnd);
     if (first == std::string_view::npos || last == std::string_view::npos ||
         result.text.compare(0, first, page.substr(0, first)) != 0 ||
         !std::string_view(result.text).ends_with(page.substr(last)))

@@ -184,6 +184,8 @@ void SiteDialog::stopWorkers() {
 }
 
 QString SiteDialog::what(const SiteJob::Page& page) const {
+    if (page.outcome == Outcome::NoMarkers && !page.notes.empty())
+        return tr("No markers, and no <nav> with the menu's links: left alone");
     QString shown = whatHappened(page);
     for (const std::string& note : page.notes)
         shown += QStringLiteral("; ") + text(note);

@@ -4,7 +4,8 @@
 // flushing it and renaming it over the page, on as many threads as
 // Halvero uses. Prints, as ratios measured in the same run: a full update
 // against the floor, a run with nothing to change against the floor, and
-// the peak memory of each run.
+// the peak memory of each run; then a full update with one stylesheet for
+// the site (page.stylesheet), and what each page carries of the menu then.
 // Usage: site_bench HALVERO [FOLDER] [PAGES]
 #include <algorithm>
 #include <atomic>
@@ -173,6 +174,15 @@ int main(int argc, char** argv) {
     ::sync();
     const Run full = runHalvero(halvero, arguments);
     const Run again = runHalvero(halvero, arguments);
+
+    std::vector<std::string> shared = arguments;
+    shared.insert(shared.end(), {"--set", "page.stylesheet=assets/nav.css"});
+    makeSite(site, pageCount);
+    ::sync();
+    const Run sheet = runHalvero(halvero, shared);
+    std::size_t sheetBytes = 0;
+    for (const fs::path& page : pages)
+        sheetBytes += fs::file_size(page);
     fs::remove_all(site);
     fs::remove(items);
 
@@ -183,5 +193,11 @@ int main(int argc, char** argv) {
                 full.seconds / floor.count(), full.peakKb);
     std::printf("nothing to change %6.2f s   %5.2f x the floor, peak memory %ld KB\n",
                 again.seconds, again.seconds / floor.count(), again.peakKb);
+    std::printf("one stylesheet   %7.2f s   %5.2f x the floor; the menu adds %.1f KB a page "
+                "(%.1f KB inline)\n",
+                sheet.seconds, sheet.seconds / floor.count(),
+                static_cast<double>(sheetBytes - before) / static_cast<double>(pages.size()) /
+                    1024.0,
+                static_cast<double>(bytes - before) / static_cast<double>(pages.size()) / 1024.0);
     return 0;
 }

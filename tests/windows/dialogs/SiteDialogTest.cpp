@@ -5,6 +5,61 @@
 class SiteDialogTest : public WindowTest {
     Q_OBJECT
 private slots:
+    // A hand-written site taken over from the window: File > Import
+    // Navigation... reads a page's <nav> as the items; in Update Site,
+    // Alt+N asks to adopt the navigation of pages without markers, the
+    // list says which <nav> gives way, and Enter puts the menu there.
+    void importThenAdoptTheSitesNavigation() {
+        const QString site = folder->filePath(QStringLiteral("hand"));
+        QVERIFY(QDir().mkpath(site + QStringLiteral("/blog")));
+        const auto write = [&](const char* name, const char* up) {
+            QFile page(site + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write(
+                QStringLiteral("<html><head><title>x</title></head><body>\n"
+                               "<nav class=\"top\"><ul><li><a href=\"%1index.html\">Home</a>"
+                               "</li><li><a href=\"%1blog/post.html\">Post</a></li></ul></nav>\n"
+                               "<main>Text</main></body></html>\n")
+                    .arg(QLatin1String(up))
+                    .toUtf8());
+        };
+        write("index.html", "");
+        write("blog/post.html", "../");
+        answerFileDialogs({site + QStringLiteral("/index.html")});
+        whenMessageBoxOpens([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+        window->findChild<QAction*>(QStringLiteral("importNavigation"))->trigger();
+        QTRY_COMPARE(box("menu.itemCount")->currentText(), QStringLiteral("2"));
+
+        SiteDialog::setFolderDialog([&](QWidget*, const QString&) { return site; });
+        QStringList listed;
+        whenModalOpens([&](QWidget* modal) {
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("sitePages"));
+            QTRY_COMPARE(list->topLevelItemCount(), 2);
+            QTRY_VERIFY(modal->findChild<QLabel*>(QStringLiteral("siteState"))
+                            ->text()
+                            .contains(QStringLiteral("without markers")));
+            QTest::keyClick(modal, Qt::Key_N, Qt::AltModifier);
+            auto* update = modal->findChild<QPushButton*>(QStringLiteral("updateButton"));
+            QTRY_VERIFY(update->isEnabled());
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                listed << list->topLevelItem(row)->text(0) + QLatin1Char('=') +
+                              list->topLevelItem(row)->text(1);
+            QTest::keyClick(modal, Qt::Key_Return);
+            auto* close = modal->findChild<QPushButton*>(QStringLiteral("closeButton"));
+            QTRY_COMPARE(close->text(), QStringLiteral("Close"));
+            close->click();
+        });
+        window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
+        QCOMPARE(listed, (QStringList{"blog/post.html=Put the menu in place of its <nav> (line 2)",
+                                      "index.html=Put the menu in place of its <nav> (line 2)"}));
+        const QString post = readAll(site + QStringLiteral("/blog/post.html"));
+        QVERIFY(!post.contains(QStringLiteral("class=\"top\"")));
+        QVERIFY2(post.contains(QStringLiteral("href=\"post.html\" target=\"_blank\" "
+                                              "rel=\"noopener\" aria-current=\"page\"")),
+                 qPrintable(post));
+        QVERIFY(post.contains(QStringLiteral("<main>Text</main>")));
+    }
+
     // Update Site: the pages of the picked folder are listed with what will
     // happen to each, Enter writes them, the status bar says so, and the
     // folder is kept by the saved file relative to it; New forgets it.

@@ -1,5 +1,7 @@
 #include "core/text/PathGlob.h"
 
+#include <algorithm>
+
 namespace halvero {
 
 namespace {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace halvero;
 
 // Patterns from the site's root: a folder named takes in all beneath it,

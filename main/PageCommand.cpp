@@ -85,7 +85,8 @@ std::optional<std::vector<halvero::MenuItem>> readItems(const QString& name) {
 // it cannot be read.
 std::optional<std::vector<halvero::MenuItem>> importItems(const QString& given,
                                                           const QString& siteRoot) {
-    const qsizetype hash = given.lastIndexOf(QLatin1Char('#'));
+    // "page.html#nav" names an element, unless a file is so named.
+    const qsizetype hash = QFileInfo::exists(given) ? -1 : given.lastIndexOf(QLatin1Char('#'));
     const QString file = hash < 0 ? given : given.left(hash);
     const std::string id = hash < 0 ? std::string() : given.mid(hash + 1).toStdString();
     std::string text;

@@ -41,11 +41,20 @@ SiteJob::SiteJob(const MenuSettings& settings, std::string root, bool adopt)
 
 void SiteJob::checkLinks(const SiteFolder& folder) {
     m_brokenLinks.clear();
+    m_hints.clear();
     const std::string& base = m_settings.pageLook().value(PageLook::kSiteBase);
     MenuItem::visit(m_settings.menuItems(), [&](const MenuItem& item, int,
                                                 const std::string& number) {
         const std::string link = MenuItem::cleanLink(item.link);
         const std::string page = SiteLinks::pageOf(link, base);
+        // A link from the root the site is served under marks nothing
+        // until the settings say where that is: said once, not a fault.
+        if (page.empty() && base.empty() && link.starts_with('/') && !link.starts_with("//") &&
+            m_hints.empty())
+            m_hints.push_back(MenuItem::describe(number, item) + ": " + printableName(link) +
+                              " is written from the root the site is served under; with "
+                              "page.siteBase=/ such links mark their page as current and are "
+                              "checked");
         if (page.empty())
             return;
         // A folder's link is good when the folder is there: the server
@@ -162,6 +171,8 @@ std::vector<SiteJob::Line> SiteJob::report(bool check) const {
                          true});
     for (const std::string& broken : m_brokenLinks)
         lines.push_back({broken, true});
+    for (const std::string& hint : m_hints)
+        lines.push_back({hint, true});
     for (const Page& file : m_shared) {
         const std::string name = printableName(file.path);
         if (file.outcome == Outcome::Updated)

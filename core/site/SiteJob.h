@@ -84,6 +84,7 @@ private:
     std::string m_root;
     SiteUpdate::Site m_site;
     std::vector<std::string> m_brokenLinks;
+    std::vector<std::string> m_hints; // what the settings might want, not a fault
     std::vector<Page> m_shared;
     SiteFolder::Walk m_walk;
     std::string m_problem;

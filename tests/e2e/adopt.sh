@@ -118,6 +118,9 @@ check '[[ $? -eq 1 ]] && grep -q "^halvero: item 2 (About & team): contcat.html 
   "--check fails on an item link to no file and shows each page's change as a short diff"
 
 sed 's/"link": "\([a-z]\)/"link": "\/\1/' "$work/menu.halvero" >"$work/rooted.halvero"
+run --settings "$work/rooted.halvero" --set page.siteExclude=drafts/ --check --site "$s" >"$work/unrooted.log" 2>&1
+check 'grep -q "^halvero: item 1 (Home): /index.html is written from the root the site is served under; with page.siteBase=/" "$work/unrooted.log"' \
+  "links from the root without page.siteBase are said to mark nothing, and why"
 run --settings "$work/rooted.halvero" --set page.siteExclude=drafts/ --set page.siteBase=/ --site "$s" >"$work/rooted.log" 2>&1
 check '[[ $? -eq 0 ]] && grep -q "href=\"/about.html\" aria-current=\"page\"" "$s/about.html" &&
   grep -q "href=\"/blog/2026/post.html\" aria-current=\"page\"" "$s/blog/2026/post.html"' \

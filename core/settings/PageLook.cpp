@@ -1,6 +1,7 @@
 #include "core/settings/PageLook.h"
 
 #include "core/settings/ValueRules.h"
+#include "core/text/PathGlob.h"
 #include "core/text/TextEncoding.h"
 
 #include <algorithm>
@@ -93,19 +94,12 @@ std::string siteProblem(PageLook::Key key, std::string_view value) {
         return {};
     }
     case PageLook::kSiteExclude:
-        for (std::size_t from = 0; from <= value.size();) {
-            const std::size_t comma = std::min(value.find(',', from), value.size());
-            std::string_view pattern = value.substr(from, comma - from);
-            while (pattern.starts_with(' '))
-                pattern.remove_prefix(1);
-            while (pattern.ends_with(' '))
-                pattern.remove_suffix(1);
+        for (std::string_view pattern : PathGlob::split(value)) {
             if (pattern.empty())
                 return "holds an empty pattern (patterns are parted by commas)";
             if (!isPlainWord(pattern) || pattern.starts_with('/') || climbs(pattern))
                 return "holds '" + std::string(pattern) +
                        "', not a pattern from the site's root (drafts/, old/*.html)";
-            from = comma + 1;
         }
         return {};
     case PageLook::kSkipTo:

@@ -57,18 +57,27 @@ bool leadingMatch(const std::vector<std::string_view>& pattern, std::size_t p,
 
 } // namespace
 
-PathGlob::PathGlob(std::string_view patterns) {
-    for (std::size_t from = 0; from < patterns.size();) {
+std::vector<std::string_view> PathGlob::split(std::string_view patterns) {
+    std::vector<std::string_view> parts;
+    if (patterns.find_first_not_of(' ') == std::string_view::npos)
+        return parts;
+    for (std::size_t from = 0; from <= patterns.size();) {
         const std::size_t comma = std::min(patterns.find(',', from), patterns.size());
         std::string_view pattern = patterns.substr(from, comma - from);
         while (pattern.starts_with(' '))
             pattern.remove_prefix(1);
         while (pattern.ends_with(' '))
             pattern.remove_suffix(1);
-        if (!pattern.empty())
-            m_patterns.emplace_back(pattern);
+        parts.push_back(pattern);
         from = comma + 1;
     }
+    return parts;
+}
+
+PathGlob::PathGlob(std::string_view patterns) {
+    for (std::string_view pattern : split(patterns))
+        if (!pattern.empty())
+            m_patterns.emplace_back(pattern);
 }
 
 bool PathGlob::matches(std::string_view path) const {

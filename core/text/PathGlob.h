@@ -17,6 +17,9 @@ public:
     explicit PathGlob(std::string_view patterns);
 
     bool empty() const { return m_patterns.empty(); }
+    // The patterns of a list as written, trimmed, empty ones too ("a,,b"
+    // holds three); none for a list of nothing but spaces.
+    static std::vector<std::string_view> split(std::string_view patterns);
     // Whether `path` ("blog/2026/post.html") or a folder holding it matches
     // a pattern.
     bool matches(std::string_view path) const;

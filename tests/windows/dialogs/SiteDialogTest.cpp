@@ -4,6 +4,23 @@
 // into a site's pages.
 class SiteDialogTest : public WindowTest {
     Q_OBJECT
+
+    // Each page listed with what happens to it: "index.html=Update".
+    static QStringList rowsOf(const QTreeWidget* list) {
+        QStringList rows;
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            rows << list->topLevelItem(row)->text(0) + QLatin1Char('=') +
+                        list->topLevelItem(row)->text(1);
+        return rows;
+    }
+
+    // Enter in the dialog, then the update's end (Cancel becomes Close).
+    static void updateWithEnter(QWidget* dialog) {
+        QTest::keyClick(dialog, Qt::Key_Return);
+        QTRY_COMPARE(dialog->findChild<QPushButton*>(QStringLiteral("closeButton"))->text(),
+                     QStringLiteral("Close"));
+    }
+
 private slots:
     // A hand-written site taken over from the window: File > Import
     // Navigation... reads a page's <nav> as the items; in Update Site,
@@ -41,12 +58,9 @@ private slots:
             QTest::keyClick(modal, Qt::Key_N, Qt::AltModifier);
             auto* update = modal->findChild<QPushButton*>(QStringLiteral("updateButton"));
             QTRY_VERIFY(update->isEnabled());
-            for (int row = 0; row < list->topLevelItemCount(); ++row)
-                listed << list->topLevelItem(row)->text(0) + QLatin1Char('=') +
-                              list->topLevelItem(row)->text(1);
-            QTest::keyClick(modal, Qt::Key_Return);
+            listed = rowsOf(list);
+            updateWithEnter(modal);
             auto* close = modal->findChild<QPushButton*>(QStringLiteral("closeButton"));
-            QTRY_COMPARE(close->text(), QStringLiteral("Close"));
             close->click();
         });
         window->findChild<QAction*>(QStringLiteral("updateSite"))->trigger();
@@ -84,12 +98,9 @@ private slots:
             auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("sitePages"));
             auto* update = modal->findChild<QPushButton*>(QStringLiteral("updateButton"));
             QTRY_VERIFY(update->isEnabled());
-            for (int row = 0; row < list->topLevelItemCount(); ++row)
-                listed << list->topLevelItem(row)->text(0) + QLatin1Char('=') +
-                              list->topLevelItem(row)->text(1);
-            QTest::keyClick(modal, Qt::Key_Return);
+            listed = rowsOf(list);
+            updateWithEnter(modal);
             auto* close = modal->findChild<QPushButton*>(QStringLiteral("closeButton"));
-            QTRY_COMPARE(close->text(), QStringLiteral("Close"));
             state = modal->findChild<QLabel*>(QStringLiteral("siteState"))->text();
             close->click();
         });

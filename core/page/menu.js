@@ -118,7 +118,7 @@
     });
     nav.classList.add("halvero-menu--enhanced");
   }
-  // After its <nav>, the script turns that one on; loaded from a file of
+  // Right after its menu, the script turns that one on; loaded from a file of
   // its own (deferred, so the page is read), every menu of the page.
   var own = document.currentScript && document.currentScript.previousElementSibling;
   if (isMenu(own)) enhance(own);

@@ -246,8 +246,14 @@ QString PageStyleDialog::fieldText(PageLook::Key key) const {
         return m_width->currentData().toString();
     case PageLook::kCurrentUnderline:
         return m_underline->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
-    default:
+    case PageLook::kBarColor:
+    case PageLook::kCurrentColor:
+    case PageLook::kCurrentBackColor:
         return m_colors.at(key)->text();
+    default:
+        // How the menu sits in a site's pages is not set here: the value
+        // stays as it is.
+        return text(m_document.settings().pageLook().value(key));
     }
 }
 

@@ -40,17 +40,22 @@ bool isPage(std::string_view name) {
 // `root` one name at a time, following no link; -1 with errno on failure.
 // Holds one descriptor at a time besides the root's.
 int openBeneath(int root, std::string_view path) {
-    int fd = ::openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    while (fd >= 0 && !path.empty()) {
+    if (path.empty())
+        return ::openat(root, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = root; // not closed: the caller's
+    while (!path.empty()) {
         const auto slash = path.find('/');
         const std::string name(path.substr(0, slash));
         path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
         const int next =
             ::openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         const int error = errno;
-        ::close(fd);
+        if (fd != root)
+            ::close(fd);
         errno = error;
         fd = next;
+        if (fd < 0)
+            return -1;
     }
     return fd;
 }
@@ -256,7 +261,8 @@ void SiteFolder::update(Page& page, const MenuSettings& settings, const SiteUpda
     // Another program may have saved the page since it was read: its text
     // is not replaced by a menu put into the old one.
     try {
-        AtomicFile::replaceAt(folder.fd, name, result.text, page.path, &before);
+        AtomicFile::replaceAt(folder.fd, name, result.text, page.path, &before,
+                              AtomicFile::Sweep::None);
         page.outcome = Outcome::Updated;
         page.hardLinked = before.st_nlink > 1;
     } catch (const FileWriteError& error) {

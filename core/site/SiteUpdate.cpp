@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <type_traits>
 
 namespace halvero {
 
@@ -22,23 +23,33 @@ constexpr std::array<std::string_view, 6> kMarkers = {
     SiteUpdate::kStyleOpen, SiteUpdate::kStyleClose,     SiteUpdate::kMenuOpen,
     SiteUpdate::kMenuClose, SiteUpdate::kBreadcrumbOpen, SiteUpdate::kBreadcrumbClose};
 
+// What every marker starts with: most "<" of a page are ruled out by it.
+constexpr std::string_view kMarkerStart = "<!-- ";
+static_assert(std::all_of(kMarkers.begin(), kMarkers.end(), [](std::string_view marker) {
+    return marker.starts_with(kMarkerStart);
+}));
+
 // The marker that starts at `at`, if one does.
 std::optional<std::size_t> markerAt(std::string_view page, std::size_t at) {
+    const std::string_view rest = page.substr(at);
+    if (rest.size() < kMarkerStart.size() || rest[1] != '!' || !rest.starts_with(kMarkerStart))
+        return std::nullopt;
     for (std::size_t i = 0; i < kMarkers.size(); ++i)
-        if (page.substr(at).starts_with(kMarkers[i]))
+        if (rest.starts_with(kMarkers[i]))
             return i;
     return std::nullopt;
 }
 
-// The first marker inside page[from, to), if there is one.
+// The first marker inside page[from, to), if there is one. Every marker
+// holds a "!", which most regions do not: one search rules them out.
 std::optional<std::size_t> markerInside(std::string_view page, std::size_t from, std::size_t to) {
     const std::string_view region = page.substr(from, to - from);
-    std::optional<std::size_t> first;
-    for (std::string_view marker : kMarkers)
-        if (const std::size_t at = region.find(marker); at != std::string_view::npos)
-            first = std::min(first.value_or(at), at);
-    if (first)
-        return from + *first;
+    if (region.find('!') == std::string_view::npos)
+        return std::nullopt;
+    for (std::size_t at = region.find(kMarkerStart); at != std::string_view::npos;
+         at = region.find(kMarkerStart, at + 1))
+        if (markerAt(region, at))
+            return from + at;
     return std::nullopt;
 }
 
@@ -223,10 +234,17 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
         throw SitePageError(lineAt(page, at), problem);
     };
     // Text a browser does not read as a comment: a marker there marks nothing.
-    const auto noMarkerIn = [&](std::size_t from, std::size_t to, const std::string& where,
-                                const std::string& advice = "") {
-        if (const auto inner = markerInside(page, from, std::min(to, page.size())))
-            fail(*inner, "a marker " + where + " marks nothing" + advice);
+    // `where` says where, a text or what makes one: made only for a fault.
+    const auto noMarkerIn = [&](std::size_t from, std::size_t to, const auto& where,
+                                std::string_view advice = "") {
+        if (const auto inner = markerInside(page, from, std::min(to, page.size()))) {
+            std::string place;
+            if constexpr (std::is_invocable_v<decltype(where)>)
+                place = where();
+            else
+                place = where;
+            fail(*inner, "a marker " + place + " marks nothing" + std::string(advice));
+        }
     };
     int foreign = 0;   // inside <svg> or <math>
     int template_ = 0; // inside <template>, whose content is not shown
@@ -260,7 +278,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
                 open = nullptr;
             }
             at += name.size();
-        } else if (rest.starts_with("<!--")) {
+        } else if (next == '!' && rest.starts_with("<!--")) {
             // "<!-->" and "<!--->" are whole comments; otherwise one ends
             // at "-->" or "--!>".
             std::size_t end;
@@ -290,10 +308,11 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
                 end = page.find('>', at + 2);
                 end = end == std::string_view::npos ? page.size() : end + 1;
             }
-            noMarkerIn(at + 2, end,
-                       rest.starts_with("<![CDATA[")
+            noMarkerIn(at + 2, end, [&] {
+                return rest.starts_with("<![CDATA[")
                            ? std::string("inside a CDATA section")
-                           : "inside <" + std::string(rest.substr(1, 1)) + "...>");
+                           : "inside <" + std::string(rest.substr(1, 1)) + "...>";
+            });
             at = end;
         } else if (isAsciiLetter(next) || (next == '/' && rest.size() > 2)) {
             const bool closing = next == '/';
@@ -305,7 +324,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
             const std::string name = asciiLower(page.substr(nameStart, nameEnd - nameStart));
             bool selfClosing = false;
             const std::size_t end = tagEnd(page, nameEnd, selfClosing);
-            noMarkerIn(at + 1, end, "inside the tag <" + name + ">");
+            noMarkerIn(at + 1, end, [&] { return "inside the tag <" + name + ">"; });
             at = end;
             if (closing) {
                 if ((name == "svg" || name == "math") && foreign > 0)
@@ -329,7 +348,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
                        name == "iframe" || name == "noembed" || name == "noframes" ||
                        name == "noscript") {
                 const std::size_t close = rawTextEnd(page, at, name);
-                noMarkerIn(at, close, "inside a <" + name + ">");
+                noMarkerIn(at, close, [&] { return "inside a <" + name + ">"; });
                 at = close;
             }
         } else {
@@ -473,6 +492,19 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
     }
     std::sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(count),
               [](const auto& a, const auto& b) { return a.first.begin < b.first.begin; });
+    // Most pages of a run are up to date: compared in place, they need no
+    // copy.
+    const bool same =
+        adopted.empty() &&
+        std::all_of(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(count),
+                    [&](const auto& part) {
+                        return page.substr(part.first.begin, part.first.end - part.first.begin) ==
+                               part.second;
+                    });
+    if (same) {
+        result.outcome = Outcome::Unchanged;
+        return result;
+    }
     result.text.reserve(page.size() + 4096);
     std::size_t copied = 0;
     for (std::size_t i = 0; i < count; ++i) {

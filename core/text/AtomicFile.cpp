@@ -105,7 +105,9 @@ public:
     TemporaryFile(int folder, const std::string& finalName)
         : m_folder(folder), m_finalName(finalName) {
 #ifdef O_TMPFILE // Linux: the unnamed file gets its name through /proc
-        if (::access("/proc/self/fd", X_OK) == 0) {
+        // Asked once: a site's update writes thousands of pages.
+        static const bool procFds = ::access("/proc/self/fd", X_OK) == 0;
+        if (procFds) {
             m_fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
             if (m_fd >= 0)
                 return;
@@ -295,7 +297,7 @@ void AtomicFile::write(const std::string& path, std::string_view text) {
 }
 
 void AtomicFile::replaceAt(int folder, const std::string& name, std::string_view text,
-                           const std::string& shown, const struct ::stat* expected) {
+                           const std::string& shown, const struct ::stat* expected, Sweep sweep) {
     struct stat old = {};
     const bool exists = ::fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT)
@@ -351,7 +353,8 @@ void AtomicFile::replaceAt(int folder, const std::string& name, std::string_view
     // The folder itself is not flushed: after a crash the rename may be
     // undone, but then the old page is there, whole, and the user simply
     // creates the page again. Flushing the folder would double the cost.
-    removeLeftovers(folder, name);
+    if (sweep == Sweep::Leftovers)
+        removeLeftovers(folder, name);
 }
 
 bool AtomicFile::isLeftover(std::string_view name) {

@@ -41,8 +41,14 @@ public:
     // is refused as changed on disk; with `expected` null, the name may be
     // new or any regular file. A replaced file keeps its mode, owner and
     // group; where they cannot be kept, the file is refused, not changed.
+    // Afterwards the copies earlier writes of that name left behind are
+    // removed, unless the caller sweeps the folder itself (`Sweep::None`:
+    // a site's update removes the leftovers its walk found once, rather
+    // than list a folder after each of its pages).
+    enum class Sweep { Leftovers, None };
     static void replaceAt(int folder, const std::string& name, std::string_view text,
-                          const std::string& shown, const struct ::stat* expected = nullptr);
+                          const std::string& shown, const struct ::stat* expected = nullptr,
+                          Sweep sweep = Sweep::Leftovers);
 
     // Whether `name`, a file in a page's folder, is a copy a write makes
     // before it renames it over the page, left there by a writer that was

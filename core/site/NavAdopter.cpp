@@ -32,6 +32,15 @@ std::optional<NavAdopter::Adopted> NavAdopter::adopt(std::string_view page,
         std::size_t begin = 0, end = 0;
         std::set<std::string> found;
     };
+    // A <nav> holding (or inside) a block of Halvero's own, a trail say,
+    // is not the site's navigation: replacing it would take the block.
+    const SiteUpdate::Markers markers = SiteUpdate::find(page);
+    const auto holdsABlock = [&](const Candidate& nav) {
+        for (const SiteUpdate::Span& span : {markers.style, markers.menu, markers.breadcrumb})
+            if (span.found && span.begin < nav.end && nav.begin < span.end)
+                return true;
+        return false;
+    };
     std::optional<Candidate> best;
     std::optional<std::size_t> headEnd;
     std::vector<Candidate> open; // <nav>s open, outermost first
@@ -57,6 +66,8 @@ std::optional<NavAdopter::Adopted> NavAdopter::adopt(std::string_view page,
             open.pop_back();
             nav.end = token.end;
             // The outer of two navs holding the same links is the menu's place.
+            if (holdsABlock(nav))
+                continue;
             if (!best || nav.found.size() > best->found.size() ||
                 (nav.found.size() == best->found.size() && nav.begin < best->begin &&
                  nav.end > best->end))
@@ -71,7 +82,7 @@ std::optional<NavAdopter::Adopted> NavAdopter::adopt(std::string_view page,
     const std::size_t newline = page.find('\n');
     const bool crLf = newline != std::string_view::npos && newline > 0 && page[newline - 1] == '\r';
     const std::string lineEnd = crLf ? "\r\n" : "\n";
-    const bool hasStyle = SiteUpdate::find(page).style.found;
+    const bool hasStyle = markers.style.found;
     Adopted adopted;
     adopted.line = lineAt(page, best->begin);
     std::string& text = adopted.text;

@@ -131,6 +131,20 @@ TEST(NavAdopter, PutsTheMenuInTheNavigationsPlace) {
     EXPECT_EQ(SiteUpdate::update(first.text, settings, "services/web.html", site).outcome,
               SiteUpdate::Outcome::Unchanged);
 
+    // The trail Halvero wrote is a <nav> of the menu's links too: a page
+    // with only the trail's markers keeps it, run after run.
+    MenuSettings small;
+    small.initialise();
+    small.setMenuItems(ItemsText::parse("Home\tindex.html\nAbout\tabout.html\n"));
+    const SiteUpdate::Site smallSite = SiteUpdate::site(small, true);
+    const std::string trailOnly = "<body><!-- halvero-breadcrumb --><!-- /halvero-breadcrumb -->"
+                                  "<main>Text</main></body>";
+    const SiteUpdate::Result trail = SiteUpdate::update(trailOnly, small, "about.html", smallSite);
+    ASSERT_EQ(trail.outcome, SiteUpdate::Outcome::Changed);
+    EXPECT_EQ(trail.adoptedLine, 0);
+    EXPECT_EQ(SiteUpdate::update(trail.text, small, "about.html", smallSite).outcome,
+              SiteUpdate::Outcome::Unchanged);
+
     const SiteUpdate::Result other =
         SiteUpdate::update("<nav><a href=\"x.html\">X</a><a href=\"index.html\">Home</a></nav>",
                            settings, "index.html", site);

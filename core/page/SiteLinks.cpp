@@ -132,7 +132,7 @@ std::string SiteLinks::toRoot(std::string_view pagePath, std::string_view link) 
     return result + std::string(suffix);
 }
 
-std::string SiteLinks::pageOf(std::string_view link, std::string_view base) {
+std::string SiteLinks::pageOf(std::string_view link, std::string_view base, bool* folder) {
     if (!base.empty() && link.starts_with(base))
         link.remove_prefix(base.size());
     else if (!isFromRoot(link))
@@ -141,6 +141,8 @@ std::string SiteLinks::pageOf(std::string_view link, std::string_view base) {
     Resolved target = resolve(path);
     if (target.above > 0)
         return {};
+    if (folder)
+        *folder = target.folder;
     if (target.folder)
         target.segments.push_back("index.html");
     std::string page;

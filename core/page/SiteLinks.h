@@ -29,8 +29,10 @@ public:
     // `base`, the path the site is served under: "/" or "/docs/") leads
     // to, as a path from the root with a folder's index.html
     // ("blog/index.html"), percent escapes read; empty for a link that
-    // leaves the site or is no path of it.
-    static std::string pageOf(std::string_view link, std::string_view base = {});
+    // leaves the site or is no path of it. `folder`, when given, is told
+    // whether the link names a folder (and the page is its index.html).
+    static std::string pageOf(std::string_view link, std::string_view base = {},
+                              bool* folder = nullptr);
     // Whether `link` leads to the page at `pagePath`: the same file once
     // "./", "../" and percent escapes are read, a folder ("blog/") meaning
     // its index.html; query and fragment do not count.

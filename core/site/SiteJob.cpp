@@ -46,7 +46,8 @@ void SiteJob::checkLinks(const SiteFolder& folder) {
     MenuItem::visit(m_settings.menuItems(), [&](const MenuItem& item, int,
                                                 const std::string& number) {
         const std::string link = MenuItem::cleanLink(item.link);
-        const std::string page = SiteLinks::pageOf(link, base);
+        bool folderLink = false;
+        const std::string page = SiteLinks::pageOf(link, base, &folderLink);
         // A link from the root the site is served under marks nothing
         // until the settings say where that is: said once, not a fault.
         if (page.empty() && base.empty() && link.starts_with('/') && !link.starts_with("//") &&
@@ -59,9 +60,6 @@ void SiteJob::checkLinks(const SiteFolder& folder) {
             return;
         // A folder's link is good when the folder is there: the server
         // picks its index page.
-        const std::string_view path = std::string_view(link).substr(0, link.find_first_of("?#"));
-        const bool folderLink = path.empty() || path.ends_with('/') || path.ends_with("/.") ||
-                                path.ends_with("..") || path == ".";
         const std::string target =
             folderLink ? page.substr(0, page.size() - std::string_view("index.html").size()) : page;
         if (!folder.holds(target.empty() ? "." : target))

@@ -435,8 +435,20 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
     // A page without the menu's markers (it may have the trail's) gives
     // its own navigation's place to the menu, when asked to.
     if (!markers.menu.found && site.adopt) {
+        // The page is judged without what Halvero wrote between its
+        // markers (a trail), so that a run judges it as the last one did:
+        // what was written there (its quotes, say) cannot change how the
+        // rest of a page with broken markup reads.
+        std::string outside;
+        std::size_t from = 0;
+        for (const Span& span : spans)
+            if (span.found) {
+                outside.append(page.substr(from, span.begin - from));
+                from = span.end;
+            }
+        outside.append(page.substr(from));
         const std::optional<NavAdopter::Adopted> found = NavAdopter::adopt(
-            page, pagePath, site.menuPages, settings.pageLook().value(PageLook::kSiteBase));
+            outside, pagePath, site.menuPages, settings.pageLook().value(PageLook::kSiteBase));
         if (found) {
             adopted = found->text;
             result.adoptedLine = found->line;

@@ -2,6 +2,7 @@
 
 #include "core/settings/MenuSettings.h"
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,6 +76,10 @@ struct PageModel {
     // the current one, whatever the items say, and every link written from
     // the root is rewritten to work from the page's folder (SiteLinks).
     static PageModel forSitePage(const MenuSettings& settings, std::string_view pagePath);
+    // The pages of a site that items of `settings` lead to (from its root):
+    // a page none leads to has no current item, and its model is the same
+    // as every such page's in its folder.
+    static std::set<std::string> sitePages(const MenuSettings& settings);
 };
 
 } // namespace halvero

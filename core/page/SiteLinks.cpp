@@ -3,6 +3,7 @@
 #include "core/items/MenuItem.h"
 #include "core/text/TextEncoding.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace halvero {
@@ -43,6 +44,15 @@ Resolved resolve(std::string_view path) {
 }
 
 // The folder segments of a page's path ("blog/2026/a.html": blog, 2026).
+// Where a link's query or fragment starts, or npos. One pass: find_first_of
+// searches its set for every character, and every page asks for every item.
+std::size_t tailOf(std::string_view link) {
+    const auto tail =
+        std::find_if(link.begin(), link.end(), [](char c) { return c == '?' || c == '#'; });
+    return tail == link.end() ? std::string_view::npos
+                              : static_cast<std::size_t>(tail - link.begin());
+}
+
 std::vector<std::string_view> folderOf(std::string_view pagePath) {
     Resolved page = resolve(pagePath);
     if (!page.folder && !page.segments.empty())
@@ -82,7 +92,7 @@ bool SiteLinks::isFromRoot(std::string_view link) {
 std::string SiteLinks::from(std::string_view pagePath, std::string_view link) {
     if (!isFromRoot(link))
         return std::string(link);
-    const std::size_t tail = link.find_first_of("?#");
+    const std::size_t tail = tailOf(link);
     const std::string_view path = link.substr(0, tail);
     const std::string_view suffix = tail == std::string_view::npos ? "" : link.substr(tail);
     const std::vector<std::string_view> folder = folderOf(pagePath);
@@ -112,7 +122,7 @@ std::string SiteLinks::from(std::string_view pagePath, std::string_view link) {
 std::string SiteLinks::toRoot(std::string_view pagePath, std::string_view link) {
     if (!isFromRoot(link))
         return std::string(link);
-    const std::size_t tail = link.find_first_of("?#");
+    const std::size_t tail = tailOf(link);
     const std::string_view suffix = tail == std::string_view::npos ? "" : link.substr(tail);
     std::string joined;
     for (std::string_view segment : folderOf(pagePath))
@@ -137,7 +147,7 @@ std::string SiteLinks::pageOf(std::string_view link, std::string_view base, bool
         link.remove_prefix(base.size());
     else if (!isFromRoot(link))
         return {};
-    const std::string path = percentDecoded(link.substr(0, link.find_first_of("?#")));
+    const std::string path = percentDecoded(link.substr(0, tailOf(link)));
     Resolved target = resolve(path);
     if (target.above > 0)
         return {};
@@ -154,7 +164,7 @@ std::string SiteLinks::pageOf(std::string_view link, std::string_view base, bool
 bool SiteLinks::leadsTo(std::string_view link, std::string_view pagePath) {
     if (!isFromRoot(link))
         return false;
-    const std::string path = percentDecoded(link.substr(0, link.find_first_of("?#")));
+    const std::string path = percentDecoded(link.substr(0, tailOf(link)));
     const Resolved target = resolve(path);
     const Resolved page = resolve(pagePath);
     if (target.above > 0 || page.above > 0 || page.folder)

@@ -1,6 +1,5 @@
 #include "core/site/SiteUpdate.h"
 
-#include "core/page/Breadcrumb.h"
 #include "core/page/ModernPage.h"
 #include "core/page/PageModel.h"
 #include "core/page/SiteLinks.h"
@@ -40,18 +39,42 @@ std::optional<std::size_t> markerAt(std::string_view page, std::size_t at) {
     return std::nullopt;
 }
 
-// The first marker inside page[from, to), if there is one. Every marker
-// holds a "!", which most regions do not: one search rules them out.
-std::optional<std::size_t> markerInside(std::string_view page, std::size_t from, std::size_t to) {
-    const std::string_view region = page.substr(from, to - from);
-    if (region.find('!') == std::string_view::npos)
+// Every text of a page that reads as a marker, wherever it stands: a page
+// has few, so asking whether a region holds one is a search among them,
+// not through the region's bytes.
+class MarkerTexts {
+public:
+    explicit MarkerTexts(std::string_view page) {
+        for (std::size_t at = page.find(kMarkerStart); at != std::string_view::npos;
+             at = page.find(kMarkerStart, at + 1))
+            if (const std::optional<std::size_t> marker = markerAt(page, at))
+                m_found.push_back({at, *marker});
+    }
+
+    // The marker that starts at `at`, if one does.
+    std::optional<std::size_t> at(std::size_t at) const {
+        const auto found = first(at);
+        if (found != m_found.end() && found->first == at)
+            return found->second;
         return std::nullopt;
-    for (std::size_t at = region.find(kMarkerStart); at != std::string_view::npos;
-         at = region.find(kMarkerStart, at + 1))
-        if (markerAt(region, at))
-            return from + at;
-    return std::nullopt;
-}
+    }
+
+    // The first marker wholly inside [from, to), if there is one.
+    std::optional<std::size_t> inside(std::size_t from, std::size_t to) const {
+        const auto found = first(from);
+        if (found != m_found.end() && found->first + kMarkers[found->second].size() <= to)
+            return found->first;
+        return std::nullopt;
+    }
+
+private:
+    std::vector<std::pair<std::size_t, std::size_t>>::const_iterator first(std::size_t from) const {
+        return std::lower_bound(m_found.begin(), m_found.end(), from,
+                                [](const auto& found, std::size_t at) { return found.first < at; });
+    }
+
+    std::vector<std::pair<std::size_t, std::size_t>> m_found; // where, which
+};
 
 // Whether `text` starts with `lower` (lower-case ASCII), letters compared
 // without case.
@@ -129,10 +152,10 @@ std::size_t tagEnd(std::string_view page, std::size_t at, bool& selfClosing) {
         if (c == '>')
             return at + 1;
         if (c == '"' || c == '\'') {
-            const std::size_t close = page.find(c, at + 1);
-            if (close == std::string_view::npos)
-                return page.size();
-            at = close + 1;
+            // Values are short: a plain loop beats a library search here.
+            for (++at; at < page.size() && page[at] != c;)
+                ++at;
+            ++at;
             continue;
         }
         selfClosing = c == '/' && at + 1 < page.size() && page[at + 1] == '>';
@@ -235,9 +258,10 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
     };
     // Text a browser does not read as a comment: a marker there marks nothing.
     // `where` says where, a text or what makes one: made only for a fault.
+    const MarkerTexts texts(page);
     const auto noMarkerIn = [&](std::size_t from, std::size_t to, const auto& where,
                                 std::string_view advice = "") {
-        if (const auto inner = markerInside(page, from, std::min(to, page.size()))) {
+        if (const auto inner = texts.inside(from, std::min(to, page.size()))) {
             std::string place;
             if constexpr (std::is_invocable_v<decltype(where)>)
                 place = where();
@@ -253,7 +277,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
     for (std::size_t at = page.find('<'); at != std::string_view::npos; at = page.find('<', at)) {
         const std::string_view rest = page.substr(at);
         const char next = rest.size() > 1 ? rest[1] : '\0';
-        if (const std::optional<std::size_t> marker = markerAt(page, at)) {
+        if (const std::optional<std::size_t> marker = next == '!' ? texts.at(at) : std::nullopt) {
             if (template_ > 0)
                 fail(at, "a marker inside a <template> marks nothing shown");
             const bool opening = *marker % 2 == 0;
@@ -321,10 +345,21 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
             while (nameEnd < page.size() && !isSpace(page[nameEnd]) && page[nameEnd] != '/' &&
                    page[nameEnd] != '>')
                 ++nameEnd;
-            const std::string name = asciiLower(page.substr(nameStart, nameEnd - nameStart));
+            // Every name that matters here is short: a longer one is read
+            // as none of them, without a copy.
+            std::array<char, 16> lower{};
+            const std::size_t nameSize = nameEnd - nameStart;
+            if (nameSize < lower.size())
+                for (std::size_t i = 0; i < nameSize; ++i) {
+                    const char c = page[nameStart + i];
+                    lower[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+                }
+            const std::string_view name(lower.data(), nameSize < lower.size() ? nameSize : 0);
             bool selfClosing = false;
             const std::size_t end = tagEnd(page, nameEnd, selfClosing);
-            noMarkerIn(at + 1, end, [&] { return "inside the tag <" + name + ">"; });
+            noMarkerIn(at + 1, end, [&] {
+                return "inside the tag <" + asciiLower(page.substr(nameStart, nameSize)) + ">";
+            });
             at = end;
             if (closing) {
                 if ((name == "svg" || name == "math") && foreign > 0)
@@ -348,7 +383,7 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
                        name == "iframe" || name == "noembed" || name == "noframes" ||
                        name == "noscript") {
                 const std::size_t close = rawTextEnd(page, at, name);
-                noMarkerIn(at, close, [&] { return "inside a <" + name + ">"; });
+                noMarkerIn(at, close, [&] { return "inside a <" + std::string(name) + ">"; });
                 at = close;
             }
         } else {
@@ -387,6 +422,7 @@ SiteUpdate::Site SiteUpdate::site(const MenuSettings& settings, bool adopt) {
         site.style = style(settings);
     else
         site.script = !scriptFile(settings).empty();
+    site.blocks = std::make_shared<const MenuBlocks>(settings, !site.stylesheet.empty());
     site.adopt = adopt;
     if (adopt)
         site.menuPages = NavAdopter::pagesOf(settings.menuItems(),
@@ -484,22 +520,20 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
         }
         parts[count++] = {markers.style, between(utf8 ? style : cssInAscii(style))};
     }
-    const bool needsModel = markers.menu.found || markers.breadcrumb.found;
-    PageModel model = needsModel ? PageModel::forSitePage(settings, pagePath) : PageModel();
-    model.sharedScript = !site.stylesheet.empty();
+    std::shared_ptr<const MenuBlocks::Blocks> blocks;
+    if (markers.menu.found || markers.breadcrumb.found)
+        blocks = site.blocks ? site.blocks->of(pagePath)
+                             : MenuBlocks(settings, !site.stylesheet.empty()).of(pagePath);
     if (markers.menu.found) {
-        const std::string nav = ModernPage::nav(model);
-        parts[count++] = {markers.menu, between(utf8 ? nav : htmlInAscii(nav))};
-        const std::string& skipTo = model.look.value(PageLook::kSkipTo);
-        if (model.skipLink && !hasId(page, skipTo))
-            result.notes.push_back("no element with the id \"" + skipTo +
+        parts[count++] = {markers.menu, between(utf8 ? blocks->nav : htmlInAscii(blocks->nav))};
+        if (!blocks->skipTo.empty() && !hasId(page, blocks->skipTo))
+            result.notes.push_back("no element with the id \"" + blocks->skipTo +
                                    "\" for the skip link to lead to");
     }
     if (markers.breadcrumb.found) {
-        const std::string trail =
-            Breadcrumb::html(model, settings.pageLook().value(PageLook::kSiteUrl));
-        parts[count++] = {markers.breadcrumb, between(utf8 ? trail : htmlInAscii(trail))};
-        if (model.trail.empty())
+        parts[count++] = {markers.breadcrumb,
+                          between(utf8 ? blocks->trail : htmlInAscii(blocks->trail))};
+        if (blocks->trailEmpty)
             result.notes.push_back("not in the menu; its breadcrumb trail is empty");
     }
     std::sort(parts.begin(), parts.begin() + static_cast<std::ptrdiff_t>(count),

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/settings/MenuSettings.h"
+#include "core/site/MenuBlocks.h"
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -72,7 +74,8 @@ public:
         std::string stylesheet; // the one stylesheet's path from the root, or empty
         bool script = false;    // with a stylesheet: the menu's script file is linked
         bool adopt = false;     // pages without markers take them in place of their <nav>
-        std::vector<std::string> menuPages; // the pages the menu leads to, for adopting
+        std::vector<std::string> menuPages;       // the pages the menu leads to, for adopting
+        std::shared_ptr<const MenuBlocks> blocks; // what the markers take, by folder
     };
     static Site site(const MenuSettings& settings, bool adopt = false);
     // The page at `pagePath` (from the site's root, "blog/index.html") with

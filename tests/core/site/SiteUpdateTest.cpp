@@ -269,6 +269,26 @@ TEST(SiteUpdate, BreadcrumbsFollowTheMenusTree) {
               std::vector<std::string>{"not in the menu; its breadcrumb trail is empty"});
 }
 
+// One run shares what pages outside the menu show, folder by folder: a page
+// the menu leads to, between two that it does not, still gets its own
+// current item, and a page of another folder its own links.
+TEST(SiteUpdate, PagesOfOneRunGetWhatEachAloneWouldGet) {
+    const MenuSettings settings = site();
+    const SiteUpdate::Site shared = SiteUpdate::site(settings);
+    for (const char* path : {"blog/other.html", "blog/first.html", "blog/index.html",
+                             "blog/more.html", "other.html", "index.html", "blog/other.html"}) {
+        const std::string text = SiteUpdate::update(kTrailPage, settings, path, shared).text;
+        EXPECT_EQ(text,
+                  SiteUpdate::update(kTrailPage, settings, path, SiteUpdate::site(settings)).text)
+            << path;
+        const std::string nav = between(text, SiteUpdate::kMenuOpen, SiteUpdate::kMenuClose);
+        EXPECT_EQ(nav.find("aria-current=\"page\"") != std::string::npos,
+                  std::string_view(path).ends_with("index.html") ||
+                      std::string_view(path) == "blog/first.html")
+            << path;
+    }
+}
+
 // Links from the site's root, under page.siteBase, are the site's own:
 // they mark the current page and are written as they are.
 TEST(SiteUpdate, LinksFromTheServedPathMarkTheCurrentPage) {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/settings/MenuSettings.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace halvero {
+
+// What Halvero writes between the menu's and the trail's markers of a
+// site's page, in UTF-8. A page that no item leads to has no current item,
+// so it shows what every such page of its folder shows: that is made once
+// for the folder and shared. Safe to ask from several threads at once.
+class MenuBlocks {
+public:
+    struct Blocks {
+        std::string nav;        // the menu's <nav>
+        std::string trail;      // the breadcrumb trail
+        bool trailEmpty = true; // the page is not in the menu
+        std::string skipTo;     // the id the skip link leads to, or empty
+    };
+
+    // `sharedScript`: the menu's script comes from the site's own file.
+    MenuBlocks(const MenuSettings& settings, bool sharedScript);
+
+    std::shared_ptr<const Blocks> of(std::string_view pagePath) const;
+
+private:
+    Blocks make(std::string_view pagePath) const;
+
+    const MenuSettings m_settings;
+    bool m_sharedScript;
+    std::set<std::string> m_menuPages;
+    mutable std::mutex m_mutex;
+    mutable std::map<std::string, std::shared_ptr<const Blocks>, std::less<>> m_folders;
+};
+
+} // namespace halvero

@@ -168,9 +168,13 @@ private slots:
     void withTheUrlShownTheStatusLineShowsTheAddress() {
         auto* preview = openPreview(pageFor("Yes"));
         QWebEngineView* view = browser(preview);
-        QTest::mouseMove(inputWidget(view), firstLinkCentre(view));
-        QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(),
-                                  QStringLiteral("http://www.example.com/"), 10000);
+        // A busy engine may miss the first move onto a page just shown (as
+        // a visitor's pointer, it is moved again).
+        const QPoint link = firstLinkCentre(view);
+        QTRY_VERIFY_WITH_TIMEOUT((QTest::mouseMove(inputWidget(view), link),
+                                  child<QLabel>(preview, "statusLine")->text() ==
+                                      QStringLiteral("http://www.example.com/")),
+                                 10000);
         QTest::mouseMove(inputWidget(view), QPoint(5, 5));
         QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(preview, "statusLine")->text(), QString(), 10000);
         delete preview;

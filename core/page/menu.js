@@ -3,8 +3,8 @@
 // its list (Enter, Space, a click or a tap), a mouse opens a list while
 // over its item and closes it a moment after leaving. Escape closes the
 // innermost open list holding the focus, or else the folded menu, and
-// gives the focus back to its button; focus or a click leaving the menu
-// closes everything. One list of a level is open at once. Each menu finds
+// gives the focus back to its button; focus leaving a list's item closes
+// that list, and focus or a click leaving the menu closes everything. One list of a level is open at once. Each menu finds
 // its lists inside its own <nav> and gives them ids no element before it
 // has, so that two copies on one page (a header's and a footer's) keep
 // to their own. Loaded from the site's one script file, it turns on every
@@ -105,8 +105,15 @@
       }
       event.preventDefault();
     });
+    // Focus leaving an open list's item (Tab on to the next item, Shift+Tab
+    // back past its button) closes that list; leaving the menu, all.
     nav.addEventListener("focusout", function (event) {
-      if (event.relatedTarget && !nav.contains(event.relatedTarget)) closeAll();
+      var to = event.relatedTarget;
+      if (!to) return;
+      if (!nav.contains(to)) closeAll();
+      else menus.forEach(function (menu) {
+        if (isOpen(menu) && menu.item.contains(event.target) && !menu.item.contains(to)) setOpen(menu, false);
+      });
     });
     document.addEventListener("pointerdown", function (event) {
       if (!nav.contains(event.target)) closeAll();

@@ -1,11 +1,12 @@
 // Sub-menus of the modern page in headless Chromium, as visitors use them:
 // Tab skips closed sub-menus and never opens one on focus; Enter and Space
 // on a button open and close its list; Escape closes the list holding the
-// focus and gives the focus back to its button; focus leaving the menu
-// closes what is open; a mouse opens a list while over its item and closes
-// it a moment after leaving; a tap opens and closes it; with script off
-// every link is shown. Three levels, down and across the page; axe-core
-// with the lists closed and open; sub-menus stay on the screen from 320 px.
+// focus and gives the focus back to its button; focus leaving a list's
+// item, or the menu, closes what it leaves; a mouse opens a list while over
+// its item and closes it a moment after leaving; a tap opens and closes it;
+// with script off every link is shown. Three levels, down and across the
+// page; axe-core with the lists closed and open; sub-menus stay on the
+// screen from 320 px.
 // Usage: node submenu_checks.mjs FOLDER, where FOLDER holds the pages
 // check_submenus.sh wrote; exits 1 when a check fails.
 import { readFileSync } from 'node:fs';
@@ -77,6 +78,18 @@ for (const direction of ['across', 'down']) {
     await page.keyboard.press('Enter');
     await page.keyboard.press('Enter');
     check(!(await expanded(page, 'Services')), say('Enter closes what it opened'));
+    await page.keyboard.press('Enter');
+    for (let i = 0; i < 4; i++) await page.keyboard.press('Tab');
+    check(await focused(page) === 'button:About' && !(await expanded(page, 'Services')),
+      say('Tab on past the last sub-item to the next item closes the list left'), await focused(page));
+    await page.focus(button('Services'));
+    await page.keyboard.press('Enter');
+    await page.keyboard.press('Shift+Tab');
+    check(await focused(page) === 'Services' && await expanded(page, 'Services'),
+      say('the parent link is in the list\'s item: it stays open'), await focused(page));
+    await page.keyboard.press('Shift+Tab');
+    check(await focused(page) === 'Home' && !(await expanded(page, 'Services')),
+      say('Shift+Tab back past its item closes it'), await focused(page));
 
     await page.focus(button('About'));
     await page.keyboard.press('Space');

@@ -175,6 +175,55 @@ for (const direction of ['across', 'down']) {
   }
 }
 
+// The dropped panel along the bar, as a designer looks at it: the parent's
+// link and button as high as the other items, the panel touching the item
+// below its start edge, every sub-item as wide as the panel, labels on one
+// line and at their start; folded on a phone, sub-items indented under
+// their parent.
+{
+  const [context, page] = await newPage({ viewport: { width: 1280, height: 800 } });
+  await page.goto('file://' + path.join(folder, 'sub-across.htm'));
+  await page.click(button('Services'));
+  const shape = await page.evaluate(() => {
+    const box = (e) => e.getBoundingClientRect();
+    const item = document.querySelector('a[href="services/"]').parentNode;
+    const panel = item.querySelector('.halvero-menu__sublist');
+    const links = [...panel.children].map((li) => li.querySelector('a'));
+    const lines = (a) => { const r = document.createRange(); r.selectNodeContents(a);
+      return new Set([...r.getClientRects()].map((q) => Math.round(q.top))).size; };
+    const textStart = (a) => { const r = document.createRange(); r.selectNodeContents(a); return r.getBoundingClientRect().left - box(a).left; };
+    return {
+      heights: [box(document.querySelector('a[href="index.html"]')).height, box(item.querySelector('a')).height,
+        box(item.querySelector('.halvero-menu__toggle')).height],
+      startOff: box(panel).left - box(item).left,
+      gap: box(panel).top - box(item.querySelector('a')).bottom,
+      // Each row's link and button (if it has one) from edge to edge.
+      widths: [...panel.children].map((li) => [...li.children].filter((e) => e.tagName !== 'UL')
+        .reduce((w, e) => w + box(e).width, 0)).map(Math.round),
+      panel: Math.round(box(panel).width),
+      lines: links.map(lines), starts: links.map(textStart),
+    };
+  });
+  check(new Set(shape.heights).size === 1, 'across: the parent\'s link and button are as high as the bar\'s other items',
+    JSON.stringify(shape.heights));
+  check(Math.abs(shape.startOff) < 0.5 && Math.abs(shape.gap) < 0.5,
+    'across: the panel touches its item, below its start edge', JSON.stringify(shape));
+  check(shape.widths.every((w) => w === shape.panel), 'across: every sub-item is as wide as the panel', JSON.stringify(shape));
+  check(shape.lines.every((n) => n === 1) && shape.starts.every((x) => x < 16),
+    'across: sub-item labels are on one line, at their start', JSON.stringify(shape));
+  await context.close();
+}
+{
+  const [context, page] = await newPage({ viewport: { width: 320, height: 800 } });
+  await page.goto('file://' + path.join(folder, 'sub-across.htm'));
+  await page.click('.halvero-menu__button');
+  await page.click(button('Services'));
+  const indent = await page.evaluate(() => document.querySelector('a[href="services/web.html"]').getBoundingClientRect().left -
+    document.querySelector('a[href="services/"]').getBoundingClientRect().left);
+  check(indent >= 8, 'folded: sub-items are indented under their parent', `${indent} px`);
+  await context.close();
+}
+
 // Reduced motion: nothing moves.
 {
   const [context, page] = await newPage({ reducedMotion: 'reduce' });

@@ -75,6 +75,16 @@ try {
         var i = item.getBoundingClientRect(), l = list.getBoundingClientRect();
         return [Math.abs(l.top - i.bottom) <= 1, l.left >= 0 && l.right <= innerWidth];`);
       check(below && inside, say('it drops below its parent, on the screen'));
+      const panel = await run(`var item = ${button(1)}.parentNode, list = document.getElementById('halvero-menu-sub-1');
+        var box = (e) => e.getBoundingClientRect(), l = box(list);
+        return { start: box(item).left - l.left, gap: l.top - box(item.querySelector('a')).bottom,
+          rows: [...list.children].map((li) => Math.round([...li.children].filter((e) => e.tagName !== 'UL')
+            .reduce((w, e) => w + box(e).width, 0)) - Math.round(l.width)),
+          lines: [...list.querySelectorAll(':scope > li > a')].map((a) => { var r = document.createRange();
+            r.selectNodeContents(a); return new Set([...r.getClientRects()].map((q) => Math.round(q.top))).size; }) };`);
+      check(Math.abs(panel.start) < 0.5 && Math.abs(panel.gap) < 0.5 && panel.rows.every((d) => d === 0) &&
+        panel.lines.every((n) => n === 1), say('the panel touches its item at its start edge, its rows as wide as it, one line each'),
+      JSON.stringify(panel));
     }
     await call('POST', `/session/${session}/element/${servicesId}/click`, {});
     check(!(await expanded(1)), say('a second click closes it'));

@@ -1,5 +1,6 @@
 #include "windows/preview/LivePreviewView.h"
 
+#include "windows/preview/PointerLeaveRelay.h"
 #include "windows/preview/PreviewPage.h"
 #include "windows/preview/PreviewWindow.h"
 
@@ -16,6 +17,7 @@ LivePreviewView::LivePreviewView(QWidget* parent)
     setObjectName(QStringLiteral("livePreviewView"));
     m_browser->setObjectName(QStringLiteral("liveBrowser"));
     m_browser->setPage(m_page);
+    PointerLeaveRelay::watch(m_browser);
     m_scroller->setWidget(m_browser);
     m_scroller->setWidgetResizable(true);
     m_scroller->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -2,6 +2,7 @@
 
 #include "app/pictures/Pictures.h"
 #include "app/toolkit/Twips.h"
+#include "windows/preview/PointerLeaveRelay.h"
 #include "windows/preview/PreviewPage.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : BorderlessForm(parent) {
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setProperty("kindName", QStringLiteral("WebBrowser"));
     m_browser->setGeometry(Twips::rect(120, 720, 9855, 3855));
+    PointerLeaveRelay::watch(m_browser);
 
     m_refreshButton = new QPushButton(tr("Refresh"), this);
     m_refreshButton->setObjectName(QStringLiteral("refreshButton"));

@@ -137,6 +137,56 @@ private slots:
         QVERIFY(!LivePreviewDock::wasShown());
     }
 
+    // A sub-menu the pointer opened in the live preview closes a moment
+    // after the pointer leaves the view, as it does on a page in a browser.
+    void aPointerLeavingTheLivePreviewClosesWhatItOpened() {
+        QMainWindow window;
+        auto* settingsSide = new QLabel(QStringLiteral("Settings"));
+        window.setCentralWidget(settingsSide);
+        window.resize(1200, 500);
+        auto* toggle = new QAction(QStringLiteral("Live Preview"), &window);
+        toggle->setCheckable(true);
+        MenuDocument document;
+        document.startNew();
+        document.change(QStringLiteral("menu"), [](halvero::MenuSettings& settings) {
+            settings.setPageStyle(halvero::MenuSettings::PageStyle::Modern);
+            settings.setMenuItems(halvero::ItemsText::parse(
+                "Home\tindex.html\nServices\tservices/\n> Web design\tweb.html\n"));
+        });
+        document.pick(halvero::SettingTable::kDirection, "Horizontal");
+        LivePreviewDock::attach(&window, toggle, document, [&] {
+            const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
+            return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
+                             QByteArray::fromStdString(page)};
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        toggle->setChecked(true);
+        QTRY_VERIFY_WITH_TIMEOUT(window.findChild<LivePreviewDock*>(), 5000);
+        QSignalSpy shown(window.findChild<LivePreviewDock*>(), &LivePreviewDock::pageShown);
+        QVERIFY(shown.wait(30000));
+        window.resizeDocks({window.findChild<LivePreviewDock*>()}, {900}, Qt::Horizontal);
+        window.findChild<QAbstractButton*>(QStringLiteral("fillWidth"))->click();
+        auto* live = window.findChild<QWebEngineView*>(QStringLiteral("liveBrowser"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            evaluate(live, QStringLiteral("innerWidth")).toInt() == live->width(), 10000);
+        const QString expanded = QStringLiteral(
+            "document.querySelector('.halvero-menu__toggle').getAttribute('aria-expanded')");
+        const QVariantList box =
+            evaluate(live, QStringLiteral("(function(){var r=document.querySelector("
+                                          "'a[href=\"services/\"]').getBoundingClientRect();"
+                                          "return [r.left+r.width/2,r.top+r.height/2];})()"))
+                .toList();
+        QCOMPARE(box.size(), 2);
+        const QPoint link(box[0].toInt(), box[1].toInt());
+        QTRY_VERIFY_WITH_TIMEOUT((QTest::mouseMove(inputWidget(live), link),
+                                  evaluate(live, expanded).toString() == QStringLiteral("true")),
+                                 10000);
+        QTest::mouseMove(settingsSide, QPoint(10, 10));
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, expanded).toString(), QStringLiteral("false"),
+                                  3000);
+    }
+
     void addressIsAProperFileUrl() {
         const QUrl url =
             PreviewWindow::addressFor(QStringLiteral("/tmp/a b/#1/caf\u00e9/pattern.htm"));

@@ -100,6 +100,21 @@ for (const direction of ['across', 'down']) {
     await context.close();
   }
 
+  // A parent's link and button are one item: the pointer on the button
+  // lights the link too (after the colours' short transition).
+  {
+    const [context, page] = await newPage();
+    await page.setContent(inPage(part));
+    const toggle = await (await page.$(button('Services'))).boundingBox();
+    await page.mouse.move(toggle.x + toggle.width / 2, toggle.y + toggle.height / 2);
+    await page.waitForTimeout(300);
+    const colours = await page.evaluate(() => ['a[href="index.html"]', 'a[href="services/"]', '[aria-controls="halvero-menu-sub-1"]']
+      .map((s) => getComputedStyle(document.querySelector(s)).backgroundColor));
+    check(colours[1] === colours[2] && colours[1] !== colours[0],
+      say('the pointer on a parent\'s button lights its link too'), colours.join(' '));
+    await context.close();
+  }
+
   // Mouse: hover opens, leaving closes after a grace delay.
   {
     const [context, page] = await newPage();

@@ -158,9 +158,9 @@ PageModel PageModel::forSitePage(const MenuSettings& settings, std::string_view 
     return build(settings, {}, MenuItem::kMaxLevels, pagePath);
 }
 
-std::set<std::string> PageModel::sitePages(const MenuSettings& settings) {
+std::set<std::string, std::less<>> PageModel::sitePages(const MenuSettings& settings) {
     const std::string base = valid(settings.value(SettingTable::page()[PageLook::kSiteBase]));
-    std::set<std::string> pages;
+    std::set<std::string, std::less<>> pages;
     MenuItem::visit(settings.menuItems(), [&](const MenuItem& item, int, const std::string&) {
         if (std::string page = SiteLinks::pageOf(cleanLink(item), base); !page.empty())
             pages.insert(std::move(page));

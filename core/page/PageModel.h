@@ -79,7 +79,7 @@ struct PageModel {
     // The pages of a site that items of `settings` lead to (from its root):
     // a page none leads to has no current item, and its model is the same
     // as every such page's in its folder.
-    static std::set<std::string> sitePages(const MenuSettings& settings);
+    static std::set<std::string, std::less<>> sitePages(const MenuSettings& settings);
 };
 
 } // namespace halvero

@@ -19,7 +19,7 @@ MenuBlocks::MenuBlocks(const MenuSettings& settings, bool sharedScript)
       m_menuPages(PageModel::sitePages(settings)) {}
 
 std::shared_ptr<const MenuBlocks::Blocks> MenuBlocks::of(std::string_view pagePath) const {
-    if (m_menuPages.contains(std::string(pagePath)))
+    if (m_menuPages.contains(pagePath))
         return std::make_shared<const Blocks>(make(pagePath));
     const std::string_view folder = pagePath.substr(0, pagePath.rfind('/') + 1);
     {

@@ -28,13 +28,15 @@ public:
     MenuBlocks(const MenuSettings& settings, bool sharedScript);
 
     std::shared_ptr<const Blocks> of(std::string_view pagePath) const;
+    // The pages of the site that items lead to (PageModel::sitePages).
+    const std::set<std::string, std::less<>>& menuPages() const { return m_menuPages; }
 
 private:
     Blocks make(std::string_view pagePath) const;
 
     const MenuSettings m_settings;
     bool m_sharedScript;
-    std::set<std::string> m_menuPages;
+    std::set<std::string, std::less<>> m_menuPages;
     mutable std::mutex m_mutex;
     mutable std::map<std::string, std::shared_ptr<const Blocks>, std::less<>> m_folders;
 };

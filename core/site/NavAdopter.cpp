@@ -1,5 +1,6 @@
 #include "core/site/NavAdopter.h"
 
+#include "core/items/MenuItem.h"
 #include "core/page/SiteLinks.h"
 #include "core/site/HtmlScanner.h"
 #include "core/site/SiteUpdate.h"
@@ -10,24 +11,11 @@
 
 namespace halvero {
 
-std::vector<std::string> NavAdopter::pagesOf(const std::vector<MenuItem>& items,
-                                             std::string_view base) {
-    std::set<std::string> pages;
-    MenuItem::visit(items, [&](const MenuItem& item, int, const std::string&) {
-        if (std::string page = SiteLinks::pageOf(MenuItem::cleanLink(item.link), base);
-            !page.empty())
-            pages.insert(std::move(page));
-    });
-    return {pages.begin(), pages.end()};
-}
-
-std::optional<NavAdopter::Adopted> NavAdopter::adopt(std::string_view page,
-                                                     std::string_view pagePath,
-                                                     const std::vector<std::string>& links,
-                                                     std::string_view base) {
-    if (links.empty())
+std::optional<NavAdopter::Adopted>
+NavAdopter::adopt(std::string_view page, std::string_view pagePath,
+                  const std::set<std::string, std::less<>>& wanted, std::string_view base) {
+    if (wanted.empty())
         return std::nullopt;
-    const std::set<std::string> wanted(links.begin(), links.end());
     struct Candidate {
         std::size_t begin = 0, end = 0;
         std::set<std::string> found;

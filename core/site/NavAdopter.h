@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/items/MenuItem.h"
-
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace halvero {
 
@@ -19,15 +18,12 @@ public:
         std::string text; // the page with empty marker pairs, for SiteUpdate to fill
         int line = 0;     // where the replaced <nav> started
     };
-    // `links`: the pages the menu leads to (SiteLinks::pageOf of each
-    // item's link); `base`: the path the site is served under, or empty.
-    // Nothing when no <nav> holds most of them.
+    // `wanted`: the pages the menu leads to (PageModel::sitePages); `base`:
+    // the path the site is served under, or empty. Nothing when no <nav>
+    // holds most of them.
     static std::optional<Adopted> adopt(std::string_view page, std::string_view pagePath,
-                                        const std::vector<std::string>& links,
+                                        const std::set<std::string, std::less<>>& wanted,
                                         std::string_view base);
-    // The pages `items` lead to, each once, for adopt().
-    static std::vector<std::string> pagesOf(const std::vector<MenuItem>& items,
-                                            std::string_view base);
 };
 
 } // namespace halvero

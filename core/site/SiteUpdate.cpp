@@ -424,9 +424,6 @@ SiteUpdate::Site SiteUpdate::site(const MenuSettings& settings, bool adopt) {
         site.script = !scriptFile(settings).empty();
     site.blocks = std::make_shared<const MenuBlocks>(settings, !site.stylesheet.empty());
     site.adopt = adopt;
-    if (adopt)
-        site.menuPages = NavAdopter::pagesOf(settings.menuItems(),
-                                             settings.pageLook().value(PageLook::kSiteBase));
     return site;
 }
 
@@ -483,8 +480,9 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
                 from = span.end;
             }
         outside.append(page.substr(from));
-        const std::optional<NavAdopter::Adopted> found = NavAdopter::adopt(
-            outside, pagePath, site.menuPages, settings.pageLook().value(PageLook::kSiteBase));
+        const std::optional<NavAdopter::Adopted> found =
+            NavAdopter::adopt(outside, pagePath, site.blocks->menuPages(),
+                              settings.pageLook().value(PageLook::kSiteBase));
         if (found) {
             adopted = found->text;
             result.adoptedLine = found->line;

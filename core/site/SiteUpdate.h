@@ -74,7 +74,7 @@ public:
         std::string stylesheet; // the one stylesheet's path from the root, or empty
         bool script = false;    // with a stylesheet: the menu's script file is linked
         bool adopt = false;     // pages without markers take them in place of their <nav>
-        std::vector<std::string> menuPages;       // the pages the menu leads to, for adopting
+                                // (the menu's pages are the blocks')
         std::shared_ptr<const MenuBlocks> blocks; // what the markers take, by folder
     };
     static Site site(const MenuSettings& settings, bool adopt = false);

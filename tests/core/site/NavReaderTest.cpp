@@ -1,5 +1,6 @@
 #include "core/site/NavReader.h"
 #include "core/items/ItemsText.h"
+#include "core/page/PageModel.h"
 #include "core/site/NavAdopter.h"
 #include "core/site/SiteUpdate.h"
 
@@ -104,8 +105,11 @@ TEST(NavAdopter, PutsTheMenuInTheNavigationsPlace) {
     const std::vector<MenuItem> items =
         ItemsText::parse("Home\tindex.html\nAbout\tabout.html\nServices\t\n"
                          "> Web design\tservices/web.html\n> Hosting\tservices/hosting.html\n");
-    const std::vector<std::string> pages = NavAdopter::pagesOf(items, "");
-    const auto adopted = NavAdopter::adopt(kHandWritten, "services/web.html", pages, "");
+    MenuSettings settings;
+    settings.initialise();
+    settings.setMenuItems(items);
+    const auto adopted =
+        NavAdopter::adopt(kHandWritten, "services/web.html", PageModel::sitePages(settings), "");
     ASSERT_TRUE(adopted);
     EXPECT_EQ(adopted->line, 5);
     const std::string page(kHandWritten);
@@ -117,9 +121,6 @@ TEST(NavAdopter, PutsTheMenuInTheNavigationsPlace) {
               std::string::npos);
     EXPECT_EQ(text.substr(text.find("</header>")), page.substr(page.find("</header>")));
 
-    MenuSettings settings;
-    settings.initialise();
-    settings.setMenuItems(items);
     const SiteUpdate::Site site = SiteUpdate::site(settings, true);
     const SiteUpdate::Result first =
         SiteUpdate::update(kHandWritten, settings, "services/web.html", site);

@@ -43,7 +43,6 @@ Resolved resolve(std::string_view path) {
     return resolved;
 }
 
-// The folder segments of a page's path ("blog/2026/a.html": blog, 2026).
 // Where a link's query or fragment starts, or npos. One pass: find_first_of
 // searches its set for every character, and every page asks for every item.
 std::size_t tailOf(std::string_view link) {
@@ -53,6 +52,7 @@ std::size_t tailOf(std::string_view link) {
                               : static_cast<std::size_t>(tail - link.begin());
 }
 
+// The folder segments of a page's path ("blog/2026/a.html": blog, 2026).
 std::vector<std::string_view> folderOf(std::string_view pagePath) {
     Resolved page = resolve(pagePath);
     if (!page.folder && !page.segments.empty())

@@ -4,11 +4,12 @@
 // over its item and closes it a moment after leaving. Escape closes the
 // innermost open list holding the focus, or else the folded menu, and
 // gives the focus back to its button; focus leaving a list's item closes
-// that list, and focus or a click leaving the menu closes everything. One list of a level is open at once. Each menu finds
-// its lists inside its own <nav> and gives them ids no element before it
-// has, so that two copies on one page (a header's and a footer's) keep
-// to their own. Loaded from the site's one script file, it turns on every
-// menu of the page.
+// that list, and focus or a click leaving the menu closes everything. One
+// list of a level is open at once. Each menu finds its lists inside its
+// own <nav> and gives them ids no element before it has, so that two
+// copies on one page (a header's and a footer's) keep to their own.
+// Loaded from the site's one script file, it turns on every menu of the
+// page.
 // ModernPage writes it after the <nav>, in a <script>, without these
 // opening comment lines; tests/web/eslint.config.mjs lints it as ES5.
 (function () {

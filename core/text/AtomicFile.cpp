@@ -240,10 +240,10 @@ std::string groupName(gid_t id) {
 
 // Gives the new copy `fd` the owner and group of the file it replaces,
 // where they differ from its own: who may read a page is not changed by
-// writing it. Returns what stands in the way, or an empty text.
-// `sameMode` tells whether the copy already has the mode of the file it
-// replaces (a site's update writes thousands of pages: no call is made
-// that changes nothing).
+// writing it. Returns what stands in the way, or an empty text. Sets
+// `sameMode` when the copy already has the replaced file's mode, so that
+// no call is made that changes nothing (a site's update writes thousands
+// of pages).
 std::string keepOwner(int fd, const struct stat& old, bool& sameMode) {
     struct stat made = {};
     if (::fstat(fd, &made) != 0)

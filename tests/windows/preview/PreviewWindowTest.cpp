@@ -110,24 +110,13 @@ private slots:
         QMainWindow window;
         window.setCentralWidget(new QLabel(QStringLiteral("Settings")));
         window.resize(900, 500);
-        auto* toggle = new QAction(QStringLiteral("Live Preview"), &window);
-        toggle->setCheckable(true);
         MenuDocument document;
         document.startNew();
         int composed = 0;
-        LivePreviewDock::attach(&window, toggle, document, [&] {
-            ++composed;
-            const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
-            return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
-                             QByteArray::fromStdString(page)};
-        });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        toggle->setChecked(true);
-        QTRY_VERIFY_WITH_TIMEOUT(window.findChild<LivePreviewDock*>(), 5000);
+        QAction* toggle = dockLivePreview(window, document, &composed);
+        QVERIFY(toggle);
         auto* dock = window.findChild<LivePreviewDock*>();
         QSignalSpy shown(dock, &LivePreviewDock::pageShown);
-        QVERIFY(shown.wait(30000));
         auto* live = window.findChild<QWebEngineView*>(QStringLiteral("liveBrowser"));
         QVERIFY(live);
         const int before = composed;
@@ -151,8 +140,6 @@ private slots:
         auto* settingsSide = new QLabel(QStringLiteral("Settings"));
         window.setCentralWidget(settingsSide);
         window.resize(1200, 500);
-        auto* toggle = new QAction(QStringLiteral("Live Preview"), &window);
-        toggle->setCheckable(true);
         MenuDocument document;
         document.startNew();
         document.change(QStringLiteral("menu"), [](halvero::MenuSettings& settings) {
@@ -161,17 +148,7 @@ private slots:
                 "Home\tindex.html\nServices\tservices/\n> Web design\tweb.html\n"));
         });
         document.pick(halvero::SettingTable::kDirection, "Horizontal");
-        LivePreviewDock::attach(&window, toggle, document, [&] {
-            const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
-            return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
-                             QByteArray::fromStdString(page)};
-        });
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        toggle->setChecked(true);
-        QTRY_VERIFY_WITH_TIMEOUT(window.findChild<LivePreviewDock*>(), 5000);
-        QSignalSpy shown(window.findChild<LivePreviewDock*>(), &LivePreviewDock::pageShown);
-        QVERIFY(shown.wait(30000));
+        QVERIFY(dockLivePreview(window, document));
         window.resizeDocks({window.findChild<LivePreviewDock*>()}, {900}, Qt::Horizontal);
         window.findChild<QAbstractButton*>(QStringLiteral("fillWidth"))->click();
         auto* live = window.findChild<QWebEngineView*>(QStringLiteral("liveBrowser"));
@@ -625,6 +602,30 @@ private:
         if (!QTest::qWaitForWindowExposed(preview))
             qWarning("the preview was not shown");
         return preview;
+    }
+
+    // Docks a live preview of `document` in `window`, as the program does,
+    // shows it and waits for its first page; `composed` counts the pages
+    // asked of the document. Returns the action that shows the dock, or
+    // null when it did not come.
+    QAction* dockLivePreview(QMainWindow& window, MenuDocument& document, int* composed = nullptr) {
+        auto* toggle = new QAction(QStringLiteral("Live Preview"), &window);
+        toggle->setCheckable(true);
+        LivePreviewDock::attach(&window, toggle, document, [this, &document, composed] {
+            if (composed)
+                ++*composed;
+            const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
+            return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
+                             QByteArray::fromStdString(page)};
+        });
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return nullptr;
+        toggle->setChecked(true);
+        if (!QTest::qWaitFor([&] { return window.findChild<LivePreviewDock*>() != nullptr; }, 5000))
+            return nullptr;
+        QSignalSpy shown(window.findChild<LivePreviewDock*>(), &LivePreviewDock::pageShown);
+        return shown.wait(30000) ? toggle : nullptr;
     }
 
     QTemporaryDir folder;

@@ -55,7 +55,8 @@ bool endsGeneric(std::string_view stack) {
 }
 
 // The colours, borders and font of one look, normal or hovered.
-std::string declarations(const PageModel::Look& look, std::string_view indent) {
+std::string declarations(const PageModel::Look& look, std::string_view weight,
+                         std::string_view indent) {
     std::string text;
     auto add = [&](std::string_view declaration) {
         text.append(indent).append(declaration).append("\n");
@@ -66,7 +67,7 @@ std::string declarations(const PageModel::Look& look, std::string_view indent) {
     add("border-top: " + border(look.top) + ";");
     add("border-right: " + border(look.right) + ";");
     add("border-bottom: " + border(look.bottom) + ";");
-    add("font: 600 " + look.fontSize + "pt " + look.fontName +
+    add("font: " + std::string(weight) + " " + look.fontSize + "pt " + look.fontName +
         (endsGeneric(look.fontName) ? ";" : ", sans-serif;"));
     return text;
 }
@@ -94,6 +95,22 @@ std::string_view acrossColumn(std::string_view align) {
                                : "center";
 }
 
+// Whether a length of the settings is none at all ("0", "0px", "0.0em").
+bool isZero(std::string_view length) {
+    return length.find_first_of("123456789") == std::string_view::npos;
+}
+
+// A panel colour, or the item's own where it is empty.
+std::string orItems(const std::string& value, const std::string& items) {
+    return value.empty() ? items : value;
+}
+
+std::string_view shadow(std::string_view name) {
+    return name == "soft"     ? "0 0.25em 0.75em rgb(0 0 0 / 15%)"
+           : name == "strong" ? "0 0.5em 1.5em rgb(0 0 0 / 35%)"
+                              : "none";
+}
+
 // The style sheet filled in for `page` (see menu.css), with what a site's
 // pages add (site.css) for `site`.
 std::string styleSheet(const PageModel& page, bool site) {
@@ -110,6 +127,19 @@ std::string styleSheet(const PageModel& page, bool site) {
                                                : acrossColumn(align))},
         {"justifyContent", std::string(page.across ? alongBar(align) : "center")},
         {"distance", distance},
+        {"itemGap",
+         look.value(PageLook::kItemGap).empty() ? distance : look.value(PageLook::kItemGap)},
+        {"cornerRadius", look.value(PageLook::kCornerRadius)},
+        {"panelMaxWidth", look.value(PageLook::kPanelMaxWidth)},
+        {"panelBackColor", orItems(look.value(PageLook::kPanelBackColor), page.normal.backColor)},
+        {"panelColor", orItems(look.value(PageLook::kPanelColor), page.normal.fontColor)},
+        {"panelHoverBackColor",
+         orItems(look.value(PageLook::kPanelHoverBackColor), page.hover.backColor)},
+        {"panelHoverColor", orItems(look.value(PageLook::kPanelHoverColor), page.hover.fontColor)},
+        {"panelPadding", look.value(PageLook::kPanelPadding)},
+        {"panelSeparator", look.value(PageLook::kPanelSeparator)},
+        {"panelRadius", look.value(PageLook::kPanelRadius)},
+        {"panelShadow", std::string(shadow(look.value(PageLook::kPanelShadow)))},
         {"listPadding", page.across ? "0 " + distance : distance + " 0"},
         {"itemWidth", length(page.itemWidth)},
         {"outerHeight", sum(page.itemHeight, page.normal.top.width, page.normal.bottom.width)},
@@ -132,14 +162,26 @@ std::string styleSheet(const PageModel& page, bool site) {
         {"currentUnderline", look.value(PageLook::kCurrentUnderline) == "Yes"},
         {"currentColor", !look.value(PageLook::kCurrentColor).empty()},
         {"currentBackColor", !look.value(PageLook::kCurrentBackColor).empty()},
+        {"currentColors", !look.value(PageLook::kCurrentColor).empty() ||
+                              !look.value(PageLook::kCurrentBackColor).empty()},
+        {"cornerRadius", !isZero(look.value(PageLook::kCornerRadius))},
+        {"panelColors", !look.value(PageLook::kPanelBackColor).empty() ||
+                            !look.value(PageLook::kPanelColor).empty() ||
+                            !look.value(PageLook::kPanelHoverBackColor).empty() ||
+                            !look.value(PageLook::kPanelHoverColor).empty()},
+        {"panelSeparator", !look.value(PageLook::kPanelSeparator).empty()},
+        {"panelRadius", !isZero(look.value(PageLook::kPanelRadius))},
+        {"panelShadow", look.value(PageLook::kPanelShadow) != "none"},
         {"atEnd", align == "end"},
+        {"labelsAtStart", align == "start"},
         {"skipLink", page.skipLink},
     };
     for (const auto& [name, holds] : conditions)
         if (holds)
             fill.holding.emplace(name);
     fill.look = [&page](std::string_view name, std::string_view indent) {
-        return declarations(name == "hover" ? page.hover : page.normal, indent);
+        return declarations(name == "hover" ? page.hover : page.normal,
+                            page.look.value(PageLook::kFontWeight), indent);
     };
     std::string sheet = StyleTemplate::fill(embedded::kMenu_css, fill);
     if (site)

@@ -152,8 +152,31 @@ std::string PageLook::problem(Key key, std::string_view value) {
         return colorProblem(value, false);
     case kCurrentColor:
     case kCurrentBackColor:
+    case kPanelBackColor:
+    case kPanelColor:
+    case kPanelHoverBackColor:
+    case kPanelHoverColor:
+    case kPanelSeparator:
         return colorProblem(value, true);
-    case kItemPadding: {
+    case kItemGap:
+        if (value.empty())
+            return {};
+        [[fallthrough]];
+    case kCornerRadius:
+    case kPanelRadius:
+        if (value.size() > 20)
+            return "is longer than 20 characters";
+        if (!isPlainLength(value))
+            return value.empty() ? "is empty" : "is not a length (0, 4px, 0.5em), nor below 0";
+        return {};
+    case kPanelMaxWidth:
+        if (value.size() > 20)
+            return "is longer than 20 characters";
+        if (!isPlainLength(value) || value.find_first_of("123456789") == std::string_view::npos)
+            return value.empty() ? "is empty" : "is not a length above 0 (20em, 320px)";
+        return {};
+    case kItemPadding:
+    case kPanelPadding: {
         if (value.size() > 40)
             return "is longer than 40 characters";
         int lengths = 0;

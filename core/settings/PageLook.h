@@ -12,12 +12,12 @@ namespace halvero {
 // The modern page's own settings, which the classic page ignores: where
 // the bar folds behind a menu button and that button's label, the bar's
 // colour, the items' padding, alignment and width, and the current item's
-// look; then how the menu sits in a site's pages: the path the site is
-// served under and its address, the pages left out, the skip link's
-// target and the one stylesheet. Each is text, addressed by its key as settings files and --set
-// name it ("page.foldBelow"), and checked by problem() so that it stays in
-// its place in the page: no value closes a declaration, a rule or the
-// text it stands in.
+// look; how the menu sits in a site's pages: the path the site is served
+// under and its address, the pages left out, the skip link's target and
+// the one stylesheet; then the items' weight, corners and gap, and the
+// look of the panel a sub-menu drops in. Each is text, addressed by its key as settings files and
+// --set name it ("page.foldBelow"), and checked by problem() so that it stays in its place in the
+// page: no value closes a declaration, a rule or the text it stands in.
 class PageLook {
 public:
     enum Key {
@@ -35,6 +35,18 @@ public:
         kSiteExclude,      // "drafts/, old/*.html": pages --site leaves alone
         kSkipTo,           // "", "main": the id a skip link leads to
         kStylesheet,       // "", "css/nav.css": one file for the menu's style and script
+        kFontWeight,       // normal, 500, 600, bold
+        kCornerRadius,     // a length: "0", "4px"
+        kItemGap,          // "", or a length: the gap between the bar's items
+        kPanelMaxWidth,    // a length: "20em"
+        kPanelBackColor,   // a colour, or empty for the items' own
+        kPanelColor,
+        kPanelHoverBackColor, // a colour, or empty for the hovered items' own
+        kPanelHoverColor,
+        kPanelPadding,   // one to four lengths: "0"
+        kPanelSeparator, // a colour, or empty for no line between sub-items
+        kPanelRadius,    // a length: "0"
+        kPanelShadow,    // none, soft, strong
         kCount
     };
     static_assert(kCount == SettingTable::kPageCount);

@@ -42,7 +42,12 @@ constexpr std::string_view kLengthHint =
     "a length (120, 7.5em, 50%), or calc(), min(), max() or clamp() of lengths";
 constexpr Texts kAlignItems[] = {"start", "center", "end", "spread"};
 constexpr Texts kWidthItems[] = {"fixed", "auto"};
-constexpr std::span<const std::string_view> kAligns = kAlignItems, kWidths = kWidthItems;
+constexpr Texts kWeightItems[] = {"normal", "500", "600", "bold"};
+constexpr Texts kShadowItems[] = {"none", "soft", "strong"};
+constexpr std::span<const std::string_view> kAligns = kAlignItems, kWidths = kWidthItems,
+                                            kWeights = kWeightItems, kShadows = kShadowItems;
+constexpr std::string_view kRadiusHint = "a length (4px, 0.5em), 0 for square corners";
+constexpr std::string_view kPanelColorHint = "a colour, or empty for the bar's item's";
 
 constexpr int kAll = SettingTable::kEntryCount + SettingTable::kPageCount;
 constexpr std::array<Setting, kAll> kSettings = {{
@@ -127,6 +132,26 @@ constexpr std::array<Setting, kAll> kSettings = {{
      "empty, or the id of the page's main content (main)"},
     {13, G::Page, "stylesheet", "One stylesheet at", K::Text, 0, kNone, "",
      "empty, or a .css file's path from the site's root (css/nav.css)"},
+    // More of the bar's look, then the panel a sub-menu drops in.
+    {14, G::Page, "fontWeight", "Font weight", K::List, 0, kWeights, "600"},
+    {15, G::Page, "cornerRadius", "Corner radius", K::Text, 0, kNone, "0", kRadiusHint},
+    {16, G::Page, "itemGap", "Gap between items", K::Text, 0, kNone, "",
+     "empty for the Menu Items Distance, or a length (0, 8px, 0.5em)"},
+    {17, G::Page, "panelMaxWidth", "Panel width at most", K::Text, 0, kNone, "20em",
+     "a length above 0 (20em, 320px); longer labels wrap"},
+    {18, G::Page, "panelBackColor", "Panel background", K::ColorTyped, 0, kNone, "",
+     kPanelColorHint},
+    {19, G::Page, "panelColor", "Panel text colour", K::ColorTyped, 0, kNone, "", kPanelColorHint},
+    {20, G::Page, "panelHoverBackColor", "Panel hovered background", K::ColorTyped, 0, kNone, "",
+     "a colour, or empty for the bar's hovered item's"},
+    {21, G::Page, "panelHoverColor", "Panel hovered text colour", K::ColorTyped, 0, kNone, "",
+     "a colour, or empty for the bar's hovered item's"},
+    {22, G::Page, "panelPadding", "Panel padding", K::Text, 0, kNone, "0",
+     "one to four lengths (0, 4px, 0.25em 0)"},
+    {23, G::Page, "panelSeparator", "Line between sub-items", K::ColorTyped, 0, kNone, "",
+     "a colour, or empty for none"},
+    {24, G::Page, "panelRadius", "Panel corner radius", K::Text, 0, kNone, "0", kRadiusHint},
+    {25, G::Page, "panelShadow", "Panel shadow", K::List, 0, kShadows, "none"},
 }};
 
 // Each column's key and title, in the order of SettingGroup.

@@ -66,6 +66,13 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
         {PageLook::kStylesheet,
          {"", "nav.css", "assets/nav.CSS"},
          {"nav.js", "/nav.css", "../nav.css", "assets/", "a b.css", "nav.css?v=1"}},
+        {PageLook::kFontWeight, {"normal", "500", "600", "bold"}, {"", "700", "Bold", "600;"}},
+        {PageLook::kCornerRadius, {"0", "4px", "0.5em", "999px"}, {"", "4", "-4px", "4px 8px"}},
+        {PageLook::kItemGap, {"", "0", "8px", "0.5em"}, {"8", "-1px", "1px;", "a"}},
+        {PageLook::kPanelMaxWidth, {"20em", "320px", "0.5em"}, {"", "0", "0em", "-20em", "20"}},
+        {PageLook::kPanelSeparator, {"", "#E5E7EB"}, {"1px solid red", "red;"}},
+        {PageLook::kPanelPadding, {"0", "4px", "0.25em 0"}, {"", "4", "-4px"}},
+        {PageLook::kPanelShadow, {"none", "soft", "strong"}, {"", "Soft", "0 1px red"}},
     };
     for (const Case& c : cases) {
         for (const std::string& good : c.good)

@@ -1,6 +1,7 @@
 #include "main/CommandLine.h"
 
 #include "app/Identity.h"
+#include "core/settings/MenuLook.h"
 #include "core/settings/SettingTable.h"
 
 #include <QCommandLineParser>
@@ -17,8 +18,8 @@ QString tr(const char* text) {
 // Every option with its description, and the description of the program
 // with its exit statuses: what --help shows.
 struct Options {
-    QCommandLineOption write, settings, set, items, import, save, style, fragment, current, site,
-        check, adopt;
+    QCommandLineOption write, settings, look, set, items, import, save, style, fragment, current,
+        site, check, adopt, looks;
 
     Options()
         : write({QStringLiteral("w"), QStringLiteral("write")},
@@ -28,6 +29,11 @@ struct Options {
           settings({QStringLiteral("s"), QStringLiteral("settings")},
                    tr("With --write: take the settings from FILE instead of the defaults."),
                    QStringLiteral("FILE")),
+          look(QStringLiteral("look"),
+               tr("With --write, --site or --save: give the menu the look NAME (see --looks) "
+                  "after FILE and before --set: its page style and every setting of its "
+                  "appearance; the items, the status bar, the target and the site stay."),
+               QStringLiteral("NAME")),
           set(QStringLiteral("set"),
               tr("With --write or --site: set one setting, after FILE; KEY is its group and "
                  "key as in the settings file (menu.itemCount, normal.fontColor, "
@@ -87,7 +93,10 @@ struct Options {
                 tr("With --site: in each page without markers, put the menu in place of the "
                    "<nav> whose links are most of the menu's, between the markers, and the "
                    "style markers before </head>; pages where none is found are named and "
-                   "left alone. With --check, say what it would do.")) {}
+                   "left alone. With --check, say what it would do.")),
+          looks(QStringLiteral("looks"),
+                tr("List the looks --look takes, one a line: its name, a tab and what it "
+                   "looks like.")) {}
 
     // Adds the options to `parser`; returns the help and version options.
     std::pair<QCommandLineOption, QCommandLineOption> addTo(QCommandLineParser& parser) const {
@@ -109,8 +118,8 @@ struct Options {
                "updated all the same."));
         std::pair<QCommandLineOption, QCommandLineOption> standard{parser.addHelpOption(),
                                                                    parser.addVersionOption()};
-        parser.addOptions({write, settings, set, items, import, save, style, fragment, current,
-                           site, check, adopt});
+        parser.addOptions({write, settings, look, set, items, import, save, style, fragment,
+                           current, site, check, adopt, looks});
         parser.addPositionalArgument(QStringLiteral("FILE"), tr("A settings file to open."),
                                      QStringLiteral("[FILE]"));
         return standard;
@@ -148,11 +157,19 @@ CommandLine::CommandLine(const QStringList& given) {
         m_action = Action::Version;
         return;
     }
+    if (parser.isSet(options.looks)) {
+        if (arguments.size() > 2) {
+            refuse(tr("--looks goes alone"));
+            return;
+        }
+        m_action = Action::Looks;
+        return;
+    }
     const QStringList files = parser.positionalArguments();
     m_assignments = parser.values(options.set);
     for (const QCommandLineOption* once :
-         {&options.write, &options.settings, &options.items, &options.import, &options.save,
-          &options.style, &options.current, &options.site}) {
+         {&options.write, &options.settings, &options.look, &options.items, &options.import,
+          &options.save, &options.style, &options.current, &options.site}) {
         if (parser.values(*once).size() > 1) {
             refuse(tr("--%1 is given once").arg(once->names().constLast()));
             return;
@@ -174,6 +191,14 @@ CommandLine::CommandLine(const QStringList& given) {
     if (parser.isSet(options.items) && parser.isSet(options.import)) {
         refuse(tr("--items and --import both give the items; take one"));
         return;
+    }
+    if (parser.isSet(options.look)) {
+        m_look = parser.value(options.look);
+        if (!halvero::MenuLook::find(m_look.toStdString())) {
+            refuse(tr("--look: no look '%1' (the looks are %2)")
+                       .arg(m_look, QString::fromStdString(halvero::MenuLook::namesInWords())));
+            return;
+        }
     }
     m_settingsFile = parser.value(options.settings);
     m_itemsFile = parser.value(options.items);
@@ -257,7 +282,7 @@ CommandLine::CommandLine(const QStringList& given) {
         return;
     }
     for (const QCommandLineOption* withWrite :
-         {&options.settings, &options.set, &options.items, &options.import}) {
+         {&options.settings, &options.look, &options.set, &options.items, &options.import}) {
         if (parser.isSet(*withWrite)) {
             refuse(tr("--%1 goes with --write PAGE, --site DIR or --save FILE")
                        .arg(withWrite->names().constLast()));

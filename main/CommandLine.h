@@ -14,11 +14,13 @@
 //   halvero --save FILE [--settings FILE] [--items FILE | --import PAGE] [--set ...]
 //                                        the settings kept in a file (also
 //                                        with --write or --site)
+//   halvero --looks                      the looks --look takes (with --write,
+//                                        --site and --save)
 //   halvero --help | --version
 // It only reads the arguments; the caller acts on them.
 class CommandLine {
 public:
-    enum class Action { Window, WritePage, UpdateSite, SaveSettings, Help, Version, Error };
+    enum class Action { Window, WritePage, UpdateSite, SaveSettings, Looks, Help, Version, Error };
 
     explicit CommandLine(const QStringList& arguments);
 
@@ -47,6 +49,8 @@ public:
     const QString& siteFolder() const { return m_siteFolder; }
     bool check() const { return m_check; }
     bool adopt() const { return m_adopt; }
+    // The look --look names (a known one), or empty.
+    const QString& look() const { return m_look; }
     // The KEY=VALUE texts of --set, in order.
     const QStringList& assignments() const { return m_assignments; }
     // Why the arguments were refused (Action::Error).
@@ -71,6 +75,7 @@ private:
     QString m_siteFolder;
     bool m_check = false;
     bool m_adopt = false;
+    QString m_look;
     QStringList m_assignments;
     QString m_error;
 };

@@ -3,6 +3,7 @@
 #include "app/platform/HandOff.h"
 #include "app/platform/SingleInstance.h"
 #include "app/preview/PreviewEngine.h"
+#include "core/settings/MenuLook.h"
 #include "main/CommandLine.h"
 #include "main/PageCommand.h"
 #include "main/SiteCommand.h"
@@ -75,6 +76,10 @@ int main(int argc, char** argv) {
         return 0;
     case CommandLine::Action::Version:
         print(stdout, CommandLine::versionText());
+        return 0;
+    case CommandLine::Action::Looks:
+        for (const halvero::MenuLook& look : halvero::MenuLook::all())
+            print(stdout, QString::fromStdString(look.name() + "\t" + look.sentence() + "\n"));
         return 0;
     case CommandLine::Action::Error:
         print(stderr, QStringLiteral("halvero: %1\nTry 'halvero --help'.\n").arg(command.error()));

@@ -3,6 +3,7 @@
 #include "app/platform/FileName.h"
 #include "core/items/ItemsText.h"
 #include "core/page/PageComposer.h"
+#include "core/settings/MenuLook.h"
 #include "core/settings/MenuSettings.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/ValueRules.h"
@@ -162,6 +163,9 @@ int PageCommand::settingsFor(const CommandLine& command, halvero::MenuSettings& 
             return 1;
         }
     }
+
+    if (!command.look().isEmpty())
+        halvero::MenuLook::find(command.look().toStdString())->applyTo(settings);
 
     // The site's folder is kept relative to the settings file's.
     if (!settings.siteFolder().empty() && !command.settingsFile().isEmpty()) {

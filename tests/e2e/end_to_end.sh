@@ -291,6 +291,14 @@ check '[[ $? -eq 0 ]] && ! grep -q "<script" "$work/modern.htm" &&
   2>"$work/err.txt"
 check '[[ $? -eq 1 ]] && grep -q "page.barColor: the value" "$work/err.txt"' \
   "--set refuses a page value that would end its declaration"
+# A look comes after the settings file and before --set; its page is modern.
+env -u DISPLAY "$work/halvero" --looks >"$work/looks.txt" 2>&1 &&
+  env -u DISPLAY "$work/halvero" --write - --look brand-bar --set normal.fontColor=#FFFFF0 \
+    --set menu.direction=Vertical >"$work/look.htm" 2>&1
+check '[[ $(wc -l <"$work/looks.txt") -ge 5 ]] && grep -q "^Pills	" "$work/looks.txt" &&
+  grep -q "^<!DOCTYPE html>$" "$work/look.htm" && grep -q "color: #FFFFF0;" "$work/look.htm" &&
+  grep -q "background-color: #1F3A5F;" "$work/look.htm" && grep -q "flex-direction: column" "$work/look.htm"' \
+  "--looks lists the looks; --look gives one, --set changes it after"
 "$work/halvero" --write - --set page.glow=1 >/dev/null 2>"$work/err.txt"
 check '[[ $? -eq 1 ]] && grep -q "page.foldBelow, page.menuButtonLabel" "$work/err.txt"' \
   "--set names the page's keys for an unknown one"

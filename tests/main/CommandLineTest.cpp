@@ -50,6 +50,15 @@ private slots:
         QTest::newRow("--site with the classic style")
             << QStringList{"--site", "public", "--style", "classic"}
             << "--site writes the modern menu into pages; --style is modern there";
+        QTest::newRow("an unknown look")
+            << QStringList{"--write", "-", "--look", "Glass"}
+            << "--look: no look 'Glass' (the looks are Classic, Brand bar, Underline tabs, Pills, "
+               "Sidebar)";
+        QTest::newRow("--look without a page") << QStringList{"--look", "Pills"}
+                                               << "--look goes with --write PAGE, --site DIR or "
+                                                  "--save FILE";
+        QTest::newRow("--looks with more")
+            << QStringList{"--looks", "--write", "-"} << "--looks goes alone";
         QTest::newRow("an unknown option") << QStringList{"--bogus"} << "Unknown option 'bogus'.";
     }
     void refusals() {

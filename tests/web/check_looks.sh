@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Writes a two-level menu in every look --looks lists (the modern ones:
+# Classic is the classic page), puts the pages through html-validate and
+# runs look_checks.mjs on them in Debian's Chromium (both installed by
+# scripts/test.sh).
+# Usage: check_looks.sh HALVERO
+set -uo pipefail
+halvero=$1
+here=$(cd "$(dirname "$0")" && pwd)
+[[ -d $here/node_modules/playwright-core ]] ||
+  { echo "FAIL: playwright-core is missing: scripts/test.sh installs it"; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+printf '%s\t%s\n' Home index.html Services services/ '> Web design' services/web.html \
+  '> Hosting and care' services/hosting.html About about.html Contact contact.html \
+  >"$work/items.tsv"
+looks=()
+while IFS=$'\t' read -r name _; do looks+=("$name"); done \
+  < <(env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --looks)
+((${#looks[@]} >= 5)) || { echo "FAIL: halvero --looks lists ${#looks[@]} looks"; exit 1; }
+for look in "${looks[@]}"; do
+  [[ $look == Classic ]] && continue
+  env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$work/${look// /-}.htm" --look "$look" \
+    --items "$work/items.tsv" --set menu.target=_self --current services/web.html ||
+    { echo "FAIL: halvero --look $look"; exit 1; }
+done
+status=0
+if "$here/node_modules/.bin/html-validate" --config "$here/htmlvalidate.json" "$work"/*.htm; then
+  echo "ok: every look's page passes html-validate"
+else
+  status=1
+fi
+node "$here/look_checks.mjs" "$work" || status=1
+exit $status

@@ -16,6 +16,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -79,8 +80,8 @@ PageStyleDialog::PageStyleDialog(MenuDocument& document, QWidget* parent)
 }
 
 void PageStyleDialog::build() {
-    auto* form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    auto* top = new QFormLayout;
+    QFormLayout* form = top;
 
     m_classic = new QRadioButton(tr("&Classic (XHTML, as always)"), this);
     m_modern = new QRadioButton(tr("&Modern (HTML5 and CSS)"), this);
@@ -89,7 +90,7 @@ void PageStyleDialog::build() {
     auto* styles = new QVBoxLayout;
     styles->addWidget(m_classic);
     styles->addWidget(m_modern);
-    form->addRow(tr("Page style:"), styles);
+    top->addRow(tr("Page style:"), styles);
     for (QRadioButton* style : {m_classic, m_modern})
         connect(style, &QRadioButton::clicked, this, [this] {
             const auto style = m_modern->isChecked() ? MenuSettings::PageStyle::Modern
@@ -100,7 +101,18 @@ void PageStyleDialog::build() {
     auto* note =
         new QLabel(tr("The modern page's own look; the classic page keeps its own."), this);
     note->setWordWrap(true);
-    form->addRow(note);
+    top->addRow(note);
+
+    // The bar on one page, the panel its sub-menus drop in on another.
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("pageStylePages"));
+    auto newPage = [&](const QString& title) {
+        auto* page = new QWidget(pages);
+        form = new QFormLayout(page);
+        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+        pages->addTab(page, title);
+    };
+    newPage(tr("B&ar"));
 
     auto row = [&](const QString& caption, QWidget* field) {
         auto* label = new QLabel(caption, this);
@@ -118,6 +130,8 @@ void PageStyleDialog::build() {
         edit->setObjectName(nameOf(key));
         if (!PageLook::entries()[key].defaultValue.empty())
             edit->setPlaceholderText(QStringLiteral("#1F3A5F"));
+        else if (key == PageLook::kPanelSeparator)
+            edit->setPlaceholderText(tr("none"));
         else
             edit->setPlaceholderText(tr("as the item"));
         m_colors.at(key) = edit;
@@ -148,14 +162,29 @@ void PageStyleDialog::build() {
         form->addRow(label, layout);
     };
 
-    m_foldBelow =
-        suggestions(this, PageLook::kFoldBelow,
-                    {QStringLiteral("never"), QStringLiteral("30em"), QStringLiteral("40em"),
-                     QStringLiteral("48em"), QStringLiteral("64em")});
-    m_foldBelow->setToolTip(tr("Narrower screens show the menu button; a width such as 40em or "
-                               "600px, or never"));
-    typedInto(m_foldBelow, PageLook::kFoldBelow);
-    row(captionOf(PageLook::kFoldBelow, 0), m_foldBelow);
+    // A row of suggestions for `key`, typed into or picked from.
+    auto suggestRow = [&](PageLook::Key key, int mnemonic, const QStringList& items,
+                          const QString& tip) {
+        QComboBox* box = suggestions(this, key, items);
+        box->setToolTip(tip);
+        typedInto(box, key);
+        m_boxes.at(key) = box;
+        row(captionOf(key, mnemonic), box);
+    };
+    // A row of the choices of `key`, each shown as its caption.
+    auto choiceRow = [&](PageLook::Key key, int mnemonic, const QStringList& captions) {
+        QComboBox* box = choices(this, key, captions);
+        connect(box, &QComboBox::activated, this,
+                [this, box, key](int index) { edit(key, box->itemData(index).toString(), false); });
+        m_boxes.at(key) = box;
+        row(captionOf(key, mnemonic), box);
+    };
+
+    suggestRow(PageLook::kFoldBelow, 0,
+               {QStringLiteral("never"), QStringLiteral("30em"), QStringLiteral("40em"),
+                QStringLiteral("48em"), QStringLiteral("64em")},
+               tr("Narrower screens show the menu button; a width such as 40em or 600px, or "
+                  "never"));
 
     m_buttonLabel = new QLineEdit(this);
     m_buttonLabel->setObjectName(nameOf(PageLook::kMenuButtonLabel));
@@ -165,23 +194,24 @@ void PageStyleDialog::build() {
 
     colorRow(PageLook::kBarColor, captionOf(PageLook::kBarColor, 2), tr("Choose the bar colour"));
 
-    m_padding = suggestions(this, PageLook::kItemPadding,
-                            {QStringLiteral("0"), QStringLiteral("0.25em 0.5em"),
-                             QStringLiteral("0.5em 1em"), QStringLiteral("4px 8px")});
-    m_padding->setToolTip(tr("One to four lengths: all sides, or top and bottom then the sides"));
-    typedInto(m_padding, PageLook::kItemPadding);
-    row(captionOf(PageLook::kItemPadding, 5), m_padding);
-
-    m_align = choices(this, PageLook::kAlign,
-                      {tr("At the start"), tr("Centred"), tr("At the end"), tr("Spread out")});
-    m_width = choices(this, PageLook::kItemWidth,
-                      {tr("Fixed: the Menu Item Width"), tr("As wide as its label")});
-    for (auto [box, key] : {std::pair{m_align, PageLook::kAlign}, {m_width, PageLook::kItemWidth}})
-        connect(box, &QComboBox::activated, this, [this, box = box, key = key](int index) {
-            edit(key, box->itemData(index).toString(), false);
-        });
-    row(captionOf(PageLook::kAlign, 0), m_align);
-    row(captionOf(PageLook::kItemWidth, 5), m_width);
+    suggestRow(PageLook::kItemPadding, 5,
+               {QStringLiteral("0"), QStringLiteral("0.25em 0.5em"), QStringLiteral("0.5em 1em"),
+                QStringLiteral("4px 8px")},
+               tr("One to four lengths: all sides, or top and bottom then the sides"));
+    choiceRow(PageLook::kAlign, 0,
+              {tr("At the start"), tr("Centred"), tr("At the end"), tr("Spread out")});
+    choiceRow(PageLook::kItemWidth, 5,
+              {tr("Fixed: the Menu Item Width"), tr("As wide as its label")});
+    suggestRow(PageLook::kItemGap, 0,
+               {QString(), QStringLiteral("0"), QStringLiteral("4px"), QStringLiteral("0.5em"),
+                QStringLiteral("1em")},
+               tr("Empty for the Menu Items Distance, or a length"));
+    choiceRow(PageLook::kFontWeight, 9,
+              {tr("Normal"), tr("Medium (500)"), tr("Semi-bold (600)"), tr("Bold")});
+    suggestRow(PageLook::kCornerRadius, 1,
+               {QStringLiteral("0"), QStringLiteral("4px"), QStringLiteral("8px"),
+                QStringLiteral("999px")},
+               tr("0 for square corners; 999px rounds the ends into pills"));
 
     colorRow(PageLook::kCurrentColor, captionOf(PageLook::kCurrentColor, 13),
              tr("Choose the current item's text colour"));
@@ -194,6 +224,33 @@ void PageStyleDialog::build() {
              false);
     });
     form->addRow(QString(), m_underline);
+
+    newPage(tr("Sub-menu pa&nel"));
+    auto* panelNote = new QLabel(
+        tr("The panel a sub-menu drops in below a bar; an empty colour is the bar's item's."),
+        this);
+    panelNote->setWordWrap(true);
+    form->addRow(panelNote);
+    colorRow(PageLook::kPanelBackColor, captionOf(PageLook::kPanelBackColor, 6),
+             tr("Choose the panel's background"));
+    colorRow(PageLook::kPanelColor, captionOf(PageLook::kPanelColor, 6),
+             tr("Choose the panel's text colour"));
+    colorRow(PageLook::kPanelHoverBackColor, captionOf(PageLook::kPanelHoverBackColor, 6),
+             tr("Choose a hovered sub-item's background"));
+    colorRow(PageLook::kPanelHoverColor, captionOf(PageLook::kPanelHoverColor, 7),
+             tr("Choose a hovered sub-item's text colour"));
+    suggestRow(PageLook::kPanelPadding, 6,
+               {QStringLiteral("0"), QStringLiteral("4px"), QStringLiteral("0.25em 0")},
+               tr("One to four lengths: the room inside the panel"));
+    colorRow(PageLook::kPanelSeparator, captionOf(PageLook::kPanelSeparator, 0),
+             tr("Choose the line between sub-items"));
+    suggestRow(PageLook::kPanelRadius, 13,
+               {QStringLiteral("0"), QStringLiteral("4px"), QStringLiteral("0.5em")},
+               tr("0 for square corners"));
+    choiceRow(PageLook::kPanelShadow, 6, {tr("None"), tr("Soft"), tr("Strong")});
+    suggestRow(PageLook::kPanelMaxWidth, 6,
+               {QStringLiteral("16em"), QStringLiteral("20em"), QStringLiteral("28em")},
+               tr("The panel is as wide as its widest label up to this; longer labels wrap"));
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("pageStyleProblem"));
@@ -209,7 +266,8 @@ void PageStyleDialog::build() {
     connect(buttons, &QDialogButtonBox::rejected, this, &PageStyleDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addLayout(top);
+    layout->addWidget(pages);
     layout->addWidget(m_problem);
     layout->addStretch(1);
     layout->addWidget(buttons);
@@ -221,40 +279,32 @@ void PageStyleDialog::showValues() {
     const PageLook& look = settings.pageLook();
     const bool modern = settings.pageStyle() == MenuSettings::PageStyle::Modern;
     (modern ? m_modern : m_classic)->setChecked(true);
-    m_foldBelow->setEditText(text(look.value(PageLook::kFoldBelow)));
     m_buttonLabel->setText(text(look.value(PageLook::kMenuButtonLabel)));
-    for (PageLook::Key key :
-         {PageLook::kBarColor, PageLook::kCurrentColor, PageLook::kCurrentBackColor})
-        m_colors.at(key)->setText(text(look.value(key)));
-    m_padding->setEditText(text(look.value(PageLook::kItemPadding)));
-    m_align->setCurrentIndex(m_align->findData(text(look.value(PageLook::kAlign))));
-    m_width->setCurrentIndex(m_width->findData(text(look.value(PageLook::kItemWidth))));
+    for (const halvero::Setting& setting : PageLook::entries()) {
+        const PageLook::Key key = PageLook::keyOf(setting);
+        const QString value = text(look.value(key));
+        if (QLineEdit* color = m_colors.at(key))
+            color->setText(value);
+        else if (QComboBox* box = m_boxes.at(key); box && box->isEditable())
+            box->setEditText(value);
+        else if (box)
+            box->setCurrentIndex(box->findData(value));
+    }
     m_underline->setChecked(look.value(PageLook::kCurrentUnderline) == "Yes");
 }
 
 QString PageStyleDialog::fieldText(PageLook::Key key) const {
-    switch (key) {
-    case PageLook::kFoldBelow:
-        return m_foldBelow->currentText();
-    case PageLook::kMenuButtonLabel:
+    if (key == PageLook::kMenuButtonLabel)
         return m_buttonLabel->text();
-    case PageLook::kItemPadding:
-        return m_padding->currentText();
-    case PageLook::kAlign:
-        return m_align->currentData().toString();
-    case PageLook::kItemWidth:
-        return m_width->currentData().toString();
-    case PageLook::kCurrentUnderline:
+    if (key == PageLook::kCurrentUnderline)
         return m_underline->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
-    case PageLook::kBarColor:
-    case PageLook::kCurrentColor:
-    case PageLook::kCurrentBackColor:
-        return m_colors.at(key)->text();
-    default:
-        // How the menu sits in a site's pages is not set here: the value
-        // stays as it is.
-        return text(m_document.settings().pageLook().value(key));
-    }
+    if (const QLineEdit* color = m_colors.at(key))
+        return color->text();
+    if (const QComboBox* box = m_boxes.at(key))
+        return box->isEditable() ? box->currentText() : box->currentData().toString();
+    // How the menu sits in a site's pages is not set here: the value stays
+    // as it is.
+    return text(m_document.settings().pageLook().value(key));
 }
 
 void PageStyleDialog::edit(PageLook::Key key, const QString& typed, bool isTyped) {

@@ -14,8 +14,9 @@ class QRadioButton;
 
 // Page > Page Style...: the page's style (classic or modern) and the modern
 // page's own look: where the bar folds behind its menu button and that
-// button's label, the bar's colour, the items' padding, alignment and
-// width, and the current item's look. Each change goes into the menu as it
+// button's label, the bar's colour, the items' padding, alignment, width,
+// gap, weight and corners, and the current item's look; on a page of its
+// own, the look of the panel a sub-menu drops in. Each change goes into the menu as it
 // is made, so the live preview (shown while the dialog is open) follows it;
 // a value the page cannot take stays in its box, and the dialog says why.
 // OK keeps the changes, Cancel takes them all back.
@@ -42,12 +43,11 @@ private:
     int m_typing; // the typing numbers of this dialog's fields start here
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
-    QComboBox* m_foldBelow = nullptr;
     QLineEdit* m_buttonLabel = nullptr;
+    // Each setting's field: a colour's line, or a list (editable for a
+    // length) of the others'.
     std::array<QLineEdit*, halvero::PageLook::kCount> m_colors{};
-    QComboBox* m_padding = nullptr;
-    QComboBox* m_align = nullptr;
-    QComboBox* m_width = nullptr;
+    std::array<QComboBox*, halvero::PageLook::kCount> m_boxes{};
     QCheckBox* m_underline = nullptr;
     QLabel* m_problem = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/platform/FileName.h"
 #include "app/platform/RecentFiles.h"
 #include "core/page/PageComposer.h"
+#include "core/settings/MenuLook.h"
 #include "core/text/AtomicFile.h"
 #include "windows/document/SettingsEdit.h"
 
@@ -99,8 +100,13 @@ void MenuDocument::keepAsSaved(const QString& path) {
     takeFile(path);
 }
 
-void MenuDocument::startNew() {
+void MenuDocument::startNew(const halvero::MenuLook* look) {
     m_settings.initialise();
+    if (look) {
+        look->applyTo(m_settings);
+        if (look->style() == halvero::MenuSettings::PageStyle::Modern)
+            m_settings.setValue(halvero::SettingTable::kTarget, "_self");
+    }
     keepAsSaved(QString());
     emit replaced();
     emit changed();

@@ -14,6 +14,10 @@
 
 class QUndoStack;
 
+namespace halvero {
+class MenuLook;
+}
+
 // The open menu: its settings, the history of its edits (whose clean state
 // is "saved"), the settings file it is kept in, and the pages it makes.
 // Every edit, whoever makes it (typing, a pick, a colour, the items editor,
@@ -46,8 +50,9 @@ public:
     // of one page-style dialog) join one step; -1 stands alone.
     void setPageLook(halvero::PageLook::Key key, std::string value, int typing = -1);
 
-    // The defaults, no file, nothing to save.
-    void startNew();
+    // The defaults, or `look`'s appearance (a modern look's links opening
+    // in the same tab), no file, nothing to save.
+    void startNew(const halvero::MenuLook* look = nullptr);
     // Reads the settings file at `path` and takes it as the menu, or throws
     // halvero::SettingsFileError and changes nothing. Returns what the file
     // held that the caller may want to tell (unknown keys, a count that did

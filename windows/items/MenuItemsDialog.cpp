@@ -349,6 +349,8 @@ void MenuItemsDialog::check() {
             : tr("Rows after the %1th are kept but not in the page, which shows %1 items.")
                   .arg(kMaxCount));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
+    if (problem.isEmpty())
+        emit itemsEdited();
     const bool dropped = m_classic && MenuItem::hasSubMenus(m_model->items());
     m_note->setText(dropped ? tr("The classic page shows the top-level items only; pick Modern in "
                                  "Page > Page Style... to show the sub-menus.")

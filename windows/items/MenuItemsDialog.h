@@ -22,7 +22,9 @@ class QTreeView;
 // one undo step (Ctrl+Z, Ctrl+Shift+Z). Every cell is checked as it is
 // typed: a cell at fault is marked, with the reason in its tooltip and
 // below the tree, and OK stays unavailable until every row is an item the
-// page can take. Nothing changes in the menu until OK.
+// page can take. Each change that leaves every row one the page can take
+// is told (itemsEdited), for the live preview; OK keeps the rows, Cancel
+// leaves the menu's items as they were.
 //
 // Item Count follows the top rows (at most 20 are in the page; top rows
 // past the 20th are shown greyed); with no rows, the menu keeps its count
@@ -46,6 +48,10 @@ public:
     std::vector<halvero::MenuItem> items() const;
     // The Item Count the menu takes on OK.
     int itemCount() const;
+
+signals:
+    // The rows changed, and every one is an item the page can take.
+    void itemsEdited();
 
 protected:
     void showEvent(QShowEvent* event) override;

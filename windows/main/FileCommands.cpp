@@ -8,6 +8,7 @@
 #include "core/text/FileReader.h"
 #include "core/text/TextEncoding.h"
 #include "core/text/Timestamp.h"
+#include "windows/dialogs/LookDialog.h"
 #include "windows/main/MainActions.h"
 #include "windows/main/Message.h"
 
@@ -136,6 +137,14 @@ bool FileCommands::startNew() {
     return true;
 }
 
+bool FileCommands::startNewFromLook() {
+    LookDialog dialog(LookDialog::Purpose::NewMenu, m_window);
+    if (dialog.exec() != QDialog::Accepted || !maySetAside())
+        return false;
+    m_document.startNew(&dialog.look());
+    return true;
+}
+
 QString FileCommands::startFolder() const {
     if (!m_document.path().isEmpty())
         return QFileInfo(m_document.path()).absolutePath();
@@ -196,6 +205,7 @@ QString droppedFile(const QMimeData* data) {
 
 void FileCommands::connectActions(const MainActions& a, QMenu* fileMenu) {
     connect(a.newMenu, &QAction::triggered, this, &FileCommands::startNew);
+    connect(a.newFromLook, &QAction::triggered, this, &FileCommands::startNewFromLook);
     connect(a.open, &QAction::triggered, this, &FileCommands::open);
     connect(a.save, &QAction::triggered, this, &FileCommands::save);
     connect(a.saveAs, &QAction::triggered, this, &FileCommands::saveAs);

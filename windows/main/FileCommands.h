@@ -45,7 +45,10 @@ public:
     // New: the defaults, after asking about unsaved changes; false when the
     // user cancelled.
     bool startNew();
-    // Carries out the file commands of `actions`: New, Open, Open Recent,
+    // New From Look: a look picked, then a new menu in it after asking
+    // about unsaved changes; false when the user cancelled either.
+    bool startNewFromLook();
+    // Carries out the file commands of `actions`: New, New From Look, Open, Open Recent,
     // Save, Save As, Write Page To, Write Fragment To.
     void connectActions(const MainActions& actions, QMenu* fileMenu);
     // A settings file dropped on `window` opens, as Open does.

@@ -34,6 +34,7 @@ QAction* make(QWidget* window, const QString& text, const char* name,
 
 MainActions::MainActions(QWidget* window, QUndoStack* history) {
     newMenu = make(window, tr("&New"), "newMenu", QKeySequence::keyBindings(QKeySequence::New));
+    newFromLook = make(window, tr("New From &Look..."), "newFromLook");
     open =
         make(window, tr("&Open..."), "openSettings", QKeySequence::keyBindings(QKeySequence::Open));
     openRecent = new QMenu(tr("Open &Recent"), window);
@@ -60,6 +61,7 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)});
     livePreview->setCheckable(true);
     pageStyle = make(window, tr("Page &Style..."), "pageStyle");
+    applyLook = make(window, tr("Apply Loo&k..."), "applyLook");
     copyCode = make(window, tr("Copy Menu &Code"), "copyMenuCode",
                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
     copyStyle = make(window, tr("Copy St&yle"), "copyStyle");
@@ -88,7 +90,7 @@ MainActions::MainActions(QWidget* window, QUndoStack* history) {
 void MainActions::fillMenuBar(QMenuBar* bar) const {
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("menuBarFile"));
-    file->addActions({newMenu, open});
+    file->addActions({newMenu, newFromLook, open});
     file->addMenu(openRecent);
     file->addAction(importNavigation);
     file->addSeparator();
@@ -105,7 +107,7 @@ void MainActions::fillMenuBar(QMenuBar* bar) const {
     page->setObjectName(QStringLiteral("menuBarPage"));
     page->addActions({createPage, preview, livePreview});
     page->addSeparator();
-    page->addActions({pageStyle, copyCode, copyStyle, copyNavigation, writeFragmentTo});
+    page->addActions({pageStyle, applyLook, copyCode, copyStyle, copyNavigation, writeFragmentTo});
     page->addSeparator();
     page->addAction(updateSite);
     QMenu* help = bar->addMenu(tr("&Help"));

@@ -20,6 +20,8 @@ public:
     QMenu* contextMenu() const { return m_contextMenu; }
 
     QAction* newMenu;
+    // A new menu in one of the looks Halvero ships (LookDialog).
+    QAction* newFromLook;
     QAction* open;
     QMenu* openRecent; // filled as it opens
     QAction* save;
@@ -37,6 +39,8 @@ public:
     QAction* livePreview;
     // The page's style and the modern page's look (PageStyleDialog).
     QAction* pageStyle;
+    // One of the looks given to the open menu, as one step of the history.
+    QAction* applyLook;
     QAction* copyCode;
     // The modern menu's code in parts: the style for a page's head, and
     // the navigation for the menu's place.

@@ -13,8 +13,10 @@
 #include "app/toolkit/Twips.h"
 #include "core/page/PageComposer.h"
 #include "core/settings/ColorValues.h"
+#include "core/settings/MenuLook.h"
 #include "core/text/AtomicFile.h"
 #include "windows/dialogs/AboutWindow.h"
+#include "windows/dialogs/LookDialog.h"
 #include "windows/dialogs/PageStyleDialog.h"
 #include "windows/dialogs/SiteDialog.h"
 #include "windows/document/MenuDocument.h"
@@ -29,6 +31,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -168,6 +171,7 @@ void MainWindow::connectActions() {
             statusBar()->showMessage(said, 8000);
         });
     connect(a.pageStyle, &QAction::triggered, this, &MainWindow::editPageStyle);
+    connect(a.applyLook, &QAction::triggered, this, &MainWindow::applyLook);
     connect(m_files, &FileCommands::done, this,
             [this](const QString& what) { statusBar()->showMessage(what, 8000); });
     connect(a.menuKeys, &QAction::triggered, this, [this] {
@@ -297,12 +301,22 @@ void MainWindow::editMenuItems() {
     MenuItemsDialog dialog(settings.menuItems(), count,
                            QString::fromStdString(settings.value(SettingTable::kTarget)),
                            settings.pageStyle(), this);
-    if (dialog.exec() != QDialog::Accepted)
+    QUndoStack* history = m_document->history();
+    const int atOpen = history->index();
+    // The rows as they stand replace the ones shown before: one step at most.
+    auto show = [this, history, atOpen, &dialog] {
+        history->setIndex(atOpen);
+        m_document->change(tr("Menu Items"), [&](MenuSettings& changed) {
+            changed.setMenuItems(dialog.items());
+            changed.setValue(SettingTable::kItemCount, std::to_string(dialog.itemCount()));
+        });
+    };
+    connect(&dialog, &MenuItemsDialog::itemsEdited, this, show);
+    if (execBesideLivePreview(dialog) != QDialog::Accepted) {
+        history->setIndex(atOpen);
         return;
-    m_document->change(tr("Menu Items"), [&](MenuSettings& changed) {
-        changed.setMenuItems(dialog.items());
-        changed.setValue(SettingTable::kItemCount, std::to_string(dialog.itemCount()));
-    });
+    }
+    show();
     if (halvero::PageComposer::dropsSubMenus(m_document->settings()))
         statusBar()->showMessage(
             tr("The classic page shows the top-level items only; pick Modern in "
@@ -313,13 +327,50 @@ void MainWindow::editMenuItems() {
 // Page Style: its changes go into the menu as they are made, and the live
 // preview, shown while the dialog is open, follows them.
 void MainWindow::editPageStyle() {
+    PageStyleDialog dialog(*m_document, this);
+    execBesideLivePreview(dialog);
+}
+
+int MainWindow::execBesideLivePreview(QDialog& dialog) {
     const bool previewShown = m_actions->livePreview->isChecked();
     if (!previewShown)
         m_actions->livePreview->trigger();
-    PageStyleDialog dialog(*m_document, this);
-    dialog.exec();
+    if (!dialog.testAttribute(Qt::WA_Resized))
+        dialog.adjustSize();
+    if (const auto* dock = findChild<QDockWidget*>(QStringLiteral("livePreview"));
+        dock && dock->isVisible()) {
+        const QRect screen =
+            (windowHandle() && windowHandle()->screen() ? windowHandle()->screen()
+                                                        : QGuiApplication::primaryScreen())
+                ->availableGeometry();
+        const int dockLeft = dock->mapToGlobal(QPoint(0, 0)).x();
+        const int frame = std::max(0, frameGeometry().width() - width());
+        const int x = std::max(screen.left(), dockLeft - dialog.width() - frame - 8);
+        const int y = std::clamp(mapToGlobal(QPoint(0, 0)).y(), screen.top(),
+                                 std::max(screen.top(), screen.bottom() - dialog.height()));
+        dialog.move(x, y);
+    }
+    const int result = dialog.exec();
     if (!previewShown && m_actions->livePreview->isChecked())
         m_actions->livePreview->trigger();
+    return result;
+}
+
+void MainWindow::applyLook() {
+    QUndoStack* history = m_document->history();
+    const int atOpen = history->index();
+    LookDialog dialog(LookDialog::Purpose::Apply, this);
+    // Each look highlighted replaces the one before: one step at most.
+    auto show = [this, history, atOpen](const halvero::MenuLook& look) {
+        history->setIndex(atOpen);
+        m_document->change(tr("Apply Look %1").arg(QString::fromStdString(look.name())),
+                           [&look](halvero::MenuSettings& settings) { look.applyTo(settings); });
+    };
+    connect(&dialog, &LookDialog::lookShown, this, show);
+    if (execBesideLivePreview(dialog) == QDialog::Accepted)
+        show(dialog.look());
+    else
+        history->setIndex(atOpen);
 }
 
 // Update Site: the folder picked there is kept by the menu (one step of

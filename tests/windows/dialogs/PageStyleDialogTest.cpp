@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QMap>
+#include <QSet>
+#include <QTabWidget>
 
 // Page > Page Style... reached from the main window: the bar's look it
 // sets, and fields that stay where they are.
@@ -114,8 +116,40 @@ private slots:
                 {"align", "&Items on the bar:"},
                 {"itemWidth", "Item &width:"},
                 {"currentColor", "Current item &text colour:"},
-                {"currentBackColor", "Current item bac&kground:"}};
+                {"currentBackColor", "Current item bac&kground:"},
+                {"itemGap", "&Gap between items:"},
+                {"fontWeight", "Font weig&ht:"},
+                {"cornerRadius", "C&orner radius:"},
+                {"panelBackColor", "Panel &background:"},
+                {"panelColor", "Panel &text colour:"},
+                {"panelHoverBackColor", "Panel &hovered background:"},
+                {"panelHoverColor", "Panel h&overed text colour:"},
+                {"panelPadding", "Panel &padding:"},
+                {"panelSeparator", "&Line between sub-items:"},
+                {"panelRadius", "Panel corner &radius:"},
+                {"panelShadow", "Panel &shadow:"},
+                {"panelMaxWidth", "Panel &width at most:"}};
             QCOMPARE(captions, expected);
+            // On each page of fields, with the style above and the pages'
+            // tabs, every Alt letter leads to one place.
+            auto* pages = dialog->findChild<QTabWidget*>(QStringLiteral("pageStylePages"));
+            QStringList shared = {QStringLiteral("c"), QStringLiteral("m")}; // Classic, Modern
+            for (int i = 0; i < pages->count(); ++i)
+                shared << pages->tabText(i)
+                              .mid(pages->tabText(i).indexOf(QLatin1Char('&')) + 1, 1)
+                              .toLower();
+            for (int i = 0; i < pages->count(); ++i) {
+                QStringList letters = shared;
+                for (QLabel* label : pages->widget(i)->findChildren<QLabel*>())
+                    if (label->buddy())
+                        letters << label->text()
+                                       .mid(label->text().indexOf(QLatin1Char('&')) + 1, 1)
+                                       .toLower();
+                for (QAbstractButton* box : pages->widget(i)->findChildren<QCheckBox*>())
+                    letters
+                        << box->text().mid(box->text().indexOf(QLatin1Char('&')) + 1, 1).toLower();
+                QCOMPARE(QSet<QString>(letters.begin(), letters.end()).size(), letters.size());
+            }
             QCOMPARE(dialog->findChild<QCheckBox*>(QStringLiteral("currentUnderline"))->text(),
                      QStringLiteral("&Underline the current item"));
         });

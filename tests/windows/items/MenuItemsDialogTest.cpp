@@ -1,5 +1,7 @@
 #include "tests/windows/WindowTest.h"
 
+#include "windows/document/MenuDocument.h"
+
 // The Menu Items editor reached from the main window, by keys and mouse:
 // what it shows, its limits, and the items it gives the page.
 class MenuItemsDialogTest : public WindowTest {
@@ -187,6 +189,34 @@ private slots:
                      ? QString()
                      : createdPage());
         QVERIFY(createdPage().contains(QStringLiteral(">About us</a>")));
+    }
+
+    // The rows reach the menu, and the live preview, as they are typed;
+    // a row the page cannot take yet does not; Cancel takes them all back.
+    void theEditorPreviewsAsYouTypeAndCancelTakesItBack() {
+        auto* document = window->findChild<MenuDocument*>();
+        const QString before = createdPage();
+        std::vector<std::string> whileTyping, withProblem;
+        editItems([&](QDialog*, QTreeView* table) {
+            insertRow(table);
+            type(QStringLiteral("Home\tindex.html\n"));
+            for (const halvero::MenuItem& item : document->settings().menuItems())
+                whileTyping.push_back(item.label + " " + item.link);
+            clickCell(table, 0, 0);
+            QTest::keyClick(table, Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace); // no label
+            for (const halvero::MenuItem& item : document->settings().menuItems())
+                withProblem.push_back(item.label);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // the cell's edit
+            QTest::keyClick(table, Qt::Key_Escape);
+        });
+        QCOMPARE(whileTyping, (std::vector<std::string>{"Home index.html"}));
+        QCOMPARE(withProblem, (std::vector<std::string>{"Home"}));
+        QVERIFY(document->settings().menuItems().empty());
+        QVERIFY(!document->isModified());
+        QCOMPARE(createdPage().remove(QRegularExpression(QStringLiteral("content='20[^']*'"))),
+                 QString(before).remove(QRegularExpression(QStringLiteral("content='20[^']*'"))));
     }
 };
 

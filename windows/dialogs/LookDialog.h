@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace halvero {
+class MenuLook;
+}
+
+// The looks Halvero ships, each a picture of a bar in its colours, font and
+// corners beside its name and sentence; File > New From Look... starts a
+// menu from the one picked, Page > Apply Look... gives it to the open menu.
+// lookShown() follows the highlighted look, for a live preview.
+class LookDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Purpose { NewMenu, Apply };
+
+    explicit LookDialog(Purpose purpose, QWidget* parent = nullptr);
+
+    // The highlighted look.
+    const halvero::MenuLook& look() const;
+
+signals:
+    void lookShown(const halvero::MenuLook& look);
+
+private:
+    QListWidget* m_list;
+};

@@ -3,11 +3,13 @@
 #include "app/toolkit/QtColor.h"
 #include "core/settings/ColorValues.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +33,19 @@ void ToolkitStyle::drawControl(ControlElement element, const QStyleOption* optio
         return;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QSize ToolkitStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                     const QSize& size, const QWidget* widget) const {
+    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    if (type != CT_MenuItem && type != CT_ItemViewItem)
+        return result;
+    for (const QWidget* inside = widget; inside; inside = inside->parentWidget())
+        if (qobject_cast<const QComboBox*>(inside)) {
+            result.setHeight(std::max(result.height(), option->fontMetrics.height() + 4));
+            break;
+        }
+    return result;
 }
 
 void ToolkitStyle::drawGraphicalButton(const QStyleOption* option, QPainter* painter,

@@ -40,6 +40,10 @@ public:
                      const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
+    // A box's list has rows with room below the baseline: the "_" of
+    // "_blank" is not cut by the next row.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
 
 private:
     // The focus mark's colour on a face of colour `face`.

@@ -27,8 +27,12 @@ EntryEditing::EntryEditing(MainControls& controls, MenuDocument& document, QStat
     for (const halvero::Setting& entry : SettingTable::entries()) {
         const int index = entry.index;
         QComboBox* box = m_controls.entry(index);
-        connect(box, &QComboBox::textActivated, this, [this, index](const QString& picked) {
+        connect(box, &QComboBox::textActivated, this, [this, box, index](const QString& picked) {
             m_document.pick(index, picked.toUtf8().toStdString());
+            // A long offer (a font stack) shows from its start, as the
+            // program's own values do.
+            if (box->lineEdit())
+                box->lineEdit()->setCursorPosition(0);
         });
         if (!box->isEditable())
             continue;

@@ -478,6 +478,52 @@ private slots:
         QCOMPARE(createdPage().count(QStringLiteral("target='_parent'")), 5);
     }
 
+    // Boxes take typing as people expect: a triple click then typing
+    // replaces the text; a list-only box picks the offer matching the
+    // letters typed; Enter closes an open list with its pick; a long font
+    // stack picked shows its start; the Target list's rows are not clipped.
+    void boxesTakeTypingAsPeopleExpect() {
+        QComboBox* font = box("normal.fontName");
+        QTest::mouseDClick(font->lineEdit(), Qt::LeftButton);
+        QTest::mouseClick(font->lineEdit(), Qt::LeftButton);
+        QTest::keyClicks(font->lineEdit(), QStringLiteral("Verdana"));
+        QCOMPARE(font->currentText(), QStringLiteral("Verdana"));
+
+        QComboBox* direction = box(SettingTable::kDirection);
+        direction->setFocus();
+        QTest::keyClick(direction, Qt::Key_H);
+        QCOMPARE(direction->currentText(), QStringLiteral("Horizontal"));
+        QComboBox* width = box("normal.borderLeftWidth");
+        width->setFocus();
+        QTest::keyClicks(width, QStringLiteral("10"));
+        QCOMPARE(width->currentText(), QStringLiteral("10"));
+
+        font->setFocus();
+        QTest::keyClick(font, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(font->view()->isVisible());
+        QTest::keyClick(font->view(), Qt::Key_End);
+        QTest::keyClick(font->view(), Qt::Key_Up);
+        QTest::keyClick(font->view(), Qt::Key_Up); // Segoe UI, Roboto, ...
+        QTest::keyClick(font->view(), Qt::Key_Return);
+        QTRY_VERIFY(!font->view()->isVisible());
+        QVERIFY(font->currentText().startsWith(QStringLiteral("Segoe UI")));
+        QCOMPARE(font->lineEdit()->cursorPosition(), 0);
+
+        QComboBox* target = box(SettingTable::kTarget);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(target->view()->isVisible());
+        QAbstractItemView* rows = target->view();
+        for (int row = 0; row < target->count(); ++row) {
+            const QRect shown = rows->visualRect(rows->model()->index(row, 0));
+            QVERIFY2(shown.height() >= rows->fontMetrics().height() + 2,
+                     qPrintable(QString::number(shown.height())));
+            QVERIFY(rows->viewport()->rect().contains(shown));
+        }
+        QTest::keyClick(rows, Qt::Key_Escape);
+        QCOMPARE(createdPage().count(QStringLiteral("border-left: 10px")), 0); // classic page
+    }
+
     void entriesAreNamedForScreenReaders() {
         // What a screen reader announces: the name of the label that labels
         // the control, or else the control's own name.

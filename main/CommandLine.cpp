@@ -311,6 +311,12 @@ QString CommandLine::keysText() {
                      QString::fromStdString(halvero::SettingTable::nameOf(*hover));
             if (hover->defaultValue != setting.defaultValue)
                 defaults += QStringLiteral("; hover ") + QString::fromLatin1(hover->defaultValue);
+            if (hover->valuesInWords() != setting.valuesInWords()) {
+                text += QStringLiteral("  %1\n      %2 (default %3); hover also %4\n")
+                            .arg(names, QString::fromStdString(setting.valuesInWords()), defaults,
+                                 QString::fromLatin1(halvero::SettingTable::kSameAsNormal));
+                continue;
+            }
         }
         text += QStringLiteral("  %1\n      %2 (default %3)\n")
                     .arg(names, QString::fromStdString(setting.valuesInWords()),

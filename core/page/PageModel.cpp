@@ -107,6 +107,10 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
     page.statusMessage = v(SettingTable::kStatusMessage);
     page.normal = lookOf(settings, SettingTable::kNormal);
     page.hover = lookOf(settings, SettingTable::kHover);
+    if (page.hover.fontName == SettingTable::kSameAsNormal)
+        page.hover.fontName = page.normal.fontName;
+    if (page.hover.fontSize == SettingTable::kSameAsNormal)
+        page.hover.fontSize = page.normal.fontSize;
     for (const Setting& setting : PageLook::entries())
         page.look.set(PageLook::keyOf(setting), valid(settings.value(setting)));
     page.folds = page.across && page.look.value(PageLook::kFoldBelow) != PageLook::kNever;

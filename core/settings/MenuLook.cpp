@@ -14,6 +14,9 @@ using Values = std::vector<MenuLook::Value>;
 // The colours and font of the normal or the hovered item, with no border.
 void item(Values& values, std::string_view group, std::string_view font, std::string_view size,
           std::string_view text, std::string_view back) {
+    // The hovered item takes the normal one's font.
+    if (group == "hover")
+        font = size = SettingTable::kSameAsNormal;
     const std::string prefix = std::string(group) + ".";
     for (auto [key, value] : {std::pair{"fontName", font},
                               {"fontSize", size},

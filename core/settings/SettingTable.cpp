@@ -25,12 +25,23 @@ constexpr Texts kFontItems[] = {"Verdana",
                                 "Segoe UI, Roboto, Ubuntu, Cantarell, sans-serif",
                                 "Georgia, Times New Roman, serif",
                                 "ui-monospace, Menlo, Consolas, monospace"};
+// The hovered item may take the normal item's font and size.
+constexpr Texts kHoverFontItems[] = {SettingTable::kSameAsNormal,
+                                     "Verdana",
+                                     "Tahoma",
+                                     "system-ui, sans-serif",
+                                     "Helvetica, Arial, sans-serif",
+                                     "Segoe UI, Roboto, Ubuntu, Cantarell, sans-serif",
+                                     "Georgia, Times New Roman, serif",
+                                     "ui-monospace, Menlo, Consolas, monospace"};
+constexpr Texts kSameItems[] = {SettingTable::kSameAsNormal};
 constexpr Texts kSolidItems[] = {"Solid", "None"};
 constexpr Texts kTargetItems[] = {"_top", "_self", "_blank", "_parent"};
 constexpr std::span<const std::string_view> kDirections = kDirectionItems, kNoYes = kNoYesItems,
                                             kYesNo = kYesNoItems, kMessages = kMessageItems,
                                             kFonts = kFontItems, kSolid = kSolidItems,
-                                            kTargets = kTargetItems;
+                                            kTargets = kTargetItems, kHoverFonts = kHoverFontItems,
+                                            kSame = kSameItems;
 
 // Columns: address, group, key, caption, input kind, "1".."N" offered (or 0),
 // the texts offered otherwise, default. The captions are the window's exactly.
@@ -81,9 +92,9 @@ constexpr std::array<Setting, kAll> kSettings = {{
     {22, G::Normal, "borderBottomType", "Border Bottom Type", K::List, 0, kSolid, "Solid"},
     {23, G::Normal, "borderBottomColor", "Border Bottom Color", K::ColorTyped, 0, kNone, "#999999",
      kColorHint},
-    {24, G::Hover, "fontName", "Font Name", K::Text, 0, kFonts, "Tahoma",
-     "a font or font stack (Verdana, or system-ui, sans-serif)"},
-    {25, G::Hover, "fontSize", "Font Size", K::List, 72, kNone, "8"},
+    {24, G::Hover, "fontName", "Font Name", K::Text, 0, kHoverFonts, "Tahoma",
+     "a font or font stack (Verdana, or system-ui, sans-serif), or Same as normal"},
+    {25, G::Hover, "fontSize", "Font Size", K::List, 72, kSame, "8"},
     {26, G::Hover, "fontColor", "Font Color", K::ColorTyped, 0, kNone, "#0000FF", kColorHint},
     {27, G::Hover, "underline", "Underline", K::List, 0, kYesNo, "No"},
     {28, G::Hover, "backColor", "Back Color", K::ColorTyped, 0, kNone, "#FEF098", kColorHint},
@@ -187,7 +198,8 @@ static_assert(kSettings[SettingTable::kTarget].key == "target");
 std::vector<std::string> Setting::offeredItems() const {
     std::vector<std::string> items;
     if (numbersUpTo > 0) {
-        items.reserve(static_cast<std::size_t>(numbersUpTo - numbersFrom + 1));
+        // Texts offered beside numbers come first ("Same as normal").
+        items.assign(texts.begin(), texts.end());
         for (int n = numbersFrom; n <= numbersUpTo; ++n)
             items.push_back(std::to_string(n));
     } else {
@@ -200,7 +212,8 @@ std::string Setting::valuesInWords() const {
     if (!hint.empty())
         return std::string(hint);
     if (numbersUpTo > 0)
-        return std::to_string(numbersFrom) + " to " + std::to_string(numbersUpTo);
+        return (texts.empty() ? "" : std::string(texts.front()) + ", or ") +
+               std::to_string(numbersFrom) + " to " + std::to_string(numbersUpTo);
     std::string words;
     for (std::size_t i = 0; i < texts.size(); ++i)
         words += (i == 0 ? "" : i + 1 == texts.size() ? " or " : ", ") + std::string(texts[i]);

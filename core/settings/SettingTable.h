@@ -58,7 +58,7 @@ struct Setting {
     std::string_view key;
     std::string_view caption;
     InputKind kind;
-    int numbersUpTo; // offers "1" (or numbersFrom) to "N"; 0 when it offers `texts`
+    int numbersUpTo; // offers `texts`, then "1" (or numbersFrom) to "N"; 0: `texts` alone
     std::span<const std::string_view> texts;
     std::string_view defaultValue;
     std::string_view hint = {};
@@ -93,6 +93,10 @@ public:
     static constexpr ItemEntries kNormal = ItemEntries::startingAt(7);
     static constexpr ItemEntries kHover = ItemEntries::startingAt(24);
     static constexpr int kTarget = 41;
+
+    // What the hovered item's font name and size may hold to take the
+    // normal item's.
+    static constexpr std::string_view kSameAsNormal = "Same as normal";
 
     // Every setting: the entries, then the page's.
     static std::span<const Setting, kEntryCount + kPageCount> all();

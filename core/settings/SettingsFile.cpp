@@ -491,7 +491,11 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     file["format"] = kFormat;
     // A file keeps the oldest version that holds it, so that every Halvero
     // able to show the menu reads it: 1 without items, 2 without sub-menus.
-    file["version"] = needsVersion4(settings)        ? kVersion
+    const bool sameFont =
+        settings.value(SettingTable::kHover.fontName) == SettingTable::kSameAsNormal ||
+        settings.value(SettingTable::kHover.fontSize) == SettingTable::kSameAsNormal;
+    file["version"] = sameFont                       ? 5
+                      : needsVersion4(settings)      ? 4
                       : items.empty()                ? 1
                       : MenuItem::hasSubMenus(items) ? 3
                                                      : 2;

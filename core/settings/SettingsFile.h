@@ -54,8 +54,9 @@ public:
     // borders of width 0 and type None and fonts given as font stacks; a
     // file is written in the oldest version that holds its menu. (The
     // modern page's own look, under "page", needs no version: an older
-    // Halvero lists its keys as unknown and shows the rest.)
-    static constexpr int kVersion = 4;
+    // Halvero lists its keys as unknown and shows the rest.) Version 5 adds
+    // the hovered item's font and size "Same as normal".
+    static constexpr int kVersion = 5;
     // Larger files are refused before they are read.
     static constexpr long long kMaxBytes = 1024 * 1024;
 

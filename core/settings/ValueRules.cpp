@@ -15,7 +15,7 @@ constexpr std::string_view kBreakingCharacters = "'\"<>;{}\\";
 // The offered items in words: "1 to 20", or "No, Yes".
 std::string offeredInWords(const Setting& entry) {
     if (entry.numbersUpTo > 0)
-        return std::to_string(entry.numbersFrom) + " to " + std::to_string(entry.numbersUpTo);
+        return entry.valuesInWords();
     std::string words;
     for (std::string_view item : entry.texts)
         words += (words.empty() ? "" : ", ") + std::string(item);

@@ -292,8 +292,9 @@ void MainWindow::createPage() {
     }
 }
 
-// The Menu Items editor; its OK replaces the items (Item Count follows
-// them), its Cancel changes nothing.
+// The Menu Items editor; its rows reach the menu as they are typed (the
+// live preview, when shown, follows them), its OK keeps them (Item Count
+// follows them), its Cancel takes them back.
 void MainWindow::editMenuItems() {
     const MenuSettings& settings = m_document->settings();
     const auto count = static_cast<int>(
@@ -312,7 +313,7 @@ void MainWindow::editMenuItems() {
         });
     };
     connect(&dialog, &MenuItemsDialog::itemsEdited, this, show);
-    if (execBesideLivePreview(dialog) != QDialog::Accepted) {
+    if (execBesideLivePreview(dialog, false) != QDialog::Accepted) {
         history->setIndex(atOpen);
         return;
     }
@@ -331,9 +332,9 @@ void MainWindow::editPageStyle() {
     execBesideLivePreview(dialog);
 }
 
-int MainWindow::execBesideLivePreview(QDialog& dialog) {
+int MainWindow::execBesideLivePreview(QDialog& dialog, bool showPreview) {
     const bool previewShown = m_actions->livePreview->isChecked();
-    if (!previewShown)
+    if (!previewShown && showPreview)
         m_actions->livePreview->trigger();
     if (!dialog.testAttribute(Qt::WA_Resized))
         dialog.adjustSize();

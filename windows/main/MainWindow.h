@@ -68,9 +68,10 @@ public slots:
     // Page > Apply Look...: the highlighted look shown in the live preview
     // as it is highlighted; Apply keeps it as one step, Cancel takes it back.
     void applyLook();
-    // Runs `dialog` with the live preview shown (and hidden again after when
-    // it was hidden), the dialog beside it rather than over it.
-    int execBesideLivePreview(QDialog& dialog);
+    // Runs `dialog` beside the live preview rather than over it; with
+    // `showPreview`, the preview is shown for it (and hidden again after
+    // when it was hidden).
+    int execBesideLivePreview(QDialog& dialog, bool showPreview = true);
     // Ends the program: with unsaved changes after asking Save / Discard /
     // Cancel, without them after asking "Do you want to exit?".
     void confirmExit();

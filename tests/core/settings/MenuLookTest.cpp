@@ -80,8 +80,10 @@ TEST(MenuLook, ModernLooksAreBorderlessStacksAndReadable) {
         for (const ItemEntries& item : {SettingTable::kNormal, SettingTable::kHover}) {
             for (const BorderEntries& border : {item.left, item.top, item.right, item.bottom})
                 EXPECT_EQ(settings.value(border.width), "0");
-            EXPECT_NE(settings.value(item.fontName).find(", "), std::string::npos);
         }
+        EXPECT_NE(settings.value(SettingTable::kNormal.fontName).find(", "), std::string::npos);
+        EXPECT_EQ(settings.value(SettingTable::kHover.fontName), SettingTable::kSameAsNormal);
+        EXPECT_EQ(settings.value(SettingTable::kHover.fontSize), SettingTable::kSameAsNormal);
         using Names = std::initializer_list<std::string_view>;
         const auto pair = [&](Names text, Names back) {
             EXPECT_GE(contrastRatio(colorOf(settings, text), colorOf(settings, back)), 4.5)

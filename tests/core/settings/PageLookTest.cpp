@@ -174,6 +174,31 @@ TEST(PageLook, ValuesOlderVersionsRefuseMakeVersion4) {
               std::string::npos);
 }
 
+// The hovered item's font and size "Same as normal" are the normal item's
+// in both pages, and make the file version 5, which older versions refuse
+// by its number.
+TEST(PageLook, TheHoveredItemCanTakeTheNormalFont) {
+    MenuSettings settings = modernBar();
+    settings.setValue(SettingTable::kNormal.fontName, "Georgia, serif");
+    settings.setValue(SettingTable::kNormal.fontSize, "12");
+    settings.setValue(SettingTable::kHover.fontName, std::string(SettingTable::kSameAsNormal));
+    settings.setValue(SettingTable::kHover.fontSize, std::string(SettingTable::kSameAsNormal));
+    const std::string modern = PageComposer::compose(settings, Timestamp::now());
+    EXPECT_EQ(countOf(modern, "font: 600 12pt Georgia, serif;"), countOf(modern, "font: "));
+    EXPECT_EQ(modern.find("Same as normal"), std::string::npos);
+    settings.setPageStyle(MenuSettings::PageStyle::Classic);
+    const std::string classic = PageComposer::compose(settings, Timestamp::now());
+    EXPECT_EQ(countOf(classic, "font-size:12pt;"), 2u);
+    EXPECT_EQ(classic.find("Same as normal"), std::string::npos);
+
+    const std::string text = SettingsFile::compose(settings);
+    EXPECT_NE(text.find("\"version\": 5"), std::string::npos);
+    EXPECT_EQ(SettingsFile::parse(text).values[SettingTable::kHover.fontSize], "Same as normal");
+    EXPECT_NE(ValueRules::problem(SettingTable::at(SettingTable::kNormal.fontSize),
+                                  SettingTable::kSameAsNormal),
+              "");
+}
+
 // Without script the bar's items are all shown, wrapped, and its button is
 // hidden; a vertical menu never folds.
 TEST(PageLook, OnlyAHorizontalBarFolds) {

@@ -88,8 +88,9 @@ void PageStyleDialog::build() {
     m_classic->setObjectName(QStringLiteral("classicStyle"));
     m_modern->setObjectName(QStringLiteral("modernStyle"));
     auto* styles = new QVBoxLayout;
-    styles->addWidget(m_classic);
-    styles->addWidget(m_modern);
+    // Each as wide as its caption: a click beside it misses nothing.
+    styles->addWidget(m_classic, 0, Qt::AlignLeft);
+    styles->addWidget(m_modern, 0, Qt::AlignLeft);
     top->addRow(tr("Page style:"), styles);
     for (QRadioButton* style : {m_classic, m_modern})
         connect(style, &QRadioButton::clicked, this, [this] {

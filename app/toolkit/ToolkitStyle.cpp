@@ -138,7 +138,10 @@ void ToolkitStyle::drawComplexControl(ComplexControl control, const QStyleOption
     if (control == CC_ComboBox) {
         if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option)) {
             QStyleOptionComboBox sharing = *box;
+            // Palettes alike in colours are one, but each box keeps its own
+            // state's colours (a disabled box looks it, the others do not).
             sharing.palette = shared(box->palette);
+            sharing.palette.setCurrentColorGroup(box->palette.currentColorGroup());
             // List-only boxes take the flat face of editable ones, so both
             // kinds look alike; the focus gets the two-tone mark instead of
             // Fusion's thin frame.

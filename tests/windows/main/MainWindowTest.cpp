@@ -577,14 +577,28 @@ private slots:
     }
 
     // List-only and editable boxes alike are flat cream across their face.
+    // Once Item Count is disabled (a menu with items of its own) it looks
+    // it, and the boxes drawn with the same colours keep their enabled face.
     void listAndEditableBoxesAreFlatCream() {
-        for (int index : {0, 5, 3, SettingTable::kTarget}) {
-            const QImage face = box(index)->grab().toImage();
-            // Right of the text, left of the arrow.
-            for (int y : {4, face.height() / 2, face.height() - 5})
-                for (int x : {face.width() - 40, face.width() - 30})
-                    QCOMPARE(face.pixelColor(x, y), Look::kCream);
-        }
+        auto creamFaces = [this] {
+            for (int index : {5, 1, 3, SettingTable::kTarget}) {
+                const QImage face = box(index)->grab().toImage();
+                // Right of the text, left of the arrow.
+                for (int y : {4, face.height() / 2, face.height() - 5})
+                    for (int x : {face.width() - 40, face.width() - 30})
+                        QCOMPARE(face.pixelColor(x, y), Look::kCream);
+            }
+        };
+        creamFaces();
+        QApplication::clipboard()->setText(QStringLiteral("Home\tindex.html\n"));
+        editItems([](QDialog* dialog, QTreeView* table) {
+            QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
+            dialog->accept();
+        });
+        QVERIFY(!box(SettingTable::kItemCount)->isEnabled());
+        const QImage disabled = box(SettingTable::kItemCount)->grab().toImage();
+        QVERIFY(disabled.pixelColor(disabled.width() - 40, disabled.height() / 2) != Look::kCream);
+        creamFaces();
     }
 
     // Wherever the keyboard focus is, from the window's first moment on,

@@ -4,7 +4,9 @@
 #include "app/platform/RecentFiles.h"
 #include "core/page/PageComposer.h"
 #include "core/settings/MenuLook.h"
+#include "core/site/SiteUpdate.h"
 #include "core/text/AtomicFile.h"
+#include "core/text/FileReader.h"
 #include "windows/document/SettingsEdit.h"
 
 #include <QDir>
@@ -16,6 +18,9 @@ using halvero::MenuSettings;
 using halvero::SettingTable;
 
 namespace {
+
+// A page the preview's browser takes as text (it refuses more than 2 MB).
+constexpr std::size_t kMaxSitePage = 1900 * 1024;
 
 std::string fileSystemPath(const QString& path) {
     return FileName::encode(path).toStdString();
@@ -160,6 +165,25 @@ bool MenuDocument::fileChangedOnDisk() const {
 
 std::string MenuDocument::page(const halvero::Timestamp& stamp) const {
     return halvero::PageComposer::compose(m_settings, stamp);
+}
+
+std::optional<std::string> MenuDocument::sitePage(const QString& relative) const {
+    const QString site = siteFolder();
+    if (site.isEmpty() || relative.isEmpty())
+        return std::nullopt;
+    try {
+        const std::string text = halvero::FileReader::read(
+            fileSystemPath(QDir(site).filePath(relative)), kMaxSitePage, "a page of the site");
+        const std::string path = fileSystemPath(relative);
+        halvero::SiteUpdate::Result result = halvero::SiteUpdate::update(
+            text, m_settings, path, halvero::SiteUpdate::style(m_settings));
+        return result.outcome == halvero::SiteUpdate::Outcome::Changed ? std::move(result.text)
+                                                                       : text;
+    } catch (const halvero::FileReadError&) {
+        return std::nullopt;
+    } catch (const halvero::SitePageError&) {
+        return std::nullopt;
+    }
 }
 
 std::string MenuDocument::fragment(halvero::ModernPage::Part part) const {

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QUndoStack;
@@ -73,6 +74,13 @@ public:
     // modern menu's code alone, naming the settings file.
     std::string page(const halvero::Timestamp& stamp) const;
     std::string fragment(halvero::ModernPage::Part part = halvero::ModernPage::Part::Whole) const;
+    // The site's page at `relative` (from the site's folder) as a browser
+    // would load it from disk after Update Site: the menu, its style (in
+    // the page, even with one stylesheet, which may not be written yet) and
+    // its trail between the page's markers, its current item marked. The
+    // page as it is when it has no markers; nothing when it cannot be read
+    // or its markers are broken.
+    std::optional<std::string> sitePage(const QString& relative) const;
     // Writes `text` to `path` as the page is written (AtomicFile). Throws
     // halvero::FileWriteError.
     static void writeFile(const QString& path, const std::string& text);

@@ -31,6 +31,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -96,7 +97,12 @@ MainWindow::MainWindow() : m_pageFolder(QCoreApplication::applicationDirPath()) 
                 m_controls.show(m_document->settings(), index, change);
             });
     connect(m_document, &MenuDocument::savedStateChanged, this, &MainWindow::showFile);
-    const auto page = [this] { return std::pair{pagePath(), previewPage()}; };
+    const auto page = [this](const QString& sitePage) {
+        if (const std::optional<std::string> text = m_document->sitePage(sitePage))
+            return std::pair{QDir(m_document->siteFolder()).filePath(sitePage),
+                             QByteArray::fromStdString(*text)};
+        return std::pair{pagePath(), previewPage()};
+    };
     LivePreviewDock::attach(this, m_actions->livePreview, *m_document, page);
 
     // Styles and places the window, paints its backdrop, starts the

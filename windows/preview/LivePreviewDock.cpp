@@ -6,6 +6,9 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,9 +17,11 @@
 #include <QMetaObject>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -50,6 +55,19 @@ LivePreviewDock::LivePreviewDock(PageSource page, QWidget* parent)
         m_widths->addButton(button, width);
         choices->addWidget(button);
     }
+    m_pagesLabel = new QLabel(tr("Sho&w:"), content);
+    m_pages = new QComboBox(content);
+    m_pages->setObjectName(QStringLiteral("previewPage"));
+    m_pages->setToolTip(tr("The menu alone, or in one of the site's pages as Update Site "
+                           "writes it"));
+    m_pages->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pages->setMinimumContentsLength(12);
+    m_pagesLabel->setBuddy(m_pages);
+    for (QWidget* shown : {static_cast<QWidget*>(m_pagesLabel), static_cast<QWidget*>(m_pages)}) {
+        choices->addWidget(shown);
+        shown->hide();
+    }
+    connect(m_pages, &QComboBox::currentIndexChanged, this, [this] { pageChanged(); });
     choices->addStretch();
     layout->addLayout(choices);
     m_starting = new QLabel(tr("The preview is starting\u2026"), content);
@@ -113,7 +131,11 @@ private:
         if (shown && !m_dock) {
             m_dock = new LivePreviewDock(m_page, m_window);
             m_window->addDockWidget(Qt::RightDockWidgetArea, m_dock);
-            connect(&m_document, &MenuDocument::changed, m_dock, &LivePreviewDock::pageChanged);
+            connect(&m_document, &MenuDocument::changed, m_dock, [this] {
+                m_dock->setSiteFolder(m_document.siteFolder());
+                m_dock->pageChanged();
+            });
+            m_dock->setSiteFolder(m_document.siteFolder());
             connect(m_dock, &LivePreviewDock::closed, m_toggle,
                     [toggle = m_toggle] { toggle->setChecked(false); });
         }
@@ -187,6 +209,53 @@ void LivePreviewDock::startView() {
     showPage();
 }
 
+namespace {
+
+// The site's pages (.html and .htm) from its folder, its home first, then
+// by name; hidden folders and links are passed over, as a site update does.
+QStringList pagesOf(const QString& folder) {
+    constexpr qsizetype kMostPages = 2000;
+    QStringList pages;
+    QDirIterator walk(folder, {QStringLiteral("*.html"), QStringLiteral("*.htm")},
+                      QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    const QDir root(folder);
+    while (walk.hasNext() && pages.size() < kMostPages) {
+        const QString page = root.relativeFilePath(walk.next());
+        if (!page.startsWith(QLatin1Char('.')) && !page.contains(QLatin1String("/.")))
+            pages.append(page);
+    }
+    std::sort(pages.begin(), pages.end(), [](const QString& a, const QString& b) {
+        const bool aHome = a == QLatin1String("index.html"),
+                   bHome = b == QLatin1String("index.html");
+        return aHome != bHome ? aHome : a < b;
+    });
+    return pages;
+}
+
+} // namespace
+
+void LivePreviewDock::setSiteFolder(const QString& folder) {
+    if (folder == m_siteFolder)
+        return;
+    m_siteFolder = folder;
+    const QString shown = sitePage();
+    const QSignalBlocker quiet(m_pages);
+    m_pages->clear();
+    m_pages->addItem(tr("The menu alone"), QString());
+    if (!folder.isEmpty())
+        for (const QString& page : pagesOf(folder))
+            m_pages->addItem(page, page);
+    m_pages->setCurrentIndex(std::max(0, m_pages->findData(shown)));
+    const bool offered = m_pages->count() > 1;
+    m_pagesLabel->setVisible(offered);
+    m_pages->setVisible(offered);
+    pageChanged();
+}
+
+QString LivePreviewDock::sitePage() const {
+    return m_pages->currentData().toString();
+}
+
 void LivePreviewDock::pageChanged() {
     if (m_view && isVisible())
         m_update->start();
@@ -195,7 +264,7 @@ void LivePreviewDock::pageChanged() {
 void LivePreviewDock::showPage() {
     if (!m_view)
         return;
-    const auto [path, text] = m_page();
+    const auto [path, text] = m_page(sitePage());
     QMetaObject::invokeMethod(m_view, "setPage", Q_ARG(QString, path), Q_ARG(QByteArray, text));
 }
 

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWebEngineView>
+#include <algorithm>
 
 LivePreviewView::LivePreviewView(QWidget* parent)
     : QWidget(parent), m_scroller(new QScrollArea(this)), m_browser(new QWebEngineView),
@@ -45,12 +46,29 @@ LivePreviewView::LivePreviewView(QWidget* parent)
 }
 
 void LivePreviewView::setPageWidth(int width) {
-    if (width > 0) {
-        m_browser->setFixedWidth(width);
-    } else {
+    m_pageWidth = width;
+    fitWidth();
+}
+
+// A page wider than the view (a tablet's in a narrow dock) is shown whole,
+// scaled down, rather than cut and scrolled sideways.
+void LivePreviewView::fitWidth() {
+    if (m_pageWidth <= 0) {
         m_browser->setMinimumWidth(0);
         m_browser->setMaximumWidth(QWIDGETSIZE_MAX);
+        m_browser->setZoomFactor(1);
+        return;
     }
+    const int room = width(); // the scroller fills the view, without a frame
+    const qreal scale =
+        room > 0 && room < m_pageWidth ? std::max(0.25, qreal(room) / m_pageWidth) : 1.0;
+    m_browser->setFixedWidth(qRound(m_pageWidth * scale));
+    m_browser->setZoomFactor(scale);
+}
+
+void LivePreviewView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitWidth();
 }
 
 // The first page loads; later ones rewrite the document in place, one at a

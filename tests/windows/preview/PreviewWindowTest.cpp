@@ -308,8 +308,12 @@ private slots:
         QTest::keyClick(colour, Qt::Key_Z, Qt::ControlModifier); // the window's step
         QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, bottom).toString(),
                                   QStringLiteral("rgb(153, 153, 153)"), 10000);
+        // A tablet's page in a dock narrower than a tablet: laid out at 768
+        // pixels, shown whole, scaled down.
         main->findChild<QAbstractButton*>(QStringLiteral("tabletWidth"))->click();
-        QTRY_COMPARE(live->width(), 768);
+        QTRY_COMPARE(evaluate(live, QStringLiteral("innerWidth")).toInt(), 768);
+        QVERIFY(live->width() <= live->parentWidget()->width());
+        QVERIFY(live->width() < 768 || main->findChild<LivePreviewDock*>()->width() > 780);
         delete main;
 
         main = new MainWindow;
@@ -318,7 +322,10 @@ private slots:
         QTRY_VERIFY(action->isChecked()); // once the window has been painted
         QTRY_VERIFY_WITH_TIMEOUT(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")),
                                  20000);
-        QTRY_COMPARE(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser"))->width(), 768);
+        QTRY_COMPARE(evaluate(main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")),
+                              QStringLiteral("innerWidth"))
+                         .toInt(),
+                     768);
         action->trigger();
         delete main;
         main = new MainWindow;
@@ -326,6 +333,78 @@ private slots:
         QTest::qWait(200);
         QVERIFY(!main->findChild<QAction*>(QStringLiteral("livePreview"))->isChecked());
         QVERIFY(!main->findChild<QDockWidget*>());
+        delete main;
+    }
+
+    // With a site, the live preview offers its pages: one picked shows as
+    // the browser loads it from disk after Update Site, its own style and
+    // the menu between its markers with that page's current item, and
+    // follows the edits; the menu alone comes back on the list.
+    void theLivePreviewShowsTheMenuInASitePage() {
+        const QString site = folder.path() + QStringLiteral("/site");
+        QVERIFY(QDir().mkpath(site + QStringLiteral("/css")));
+        auto write = [&](const QString& name, const QByteArray& text) {
+            QFile file(site + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(text);
+        };
+        write(QStringLiteral("css/site.css"), "body { background: rgb(250, 247, 242); }\n");
+        for (const char* name : {"index.html", "about.html"})
+            write(QLatin1String(name),
+                  QByteArray("<!DOCTYPE html><html lang=\"en\"><head><title>Studio ") + name +
+                      "</title><link rel=\"stylesheet\" href=\"css/site.css\">"
+                      "<!-- halvero-menu-style --><!-- /halvero-menu-style --></head><body>"
+                      "<!-- halvero-menu --><!-- /halvero-menu --><main>Text</main></body></html>");
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        auto* document = main->findChild<MenuDocument*>();
+        document->setSiteFolder(site);
+        document->change(QStringLiteral("Items"), [](halvero::MenuSettings& settings) {
+            settings.setMenuItems({{"Home", "index.html", "", "", false, {}},
+                                   {"About", "about.html", "", "", false, {}}});
+        });
+        main->show();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QWebEngineView* live = nullptr;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
+            },
+            20000));
+        auto* pages = main->findChild<QComboBox*>(QStringLiteral("previewPage"));
+        QTRY_VERIFY(pages->isVisible());
+        QCOMPARE(pages->count(), 3); // the menu alone, index.html, about.html
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main, Qt::Key_W, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), pages);
+        QTest::keyClick(pages, Qt::Key_End);
+        const QString shown =
+            QStringLiteral("(function(){var c=document.querySelector('[aria-current=page]');"
+                           "return document.title+'|'+(c?c.textContent:'')+'|'+"
+                           "getComputedStyle(document.body).backgroundColor;})()");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            evaluate(live, shown).toString(),
+            QStringLiteral("Studio about.html|About (opens in a new tab)|rgb(250, 247, 242)"),
+            20000);
+        auto* colour = main->findChild<QComboBox*>(QStringLiteral("normal.backColor"));
+        colour->lineEdit()->setFocus();
+        colour->lineEdit()->selectAll();
+        QTest::keyClicks(colour->lineEdit(), QStringLiteral("#123456"));
+        const QString item = QStringLiteral(
+            "(function(){var a=document.querySelector('a.halvero-menu__link');"
+            "return document.title+'|'+(a?getComputedStyle(a).backgroundColor:'');})()");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(live, item).toString(),
+                                  QStringLiteral("Studio about.html|rgb(18, 52, 86)"), 10000);
+        pages->setFocus();
+        QTest::keyClick(pages, Qt::Key_Home);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            evaluate(live, QStringLiteral("document.querySelector('td.Menu')?'menu':'other'"))
+                .toString(),
+            QStringLiteral("menu"), 20000);
+        main->findChild<QAction*>(QStringLiteral("livePreview"))->trigger();
         delete main;
     }
 
@@ -611,13 +690,14 @@ private:
     QAction* dockLivePreview(QMainWindow& window, MenuDocument& document, int* composed = nullptr) {
         auto* toggle = new QAction(QStringLiteral("Live Preview"), &window);
         toggle->setCheckable(true);
-        LivePreviewDock::attach(&window, toggle, document, [this, &document, composed] {
-            if (composed)
-                ++*composed;
-            const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
-            return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
-                             QByteArray::fromStdString(page)};
-        });
+        LivePreviewDock::attach(
+            &window, toggle, document, [this, &document, composed](const QString&) {
+                if (composed)
+                    ++*composed;
+                const std::string page = document.page(halvero::Timestamp{2026, 1, 2, 3, 4, 5});
+                return std::pair{pageFolder + QStringLiteral("/pattern.htm"),
+                                 QByteArray::fromStdString(page)};
+            });
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return nullptr;

@@ -7,17 +7,22 @@
 //    thread of its own with a connection of its own (seen from outside).
 // As a baseline, in the same run, the same key repaints a plain widget in
 // the same colour, timed the same way: the toolkit's own key-to-screen
-// time. Prints the medians and the live preview's ratio to the baseline.
+// time. Then the same with a page of a site shown in the preview (a page of
+// some 20 KB with a style sheet of its own, the menu between its markers),
+// reported beside the menu alone. Prints the medians and the ratios.
 // Usage: xvfb-run -a live_preview_bench MODULE_FILE [ROUNDS]
 #include "app/Application.h"
 #include "app/preview/PreviewEngine.h"
+#include "windows/document/MenuDocument.h"
 #include "windows/main/MainWindow.h"
 #include "windows/preview/LivePreviewDock.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +94,29 @@ double median(std::vector<double> values) {
     return values.empty() ? -1 : values[values.size() / 2];
 }
 
+// A site of one page in `folder`: a header, the menu's markers, twenty
+// paragraphs, a style sheet beside it.
+QString writeSite(const QString& folder) {
+    QDir().mkpath(folder + QStringLiteral("/css"));
+    QFile css(folder + QStringLiteral("/css/site.css"));
+    if (css.open(QIODevice::WriteOnly))
+        css.write("body{margin:0;font-family:Georgia,serif;background:#faf7f2}"
+                  "header{padding:8px 16px;border-bottom:1px solid #ddd}"
+                  "main{max-width:40rem;margin:2rem auto;line-height:1.6}\n");
+    QByteArray page = "<!DOCTYPE html><html lang=\"en\"><head><meta charset=\"utf-8\">"
+                      "<title>Studio</title><link rel=\"stylesheet\" href=\"css/site.css\">"
+                      "<!-- halvero-menu-style --><!-- /halvero-menu-style --></head><body>"
+                      "<header><b>Studio</b><!-- halvero-menu --><!-- /halvero-menu --></header>"
+                      "<main><h1>Studio</h1>";
+    for (int i = 0; i < 20; ++i)
+        page += "<p>" + QByteArray(900, 'x').replace(QByteArray("xxxxxx"), "lorem ") + "</p>";
+    page += "</main></body></html>\n";
+    QFile html(folder + QStringLiteral("/index.html"));
+    if (html.open(QIODevice::WriteOnly))
+        html.write(page);
+    return folder;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -115,12 +143,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     QTest::qWait(3000);
-    const QVariantList at =
-        evaluate(view, QStringLiteral("(function(){var r=document.querySelector('td.Menu')"
-                                      ".getBoundingClientRect();return [r.left+r.width/2,"
-                                      "r.bottom-1];})()"))
-            .toList();
-    const QPoint border = view->mapToGlobal(QPoint(at.value(0).toInt(), at.value(1).toInt()));
+    // The new colour's pixel: the bottom border of the first item, in
+    // the menu alone (a table cell) or in a site's page (the modern link).
+    auto borderOf = [&](const char* selector) {
+        const QVariantList at =
+            evaluate(view, QStringLiteral("(function(){var r=document.querySelector('%1')"
+                                          ".getBoundingClientRect();return [r.left+r.width/2,"
+                                          "r.bottom-1];})()")
+                               .arg(QLatin1String(selector)))
+                .toList();
+        return view->mapToGlobal(QPoint(at.value(0).toInt(), at.value(1).toInt()));
+    };
     auto* colour = main->findChild<QComboBox*>(QStringLiteral("normal.borderBottomColor"));
 
     // The baseline: a plain widget beside, repainted in the colour typed.
@@ -131,44 +164,72 @@ int main(int argc, char** argv) {
     const QPoint plainAt = plain.mapToGlobal(QPoint(30, 30));
 
     std::vector<double> shown, painted, baseline;
-    const char* colours[] = {"#12A4E6", "#E61290"};
-    for (int round = 0; round < rounds; ++round) {
-        const QString target = QString::fromLatin1(colours[round % 2]);
-        const unsigned long rgb = target.mid(1).toULong(nullptr, 16);
-        main->activateWindow();
-        colour->lineEdit()->setFocus();
-        colour->lineEdit()->selectAll();
-        QTest::keyClicks(colour->lineEdit(), target.left(6)); // unfinished: no change
-        QTest::qWait(300);
-        QElapsedTimer clock;
-        double shownMs = -1;
-        const QMetaObject::Connection once =
-            QObject::connect(dock, &LivePreviewDock::pageShown,
-                             [&] { shownMs = shownMs < 0 ? clock.nsecsElapsed() / 1e6 : shownMs; });
-        clock.start();
-        {
-            PixelWatch watch(border.x(), border.y(), rgb, clock);
-            QTest::keyClick(colour->lineEdit(), target.at(6).toLatin1());
-            painted.push_back(watch.wait());
-        }
-        QObject::disconnect(once);
-        shown.push_back(shownMs);
+    auto measure = [&](const QPoint& border) {
+        shown.clear();
+        painted.clear();
+        const char* colours[] = {"#12A4E6", "#E61290"};
+        for (int round = 0; round < rounds; ++round) {
+            const QString target = QString::fromLatin1(colours[round % 2]);
+            const unsigned long rgb = target.mid(1).toULong(nullptr, 16);
+            main->activateWindow();
+            colour->lineEdit()->setFocus();
+            colour->lineEdit()->selectAll();
+            QTest::keyClicks(colour->lineEdit(), target.left(6)); // unfinished: no change
+            QTest::qWait(300);
+            QElapsedTimer clock;
+            double shownMs = -1;
+            const QMetaObject::Connection once =
+                QObject::connect(dock, &LivePreviewDock::pageShown, [&] {
+                    shownMs = shownMs < 0 ? clock.nsecsElapsed() / 1e6 : shownMs;
+                });
+            clock.start();
+            {
+                PixelWatch watch(border.x(), border.y(), rgb, clock);
+                QTest::keyClick(colour->lineEdit(), target.at(6).toLatin1());
+                painted.push_back(watch.wait());
+            }
+            QObject::disconnect(once);
+            shown.push_back(shownMs);
 
-        QElapsedTimer plainClock;
-        plainClock.start();
-        {
-            PixelWatch watch(plainAt.x(), plainAt.y(), rgb, plainClock);
-            plain.setStyleSheet(QStringLiteral("background: %1").arg(target));
-            baseline.push_back(watch.wait());
+            QElapsedTimer plainClock;
+            plainClock.start();
+            {
+                PixelWatch watch(plainAt.x(), plainAt.y(), rgb, plainClock);
+                plain.setStyleSheet(QStringLiteral("background: %1").arg(target));
+                baseline.push_back(watch.wait());
+            }
+            QTest::qWait(100);
         }
-        QTest::qWait(100);
-    }
-    const double live = median(painted), base = median(baseline);
-    std::printf("live preview, key to page shown (the view's part): %.1f ms\n", median(shown));
+    };
+    measure(borderOf("td.Menu"));
+    const double aloneShown = median(shown), alone = median(painted);
+
+    // The same menu shown in a page of its site.
+    main->findChild<MenuDocument*>()->setSiteFolder(writeSite(config.path() + "/site"));
+    auto* pages = main->findChild<QComboBox*>(QStringLiteral("previewPage"));
+    (void)QTest::qWaitFor([&] { return pages->count() > 1; }, 5000);
+    pages->setCurrentIndex(1);
+    (void)QTest::qWaitFor(
+        [&] {
+            return evaluate(view,
+                            QStringLiteral("!!document.querySelector('a.halvero-menu__link')"))
+                .toBool();
+        },
+        20000);
+    QTest::qWait(1000);
+    measure(borderOf("a.halvero-menu__link"));
+    const double inSite = median(painted);
+
+    const double live = alone, base = median(baseline);
+    std::printf("live preview, key to page shown (the view's part): %.1f ms\n", aloneShown);
     std::printf("live preview, key to new colour on screen:         %.1f ms\n", live);
     std::printf("plain widget, repaint to new colour on screen:     %.1f ms\n", base);
     std::printf("ratio, live preview to plain widget:               %.2f x\n",
                 base > 0 ? live / base : 0.0);
+    std::printf("in a site's page, key to page shown:               %.1f ms\n", median(shown));
+    std::printf("in a site's page, key to new colour on screen:     %.1f ms\n", inSite);
+    std::printf("ratio, site's page to the menu alone:              %.2f x\n",
+                live > 0 ? inSite / live : 0.0);
     delete main;
-    return live > 0 ? 0 : 1;
+    return live > 0 && inSite > 0 ? 0 : 1;
 }

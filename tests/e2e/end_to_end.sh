@@ -112,6 +112,9 @@ fi
 # Return; the preview shows it without Create, and Create writes it.
 click 200 146
 xdotool key ctrl+i
+# A key pressed while the closing preview still held the focus (seen once
+# with every test running at once) is pressed again, as a user would.
+window '^Menu Items$' 5 >/dev/null || { click 200 146; xdotool key ctrl+i; }
 if window '^Menu Items$' 10 >/dev/null; then
   xdotool key Insert && xdotool type 'Home' && xdotool key Tab && xdotool type 'index.html'
   xdotool key Return && sleep 0.3

@@ -26,14 +26,12 @@ constexpr Texts kFontItems[] = {"Verdana",
                                 "Georgia, Times New Roman, serif",
                                 "ui-monospace, Menlo, Consolas, monospace"};
 // The hovered item may take the normal item's font and size.
-constexpr Texts kHoverFontItems[] = {SettingTable::kSameAsNormal,
-                                     "Verdana",
-                                     "Tahoma",
-                                     "system-ui, sans-serif",
-                                     "Helvetica, Arial, sans-serif",
-                                     "Segoe UI, Roboto, Ubuntu, Cantarell, sans-serif",
-                                     "Georgia, Times New Roman, serif",
-                                     "ui-monospace, Menlo, Consolas, monospace"};
+constexpr auto kHoverFontItems = [] {
+    std::array<std::string_view, std::size(kFontItems) + 1> items{SettingTable::kSameAsNormal};
+    for (std::size_t i = 0; i < std::size(kFontItems); ++i)
+        items[i + 1] = kFontItems[i];
+    return items;
+}();
 constexpr Texts kSameItems[] = {SettingTable::kSameAsNormal};
 constexpr Texts kSolidItems[] = {"Solid", "None"};
 constexpr Texts kTargetItems[] = {"_top", "_self", "_blank", "_parent"};

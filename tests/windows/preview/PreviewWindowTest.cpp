@@ -37,6 +37,16 @@ extern "C" QWidget* halvero_make_live_preview(QWidget* parent);
 
 namespace {
 
+// The live preview's browser in `window`, once it has started (up to 20 s),
+// or null.
+QWebEngineView* liveBrowserOf(QWidget* window) {
+    QWebEngineView* live = nullptr;
+    (void)QTest::qWaitFor(
+        [&] { return (live = window->findChild<QWebEngineView*>(QStringLiteral("liveBrowser"))); },
+        20000);
+    return live;
+}
+
 QVariant evaluate(QWebEngineView* view, const QString& script) {
     QVariant result;
     bool done = false;
@@ -285,12 +295,8 @@ private slots:
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
         QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-        QWebEngineView* live = nullptr;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
-            },
-            20000));
+        QWebEngineView* live = liveBrowserOf(main);
+        QVERIFY(live);
         const QString bottom =
             QStringLiteral("(function(){var c=document.querySelector('td.Menu');"
                            "return c ? getComputedStyle(c).borderBottomColor : '';})()");
@@ -367,12 +373,8 @@ private slots:
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
         QTest::keyClick(main, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-        QWebEngineView* live = nullptr;
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
-            },
-            20000));
+        QWebEngineView* live = liveBrowserOf(main);
+        QVERIFY(live);
         auto* pages = main->findChild<QComboBox*>(QStringLiteral("previewPage"));
         QTRY_VERIFY(pages->isVisible());
         QCOMPARE(pages->count(), 3); // the menu alone, index.html, about.html
@@ -464,12 +466,8 @@ private slots:
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             QVERIFY(QTest::qWaitForWindowActive(dialog));
-            QWebEngineView* live = nullptr;
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    return (live = main->findChild<QWebEngineView*>(QStringLiteral("liveBrowser")));
-                },
-                20000));
+            QWebEngineView* live = liveBrowserOf(main);
+            QVERIFY(live);
             QTest::mouseClick(child<QAbstractButton>(dialog, "modernStyle"), Qt::LeftButton);
             auto* colour = child<QLineEdit>(dialog, "barColor");
             colour->setFocus();

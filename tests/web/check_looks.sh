@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Writes a two-level menu in every look --looks lists (the modern ones:
 # Classic is the classic page), puts the pages through html-validate and
-# runs look_checks.mjs on them in Debian's Chromium (both installed by
-# scripts/test.sh).
+# runs look_checks.mjs on them in Debian's Chromium and webkit_checks.mjs
+# in WebKitGTK (installed by scripts/test.sh; WebKit needs the display the
+# tests run on).
 # Usage: check_looks.sh HALVERO
 set -uo pipefail
 halvero=$1
@@ -31,4 +32,10 @@ else
   status=1
 fi
 node "$here/look_checks.mjs" "$work" || status=1
+if command -v WebKitWebDriver >/dev/null; then
+  node "$here/webkit_checks.mjs" "$work" looks || status=1
+else
+  echo "FAIL: WebKitWebDriver is missing: scripts/test.sh installs it (webkit2gtk-driver)"
+  status=1
+fi
 exit $status

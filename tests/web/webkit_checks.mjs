@@ -4,12 +4,18 @@
 // pointer open and close them as in Chromium; an open list drops below its
 // parent across the page and stays on the screen; in a narrow window the
 // bar folds behind its menu button, which opens it and Escape folds again.
-// Usage: node webkit_checks.mjs FOLDER, where FOLDER holds the pages
-// check_submenus.sh wrote; exits 1 when a check fails.
+// With "looks", the shipped looks' pages: at a desktop's width the panel
+// drops as in Chromium, its button as high as its item; on a phone the
+// folded sub-items are indented, nothing scrolls sideways.
+// Usage: node webkit_checks.mjs FOLDER [looks], where FOLDER holds the
+// pages check_submenus.sh (or check_looks.sh) wrote; exits 1 when a check
+// fails.
 import { spawn } from 'node:child_process';
+import { readdirSync } from 'node:fs';
 import path from 'node:path';
 
 const folder = process.argv[2];
+const looks = process.argv[3] === 'looks';
 const port = 4400 + (process.pid % 1000);
 let failures = 0;
 function check(ok, what, detail = '') {
@@ -56,8 +62,42 @@ const button = (n) => `document.querySelector('[aria-controls="halvero-menu-sub-
 const expanded = (n) => run(`var b = ${button(n)}; return b.getAttribute('aria-expanded') === 'true' && !document.getElementById(b.getAttribute('aria-controls')).hidden;`);
 const focused = () => run('return document.activeElement.textContent;');
 
+// Each look's page: its panel at 1280 px, its fold at 360 px.
+async function checkLooks() {
+  for (const name of readdirSync(folder).filter((file) => file.endsWith('.htm'))) {
+    const say = (what) => `${name.replace(/\.htm$/, '')}: ${what}`;
+    const toggle = `document.querySelector('.halvero-menu__item--parent > .halvero-menu__toggle')`;
+    const shape = `var item = ${toggle}.parentNode, link = item.querySelector('a'), list = item.querySelector('.halvero-menu__sublist');
+      var box = (e) => e.getBoundingClientRect(), style = getComputedStyle(list);
+      var inner = list.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      return { dropped: style.position === 'absolute', start: box(list).left - box(item).left, gap: box(list).top - box(link).bottom,
+        heights: [box(link).height, box(${toggle}).height].map(Math.round),
+        rows: [...list.querySelectorAll(':scope > li > a')].map((a) => Math.round(box(a).width - inner)),
+        indent: box(list.querySelector('a')).left - box(link).left,
+        scrolls: document.documentElement.scrollWidth > document.documentElement.clientWidth };`;
+    await call('POST', `/session/${session}/window/rect`, { width: 1280, height: 700 });
+    await call('POST', `/session/${session}/url`, { url: 'file://' + path.join(folder, name) });
+    await run(`${toggle}.click();`);
+    const wide = await run(shape);
+    check(wide.heights[0] === wide.heights[1], say("the sub-menu's button is as high as its link"), JSON.stringify(wide));
+    if (wide.dropped)
+      check(Math.abs(wide.start) < 0.5 && Math.abs(wide.gap) < 0.5 && wide.rows.every((d) => Math.abs(d) <= 1),
+        say('the panel touches its item at its start edge, its rows as wide as it'), JSON.stringify(wide));
+    await call('POST', `/session/${session}/window/rect`, { width: 360, height: 700 });
+    await call('POST', `/session/${session}/url`, { url: 'file://' + path.join(folder, name) });
+    await run(`var fold = document.querySelector('.halvero-menu__button');
+      if (fold && fold.getClientRects().length) fold.click();
+      ${toggle}.click();`);
+    const narrow = await run(shape);
+    check(!narrow.scrolls && (narrow.dropped || narrow.indent >= 8),
+      say('on a phone nothing scrolls sideways and sub-items are indented'), JSON.stringify(narrow));
+  }
+}
+
 try {
-  for (const direction of ['across', 'down']) {
+  if (looks)
+    await checkLooks();
+  for (const direction of looks ? [] : ['across', 'down']) {
     const say = (what) => `${direction}: ${what}`;
     await call('POST', `/session/${session}/window/rect`, { width: 1024, height: 700 });
     await call('POST', `/session/${session}/url`, { url: 'file://' + path.join(folder, `sub-${direction}.htm`) });

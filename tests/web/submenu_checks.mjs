@@ -217,8 +217,12 @@ for (const direction of ['across', 'down']) {
         .reduce((w, e) => w + box(e).width, 0)).map(Math.round),
       panel: Math.round(box(panel).width),
       lines: links.map(lines), starts: links.map(textStart),
+      seam: [getComputedStyle(item.querySelector('a')).borderRightWidth,
+        getComputedStyle(item.querySelector('.halvero-menu__toggle')).borderLeftWidth],
     };
   });
+  check(shape.seam.every((w) => w === '0px'), 'across: the parent\'s link and button meet without a border between them',
+    JSON.stringify(shape.seam));
   check(new Set(shape.heights).size === 1, 'across: the parent\'s link and button are as high as the bar\'s other items',
     JSON.stringify(shape.heights));
   check(Math.abs(shape.startOff) < 0.5 && Math.abs(shape.gap) < 0.5,

@@ -303,7 +303,7 @@ QString CommandLine::keysText() {
         if (setting.group == halvero::SettingGroup::Hover)
             continue;
         QString names = QString::fromStdString(halvero::SettingTable::nameOf(setting));
-        QString defaults = QString::fromLatin1(setting.defaultValue);
+        QString defaults = QString::fromLatin1(setting.defaultValue), also;
         if (setting.group == halvero::SettingGroup::Normal) {
             const halvero::Setting* hover =
                 halvero::SettingTable::find(halvero::SettingGroup::Hover, setting.key);
@@ -311,16 +311,13 @@ QString CommandLine::keysText() {
                      QString::fromStdString(halvero::SettingTable::nameOf(*hover));
             if (hover->defaultValue != setting.defaultValue)
                 defaults += QStringLiteral("; hover ") + QString::fromLatin1(hover->defaultValue);
-            if (hover->valuesInWords() != setting.valuesInWords()) {
-                text += QStringLiteral("  %1\n      %2 (default %3); hover also %4\n")
-                            .arg(names, QString::fromStdString(setting.valuesInWords()), defaults,
-                                 QString::fromLatin1(halvero::SettingTable::kSameAsNormal));
-                continue;
-            }
+            if (hover->valuesInWords() != setting.valuesInWords())
+                also = QStringLiteral("; hover also ") +
+                       QString::fromLatin1(halvero::SettingTable::kSameAsNormal);
         }
-        text += QStringLiteral("  %1\n      %2 (default %3)\n")
+        text += QStringLiteral("  %1\n      %2 (default %3)%4\n")
                     .arg(names, QString::fromStdString(setting.valuesInWords()),
-                         defaults.isEmpty() ? tr("empty") : defaults);
+                         defaults.isEmpty() ? tr("empty") : defaults, also);
     }
     return text;
 }

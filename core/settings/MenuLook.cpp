@@ -189,18 +189,18 @@ bool MenuLook::isAppearance(const Setting& setting) {
 
 void MenuLook::applyTo(MenuSettings& settings) const {
     MenuSettings::Snapshot state = settings.snapshot();
-    for (const Setting& setting : SettingTable::all()) {
-        if (!isAppearance(setting))
-            continue;
-        std::string value(setting.defaultValue);
-        for (const auto& [name, given] : m_values)
-            if (SettingTable::findByName(name) == &setting)
-                value = given;
+    auto set = [&state](const Setting& setting, std::string_view value) {
         if (setting.group == SettingGroup::Page)
-            state.look.set(PageLook::keyOf(setting), std::move(value));
+            state.look.set(PageLook::keyOf(setting), std::string(value));
         else
-            state.values[static_cast<std::size_t>(setting.index)] = std::move(value);
-    }
+            state.values[static_cast<std::size_t>(setting.index)] = std::string(value);
+    };
+    for (const Setting& setting : SettingTable::all())
+        if (isAppearance(setting))
+            set(setting, setting.defaultValue);
+    // Every name is known: shipped() checked them.
+    for (const auto& [name, value] : m_values)
+        set(*SettingTable::findByName(name), value);
     settings.setValues(state.values);
     settings.setPageLook(state.look);
     settings.setPageStyle(m_style);

@@ -82,6 +82,12 @@ void MenuDocument::change(const QString& what, const std::function<void(MenuSett
     record(what);
 }
 
+void MenuDocument::changeFrom(int step, const QString& what,
+                              const std::function<void(MenuSettings&)>& how) {
+    m_history->setIndex(step);
+    change(what, how);
+}
+
 void MenuDocument::setPageLook(halvero::PageLook::Key key, std::string value, int typing) {
     halvero::PageLook look = m_settings.pageLook();
     look.set(key, std::move(value));

@@ -46,6 +46,10 @@ public:
     // A change of the program's (a picked colour, the items editor's OK, the
     // page style): `how` changes the settings, one step named `what`.
     void change(const QString& what, const std::function<void(halvero::MenuSettings&)>& how);
+    // The same, in place of every step after `step` of the history: a
+    // dialog's change shown while it is open replaces the one shown before.
+    void changeFrom(int step, const QString& what,
+                    const std::function<void(halvero::MenuSettings&)>& how);
     // The user typed or picked `value` for the modern page's `key` (checked
     // by the caller). Typed values with the same `typing` number (a field
     // of one page-style dialog) join one step; -1 stands alone.

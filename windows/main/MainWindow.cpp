@@ -311,9 +311,8 @@ void MainWindow::editMenuItems() {
     QUndoStack* history = m_document->history();
     const int atOpen = history->index();
     // The rows as they stand replace the ones shown before: one step at most.
-    auto show = [this, history, atOpen, &dialog] {
-        history->setIndex(atOpen);
-        m_document->change(tr("Menu Items"), [&](MenuSettings& changed) {
+    auto show = [this, atOpen, &dialog] {
+        m_document->changeFrom(atOpen, tr("Menu Items"), [&](MenuSettings& changed) {
             changed.setMenuItems(dialog.items());
             changed.setValue(SettingTable::kItemCount, std::to_string(dialog.itemCount()));
         });
@@ -368,10 +367,10 @@ void MainWindow::applyLook() {
     const int atOpen = history->index();
     LookDialog dialog(LookDialog::Purpose::Apply, this);
     // Each look highlighted replaces the one before: one step at most.
-    auto show = [this, history, atOpen](const halvero::MenuLook& look) {
-        history->setIndex(atOpen);
-        m_document->change(tr("Apply Look %1").arg(QString::fromStdString(look.name())),
-                           [&look](halvero::MenuSettings& settings) { look.applyTo(settings); });
+    auto show = [this, atOpen](const halvero::MenuLook& look) {
+        m_document->changeFrom(
+            atOpen, tr("Apply Look %1").arg(QString::fromStdString(look.name())),
+            [&look](halvero::MenuSettings& settings) { look.applyTo(settings); });
     };
     connect(&dialog, &LookDialog::lookShown, this, show);
     if (execBesideLivePreview(dialog) == QDialog::Accepted)

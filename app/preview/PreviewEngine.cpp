@@ -26,6 +26,7 @@ namespace {
 QString s_moduleFile; // set by programs other than halvero itself
 PreviewEngine::Factory s_factory = nullptr;
 PreviewEngine::LiveFactory s_liveFactory = nullptr;
+PreviewEngine::SnapshotsFactory s_snapshotsFactory = nullptr;
 bool s_prepared = false;
 bool s_warming = false;
 bool s_opened = false; // load() has made the preview window
@@ -39,6 +40,7 @@ bool sharedContextReady() {
 
 constexpr char kEntryPoint[] = "halvero_load_preview";
 constexpr char kLiveEntryPoint[] = "halvero_make_live_preview";
+constexpr char kSnapshotsEntryPoint[] = "halvero_make_page_snapshots";
 constexpr char kModuleFile[] = "halvero_preview.so";
 
 // Where the module stands, seen from the executable's folder: beside it in
@@ -133,6 +135,8 @@ bool PreviewEngine::loadModule(QString* error) {
         module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
         s_factory = reinterpret_cast<Factory>(module.resolve(kEntryPoint));
         s_liveFactory = reinterpret_cast<LiveFactory>(module.resolve(kLiveEntryPoint));
+        s_snapshotsFactory =
+            reinterpret_cast<SnapshotsFactory>(module.resolve(kSnapshotsEntryPoint));
         if (s_factory && s_liveFactory)
             return true;
         s_factory = nullptr;
@@ -160,6 +164,17 @@ QWidget* PreviewEngine::makeLiveView(QWidget* parent, QString* error) {
         return nullptr;
     }
     return s_liveFactory(parent);
+}
+
+QObject* PreviewEngine::makeSnapshots(QObject* parent, QString* error) {
+    prepareEngine();
+    if (!loadModule(error))
+        return nullptr;
+    if (!s_snapshotsFactory) {
+        *error = QStringLiteral("this preview takes no pictures");
+        return nullptr;
+    }
+    return s_snapshotsFactory(parent);
 }
 
 void PreviewEngine::update(const QString& pagePath, const QByteArray& pageText) {
@@ -216,7 +231,9 @@ void PreviewEngine::setModuleFile(const QString& path) {
     s_moduleFile = path;
 }
 
-void PreviewEngine::setFactory(Factory factory, LiveFactory liveFactory) {
+void PreviewEngine::setFactory(Factory factory, LiveFactory liveFactory,
+                               SnapshotsFactory snapshotsFactory) {
     s_factory = factory;
     s_liveFactory = liveFactory;
+    s_snapshotsFactory = snapshotsFactory;
 }

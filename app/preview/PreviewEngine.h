@@ -4,6 +4,7 @@
 
 class QByteArray;
 class QDialog;
+class QObject;
 class QWidget;
 
 // The browser engine behind the preview: everything the program does to get
@@ -45,6 +46,8 @@ public:
     using Factory = QDialog* (*)(QWidget*, const QString&, const QByteArray&);
     // A live preview view for `parent` (see makeLiveView).
     using LiveFactory = QWidget* (*)(QWidget*);
+    // A taker of pages' pictures for its parent (see makeSnapshots).
+    using SnapshotsFactory = QObject* (*)(QObject*);
 
     // To call before the application object exists: takes the public route
     // for the shared OpenGL context when the private one is missing or
@@ -73,6 +76,13 @@ public:
     // painted: it starts the engine.
     static QWidget* makeLiveView(QWidget* parent, QString* error);
 
+    // A taker of pictures of pages as the engine draws them, a child of
+    // `parent`, reached through its slot take(int key, QByteArray text,
+    // QSize size, qreal zoom) and its signal taken(int key, QImage
+    // picture); nullptr with `error` set when the module cannot be loaded.
+    // It starts the engine.
+    static QObject* makeSnapshots(QObject* parent, QString* error);
+
     // Hands the preview window, once load() has made it, the page as it is
     // now: while the window is closed it loads out of sight, so the next
     // opening shows it at once. Does nothing before the first preview.
@@ -94,7 +104,8 @@ public:
     static void setModuleFile(const QString& path);
     // Uses `factory` instead of the module (programs that link the preview
     // window in directly, such as its tests).
-    static void setFactory(Factory factory, LiveFactory liveFactory = nullptr);
+    static void setFactory(Factory factory, LiveFactory liveFactory = nullptr,
+                           SnapshotsFactory snapshotsFactory = nullptr);
 
     // The module's part: makes Qt Quick draw with OpenGL. Called by the
     // module before its first window exists.

@@ -3,113 +3,56 @@
 #include "app/Application.h"
 #include "core/settings/MenuLook.h"
 
-#include <QColor>
+#include "app/preview/PreviewEngine.h"
+#include "core/page/PageComposer.h"
+
 #include <QDialogButtonBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using halvero::MenuLook;
 using halvero::MenuSettings;
-using halvero::SettingTable;
 
 namespace {
 
-QColor colorOf(const std::string& value, const QColor& otherwise) {
-    const QColor color(QString::fromStdString(value));
-    return value.empty() || !color.isValid() ? otherwise : color;
-}
+// The size of a look's picture on screen, and the page's scale in it.
+constexpr QSize kPictureSize(210, 110);
+constexpr qreal kPageScale = 0.6;
+// The view the page is drawn in: a desktop's width at that scale.
+constexpr QSize kPageRoom(640, 300);
 
-// A length of the settings in pixels for a picture whose text is `em`
-// pixels high: px and em, a plain number in pixels.
-qreal pixelsOf(const std::string& value, qreal em) {
-    const QString text = QString::fromStdString(value);
-    bool plain = false;
-    if (text.endsWith(QLatin1String("em")))
-        return text.chopped(2).toDouble() * em;
-    const qreal number =
-        (text.endsWith(QLatin1String("px")) ? text.chopped(2) : text).toDouble(&plain);
-    return plain ? number : 0;
-}
-
-// A bar of three items in the look's colours, font, corners and borders,
-// the first one current and the second hovered, drawn from the values the
-// page is written from.
-QPixmap pictureOf(const MenuLook& look, qreal scale) {
+// The page of `look` for its picture: three items in the look, the first
+// one current and the second holding a sub-menu, written as the look's own
+// pages are.
+QByteArray samplePage(const MenuLook& look) {
     MenuSettings settings;
     settings.initialise();
     look.applyTo(settings);
-    const auto value = [&](std::string_view name) -> const std::string& {
-        return settings.value(*SettingTable::findByName(name));
+    const auto item = [](const QString& label, const char* link) {
+        halvero::MenuItem made;
+        made.label = label.toStdString();
+        made.link = link;
+        return made;
     };
-    const QSize size(220, 64);
-    QPixmap picture(size * scale);
-    picture.setDevicePixelRatio(scale);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
+    halvero::MenuItem services = item(LookDialog::tr("Services"), "services.html");
+    services.items = {item(LookDialog::tr("Design"), "design.html"),
+                      item(LookDialog::tr("Hosting"), "hosting.html")};
+    settings.setMenuItems({item(LookDialog::tr("Home"), "index.html"), services,
+                           item(LookDialog::tr("About"), "about.html")});
+    return QByteArray::fromStdString(
+        halvero::PageComposer::compose(settings, halvero::Timestamp::now(), "index.html"));
+}
 
-    QFont font(
-        QString::fromStdString(value("normal.fontName")).section(QLatin1Char(','), 0, 0).trimmed());
-    font.setPixelSize(11);
-    const std::string& weight = value("page.fontWeight");
-    font.setWeight(weight == "normal" ? QFont::Normal
-                   : weight == "500"  ? QFont::Medium
-                   : weight == "bold" ? QFont::Bold
-                                      : QFont::DemiBold);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const bool modern = look.style() == MenuSettings::PageStyle::Modern;
-    const bool across = value("menu.direction") == "Horizontal";
-    const QColor bar = colorOf(value("page.barColor"), Qt::white);
-    painter.fillRect(QRect(QPoint(), size), modern ? bar : QColor(Qt::white));
-
-    const QStringList labels = {QObject::tr("Home"), QObject::tr("Services"), QObject::tr("About")};
-    const qreal height = across ? 26 : 16;
-    const qreal radius = std::min(pixelsOf(value("page.cornerRadius"), 11), height / 2);
-    qreal x = 8, y = across ? (size.height() - height) / 2 : 5;
-    for (int i = 0; i < labels.size(); ++i) {
-        const char* group = i == 1 ? "hover." : "normal.";
-        const auto item = [&](const char* key) -> const std::string& {
-            return value(std::string(group) + key);
-        };
-        QColor text = colorOf(item("fontColor"), Qt::black);
-        QColor back = colorOf(item("backColor"), Qt::transparent);
-        if (i == 0 && modern) {
-            text = colorOf(value("page.currentColor"), text);
-            back = colorOf(value("page.currentBackColor"), back);
-        }
-        const qreal width = across ? metrics.horizontalAdvance(labels[i]) + 20 : 110;
-        const QRectF box(x, y, width, height);
-        QPainterPath shape;
-        shape.addRoundedRect(box, radius, radius);
-        painter.fillPath(shape, back);
-        const int border = QString::fromStdString(item("borderTopWidth")).toInt();
-        if (border > 0 && item("borderTopType") != "None") {
-            painter.setPen(QPen(colorOf(item("borderTopColor"), Qt::gray), border));
-            painter.drawPath(shape);
-        }
-        painter.setPen(text);
-        painter.drawText(
-            box.adjusted(8, 0, -8, 0),
-            Qt::AlignVCenter |
-                (across || value("page.align") != "start" ? Qt::AlignHCenter : Qt::AlignLeft),
-            labels[i]);
-        if (i == 0 && modern && value("page.currentUnderline") == "Yes") {
-            const qreal under = box.center().y() + metrics.ascent() / 2.0 + 3;
-            const qreal half = metrics.horizontalAdvance(labels[i]) / 2.0;
-            painter.fillRect(QRectF(box.center().x() - half, under, 2 * half, 1.5), text);
-        }
-        if (across)
-            x += width + std::max<qreal>(2, pixelsOf(value("page.itemGap"), 11));
-        else
-            y += height + 2;
-    }
-    return picture;
+// A picture's place until the page is drawn: the list's own background.
+QIcon blankPicture(qreal scale) {
+    QPixmap blank(kPictureSize * scale);
+    blank.setDevicePixelRatio(scale);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
 }
 
 } // namespace
@@ -129,18 +72,13 @@ LookDialog::LookDialog(Purpose purpose, QWidget* parent) : QDialog(parent) {
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("looks"));
-    m_list->setIconSize(QSize(220, 64));
+    m_list->setIconSize(kPictureSize);
     m_list->setSpacing(4);
     m_list->setUniformItemSizes(true);
     const qreal scale = devicePixelRatioF();
     m_list->setWordWrap(true);
     for (const MenuLook& look : MenuLook::all()) {
-        // The picture as it is, highlighted or not.
-        QIcon picture;
-        const QPixmap drawn = pictureOf(look, scale);
-        for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected, QIcon::Active})
-            picture.addPixmap(drawn, mode);
-        auto* item = new QListWidgetItem(picture,
+        auto* item = new QListWidgetItem(blankPicture(scale),
                                          QString::fromStdString(look.name()) + QLatin1Char('\n') +
                                              QString::fromStdString(look.sentence()),
                                          m_list);
@@ -165,7 +103,56 @@ LookDialog::LookDialog(Purpose purpose, QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
     m_list->setCurrentRow(0);
     m_list->setFocus();
-    setMinimumSize(600, 460);
+    setMinimumSize(640, 520);
+    // The pictures come once the dialog is up: the engine takes a moment
+    // to start the first time.
+    QTimer::singleShot(0, this, &LookDialog::drawPictures);
+}
+
+// Each look's page, drawn by the browser engine, as its picture; the list
+// stays without pictures when the engine cannot start.
+void LookDialog::drawPictures() {
+    QString error;
+    QObject* snapshots = PreviewEngine::makeSnapshots(this, &error);
+    if (!snapshots) {
+        qWarning("The looks' pictures could not be drawn: %s", qPrintable(error));
+        return;
+    }
+    connect(snapshots, SIGNAL(taken(int, QImage)), this, SLOT(showPicture(int, QImage)));
+    for (int row = 0; row < m_list->count(); ++row)
+        QMetaObject::invokeMethod(
+            snapshots, "take", Q_ARG(int, row),
+            Q_ARG(QByteArray, samplePage(MenuLook::all()[static_cast<std::size_t>(row)])),
+            Q_ARG(QSize, kPageRoom), Q_ARG(qreal, kPageScale));
+}
+
+void LookDialog::showPicture(int row, const QImage& picture) {
+    QListWidgetItem* item = m_list->item(row);
+    if (!item || picture.isNull())
+        return;
+    const qreal scale = devicePixelRatioF();
+    // Fitted into the picture's room, never enlarged, at its start: the
+    // looks' names stand in one column.
+    const QSize room = kPictureSize * scale;
+    QImage fitted = picture.width() > room.width() || picture.height() > room.height()
+                        ? picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                        : picture;
+    fitted.setDevicePixelRatio(1); // drawn pixel for pixel
+    QPixmap placed(room);
+    placed.fill(Qt::transparent);
+    QPainter painter(&placed);
+    const QRect area(QPoint(0, (room.height() - fitted.height()) / 2), fitted.size());
+    painter.drawImage(area.topLeft(), fitted);
+    // A hairline around it, so that a white page stands apart from the list.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    painter.end();
+    placed.setDevicePixelRatio(scale);
+    QIcon icon;
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected, QIcon::Active})
+        icon.addPixmap(placed, mode);
+    item->setIcon(icon);
+    item->setData(Qt::UserRole, true); // drawn
 }
 
 const MenuLook& LookDialog::look() const {

@@ -1,6 +1,7 @@
 // The entry point of the preview module (see PreviewEngine).
 #include "app/preview/PreviewEngine.h"
 #include "windows/preview/LivePreviewView.h"
+#include "windows/preview/PageSnapshots.h"
 #include "windows/preview/PreviewWindow.h"
 
 #include <QCoreApplication>
@@ -37,4 +38,11 @@ extern "C" Q_DECL_EXPORT QDialog* halvero_load_preview(QWidget* owner, const QSt
 extern "C" Q_DECL_EXPORT QWidget* halvero_make_live_preview(QWidget* parent) {
     PreviewEngine::chooseGraphicsApi();
     return new LivePreviewView(parent);
+}
+
+// A taker of pages' pictures for `parent` (see PageSnapshots), made anew at
+// each call.
+extern "C" Q_DECL_EXPORT QObject* halvero_make_page_snapshots(QObject* parent) {
+    PreviewEngine::chooseGraphicsApi();
+    return new PageSnapshots(parent);
 }

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMap>
 #include <QMenu>
@@ -34,6 +35,7 @@
 extern "C" QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
                                          const QByteArray& pageText);
 extern "C" QWidget* halvero_make_live_preview(QWidget* parent);
+extern "C" QObject* halvero_make_page_snapshots(QObject* parent);
 
 namespace {
 
@@ -105,7 +107,8 @@ class PreviewWindowTest : public QObject {
 private slots:
     void initTestCase() {
         Application::configure();
-        PreviewEngine::setFactory(&halvero_load_preview, &halvero_make_live_preview);
+        PreviewEngine::setFactory(&halvero_load_preview, &halvero_make_live_preview,
+                                  &halvero_make_page_snapshots);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path() + QStringLiteral("/config")));
         QVERIFY(folder.isValid());
         // A folder name that a raw "file:///" + path would break.
@@ -486,6 +489,51 @@ private slots:
         QVERIFY(!toggle->isChecked());
         QTRY_VERIFY(!main->findChild<QDockWidget*>()->isVisible());
         QVERIFY(!main->isWindowModified());
+        delete main;
+    }
+
+    // The looks are pictures of pages the page writer wrote, drawn by the
+    // engine out of sight: each in its own colours, and no other window
+    // comes on the screen meanwhile.
+    void theLooksArePicturesOfTheirPages() {
+        QPointer<MainWindow> main = new MainWindow;
+        main->setProgramFolder(pageFolder);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        auto holds = [](const QIcon& icon, QRgb wanted) {
+            const QImage image = icon.pixmap(QSize(210, 110)).toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if ((image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF))
+                        return true;
+            return false;
+        };
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* looks = child<QListWidget>(dialog, "looks");
+            QTRY_VERIFY_WITH_TIMEOUT(
+                [looks] {
+                    for (int row = 0; row < looks->count(); ++row)
+                        if (!looks->item(row)->data(Qt::UserRole).toBool())
+                            return false;
+                    return true;
+                }(),
+                30000);
+            for (QWindow* shown : QGuiApplication::topLevelWindows())
+                QVERIFY2(!shown->isVisible() || shown == main->windowHandle() ||
+                             shown == dialog->windowHandle(),
+                         qPrintable(shown->objectName()));
+            QVERIFY2(holds(looks->item(0)->icon(), 0xFEF0BA), "Classic: cream items");
+            QVERIFY2(holds(looks->item(1)->icon(), 0x1F3A5F), "Brand bar: its dark bar");
+            QVERIFY2(holds(looks->item(3)->icon(), 0x4338CA), "Pills: the current one filled");
+            QVERIFY(!holds(looks->item(3)->icon(), 0x1F3A5F));
+            seen = true;
+            QTest::keyClick(looks, Qt::Key_Escape);
+        });
+        main->findChild<QAction*>(QStringLiteral("newFromLook"))->trigger();
+        QVERIFY(seen);
         delete main;
     }
 

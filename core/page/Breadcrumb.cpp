@@ -71,8 +71,10 @@ std::string addressOf(std::string_view siteUrl, std::string_view page) {
 std::string Breadcrumb::html(const PageModel& page, std::string_view siteUrl) {
     if (page.trail.empty())
         return {};
-    std::string text = "<nav class=\"halvero-breadcrumb\" aria-label=\"Breadcrumb\">\n"
-                       "  <ol class=\"halvero-breadcrumb__list\">\n";
+    std::string text = "<nav class=\"halvero-breadcrumb\" aria-label=\"";
+    appendHtmlEscaped(text, page.words.breadcrumb);
+    text += "\">\n"
+            "  <ol class=\"halvero-breadcrumb__list\">\n";
     for (std::size_t i = 0; i < page.trail.size(); ++i) {
         const PageModel::Step& step = page.trail[i];
         const bool last = i + 1 == page.trail.size();

@@ -8,7 +8,7 @@
 namespace halvero {
 
 // A site's page's trail through the menu, as the breadcrumb pattern shows
-// it: a <nav> named "Breadcrumb" holding an ordered list of the steps'
+// it: a <nav> named "Breadcrumb" (in the page's language) holding an ordered list of the steps'
 // links, the last one marked aria-current="page", a heading's step as
 // text; separators come from the style, so screen readers read none. With
 // the site's address, a schema.org BreadcrumbList in JSON-LD follows with

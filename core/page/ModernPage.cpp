@@ -211,19 +211,21 @@ public:
     explicit Nav(const PageModel& page, bool whole = false) : m_page(page), m_whole(whole) {}
 
     std::string take() {
-        const std::string& label = m_page.look.value(PageLook::kMenuButtonLabel);
+        const PageWords& words = m_page.words;
         if (m_page.skipLink && !m_whole) {
             m_text += "<a class=\"halvero-skip\" href=\"#";
             escaped(m_page.look.value(PageLook::kSkipTo));
-            m_text += "\">Skip to content</a>\n";
+            m_text += "\">";
+            escaped(words.skipLink);
+            m_text += "</a>\n";
         }
         m_text += "<nav class=\"halvero-menu\" aria-label=\"";
-        escaped(label);
+        escaped(words.menu);
         m_text += "\">\n";
         if (m_page.folds) {
             m_text += "  <button class=\"halvero-menu__button\" type=\"button\" "
                       "aria-expanded=\"false\" hidden>";
-            escaped(label);
+            escaped(words.menuButton);
             m_text += "<span class=\"halvero-menu__chevron\" aria-hidden=\"true\"></span>"
                       "</button>\n"
                       "  <ul class=\"halvero-menu__list\">\n";
@@ -263,8 +265,11 @@ private:
             m_text += " aria-current=\"page\"";
         m_text += ">";
         escaped(item.label);
-        if (target == "_blank")
-            m_text += "<span class=\"halvero-menu__note\"> (opens in a new tab)</span>";
+        if (target == "_blank") {
+            m_text += "<span class=\"halvero-menu__note\"> (";
+            escaped(m_page.words.newTab);
+            m_text += ")</span>";
+        }
         m_text += "</a>";
     }
 
@@ -283,8 +288,8 @@ private:
             link(item);
             m_text += "\n" + indent + "  <button class=\"halvero-menu__toggle\" " + controls +
                       "<span class=\"halvero-menu__note\">";
-            escaped(item.label);
-            m_text += ", sub-menu</span>";
+            escaped(m_page.words.subMenuName(item.label));
+            m_text += "</span>";
         } else {
             // Without script the heading shows the label; with it, the
             // button that takes its place.
@@ -309,13 +314,17 @@ private:
 } // namespace
 
 std::string ModernPage::compose(const PageModel& page) {
-    return "<!DOCTYPE html>\n"
-           "<html lang=\"en\">\n"
-           "<head>\n"
-           "<meta charset=\"utf-8\">\n"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<title>Menu</title>\n" +
-           styleBlock(page) +
+    // The page's language and direction, and its title in it.
+    std::string head = "<!DOCTYPE html>\n<html lang=\"";
+    appendHtmlEscaped(head, page.look.value(PageLook::kLanguage));
+    head += page.words.rightToLeft ? "\" dir=\"rtl\">\n" : "\">\n";
+    head += "<head>\n"
+            "<meta charset=\"utf-8\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+            "<title>";
+    appendHtmlEscaped(head, page.words.menu);
+    head += "</title>\n";
+    return head + styleBlock(page) +
            "</head>\n"
            "<body>\n" +
            Nav(page, true).take() +

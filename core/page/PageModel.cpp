@@ -149,6 +149,7 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
                               {page.items.front().label, page.items.front().link, "index.html"});
     }
     page.skipLink = !page.look.value(PageLook::kSkipTo).empty();
+    page.words = PageWords::of(page.look);
     return page;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/page/PageWords.h"
 #include "core/settings/MenuSettings.h"
 
 #include <set>
@@ -49,6 +50,8 @@ struct PageModel {
     // menu button on narrow screens (a horizontal menu, not set to never).
     PageLook look;
     bool folds = false;
+    // The words the modern page writes of its own, in its language.
+    PageWords words;
 
     // For a site's page: the trail from the top of the menu to its current
     // item (with the menu's first item before it when that is the site's

@@ -47,7 +47,9 @@
       });
       if (open) {
         menu.list.classList.remove("halvero-menu__sublist--end");
-        if (menu.list.getBoundingClientRect().right > document.documentElement.clientWidth)
+        var box = menu.list.getBoundingClientRect();
+        var backwards = getComputedStyle(menu.list).direction === "rtl";
+        if (backwards ? box.left < 0 : box.right > document.documentElement.clientWidth)
           menu.list.classList.add("halvero-menu__sublist--end");
       }
     }

@@ -1,5 +1,6 @@
 #include "core/settings/PageLook.h"
 
+#include "core/settings/LanguageTag.h"
 #include "core/settings/ValueRules.h"
 #include "core/text/PathGlob.h"
 #include "core/text/TextEncoding.h"
@@ -136,18 +137,32 @@ std::string PageLook::problem(Key key, std::string_view value) {
         if (value == kNever || isQueryWidth(value))
             return {};
         return value.empty() ? "is empty" : "is not a width (40em, 600px) or never";
-    case kMenuButtonLabel: {
+    case kMenuButtonLabel:
+    case kWordMenu:
+    case kWordSubMenu:
+    case kWordNewTab:
+    case kWordBreadcrumb:
+    case kWordSkipLink: {
+        if (value.empty())
+            return {}; // the page language's word
         if (hasControlCharacter(value))
             return "holds a control character";
         if (value.find_first_not_of(' ') == std::string_view::npos)
-            return "is empty";
+            return "is only spaces";
         // The same rule as an item's label.
         if (showsNothing(value))
             return "shows nothing (only invisible characters)";
-        if (characterCount(value) > 40)
-            return "is longer than 40 characters";
+        const std::size_t longest = key == kMenuButtonLabel ? 40 : 60;
+        if (characterCount(value) > longest)
+            return "is longer than " + std::to_string(longest) + " characters";
+        if (key == kWordSubMenu && value.find("{label}") == std::string_view::npos)
+            return "does not hold {label}, where the item's label goes";
         return {};
     }
+    case kLanguage:
+        if (!LanguageTag::isWellFormed(value))
+            return value.empty() ? "is empty" : "is not a language tag (en, de, pt-BR, ar)";
+        return {};
     case kBarColor:
         return colorProblem(value, false);
     case kCurrentColor:

@@ -14,15 +14,16 @@ namespace halvero {
 // colour, the items' padding, alignment and width, and the current item's
 // look; how the menu sits in a site's pages: the path the site is served
 // under and its address, the pages left out, the skip link's target and
-// the one stylesheet; then the items' weight, corners and gap, and the
-// look of the panel a sub-menu drops in. Each is text, addressed by its key as settings files and
+// the one stylesheet; then the items' weight, corners and gap, the look of
+// the panel a sub-menu drops in, and the page's language and the words it
+// writes of its own. Each is text, addressed by its key as settings files and
 // --set name it ("page.foldBelow"), and checked by problem() so that it stays in its place in the
 // page: no value closes a declaration, a rule or the text it stands in.
 class PageLook {
 public:
     enum Key {
         kFoldBelow,        // "40em", "600px", or "never"
-        kMenuButtonLabel,  // "Menu"
+        kMenuButtonLabel,  // "", "Menu": empty for the page language's word
         kBarColor,         // a colour; "transparent"
         kItemPadding,      // one to four lengths: "0.25em 0.5em"
         kAlign,            // start, center, end, spread
@@ -47,6 +48,12 @@ public:
         kPanelSeparator, // a colour, or empty for no line between sub-items
         kPanelRadius,    // a length: "0"
         kPanelShadow,    // none, soft, strong
+        kLanguage,       // a BCP 47 tag: "en", "de", "pt-BR", "ar"
+        kWordMenu,       // "", or the words that replace the language's (PageWords)
+        kWordSubMenu,    // "", "{label}, sub-menu"
+        kWordNewTab,
+        kWordBreadcrumb,
+        kWordSkipLink,
         kCount
     };
     static_assert(kCount == SettingTable::kPageCount);

@@ -57,6 +57,7 @@ constexpr std::span<const std::string_view> kAligns = kAlignItems, kWidths = kWi
                                             kWeights = kWeightItems, kShadows = kShadowItems;
 constexpr std::string_view kRadiusHint = "a length (4px, 0.5em), 0 for square corners";
 constexpr std::string_view kPanelColorHint = "a colour, or empty for the bar's item's";
+constexpr std::string_view kWordHint = "empty for the page language's word, or up to 60 characters";
 
 constexpr int kAll = SettingTable::kEntryCount + SettingTable::kPageCount;
 constexpr std::array<Setting, kAll> kSettings = {{
@@ -118,8 +119,8 @@ constexpr std::array<Setting, kAll> kSettings = {{
     // Halvero lists these keys as unknown and shows the rest.
     {0, G::Page, "foldBelow", "Fold into a menu button below", K::Text, 0, kNone, "40em",
      "a width (40em, 600px) or never"},
-    {1, G::Page, "menuButtonLabel", "Menu button label", K::Text, 0, kNone, "Menu",
-     "1 to 40 characters"},
+    {1, G::Page, "menuButtonLabel", "Menu button label", K::Text, 0, kNone, "",
+     "empty for the page language's word (Menu), or up to 40 characters"},
     {2, G::Page, "barColor", "Bar colour", K::ColorTyped, 0, kNone, "transparent", kColorHint},
     {3, G::Page, "itemPadding", "Item padding", K::Text, 0, kNone, "0.25em 0.5em",
      "one to four lengths (0.5em, 4px 8px)"},
@@ -161,6 +162,16 @@ constexpr std::array<Setting, kAll> kSettings = {{
      "a colour, or empty for none"},
     {24, G::Page, "panelRadius", "Panel corner radius", K::Text, 0, kNone, "0", kRadiusHint},
     {25, G::Page, "panelShadow", "Panel shadow", K::List, 0, kShadows, "none"},
+    // The page's language, and the words it writes of its own.
+    {26, G::Page, "language", "Page language", K::Text, 0, kNone, "en",
+     "a language tag (en, de, pt-BR, ar)"},
+    {27, G::Page, "words.menu", "Menu's name", K::Text, 0, kNone, "",
+     "empty for the button's label, or up to 60 characters"},
+    {28, G::Page, "words.subMenu", "Sub-menu button's name", K::Text, 0, kNone, "",
+     "empty for the page language's words, or up to 60 characters with {label} (the item's)"},
+    {29, G::Page, "words.newTab", "New tab note", K::Text, 0, kNone, "", kWordHint},
+    {30, G::Page, "words.breadcrumb", "Breadcrumb's name", K::Text, 0, kNone, "", kWordHint},
+    {31, G::Page, "words.skipLink", "Skip link's text", K::Text, 0, kNone, "", kWordHint},
 }};
 
 // Each column's key and title, in the order of SettingGroup.

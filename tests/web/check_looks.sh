@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes a two-level menu in every look --looks lists (the modern ones:
-# Classic is the classic page), puts the pages through html-validate and
+# Classic is the classic page) and one in Arabic, right to left, puts the pages through html-validate and
 # runs look_checks.mjs on them in Debian's Chromium and webkit_checks.mjs
 # in WebKitGTK (installed by scripts/test.sh; WebKit needs the display the
 # tests run on).
@@ -25,6 +25,10 @@ for look in "${looks[@]}"; do
     --items "$work/items.tsv" --set menu.target=_self --current services/web.html ||
     { echo "FAIL: halvero --look $look"; exit 1; }
 done
+# One look right to left: the panel opens toward the page's start, the right.
+env -u DISPLAY -u WAYLAND_DISPLAY "$halvero" --write "$work/Brand-bar-rtl.htm" --look "Brand bar" \
+  --items "$work/items.tsv" --set menu.target=_self --set page.language=ar \
+  --current services/web.html || { echo "FAIL: halvero --set page.language=ar"; exit 1; }
 status=0
 if "$here/node_modules/.bin/html-validate" --config "$here/htmlvalidate.json" "$work"/*.htm; then
   echo "ok: every look's page passes html-validate"

@@ -1,4 +1,4 @@
-// Every look's menu in headless Chromium at 320, 375, 768 and 1280 px, as a
+// Every look's menu (and one right to left) in headless Chromium at 320, 375, 768 and 1280 px, as a
 // designer and a visitor look at it, with its sub-menu closed and open:
 // nothing scrolls sideways; a sub-menu's button is as high as its link; a
 // dropped panel touches its item below its start edge, every sub-item as
@@ -25,20 +25,23 @@ const shape = (page) => page.evaluate(() => {
   const sub = [...panel.querySelectorAll('a')];
   const lines = (a) => { const r = document.createRange(); r.selectNodeContents(a);
     return new Set([...r.getClientRects()].map((q) => Math.round(q.top))).size; };
-  const textStart = (a) => { const r = document.createRange(); r.selectNodeContents(a);
-    return r.getBoundingClientRect().left - box(a).left; };
   const style = getComputedStyle(panel);
+  // Edges measured from the page's start: the right, right to left.
+  const rtl = style.direction === 'rtl';
+  const startOf = (r) => (rtl ? -r.right : r.left);
+  const textStart = (a) => { const r = document.createRange(); r.selectNodeContents(a);
+    return startOf(r.getBoundingClientRect()) - startOf(box(a)); };
   return {
     dropped: style.position === 'absolute',
     scrolls: document.documentElement.scrollWidth > innerWidth,
     heights: [box(link).height, box(button).height].map(Math.round),
     rowTops: [box(link).top, box(button).top].map(Math.round),
-    startOff: Math.round(box(panel).left - box(item).left),
+    startOff: Math.round(startOf(box(panel)) - startOf(box(item))),
     gap: Math.round(box(panel).top - box(link).bottom),
     inner: Math.round(panel.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight)),
     widths: sub.map((a) => Math.round(box(a).width)),
     lines: sub.map(lines), starts: sub.map(textStart).map(Math.round),
-    indent: Math.round(box(sub[0]).left - box(link).left),
+    indent: Math.round(startOf(box(sub[0])) - startOf(box(link))),
   };
 });
 

@@ -70,10 +70,11 @@ async function checkLooks() {
     const shape = `var item = ${toggle}.parentNode, link = item.querySelector('a'), list = item.querySelector('.halvero-menu__sublist');
       var box = (e) => e.getBoundingClientRect(), style = getComputedStyle(list);
       var inner = list.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-      return { dropped: style.position === 'absolute', start: box(list).left - box(item).left, gap: box(list).top - box(link).bottom,
+      var rtl = style.direction === 'rtl', startOf = (e) => rtl ? -box(e).right : box(e).left;
+      return { dropped: style.position === 'absolute', start: startOf(list) - startOf(item), gap: box(list).top - box(link).bottom,
         heights: [box(link).height, box(${toggle}).height].map(Math.round),
         rows: [...list.querySelectorAll(':scope > li > a')].map((a) => Math.round(box(a).width - inner)),
-        indent: box(list.querySelector('a')).left - box(link).left,
+        indent: startOf(list.querySelector('a')) - startOf(link),
         scrolls: document.documentElement.scrollWidth > document.documentElement.clientWidth };`;
     await call('POST', `/session/${session}/window/rect`, { width: 1280, height: 700 });
     await call('POST', `/session/${session}/url`, { url: 'file://' + path.join(folder, name) });

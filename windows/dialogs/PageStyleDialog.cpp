@@ -1,5 +1,7 @@
 #include "windows/dialogs/PageStyleDialog.h"
 
+#include "core/page/PageWords.h"
+
 #include "app/Application.h"
 #include "windows/document/MenuDocument.h"
 
@@ -187,11 +189,17 @@ void PageStyleDialog::build() {
                tr("Narrower screens show the menu button; a width such as 40em or 600px, or "
                   "never"));
 
-    m_buttonLabel = new QLineEdit(this);
-    m_buttonLabel->setObjectName(nameOf(PageLook::kMenuButtonLabel));
-    connect(m_buttonLabel, &QLineEdit::textEdited, this,
-            [this](const QString& typed) { edit(PageLook::kMenuButtonLabel, typed, true); });
-    row(captionOf(PageLook::kMenuButtonLabel, 5), m_buttonLabel);
+    // A word of the page: empty for the page language's, which it shows.
+    auto wordRow = [&](PageLook::Key key, int mnemonic) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(nameOf(key));
+        field->setToolTip(text(std::string(PageLook::entries()[key].hint)));
+        connect(field, &QLineEdit::textEdited, this,
+                [this, key](const QString& typed) { edit(key, typed, true); });
+        m_words.at(key) = field;
+        row(captionOf(key, mnemonic), field);
+    };
+    wordRow(PageLook::kMenuButtonLabel, 5);
 
     colorRow(PageLook::kBarColor, captionOf(PageLook::kBarColor, 2), tr("Choose the bar colour"));
 
@@ -253,6 +261,38 @@ void PageStyleDialog::build() {
                {QStringLiteral("16em"), QStringLiteral("20em"), QStringLiteral("28em")},
                tr("The panel is as wide as its widest label up to this; longer labels wrap"));
 
+    newPage(tr("Language and wor&ds"));
+    auto* wordsNote = new QLabel(
+        tr("The page's language, and the words it writes of its own for visitors and screen "
+           "readers; an empty word is the language's."),
+        this);
+    wordsNote->setWordWrap(true);
+    form->addRow(wordsNote);
+    // The carried languages by their own names; any other tag can be typed.
+    auto* language = new QComboBox(this);
+    language->setObjectName(nameOf(PageLook::kLanguage));
+    language->setEditable(true);
+    language->setInsertPolicy(QComboBox::NoInsert);
+    language->setToolTip(tr("A language tag such as en, de, pt-BR or ar"));
+    for (const halvero::PageWords::Language& carried : halvero::PageWords::languages()) {
+        const QString tag = text(std::string(carried.tag));
+        language->addItem(tag + QStringLiteral(" \u2014 ") + text(std::string(carried.name)), tag);
+    }
+    connect(language->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& typed) { edit(PageLook::kLanguage, typed, true); });
+    connect(language, &QComboBox::activated, this, [this, language](int index) {
+        const QString tag = language->itemData(index).toString();
+        language->setEditText(tag);
+        edit(PageLook::kLanguage, tag, false);
+    });
+    m_boxes.at(PageLook::kLanguage) = language;
+    row(captionOf(PageLook::kLanguage, 5), language);
+    wordRow(PageLook::kWordMenu, 1);
+    wordRow(PageLook::kWordSubMenu, 0);
+    wordRow(PageLook::kWordNewTab, 2);
+    wordRow(PageLook::kWordBreadcrumb, 0);
+    wordRow(PageLook::kWordSkipLink, 1);
+
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("pageStyleProblem"));
     m_problem->setWordWrap(true);
@@ -280,23 +320,35 @@ void PageStyleDialog::showValues() {
     const PageLook& look = settings.pageLook();
     const bool modern = settings.pageStyle() == MenuSettings::PageStyle::Modern;
     (modern ? m_modern : m_classic)->setChecked(true);
-    m_buttonLabel->setText(text(look.value(PageLook::kMenuButtonLabel)));
     for (const halvero::Setting& setting : PageLook::entries()) {
         const PageLook::Key key = PageLook::keyOf(setting);
         const QString value = text(look.value(key));
-        if (QLineEdit* color = m_colors.at(key))
-            color->setText(value);
+        if (QLineEdit* field = m_colors.at(key) ? m_colors.at(key) : m_words.at(key))
+            field->setText(value);
         else if (QComboBox* box = m_boxes.at(key); box && box->isEditable())
             box->setEditText(value);
         else if (box)
             box->setCurrentIndex(box->findData(value));
     }
     m_underline->setChecked(look.value(PageLook::kCurrentUnderline) == "Yes");
+    showLanguageWords();
+}
+
+void PageStyleDialog::showLanguageWords() {
+    const halvero::PageWords words = halvero::PageWords::of(m_document.settings().pageLook());
+    const halvero::PageWords carried =
+        halvero::PageWords::carried(m_document.settings().pageLook().value(PageLook::kLanguage));
+    m_words.at(PageLook::kMenuButtonLabel)->setPlaceholderText(text(carried.menuButton));
+    m_words.at(PageLook::kWordMenu)->setPlaceholderText(text(words.menuButton));
+    m_words.at(PageLook::kWordSubMenu)->setPlaceholderText(text(carried.subMenu));
+    m_words.at(PageLook::kWordNewTab)->setPlaceholderText(text(carried.newTab));
+    m_words.at(PageLook::kWordBreadcrumb)->setPlaceholderText(text(carried.breadcrumb));
+    m_words.at(PageLook::kWordSkipLink)->setPlaceholderText(text(carried.skipLink));
 }
 
 QString PageStyleDialog::fieldText(PageLook::Key key) const {
-    if (key == PageLook::kMenuButtonLabel)
-        return m_buttonLabel->text();
+    if (const QLineEdit* word = m_words.at(key))
+        return word->text();
     if (key == PageLook::kCurrentUnderline)
         return m_underline->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
     if (const QLineEdit* color = m_colors.at(key))
@@ -320,6 +372,8 @@ void PageStyleDialog::edit(PageLook::Key key, const QString& typed, bool isTyped
     m_problem->clear();
     if (value != m_document.settings().pageLook().value(key))
         m_document.setPageLook(key, value, isTyped ? m_typing + key : -1);
+    if (key == PageLook::kLanguage || key == PageLook::kMenuButtonLabel)
+        showLanguageWords();
 }
 
 void PageStyleDialog::chooseColor(PageLook::Key key) {

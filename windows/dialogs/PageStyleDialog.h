@@ -16,7 +16,8 @@ class QRadioButton;
 // page's own look: where the bar folds behind its menu button and that
 // button's label, the bar's colour, the items' padding, alignment, width,
 // gap, weight and corners, and the current item's look; on a page of its
-// own, the look of the panel a sub-menu drops in. Each change goes into the menu as it
+// own, the look of the panel a sub-menu drops in; on a third, the page's
+// language and the words it writes of its own. Each change goes into the menu as it
 // is made, so the live preview (shown while the dialog is open) follows it;
 // a value the page cannot take stays in its box, and the dialog says why.
 // OK keeps the changes, Cancel takes them all back.
@@ -37,16 +38,18 @@ private:
     void chooseColor(halvero::PageLook::Key key);
     // The text a field holds for `key`, as the page takes it.
     QString fieldText(halvero::PageLook::Key key) const;
+    // Each word's field shows the page language's word while it is empty.
+    void showLanguageWords();
 
     MenuDocument& m_document;
     int m_historyAtOpen;
     int m_typing; // the typing numbers of this dialog's fields start here
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
-    QLineEdit* m_buttonLabel = nullptr;
-    // Each setting's field: a colour's line, or a list (editable for a
-    // length) of the others'.
+    // Each setting's field: a colour's line, a word's line, or a list
+    // (editable for a length or the language) of the others'.
     std::array<QLineEdit*, halvero::PageLook::kCount> m_colors{};
+    std::array<QLineEdit*, halvero::PageLook::kCount> m_words{};
     std::array<QComboBox*, halvero::PageLook::kCount> m_boxes{};
     QCheckBox* m_underline = nullptr;
     QLabel* m_problem = nullptr;

@@ -38,8 +38,8 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
          {"", "0em", "40", "40vw", "-1em", "40em)", "calc(40em)", "40em{}", "Never", ".5em",
           "1234567em"}},
         {PageLook::kMenuButtonLabel,
-         {"Menu", "Men\xC3\xBC", "<Navigation & more>", std::string(40, 'x')},
-         {"", "   ", "Me\nnu", "Me\x7Fnu", "Me\xC2\x85nu", std::string(41, 'x'), "\xC2\xA0",
+         {"", "Menu", "Men\xC3\xBC", "<Navigation & more>", std::string(40, 'x')},
+         {"   ", "Me\nnu", "Me\x7Fnu", "Me\xC2\x85nu", std::string(41, 'x'), "\xC2\xA0",
           "\xE2\x80\x8B", "\xE2\x80\xAE", " \xC2\xA0\xE2\x80\x8B "}},
         {PageLook::kBarColor,
          {"#1F3A5F", "transparent", "rgb(1 2 3 / 50%)"},
@@ -73,6 +73,17 @@ TEST(PageLook, EveryValueKeepsToItsPlace) {
         {PageLook::kPanelSeparator, {"", "#E5E7EB"}, {"1px solid red", "red;"}},
         {PageLook::kPanelPadding, {"0", "4px", "0.25em 0"}, {"", "4", "-4px"}},
         {PageLook::kPanelShadow, {"none", "soft", "strong"}, {"", "Soft", "0 1px red"}},
+        {PageLook::kLanguage,
+         {"en", "DE", "pt-BR", "zh-Hant-TW", "sr-Latn-RS", "es-419", "de-CH-1996", "x-klingon",
+          "en-US-x-twain", "ar", "sl-rozaj-biske"},
+         {"", "e", "english1", "en_US", "en-", "-en", "en--US", "en-US-", "de-CH-1996-1996", "en-a",
+          "en-a-bbb-a-ccc", "x", "en-x", "123", "en-\xC3\xA9", "en;", "verylongtag"}},
+        {PageLook::kWordSubMenu,
+         {"", "{label}, Untermen\xC3\xBC", "Sub-menu of {label}"},
+         {"sub-menu", " ", "{label}\n", std::string(61, 'x') + "{label}"}},
+        {PageLook::kWordNewTab,
+         {"", "neues Fenster", std::string(60, 'x')},
+         {std::string(61, 'x')}},
     };
     for (const Case& c : cases) {
         for (const std::string& good : c.good)

@@ -1,5 +1,8 @@
 #include "tests/windows/WindowTest.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include <QCheckBox>
 #include <QMap>
 #include <QSet>
@@ -100,6 +103,40 @@ private slots:
         });
     }
 
+    // The page's language, picked by its own name from the keyboard, puts
+    // the page's words into it; the word fields show the language's words
+    // while empty; a tag that is not one is refused and said.
+    void theLanguagePageWritesThePageInIt() {
+        QString refused, buttonShows;
+        editPageStyle([&](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+            auto* language = qobject_cast<QComboBox*>(QApplication::focusWidget());
+            QVERIFY(language && language->objectName() == QStringLiteral("language"));
+            language->lineEdit()->selectAll();
+            QTest::keyClicks(language, QStringLiteral("de_DE"));
+            refused = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"))->text();
+            QTest::keyClick(language, Qt::Key_Down, Qt::AltModifier); // the list opens
+            QTRY_VERIFY(language->view()->isVisible());
+            QTest::keyClick(language->view(), Qt::Key_Down); // de — Deutsch
+            QTest::keyClick(language->view(), Qt::Key_Return);
+            QTRY_COMPARE(language->currentText(), QStringLiteral("de"));
+            buttonShows =
+                dialog->findChild<QLineEdit*>(QStringLiteral("menuButtonLabel"))->placeholderText();
+            QTest::keyClick(language, Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+        });
+        QVERIFY2(refused.contains(QStringLiteral("is not a language tag")), qPrintable(refused));
+        QCOMPARE(buttonShows, QStringLiteral("Men\u00fc"));
+        const QString page = createdPage();
+        for (const QString& wanted :
+             {QStringLiteral("<html lang=\"de\">"), QStringLiteral("aria-label=\"Men\u00fc\""),
+              QStringLiteral("(\u00f6ffnet in einem neuen Tab)")})
+            QVERIFY2(page.contains(wanted), qPrintable(wanted));
+    }
+
     // The fields' captions come from the table of settings, each with its
     // own Alt letter, and each leads to its field.
     void fieldsAreCaptionedFromTheTable() {
@@ -128,7 +165,13 @@ private slots:
                 {"panelSeparator", "&Line between sub-items:"},
                 {"panelRadius", "Panel corner &radius:"},
                 {"panelShadow", "Panel &shadow:"},
-                {"panelMaxWidth", "Panel &width at most:"}};
+                {"panelMaxWidth", "Panel &width at most:"},
+                {"language", "Page &language:"},
+                {"words.menu", "M&enu's name:"},
+                {"words.subMenu", "&Sub-menu button's name:"},
+                {"words.newTab", "Ne&w tab note:"},
+                {"words.breadcrumb", "&Breadcrumb's name:"},
+                {"words.skipLink", "S&kip link's text:"}};
             QCOMPARE(captions, expected);
             // On each page of fields, with the style above and the pages'
             // tabs, every Alt letter leads to one place.

@@ -1,0 +1,109 @@
+#include "core/page/PageWords.h"
+
+#include "core/settings/LanguageTag.h"
+#include "core/settings/PageLook.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace halvero {
+
+namespace {
+
+// Each language's words as a native speaker's site would say them.
+constexpr PageWords::Language kLanguages[] = {
+    {"en", "English", "Menu", "{label}, sub-menu", "opens in a new tab", "Breadcrumb",
+     "Skip to content"},
+    {"de", "Deutsch", "Menü", "{label}, Untermenü", "öffnet in einem neuen Tab",
+     "Brotkrümelnavigation", "Zum Inhalt springen"},
+    {"fr", "Français", "Menu", "{label}, sous-menu", "s’ouvre dans un nouvel onglet",
+     "Fil d’Ariane", "Aller au contenu"},
+    {"es", "Español", "Menú", "{label}, submenú", "se abre en una pestaña nueva",
+     "Ruta de navegación", "Saltar al contenido"},
+    {"it", "Italiano", "Menu", "{label}, sottomenu", "si apre in una nuova scheda",
+     "Percorso di navigazione", "Vai al contenuto"},
+    {"pt", "Português", "Menu", "{label}, submenu", "abre em uma nova aba", "Trilha de navegação",
+     "Pular para o conteúdo"},
+    {"nl", "Nederlands", "Menu", "{label}, submenu", "opent in een nieuw tabblad", "Kruimelpad",
+     "Naar inhoud springen"},
+    {"pl", "Polski", "Menu", "{label}, podmenu", "otwiera się w nowej karcie", "Ścieżka nawigacji",
+     "Przejdź do treści"},
+    {"sv", "Svenska", "Meny", "{label}, undermeny", "öppnas i en ny flik", "Brödsmulor",
+     "Hoppa till innehållet"},
+    {"ru", "Русский", "Меню", "{label}, подменю", "открывается в новой вкладке",
+     "Навигационная цепочка", "Перейти к содержимому"},
+    {"tr", "Türkçe", "Menü", "{label}, alt menü", "yeni sekmede açılır", "Sayfa yolu",
+     "İçeriğe geç"},
+    {"ja", "日本語", "メニュー", "{label}、サブメニュー", "新しいタブで開きます", "パンくずリスト",
+     "コンテンツへスキップ"},
+    {"zh", "中文", "菜单", "{label}，子菜单", "在新标签页中打开", "面包屑导航", "跳到内容"},
+    {"ar", "العربية", "القائمة", "{label}، قائمة فرعية", "يفتح في علامة تبويب جديدة", "مسار التنقل",
+     "انتقل إلى المحتوى"},
+    {"he", "עברית", "תפריט", "{label}, תפריט משנה", "נפתח בכרטיסייה חדשה", "פירורי לחם",
+     "דילוג לתוכן"},
+};
+
+std::string lower(std::string_view text) {
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lowered;
+}
+
+const PageWords::Language* find(std::string_view tag) {
+    const std::string wanted = lower(tag);
+    for (const PageWords::Language& language : kLanguages)
+        if (language.tag == wanted)
+            return &language;
+    return nullptr;
+}
+
+} // namespace
+
+std::span<const PageWords::Language> PageWords::languages() {
+    return kLanguages;
+}
+
+PageWords PageWords::carried(std::string_view tag) {
+    const Language* language = find(tag);
+    if (!language)
+        language = find(LanguageTag::language(tag));
+    if (!language)
+        language = &kLanguages[0];
+    PageWords words;
+    words.menu = language->menu;
+    words.menuButton = language->menu;
+    words.subMenu = language->subMenu;
+    words.newTab = language->newTab;
+    words.breadcrumb = language->breadcrumb;
+    words.skipLink = language->skipLink;
+    words.rightToLeft = LanguageTag::isRightToLeft(tag);
+    return words;
+}
+
+PageWords PageWords::of(const PageLook& look) {
+    PageWords words = carried(look.value(PageLook::kLanguage));
+    const auto set = [&look](std::string& word, PageLook::Key key) {
+        if (!look.value(key).empty())
+            word = look.value(key);
+    };
+    set(words.menuButton, PageLook::kMenuButtonLabel);
+    set(words.menu, PageLook::kMenuButtonLabel);
+    set(words.menu, PageLook::kWordMenu);
+    set(words.subMenu, PageLook::kWordSubMenu);
+    set(words.newTab, PageLook::kWordNewTab);
+    set(words.breadcrumb, PageLook::kWordBreadcrumb);
+    set(words.skipLink, PageLook::kWordSkipLink);
+    return words;
+}
+
+std::string PageWords::subMenuName(std::string_view label) const {
+    std::string name = subMenu;
+    const std::size_t at = name.find(kLabel);
+    if (at == std::string::npos)
+        return std::string(label) + ", " + name;
+    name.replace(at, kLabel.size(), label);
+    return name;
+}
+
+} // namespace halvero

@@ -103,6 +103,17 @@ std::string MenuItem::problem(bool parent) const {
         return "tooltip: holds a control character";
     if (!isTarget(target))
         return "target: is not one of _self, _blank, _parent, _top";
+    // Each language's label and link by the same rules.
+    for (const auto& [tag, translated] : labels) {
+        MenuItem other;
+        other.label = translated;
+        other.link = "#";
+        if (const std::string why = other.problem(false); !why.empty())
+            return "labels." + tag + why.substr(std::string_view("label").size());
+    }
+    for (const auto& [tag, translated] : links)
+        if (const std::string why = linkProblem(translated); !why.empty())
+            return "links." + tag + ": " + why;
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,15 @@ struct MenuItem {
     bool current = false;
     // The sub-menu: empty for a plain item.
     std::vector<MenuItem> items;
+    // In a site of several languages, the item's label and link in each
+    // language but the first, by the language's tag; one left out is the
+    // label above, and the link above in that language's folder.
+    std::map<std::string, std::string, std::less<>> labels = {};
+    std::map<std::string, std::string, std::less<>> links = {};
+    // Set only in a page of a site in several languages, for an item whose
+    // page is missing in the page's language and that leads to the default
+    // language's instead: that language's tag and name. Never kept.
+    std::string language = {}, languageName = {};
 
     bool operator==(const MenuItem&) const = default;
 

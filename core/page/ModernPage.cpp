@@ -1,5 +1,7 @@
 #include "core/page/ModernPage.h"
 
+#include "core/settings/LanguageTag.h"
+
 #include "core/page/StyleTemplate.h"
 #include "core/page/menu_css.h"
 #include "core/page/menu_js.h"
@@ -175,6 +177,7 @@ std::string styleSheet(const PageModel& page, bool site) {
         {"atEnd", align == "end"},
         {"labelsAtStart", align == "start"},
         {"skipLink", page.skipLink},
+        {"languages", page.hasLanguages},
     };
     for (const auto& [name, holds] : conditions)
         if (holds)
@@ -263,8 +266,23 @@ private:
             m_text += " rel=\"noopener\"";
         if (item.current)
             m_text += " aria-current=\"page\"";
+        if (!item.language.empty()) {
+            // Its page, and so its label, is in another language.
+            m_text += " hreflang=\"";
+            escaped(item.language);
+            m_text += "\" lang=\"";
+            escaped(item.language);
+            m_text += "\"";
+            if (LanguageTag::isRightToLeft(item.language) != m_page.words.rightToLeft)
+                m_text += m_page.words.rightToLeft ? " dir=\"ltr\"" : " dir=\"rtl\"";
+        }
         m_text += ">";
         escaped(item.label);
+        if (!item.languageName.empty()) {
+            m_text += " <span class=\"halvero-menu__language\">(";
+            escaped(item.languageName);
+            m_text += ")</span>";
+        }
         if (target == "_blank") {
             m_text += "<span class=\"halvero-menu__note\"> (";
             escaped(m_page.words.newTab);

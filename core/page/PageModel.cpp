@@ -62,6 +62,8 @@ struct Builder {
         out.tooltip = valid(item.tooltip);
         out.target = item.target.empty() ? menuTarget : item.target;
         out.current = item.current;
+        out.language = valid(item.language);
+        out.languageName = valid(item.languageName);
         std::string page;
         if (!sitePage.empty()) {
             page = SiteLinks::pageOf(out.link, base);
@@ -150,6 +152,7 @@ PageModel build(const MenuSettings& settings, std::string_view currentLink, int 
     }
     page.skipLink = !page.look.value(PageLook::kSkipTo).empty();
     page.words = PageWords::of(page.look);
+    page.hasLanguages = !settings.languages().empty();
     return page;
 }
 

@@ -37,6 +37,9 @@ struct PageModel {
         bool current = false;
         bool holdsCurrent = false; // the current item is in its sub-menu
         std::vector<Item> items;
+        // A page in another language than the page's (its tag and name),
+        // where the page's own language has none; empty otherwise.
+        std::string language, languageName;
     };
 
     bool across = false; // a horizontal menu
@@ -66,6 +69,7 @@ struct PageModel {
     std::vector<Step> trail;
     bool skipLink = false;
     bool sharedScript = false;
+    bool hasLanguages = false; // the site is in several languages
 
     // The page of `settings`. `currentLink`, when given, names the page the
     // menu is on: the first item that links to it is the current one,

@@ -13,34 +13,34 @@ namespace {
 // Each language's words as a native speaker's site would say them.
 constexpr PageWords::Language kLanguages[] = {
     {"en", "English", "Menu", "{label}, sub-menu", "opens in a new tab", "Breadcrumb",
-     "Skip to content"},
+     "Skip to content", "Languages"},
     {"de", "Deutsch", "Menü", "{label}, Untermenü", "öffnet in einem neuen Tab",
-     "Brotkrümelnavigation", "Zum Inhalt springen"},
+     "Brotkrümelnavigation", "Zum Inhalt springen", "Sprachen"},
     {"fr", "Français", "Menu", "{label}, sous-menu", "s’ouvre dans un nouvel onglet",
-     "Fil d’Ariane", "Aller au contenu"},
+     "Fil d’Ariane", "Aller au contenu", "Langues"},
     {"es", "Español", "Menú", "{label}, submenú", "se abre en una pestaña nueva",
-     "Ruta de navegación", "Saltar al contenido"},
+     "Ruta de navegación", "Saltar al contenido", "Idiomas"},
     {"it", "Italiano", "Menu", "{label}, sottomenu", "si apre in una nuova scheda",
-     "Percorso di navigazione", "Vai al contenuto"},
+     "Percorso di navigazione", "Vai al contenuto", "Lingue"},
     {"pt", "Português", "Menu", "{label}, submenu", "abre em uma nova aba", "Trilha de navegação",
-     "Pular para o conteúdo"},
+     "Pular para o conteúdo", "Idiomas"},
     {"nl", "Nederlands", "Menu", "{label}, submenu", "opent in een nieuw tabblad", "Kruimelpad",
-     "Naar inhoud springen"},
+     "Naar inhoud springen", "Talen"},
     {"pl", "Polski", "Menu", "{label}, podmenu", "otwiera się w nowej karcie", "Ścieżka nawigacji",
-     "Przejdź do treści"},
+     "Przejdź do treści", "Języki"},
     {"sv", "Svenska", "Meny", "{label}, undermeny", "öppnas i en ny flik", "Brödsmulor",
-     "Hoppa till innehållet"},
+     "Hoppa till innehållet", "Språk"},
     {"ru", "Русский", "Меню", "{label}, подменю", "открывается в новой вкладке",
-     "Навигационная цепочка", "Перейти к содержимому"},
+     "Навигационная цепочка", "Перейти к содержимому", "Языки"},
     {"tr", "Türkçe", "Menü", "{label}, alt menü", "yeni sekmede açılır", "Sayfa yolu",
-     "İçeriğe geç"},
+     "İçeriğe geç", "Diller"},
     {"ja", "日本語", "メニュー", "{label}、サブメニュー", "新しいタブで開きます", "パンくずリスト",
-     "コンテンツへスキップ"},
-    {"zh", "中文", "菜单", "{label}，子菜单", "在新标签页中打开", "面包屑导航", "跳到内容"},
+     "コンテンツへスキップ", "言語"},
+    {"zh", "中文", "菜单", "{label}，子菜单", "在新标签页中打开", "面包屑导航", "跳到内容", "语言"},
     {"ar", "العربية", "القائمة", "{label}، قائمة فرعية", "يفتح في علامة تبويب جديدة", "مسار التنقل",
-     "انتقل إلى المحتوى"},
+     "انتقل إلى المحتوى", "اللغات"},
     {"he", "עברית", "תפריט", "{label}, תפריט משנה", "נפתח בכרטיסייה חדשה", "פירורי לחם",
-     "דילוג לתוכן"},
+     "דילוג לתוכן", "שפות"},
 };
 
 std::string lower(std::string_view text) {
@@ -77,6 +77,7 @@ PageWords PageWords::carried(std::string_view tag) {
     words.newTab = language->newTab;
     words.breadcrumb = language->breadcrumb;
     words.skipLink = language->skipLink;
+    words.languageList = language->languageList;
     words.rightToLeft = LanguageTag::isRightToLeft(tag);
     return words;
 }
@@ -94,6 +95,7 @@ PageWords PageWords::of(const PageLook& look) {
     set(words.newTab, PageLook::kWordNewTab);
     set(words.breadcrumb, PageLook::kWordBreadcrumb);
     set(words.skipLink, PageLook::kWordSkipLink);
+    set(words.languageList, PageLook::kWordLanguages);
     return words;
 }
 

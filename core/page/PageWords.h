@@ -11,18 +11,18 @@ class PageLook;
 // The words the modern page writes of its own, in the page's language: the
 // menu's name (its <nav>'s, and the menu button's label), the name of a
 // sub-menu's button ("{label}" standing for its item's label), the note
-// after a link that opens in a new tab, the breadcrumb trail's name and the
-// skip link's text. Halvero carries them for the languages of kLanguages;
-// each can be set instead (page.menuButtonLabel, page.words.NAME).
+// after a link that opens in a new tab, the breadcrumb trail's name, the
+// skip link's text and the language switcher's name. Halvero carries them for the languages of
+// kLanguages; each can be set instead (page.menuButtonLabel, page.words.NAME).
 struct PageWords {
-    std::string menu, menuButton, subMenu, newTab, breadcrumb, skipLink;
+    std::string menu, menuButton, subMenu, newTab, breadcrumb, skipLink, languageList;
     // The page is written right to left (dir="rtl").
     bool rightToLeft = false;
 
     // The words carried for one language.
     struct Language {
         std::string_view tag, name; // "de", "Deutsch"
-        std::string_view menu, subMenu, newTab, breadcrumb, skipLink;
+        std::string_view menu, subMenu, newTab, breadcrumb, skipLink, languageList;
     };
     static std::span<const Language> languages();
 

@@ -78,6 +78,7 @@ void MenuSettings::initialise() {
     setMenuItems({});
     setPageStyle(PageStyle::Classic);
     setPageLook({});
+    setLanguages({});
     m_siteFolder.clear();
 }
 
@@ -168,6 +169,7 @@ MenuSettings::Snapshot MenuSettings::snapshot() const {
     state.style = m_pageStyle;
     state.siteFolder = m_siteFolder;
     state.look = m_pageLook;
+    state.languages = m_languages;
     return state;
 }
 
@@ -177,7 +179,15 @@ void MenuSettings::restore(const Snapshot& state) {
     setValues(state.values);
     setPageStyle(state.style);
     setPageLook(state.look);
+    setLanguages(state.languages);
     m_siteFolder = state.siteFolder;
+}
+
+void MenuSettings::setLanguages(std::vector<SiteLanguage> languages) {
+    if (languages == m_languages)
+        return;
+    m_languages = std::move(languages);
+    notify(-1, Change::PageLook);
 }
 
 void MenuSettings::applyStatusBarRule() {

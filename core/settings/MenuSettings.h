@@ -3,6 +3,7 @@
 #include "core/items/MenuItem.h"
 #include "core/settings/PageLook.h"
 #include "core/settings/SettingTable.h"
+#include "core/settings/SiteLanguage.h"
 
 #include <array>
 #include <functional>
@@ -110,6 +111,12 @@ public:
     const std::string& siteFolder() const { return m_siteFolder; }
     void setSiteFolder(std::string folder) { m_siteFolder = std::move(folder); }
 
+    // The languages of a site in several (SiteLanguage), the default first;
+    // empty for a site in one. Checked by the caller; told to the observer
+    // as a change of the page's look.
+    const std::vector<SiteLanguage>& languages() const { return m_languages; }
+    void setLanguages(std::vector<SiteLanguage> languages);
+
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 
     // Everything a settings file keeps: what undo returns to, and what a
@@ -120,6 +127,7 @@ public:
         PageStyle style = PageStyle::Classic;
         std::string siteFolder;
         PageLook look;
+        std::vector<SiteLanguage> languages;
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot snapshot() const;
@@ -147,6 +155,7 @@ private:
     std::vector<MenuItem> m_menuItems;
     PageStyle m_pageStyle = PageStyle::Classic;
     std::string m_siteFolder;
+    std::vector<SiteLanguage> m_languages;
     PageLook m_pageLook;
     Observer m_observer;
 };

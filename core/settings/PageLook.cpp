@@ -142,7 +142,8 @@ std::string PageLook::problem(Key key, std::string_view value) {
     case kWordSubMenu:
     case kWordNewTab:
     case kWordBreadcrumb:
-    case kWordSkipLink: {
+    case kWordSkipLink:
+    case kWordLanguages: {
         if (value.empty())
             return {}; // the page language's word
         if (hasControlCharacter(value))

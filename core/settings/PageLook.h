@@ -54,6 +54,9 @@ public:
         kWordNewTab,
         kWordBreadcrumb,
         kWordSkipLink,
+        kWordLanguages,
+        kMissingTranslation, // default, omit, home
+        kAlternateLinks,     // No, Yes
         kCount
     };
     static_assert(kCount == SettingTable::kPageCount);

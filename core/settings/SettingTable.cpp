@@ -53,8 +53,10 @@ constexpr Texts kAlignItems[] = {"start", "center", "end", "spread"};
 constexpr Texts kWidthItems[] = {"fixed", "auto"};
 constexpr Texts kWeightItems[] = {"normal", "500", "600", "bold"};
 constexpr Texts kShadowItems[] = {"none", "soft", "strong"};
+constexpr Texts kMissingItems[] = {"default", "omit", "home"};
 constexpr std::span<const std::string_view> kAligns = kAlignItems, kWidths = kWidthItems,
-                                            kWeights = kWeightItems, kShadows = kShadowItems;
+                                            kWeights = kWeightItems, kShadows = kShadowItems,
+                                            kMissing = kMissingItems;
 constexpr std::string_view kRadiusHint = "a length (4px, 0.5em), 0 for square corners";
 constexpr std::string_view kPanelColorHint = "a colour, or empty for the bar's item's";
 constexpr std::string_view kWordHint = "empty for the page language's word, or up to 60 characters";
@@ -172,6 +174,11 @@ constexpr std::array<Setting, kAll> kSettings = {{
     {29, G::Page, "words.newTab", "New tab note", K::Text, 0, kNone, "", kWordHint},
     {30, G::Page, "words.breadcrumb", "Breadcrumb's name", K::Text, 0, kNone, "", kWordHint},
     {31, G::Page, "words.skipLink", "Skip link's text", K::Text, 0, kNone, "", kWordHint},
+    // A site in several languages (the settings' languages).
+    {32, G::Page, "words.languages", "Language list's name", K::Text, 0, kNone, "", kWordHint},
+    {33, G::Page, "missingTranslation", "An item's page missing in a language", K::List, 0,
+     kMissing, "default"},
+    {34, G::Page, "alternateLinks", "Alternate links in the head", K::List, 0, kNoYes, "No"},
 }};
 
 // Each column's key and title, in the order of SettingGroup.

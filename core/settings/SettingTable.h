@@ -81,7 +81,7 @@ struct Setting {
 class SettingTable {
 public:
     static constexpr int kEntryCount = 42;
-    static constexpr int kPageCount = 32;
+    static constexpr int kPageCount = 35;
 
     static constexpr int kItemCount = 0;
     static constexpr int kDirection = 1;

@@ -249,6 +249,11 @@ public:
                     readItems(value, m_contents.items, "");
                 else
                     expected(value, key, "a list");
+            } else if (key == "languages") {
+                if (value.kind == Value::List)
+                    readLanguages(value);
+                else
+                    expected(value, key, "a list");
             } else if (key == "page" || groupNamed(key)) {
                 if (value.kind != Value::Object)
                     expected(value, key, "an object");
@@ -260,6 +265,7 @@ public:
                 m_contents.unknownKeys.push_back(key);
             }
         }
+        checkTranslations();
         finish();
     }
 
@@ -307,6 +313,35 @@ private:
                 m_contents.look.set(look, value.text);
             }
         }
+    }
+
+    // The site's languages: each an object of three texts.
+    void readLanguages(const Value& list) {
+        for (const Value& entry : list.elements) {
+            const std::string name =
+                "languages[" + std::to_string(m_contents.languages.size() + 1) + "]";
+            if (entry.kind != Value::Object) {
+                expected(entry, name, "an object");
+                continue;
+            }
+            SiteLanguage language;
+            for (const auto& [key, value] : entry.members) {
+                std::string* field = key == "tag"      ? &language.tag
+                                     : key == "name"   ? &language.name
+                                     : key == "folder" ? &language.folder
+                                                       : nullptr;
+                if (!field)
+                    m_contents.unknownKeys.push_back(name + "." + key);
+                else if (value.kind != Value::Text)
+                    expected(value, name + "." + key, "text");
+                else
+                    *field = value.text;
+            }
+            m_contents.languages.push_back(std::move(language));
+        }
+        if (const std::string problem = SiteLanguage::listProblem(m_contents.languages);
+            !problem.empty())
+            note(list.line, "languages", problem);
     }
 
     // The items of `list` into `items`; `parent` numbers the item holding
@@ -357,6 +392,21 @@ private:
                  : key == "link"    ? item.link
                  : key == "tooltip" ? item.tooltip
                                     : item.target) = value.text;
+                lines[key] = value.line;
+            } else if (key == "labels" || key == "links") {
+                // Each language's own, by its tag.
+                if (value.kind != Value::Object) {
+                    expected(value, name, "an object");
+                    continue;
+                }
+                auto& translated = key == "labels" ? item.labels : item.links;
+                for (const auto& [tag, text] : value.members) {
+                    if (text.kind != Value::Text)
+                        expected(text, name + "." + tag, "text");
+                    else
+                        translated[tag] = text.text;
+                    m_translations.push_back({tag, text.line, name + "." + tag});
+                }
                 lines[key] = value.line;
             } else {
                 m_contents.unknownKeys.push_back(name);
@@ -422,8 +472,29 @@ private:
     std::size_t m_itemCount = 0;
     int m_currentsSeen = 0;
     std::optional<std::string> m_format;
+    // Every label and link given for a language, to be matched with the
+    // languages once all is read.
+    struct Translation {
+        std::string tag;
+        int line;
+        std::string name;
+    };
+    void checkTranslations() {
+        for (const Translation& translation : m_translations) {
+            const bool known =
+                std::any_of(m_contents.languages.begin() + (m_contents.languages.empty() ? 0 : 1),
+                            m_contents.languages.end(), [&](const SiteLanguage& language) {
+                                return language.tag == translation.tag;
+                            });
+            if (!known)
+                note(translation.line, translation.name,
+                     "no language of the site but the first has the tag " + translation.tag);
+        }
+    }
+
     std::optional<long long> m_version;
     int m_formatLine = 0, m_versionLine = 0;
+    std::vector<Translation> m_translations;
     std::optional<SettingsFileError> m_firstError;
 };
 
@@ -439,6 +510,10 @@ Json itemList(const std::vector<MenuItem>& items) {
             entry["current"] = true;
         if (!item.items.empty())
             entry["items"] = itemList(item.items);
+        if (!item.labels.empty())
+            entry["labels"] = item.labels;
+        if (!item.links.empty())
+            entry["links"] = item.links;
         list.push_back(std::move(entry));
     }
     return list;
@@ -494,11 +569,16 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     const bool sameFont =
         settings.value(SettingTable::kHover.fontName) == SettingTable::kSameAsNormal ||
         settings.value(SettingTable::kHover.fontSize) == SettingTable::kSameAsNormal;
-    file["version"] = sameFont                       ? 5
-                      : needsVersion4(settings)      ? 4
-                      : items.empty()                ? 1
-                      : MenuItem::hasSubMenus(items) ? 3
-                                                     : 2;
+    bool translated = false;
+    MenuItem::visit(items, [&translated](const MenuItem& item, int, const std::string&) {
+        translated = translated || !item.labels.empty() || !item.links.empty();
+    });
+    file["version"] = !settings.languages().empty() || translated ? 6
+                      : sameFont                                  ? 5
+                      : needsVersion4(settings)                   ? 4
+                      : items.empty()                             ? 1
+                      : MenuItem::hasSubMenus(items)              ? 3
+                                                                  : 2;
     for (SettingGroup group : {SettingGroup::Menu, SettingGroup::Normal, SettingGroup::Hover}) {
         Json& column = file[std::string(SettingTable::groupKey(group))];
         column = Json::object();
@@ -516,6 +596,12 @@ std::string SettingsFile::compose(const MenuSettings& settings) {
     for (const Setting& setting : SettingTable::page())
         if (const std::string& value = settings.value(setting); value != setting.defaultValue)
             file["page"][std::string(setting.key)] = value;
+    if (!settings.languages().empty()) {
+        Json& languages = file["languages"] = Json::array();
+        for (const SiteLanguage& language : settings.languages())
+            languages.push_back(
+                {{"tag", language.tag}, {"name", language.name}, {"folder", language.folder}});
+    }
     if (!items.empty())
         file["items"] = itemList(items);
     return file.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -55,8 +55,9 @@ public:
     // file is written in the oldest version that holds its menu. (The
     // modern page's own look, under "page", needs no version: an older
     // Halvero lists its keys as unknown and shows the rest.) Version 5 adds
-    // the hovered item's font and size "Same as normal".
-    static constexpr int kVersion = 5;
+    // the hovered item's font and size "Same as normal", version 6 a site's
+    // languages and the items' labels and links in them.
+    static constexpr int kVersion = 6;
     // Larger files are refused before they are read.
     static constexpr long long kMaxBytes = 1024 * 1024;
 
@@ -66,6 +67,7 @@ public:
         MenuSettings::PageStyle pageStyle = MenuSettings::PageStyle::Classic;
         std::string siteFolder;
         PageLook look;
+        std::vector<SiteLanguage> languages;
         std::vector<std::string> unknownKeys; // "normal.glow", "theme"
         // The menu's own items, with an itemCount that is not their number:
         // the count as the file gives it (the page shows the items).
@@ -78,7 +80,7 @@ public:
 
         // The menu the file holds, as MenuSettings::restore takes it.
         MenuSettings::Snapshot snapshot() const {
-            return {values, items, pageStyle, siteFolder, look};
+            return {values, items, pageStyle, siteFolder, look, languages};
         }
     };
 

@@ -14,9 +14,15 @@ constexpr std::size_t kFoldersKept = 64;
 
 } // namespace
 
-MenuBlocks::MenuBlocks(const MenuSettings& settings, bool sharedScript)
+MenuBlocks::MenuBlocks(const MenuSettings& settings, bool sharedScript,
+                       const SiteLanguages::Pages* pages)
     : m_settings(settings), m_sharedScript(sharedScript),
-      m_menuPages(PageModel::sitePages(settings)) {}
+      m_pages(pages ? std::optional(*pages) : std::nullopt),
+      m_languages(settings, m_pages ? &*m_pages : nullptr),
+      m_menuPages(PageModel::sitePages(settings)) {
+    for (int i = 0; i < static_cast<int>(settings.languages().size()); ++i)
+        m_menuPages.merge(PageModel::sitePages(m_languages.settingsIn(i)));
+}
 
 std::shared_ptr<const MenuBlocks::Blocks> MenuBlocks::of(std::string_view pagePath) const {
     if (m_menuPages.contains(pagePath))
@@ -35,7 +41,9 @@ std::shared_ptr<const MenuBlocks::Blocks> MenuBlocks::of(std::string_view pagePa
 }
 
 MenuBlocks::Blocks MenuBlocks::make(std::string_view pagePath) const {
-    PageModel model = PageModel::forSitePage(m_settings, pagePath);
+    const int language = m_languages.languageOf(pagePath);
+    PageModel model = PageModel::forSitePage(
+        language < 0 ? m_settings : m_languages.settingsIn(language), pagePath);
     model.sharedScript = m_sharedScript;
     Blocks blocks;
     blocks.nav = ModernPage::nav(model);

@@ -118,6 +118,14 @@ bool SiteJob::run(bool check, Busy busy, bool onlyDiffering, const std::function
             for (Page& page : m_walk.pages)
                 if (excluded.matches(page.path))
                     page = {page.path, Outcome::Excluded, {}, false, 0, {}, {}};
+        // In several languages, each page's menu leaves out, or leads
+        // elsewhere than, the pages its language does not have.
+        if (!m_settings.languages().empty()) {
+            SiteLanguages::Pages there;
+            for (const Page& page : m_walk.pages)
+                there.insert(page.path);
+            m_site = SiteUpdate::site(m_settings, m_site.adopt, &there);
+        }
     }
     checkLinks(folder);
     // The one stylesheet before the pages that link to it.

@@ -18,9 +18,10 @@ namespace halvero {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kMarkers = {
-    SiteUpdate::kStyleOpen, SiteUpdate::kStyleClose,     SiteUpdate::kMenuOpen,
-    SiteUpdate::kMenuClose, SiteUpdate::kBreadcrumbOpen, SiteUpdate::kBreadcrumbClose};
+constexpr std::array<std::string_view, 8> kMarkers = {
+    SiteUpdate::kStyleOpen,     SiteUpdate::kStyleClose,     SiteUpdate::kMenuOpen,
+    SiteUpdate::kMenuClose,     SiteUpdate::kBreadcrumbOpen, SiteUpdate::kBreadcrumbClose,
+    SiteUpdate::kLanguagesOpen, SiteUpdate::kLanguagesClose};
 
 // What every marker starts with: most "<" of a page are ruled out by it.
 constexpr std::string_view kMarkerStart = "<!-- ";
@@ -283,7 +284,8 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
             const bool opening = *marker % 2 == 0;
             Span& span = *marker < 2   ? markers.style
                          : *marker < 4 ? markers.menu
-                                       : markers.breadcrumb;
+                         : *marker < 6 ? markers.breadcrumb
+                                       : markers.languages;
             const std::string_view name = kMarkers[*marker];
             if (opening) {
                 if (open)
@@ -391,9 +393,10 @@ SiteUpdate::Markers SiteUpdate::find(std::string_view page) {
         }
     }
     if (open)
-        fail(openedAt, std::string(open == &markers.style  ? kStyleOpen
-                                   : open == &markers.menu ? kMenuOpen
-                                                           : kBreadcrumbOpen) +
+        fail(openedAt, std::string(open == &markers.style        ? kStyleOpen
+                                   : open == &markers.menu       ? kMenuOpen
+                                   : open == &markers.breadcrumb ? kBreadcrumbOpen
+                                                                 : kLanguagesOpen) +
                            " without its closing marker after it");
     return markers;
 }
@@ -415,14 +418,15 @@ std::string SiteUpdate::scriptPath(std::string_view stylesheet) {
     return std::string(stylesheet.substr(0, stylesheet.size() - 4)) + ".js";
 }
 
-SiteUpdate::Site SiteUpdate::site(const MenuSettings& settings, bool adopt) {
+SiteUpdate::Site SiteUpdate::site(const MenuSettings& settings, bool adopt,
+                                  const SiteLanguages::Pages* pages) {
     Site site;
     site.stylesheet = settings.pageLook().value(PageLook::kStylesheet);
     if (site.stylesheet.empty())
         site.style = style(settings);
     else
         site.script = !scriptFile(settings).empty();
-    site.blocks = std::make_shared<const MenuBlocks>(settings, !site.stylesheet.empty());
+    site.blocks = std::make_shared<const MenuBlocks>(settings, !site.stylesheet.empty(), pages);
     site.adopt = adopt;
     return site;
 }
@@ -443,7 +447,8 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
     // markers (which may push it out of the first 1024 bytes).
     Markers markers = find(page);
     std::string own; // the first bytes of the page outside the blocks
-    std::array<Span, 3> spans = {markers.style, markers.menu, markers.breadcrumb};
+    std::array<Span, 4> spans = {markers.style, markers.menu, markers.breadcrumb,
+                                 markers.languages};
     std::sort(spans.begin(), spans.end(),
               [](const Span& a, const Span& b) { return a.begin < b.begin; });
     std::size_t kept = 0;
@@ -502,7 +507,7 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
         std::string lines = "\n" + std::string(text);
         return crLf ? withCrLf(lines) : lines;
     };
-    std::array<std::pair<Span, std::string>, 3> parts;
+    std::array<std::pair<Span, std::string>, 4> parts;
     std::size_t count = 0;
     if (markers.style.found) {
         std::string style = site.style;
@@ -516,7 +521,18 @@ SiteUpdate::Result SiteUpdate::update(std::string_view page, const MenuSettings&
                 style += "\" defer></script>\n";
             }
         }
+        if (site.blocks && settings.pageLook().value(PageLook::kAlternateLinks) == "Yes")
+            style += site.blocks->languages().alternates(pagePath);
         parts[count++] = {markers.style, between(utf8 ? style : cssInAscii(style))};
+    }
+    if (markers.languages.found) {
+        const std::string switcher =
+            site.blocks ? site.blocks->languages().switcher(pagePath) : std::string();
+        parts[count++] = {markers.languages, between(utf8 ? switcher : htmlInAscii(switcher))};
+        if (switcher.empty())
+            result.notes.push_back(site.blocks && !site.blocks->languages().empty()
+                                       ? "in no language's folder; its language list is empty"
+                                       : "the menu has no languages; its language list is empty");
     }
     std::shared_ptr<const MenuBlocks::Blocks> blocks;
     if (markers.menu.found || markers.breadcrumb.found)

@@ -25,10 +25,12 @@ private:
 // The menu written into the pages of a site, on text only (reading the
 // pages, writing them and walking the folders are the caller's). A page
 // takes the menu between two markers in its body, the menu's style
-// between two in its head, and its breadcrumb trail between two more:
+// between two in its head, its breadcrumb trail and, in a site of several
+// languages, the language switcher between two more each:
 //   <!-- halvero-menu-style --> ... <!-- /halvero-menu-style -->
 //   <!-- halvero-menu --> ... <!-- /halvero-menu -->
 //   <!-- halvero-breadcrumb --> ... <!-- /halvero-breadcrumb -->
+//   <!-- halvero-languages --> ... <!-- /halvero-languages -->
 // What is between each pair is replaced; every byte outside them stays as
 // it was. Each pair is optional and at most once in a page. The menu is the
 // modern one, for that page: its current item is the one that leads to it,
@@ -45,6 +47,8 @@ public:
     static constexpr std::string_view kStyleClose = "<!-- /halvero-menu-style -->";
     static constexpr std::string_view kBreadcrumbOpen = "<!-- halvero-breadcrumb -->";
     static constexpr std::string_view kBreadcrumbClose = "<!-- /halvero-breadcrumb -->";
+    static constexpr std::string_view kLanguagesOpen = "<!-- halvero-languages -->";
+    static constexpr std::string_view kLanguagesClose = "<!-- /halvero-languages -->";
 
     // Where the text between a pair of markers is.
     struct Span {
@@ -52,8 +56,10 @@ public:
         bool found = false;
     };
     struct Markers {
-        Span style, menu, breadcrumb;
-        bool any() const { return style.found || menu.found || breadcrumb.found; }
+        Span style, menu, breadcrumb, languages;
+        bool any() const {
+            return style.found || menu.found || breadcrumb.found || languages.found;
+        }
     };
     // The markers of `page`. Throws SitePageError for a marker without its
     // pair, a pair inside another, a closing marker before its opening one,
@@ -77,7 +83,10 @@ public:
                                 // (the menu's pages are the blocks')
         std::shared_ptr<const MenuBlocks> blocks; // what the markers take, by folder
     };
-    static Site site(const MenuSettings& settings, bool adopt = false);
+    // `pages`: the site's pages, for a menu in several languages (see
+    // SiteLanguages), or nullptr.
+    static Site site(const MenuSettings& settings, bool adopt = false,
+                     const SiteLanguages::Pages* pages = nullptr);
     // The page at `pagePath` (from the site's root, "blog/index.html") with
     // the menu of `settings` and `site` (site() of the same settings) in
     // place. Throws SitePageError.

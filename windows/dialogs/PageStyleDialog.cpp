@@ -12,13 +12,16 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -292,6 +295,74 @@ void PageStyleDialog::build() {
     wordRow(PageLook::kWordNewTab, 2);
     wordRow(PageLook::kWordBreadcrumb, 0);
     wordRow(PageLook::kWordSkipLink, 1);
+    wordRow(PageLook::kWordLanguages, 3);
+
+    // A site in several languages, each in a folder of its own.
+    m_languages = new QTableWidget(0, 3, this);
+    m_languages->setObjectName(QStringLiteral("siteLanguages"));
+    m_languages->setHorizontalHeaderLabels({tr("Tag"), tr("Name"), tr("Folder")});
+    // The name takes the room the tag and the folder leave.
+    m_languages->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_languages->setColumnWidth(
+        0, m_languages->fontMetrics().horizontalAdvance(QStringLiteral("zh-Hant-TW")));
+    m_languages->setColumnWidth(
+        2, m_languages->fontMetrics().horizontalAdvance(QStringLiteral("lang/pt-br/")));
+    m_languages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_languages->verticalHeader()->hide();
+    m_languages->setTabKeyNavigation(false);
+    m_languages->setMinimumHeight(4 * m_languages->verticalHeader()->defaultSectionSize());
+    m_languages->setToolTip(tr("The default language first, its folder empty for the site's "
+                               "root; each other in a folder of its own (de/)"));
+    connect(m_languages, &QTableWidget::itemChanged, this, &PageStyleDialog::editLanguages);
+    row(tr("Site's languages and &folders:"), m_languages);
+    auto* addLanguage = new QPushButton(tr("Add lang&uage"), this);
+    auto* removeLanguage = new QPushButton(tr("&Remove language"), this);
+    addLanguage->setObjectName(QStringLiteral("addLanguage"));
+    removeLanguage->setObjectName(QStringLiteral("removeLanguage"));
+    for (QPushButton* button : {addLanguage, removeLanguage})
+        button->setAutoDefault(false);
+    connect(addLanguage, &QPushButton::clicked, this, [this] {
+        const int added = m_languages->rowCount();
+        {
+            const QSignalBlocker quiet(m_languages);
+            m_languages->insertRow(added);
+            for (int column = 0; column < 3; ++column)
+                m_languages->setItem(added, column, new QTableWidgetItem);
+        }
+        m_languages->setCurrentCell(added, 0);
+        m_languages->setFocus();
+        m_languages->editItem(m_languages->item(added, 0));
+    });
+    connect(removeLanguage, &QPushButton::clicked, this, [this] {
+        if (m_languages->currentRow() < 0)
+            return;
+        m_languages->removeRow(m_languages->currentRow());
+        editLanguages();
+    });
+    auto* languageButtons = new QHBoxLayout;
+    languageButtons->addWidget(addLanguage);
+    languageButtons->addWidget(removeLanguage);
+    languageButtons->addStretch(1);
+    form->addRow(QString(), languageButtons);
+    {
+        const QString caption =
+            text(std::string(PageLook::entries()[PageLook::kMissingTranslation].caption));
+        choiceRow(PageLook::kMissingTranslation,
+                  static_cast<int>(caption.indexOf(QLatin1String("page"))),
+                  {tr("Lead to the default language's page"), tr("Leave the item out"),
+                   tr("Lead to the language's home page")});
+    }
+    {
+        QString caption = text(std::string(PageLook::entries()[PageLook::kAlternateLinks].caption));
+        caption.insert(caption.indexOf(QLatin1String("head")), QLatin1Char('&'));
+        m_alternates = new QCheckBox(caption, this);
+        m_alternates->setObjectName(nameOf(PageLook::kAlternateLinks));
+        connect(m_alternates, &QCheckBox::clicked, this, [this](bool checked) {
+            edit(PageLook::kAlternateLinks, checked ? QStringLiteral("Yes") : QStringLiteral("No"),
+                 false);
+        });
+        form->addRow(QString(), m_alternates);
+    }
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("pageStyleProblem"));
@@ -331,7 +402,46 @@ void PageStyleDialog::showValues() {
             box->setCurrentIndex(box->findData(value));
     }
     m_underline->setChecked(look.value(PageLook::kCurrentUnderline) == "Yes");
+    m_alternates->setChecked(look.value(PageLook::kAlternateLinks) == "Yes");
     showLanguageWords();
+    const QSignalBlocker quiet(m_languages);
+    m_languages->setRowCount(0);
+    for (const halvero::SiteLanguage& language : settings.languages()) {
+        const int added = m_languages->rowCount();
+        m_languages->insertRow(added);
+        int column = 0;
+        for (const std::string* field : {&language.tag, &language.name, &language.folder})
+            m_languages->setItem(added, column++, new QTableWidgetItem(text(*field)));
+    }
+}
+
+std::vector<halvero::SiteLanguage> PageStyleDialog::languagesShown() const {
+    std::vector<halvero::SiteLanguage> languages;
+    for (int row = 0; row < m_languages->rowCount(); ++row) {
+        const auto cell = [&](int column) {
+            const QTableWidgetItem* item = m_languages->item(row, column);
+            return item ? item->text().trimmed().toStdString() : std::string();
+        };
+        languages.push_back({cell(0), cell(1), cell(2)});
+    }
+    return languages;
+}
+
+// The languages as the table shows them reach the menu when they can be
+// its languages; until then the dialog says why.
+void PageStyleDialog::editLanguages() {
+    std::vector<halvero::SiteLanguage> languages = languagesShown();
+    if (const std::string problem = halvero::SiteLanguage::listProblem(languages);
+        !problem.empty()) {
+        m_problem->setText(
+            tr("Site's languages: %1; the menu keeps the ones before.").arg(text(problem)));
+        return;
+    }
+    m_problem->clear();
+    if (languages != m_document.settings().languages())
+        m_document.change(tr("Site Languages"), [languages](MenuSettings& settings) {
+            settings.setLanguages(languages);
+        });
 }
 
 void PageStyleDialog::showLanguageWords() {
@@ -344,6 +454,7 @@ void PageStyleDialog::showLanguageWords() {
     m_words.at(PageLook::kWordNewTab)->setPlaceholderText(text(carried.newTab));
     m_words.at(PageLook::kWordBreadcrumb)->setPlaceholderText(text(carried.breadcrumb));
     m_words.at(PageLook::kWordSkipLink)->setPlaceholderText(text(carried.skipLink));
+    m_words.at(PageLook::kWordLanguages)->setPlaceholderText(text(carried.languageList));
 }
 
 QString PageStyleDialog::fieldText(PageLook::Key key) const {
@@ -351,6 +462,8 @@ QString PageStyleDialog::fieldText(PageLook::Key key) const {
         return word->text();
     if (key == PageLook::kCurrentUnderline)
         return m_underline->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
+    if (key == PageLook::kAlternateLinks)
+        return m_alternates->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
     if (const QLineEdit* color = m_colors.at(key))
         return color->text();
     if (const QComboBox* box = m_boxes.at(key))
@@ -391,6 +504,13 @@ void PageStyleDialog::chooseColor(PageLook::Key key) {
 // A field still holding a value the page cannot take keeps the dialog
 // open, with the reason, rather than losing what was typed unsaid.
 void PageStyleDialog::accept() {
+    if (languagesShown() != m_document.settings().languages()) {
+        editLanguages();
+        if (languagesShown() != m_document.settings().languages()) {
+            m_languages->setFocus();
+            return;
+        }
+    }
     for (const halvero::Setting& setting : PageLook::entries()) {
         const PageLook::Key key = PageLook::keyOf(setting);
         const QString shown = fieldText(key);

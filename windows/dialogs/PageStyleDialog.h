@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/settings/PageLook.h"
+#include "core/settings/SiteLanguage.h"
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
 class MenuDocument;
 class QCheckBox;
@@ -11,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QTableWidget;
 
 // Page > Page Style...: the page's style (classic or modern) and the modern
 // page's own look: where the bar folds behind its menu button and that
@@ -40,6 +43,9 @@ private:
     QString fieldText(halvero::PageLook::Key key) const;
     // Each word's field shows the page language's word while it is empty.
     void showLanguageWords();
+    // The site's languages as the table shows them, and given to the menu.
+    std::vector<halvero::SiteLanguage> languagesShown() const;
+    void editLanguages();
 
     MenuDocument& m_document;
     int m_historyAtOpen;
@@ -52,5 +58,7 @@ private:
     std::array<QLineEdit*, halvero::PageLook::kCount> m_words{};
     std::array<QComboBox*, halvero::PageLook::kCount> m_boxes{};
     QCheckBox* m_underline = nullptr;
+    QCheckBox* m_alternates = nullptr;
+    QTableWidget* m_languages = nullptr;
     QLabel* m_problem = nullptr;
 };

@@ -1,7 +1,11 @@
 #include "tests/windows/WindowTest.h"
+#include "windows/document/MenuDocument.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTableWidget>
 
 #include <QCheckBox>
 #include <QMap>
@@ -137,6 +141,55 @@ private slots:
             QVERIFY2(page.contains(wanted), qPrintable(wanted));
     }
 
+    // A site's languages typed into their table from the keyboard: the
+    // menu takes them once they can be its languages (the dialog says why
+    // until then), and the settings file keeps them.
+    void theSiteLanguagesAreTypedIntoTheirTable() {
+        QString unfinished;
+        editPageStyle([&](QDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_M, Qt::AltModifier);
+            QTRY_VERIFY(checked(dialog, "modernStyle"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("siteLanguages"));
+            // Into the cell's editor, once it has the focus.
+            const auto typeCell = [&](const QString& cell) {
+                QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) &&
+                            table->isAncestorOf(QApplication::focusWidget()));
+                QTest::keyClicks(QApplication::focusWidget(), cell);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTRY_COMPARE(QApplication::focusWidget(), table);
+            };
+            const auto typeRow = [&](const QStringList& cells) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+                for (int column = 0; column < cells.size(); ++column) {
+                    if (column > 0) {
+                        QTest::keyClick(table, Qt::Key_Right);
+                        QTest::keyClick(table, Qt::Key_F2);
+                    }
+                    typeCell(cells[column]);
+                }
+            };
+            typeRow({QStringLiteral("en"), QStringLiteral("English")});
+            typeRow({QStringLiteral("de"), QStringLiteral("Deutsch")});
+            unfinished = dialog->findChild<QLabel*>(QStringLiteral("pageStyleProblem"))->text();
+            QTest::keyClick(table, Qt::Key_Right);
+            QTest::keyClick(table, Qt::Key_F2);
+            typeCell(QStringLiteral("de/"));
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            QVERIFY(!dialog->isVisible());
+        });
+        QVERIFY2(unfinished.contains(QStringLiteral("only the first language has the root")),
+                 qPrintable(unfinished));
+        auto* document = window->findChild<MenuDocument*>();
+        const std::vector<halvero::SiteLanguage> expected = {{"en", "English", ""},
+                                                             {"de", "Deutsch", "de/"}};
+        QVERIFY(document->settings().languages() == expected);
+        answerFileDialogs({folder->filePath(QStringLiteral("languages.halvero"))});
+        QTest::keyClick(box("menu.itemWidth"), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(readAll(folder->filePath(QStringLiteral("languages.halvero")))
+                    .contains(QStringLiteral("\"folder\": \"de/\"")));
+    }
+
     // The fields' captions come from the table of settings, each with its
     // own Alt letter, and each leads to its field.
     void fieldsAreCaptionedFromTheTable() {
@@ -171,7 +224,10 @@ private slots:
                 {"words.subMenu", "&Sub-menu button's name:"},
                 {"words.newTab", "Ne&w tab note:"},
                 {"words.breadcrumb", "&Breadcrumb's name:"},
-                {"words.skipLink", "S&kip link's text:"}};
+                {"words.skipLink", "S&kip link's text:"},
+                {"words.languages", "Lan&guage list's name:"},
+                {"siteLanguages", "Site's languages and &folders:"},
+                {"missingTranslation", "An item's &page missing in a language:"}};
             QCOMPARE(captions, expected);
             // On each page of fields, with the style above and the pages'
             // tabs, every Alt letter leads to one place.

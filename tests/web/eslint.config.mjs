@@ -9,7 +9,10 @@ export default [
     languageOptions: {
       ecmaVersion: 5,
       sourceType: "script",
-      globals: { document: "readonly", setTimeout: "readonly", clearTimeout: "readonly" },
+      globals: {
+        document: "readonly", setTimeout: "readonly", clearTimeout: "readonly",
+        getComputedStyle: "readonly",
+      },
     },
   },
 ];

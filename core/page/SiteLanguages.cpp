@@ -54,8 +54,9 @@ bool SiteLanguages::isThere(std::string_view page) const {
     return !m_pages || m_pages->contains(page);
 }
 
-std::string SiteLanguages::linkIn(const MenuItem& item, int index) const {
-    const SiteLanguage& language = m_languages[static_cast<std::size_t>(index)];
+std::string SiteLanguages::linkIn(const MenuItem& item, const std::vector<SiteLanguage>& languages,
+                                  int index, std::string_view base) {
+    const SiteLanguage& language = languages[static_cast<std::size_t>(index)];
     if (index == 0)
         return item.link;
     if (const auto own = item.links.find(language.tag); own != item.links.end())
@@ -65,15 +66,15 @@ std::string SiteLanguages::linkIn(const MenuItem& item, int index) const {
     // for a link from it, in place of the default language's folder.
     std::size_t at = 0;
     if (!SiteLinks::isFromRoot(link)) {
-        if (m_base.empty() || !link.starts_with(m_base))
+        if (base.empty() || !link.starts_with(base))
             return item.link; // another site's, or the same from every page
-        at = m_base.size();
+        at = base.size();
     }
     std::string_view rest = std::string_view(link).substr(at);
     if (link.empty())
         return {};
-    if (rest.starts_with(m_languages[0].folder))
-        rest.remove_prefix(m_languages[0].folder.size());
+    if (rest.starts_with(languages[0].folder))
+        rest.remove_prefix(languages[0].folder.size());
     return link.substr(0, at) + language.folder + std::string(rest);
 }
 

@@ -28,6 +28,11 @@ public:
     SiteLanguages(const MenuSettings& settings, const Pages* pages);
 
     bool empty() const { return m_languages.empty(); }
+    // The link of `item` in language `index` of `languages`, for a site
+    // served under `base`: its own there, else its link moved into that
+    // language's folder (the first language's, its link as it stands).
+    static std::string linkIn(const MenuItem& item, const std::vector<SiteLanguage>& languages,
+                              int index, std::string_view base);
     // The language of the page at `pagePath` (its folder's); -1 for none.
     int languageOf(std::string_view pagePath) const;
     // The menu in language `index`: its items' labels and links, its
@@ -51,7 +56,9 @@ private:
     // items pair with it, else its home page; `there` tells whether it is
     // a counterpart of the site's (not the home page standing in).
     std::string counterpart(std::string_view pagePath, int from, int to, bool* there) const;
-    std::string linkIn(const MenuItem& item, int index) const;
+    std::string linkIn(const MenuItem& item, int index) const {
+        return linkIn(item, m_languages, index, m_base);
+    }
     bool isThere(std::string_view page) const;
     std::vector<MenuItem> itemsIn(const std::vector<MenuItem>& items, int index) const;
 

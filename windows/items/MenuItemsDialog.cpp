@@ -211,12 +211,37 @@ MenuItemsDialog::MenuItemsDialog(const std::vector<MenuItem>& items, int itemCou
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
+    // In a site of several languages: the one the rows show.
+    m_languageRow = new QWidget(this);
+    auto* languageLayout = new QHBoxLayout(m_languageRow);
+    languageLayout->setContentsMargins(0, 0, 0, 0);
+    m_language = new QComboBox(m_languageRow);
+    m_language->setObjectName(QStringLiteral("itemsLanguage"));
+    auto* languageCaption = new QLabel(tr("Labels and links in lan&guage:"), m_languageRow);
+    languageCaption->setBuddy(m_language);
+    languageLayout->addWidget(languageCaption);
+    languageLayout->addWidget(m_language);
+    languageLayout->addStretch(1);
+    m_languageRow->hide();
+    layout->addWidget(m_languageRow);
     layout->addLayout(middle, 1);
     layout->addWidget(m_note);
     layout->addWidget(m_problem);
     layout->addWidget(m_buttons);
     resize(900, 440);
     check();
+}
+
+void MenuItemsDialog::setLanguages(const std::vector<halvero::SiteLanguage>& languages,
+                                   const std::string& base) {
+    m_language->clear();
+    for (const halvero::SiteLanguage& language : languages)
+        m_language->addItem(QString::fromStdString(language.name) + QStringLiteral(" (") +
+                            QString::fromStdString(language.tag) + QLatin1Char(')'));
+    m_languageRow->setVisible(languages.size() > 1);
+    connect(m_language, &QComboBox::currentIndexChanged, this,
+            [this, languages, base](int index) { m_model->setLanguage(languages, index, base); });
+    m_model->setLanguage(languages, 0, base);
 }
 
 // The tree has the keys from the start: typing edits the current cell.

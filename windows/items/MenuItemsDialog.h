@@ -9,6 +9,7 @@
 
 class MenuItemsModel;
 class QDialogButtonBox;
+class QComboBox;
 class QLabel;
 class QTreeView;
 
@@ -44,6 +45,10 @@ public:
                     const QString& menuTarget, halvero::MenuSettings::PageStyle style,
                     QWidget* parent = nullptr);
 
+    // A site's languages, served under `base`: with more than one, a list
+    // picks the language whose labels and links the rows show and edit.
+    void setLanguages(const std::vector<halvero::SiteLanguage>& languages, const std::string& base);
+
     // The rows in their order, as items holding their sub-menus.
     std::vector<halvero::MenuItem> items() const;
     // The Item Count the menu takes on OK.
@@ -70,6 +75,8 @@ private:
     MenuItemsModel* m_model;
     QTreeView* m_tree;
     QLabel* m_problem;
+    QWidget* m_languageRow = nullptr; // the language's caption and list
+    QComboBox* m_language = nullptr;
     QLabel* m_note;
     QDialogButtonBox* m_buttons;
     int m_startCount;

@@ -1,7 +1,10 @@
 #include "windows/items/MenuItemsModel.h"
 
+#include "core/page/SiteLanguages.h"
+
 #include <QColor>
 #include <QDataStream>
+#include <QFont>
 #include <QIODevice>
 #include <QMimeData>
 #include <QPalette>
@@ -58,26 +61,29 @@ const char* const kFields[] = {"label", "link", "tooltip", "target", "current"};
 // before it while it edits the same cell.
 class MenuItemsModel::CellStep : public QUndoCommand {
 public:
-    CellStep(MenuItemsModel* model, Path path, int column, QVariant before, QVariant after)
+    CellStep(MenuItemsModel* model, Path path, int column, QVariant before, QVariant after,
+             std::string language)
         : QUndoCommand(MenuItemsModel::tr("Typing")), m_model(model), m_path(std::move(path)),
-          m_column(column), m_before(std::move(before)), m_after(std::move(after)) {}
+          m_column(column), m_before(std::move(before)), m_after(std::move(after)),
+          m_language(std::move(language)) {}
     int id() const override { return m_column == Current ? -1 : 1; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const CellStep*>(other);
-        if (next->m_path != m_path || next->m_column != m_column)
+        if (next->m_path != m_path || next->m_column != m_column || next->m_language != m_language)
             return false;
         m_after = next->m_after;
         setObsolete(m_after == m_before);
         return true;
     }
-    void undo() override { m_model->setField(m_path, m_column, m_before); }
-    void redo() override { m_model->setField(m_path, m_column, m_after); }
+    void undo() override { m_model->setField(m_path, m_column, m_before, m_language); }
+    void redo() override { m_model->setField(m_path, m_column, m_after, m_language); }
 
 private:
     MenuItemsModel* m_model;
     Path m_path;
     int m_column;
     QVariant m_before, m_after;
+    std::string m_language; // a language's label or link, by its tag
 };
 
 struct MenuItemsModel::Node {
@@ -255,6 +261,41 @@ QVariant MenuItemsModel::data(const QModelIndex& index, int role) const {
     const MenuItem* item = &nodeAt(index)->item;
     const int column = index.column();
     const bool outOfPage = !index.parent().isValid() && index.row() >= kMaxTop;
+    if (m_language > 0 && (column == Label || column == Link)) {
+        // A language's own label or link, or, greyed, what the page takes
+        // in its place.
+        const std::string* own = ownInLanguage(*item, column);
+        const halvero::SiteLanguage& language = m_languages[static_cast<std::size_t>(m_language)];
+        switch (role) {
+        case Qt::DisplayRole:
+            if (own)
+                return text(*own);
+            return text(column == Label ? item->label
+                                        : halvero::SiteLanguages::linkIn(*item, m_languages,
+                                                                         m_language, m_base));
+        case Qt::EditRole:
+            return own ? text(*own) : QString();
+        case Qt::ForegroundRole:
+            return own ? QVariant()
+                       : QVariant(QPalette().color(QPalette::Disabled, QPalette::Text));
+        case Qt::FontRole: {
+            QFont font;
+            font.setItalic(!own);
+            return own ? QVariant() : QVariant(font);
+        }
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            if (!own)
+                return column == Label ? tr("No %1 label yet: the page shows the first language's")
+                                             .arg(text(language.name))
+                                       : tr("No %1 link of its own: the page leads here, in the "
+                                            "language's folder")
+                                             .arg(text(language.name));
+            break;
+        default:
+            break;
+        }
+    }
     switch (role) {
     case Qt::DisplayRole:
         if (column == Target)
@@ -293,11 +334,47 @@ QVariant MenuItemsModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+void MenuItemsModel::setLanguage(const std::vector<halvero::SiteLanguage>& languages, int shown,
+                                 const std::string& base) {
+    m_languages = languages;
+    m_language = shown > 0 && shown < static_cast<int>(languages.size()) ? shown : 0;
+    m_base = base;
+    emit headerDataChanged(Qt::Horizontal, Label, Link);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, Label), index(rowCount() - 1, Link));
+    // Rows below the top are told through their parents' views: all of them.
+    std::vector<Node*> rows = {m_root.get()};
+    while (!rows.empty()) {
+        Node* parent = rows.back();
+        rows.pop_back();
+        for (const auto& child : parent->children) {
+            if (!child->children.empty()) {
+                rows.push_back(child.get());
+                const QModelIndex first = indexOfNode(child->children.front().get(), Label);
+                const QModelIndex last = indexOfNode(child->children.back().get(), Link);
+                emit dataChanged(first, last);
+            }
+        }
+    }
+}
+
+const std::string* MenuItemsModel::ownInLanguage(const MenuItem& item, int column) const {
+    if (m_language <= 0 || (column != Label && column != Link))
+        return nullptr;
+    const auto& translated = column == Label ? item.labels : item.links;
+    const auto found = translated.find(m_languages[static_cast<std::size_t>(m_language)].tag);
+    return found == translated.end() ? nullptr : &found->second;
+}
+
 QVariant MenuItemsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal)
         return {};
     if (role == Qt::DisplayRole) {
-        const QString titles[] = {tr("Label"), tr("Link"), tr("Tooltip"), tr("Opens in"),
+        const QString in = m_language > 0
+                               ? QStringLiteral(" (%1)").arg(
+                                     text(m_languages[static_cast<std::size_t>(m_language)].name))
+                               : QString();
+        const QString titles[] = {tr("Label") + in, tr("Link") + in, tr("Tooltip"), tr("Opens in"),
                                   tr("Current page")};
         return section >= 0 && section < ColumnCount ? titles[section] : QString();
     }
@@ -325,22 +402,35 @@ bool MenuItemsModel::setData(const QModelIndex& index, const QVariant& value, in
         before = item->current;
         after = value.toInt() == Qt::Checked;
     } else if (column != Current && role == Qt::EditRole) {
-        before = text(field(*item, column));
+        before = data(index, Qt::EditRole).toString();
         after = value.toString();
     } else {
         return false;
     }
     if (before == after)
         return true;
-    m_undo.push(new CellStep(this, pathOf(index), column, before, after));
+    const bool translated = m_language > 0 && (column == Label || column == Link);
+    m_undo.push(new CellStep(this, pathOf(index), column, before, after,
+                             translated ? m_languages[static_cast<std::size_t>(m_language)].tag
+                                        : std::string()));
     return true;
 }
 
-void MenuItemsModel::setField(const Path& path, int column, const QVariant& value) {
+void MenuItemsModel::setField(const Path& path, int column, const QVariant& value,
+                              const std::string& language) {
     Node* node = nodeAt(path);
     if (!node || node == m_root.get())
         return;
     const QModelIndex at = indexOfNode(node, column);
+    if (!language.empty()) {
+        auto& translated = column == Label ? node->item.labels : node->item.links;
+        if (const std::string typed = value.toString().toStdString(); typed.empty())
+            translated.erase(language);
+        else
+            translated[language] = typed;
+        emit dataChanged(at, at);
+        return;
+    }
     if (column != Current) {
         field(node->item, column) = value.toString().toStdString();
         emit dataChanged(at, at);

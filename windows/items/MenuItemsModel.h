@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/items/MenuItem.h"
+#include "core/settings/SiteLanguage.h"
 
 #include <QAbstractItemModel>
 #include <QUndoStack>
@@ -32,6 +33,13 @@ public:
     void setMenuTarget(const QString& target) { m_menuTarget = target; }
     // The caption of where a row of `target` opens: never blank.
     QString targetCaption(const QString& target) const;
+    // The language whose labels and links the Label and Link columns show
+    // and edit: `index` of a site's `languages`, served under `base`; the
+    // first (and a site in one language) shows the items' own. A row
+    // without its own label or link in the language shows the one the page
+    // takes instead, greyed.
+    void setLanguage(const std::vector<halvero::SiteLanguage>& languages, int index,
+                     const std::string& base);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -99,7 +107,13 @@ private:
     void apply(const Edit& edit);
     // Sets one field; for a tick, clears the others (a page has one
     // current item).
-    void setField(const Path& path, int column, const QVariant& value);
+    // In a language other than the first (its tag), a label or a link of
+    // that language; an empty one is none.
+    void setField(const Path& path, int column, const QVariant& value,
+                  const std::string& language = {});
+    // The label or link the row has of its own in the language shown, or
+    // nullptr (none, or not a column of a language's).
+    const std::string* ownInLanguage(const halvero::MenuItem& item, int column) const;
     // Makes `edits` one undo step named `what`; `from` is the row the
     // change started at, `to` the row it leads to.
     QModelIndex change(const QString& what, std::vector<Edit> edits, const Path& from,
@@ -110,4 +124,7 @@ private:
     std::unique_ptr<Node> m_root;
     QUndoStack m_undo;
     QString m_menuTarget;
+    std::vector<halvero::SiteLanguage> m_languages;
+    int m_language = 0; // of m_languages, shown in Label and Link
+    std::string m_base;
 };

@@ -308,6 +308,8 @@ void MainWindow::editMenuItems() {
     MenuItemsDialog dialog(settings.menuItems(), count,
                            QString::fromStdString(settings.value(SettingTable::kTarget)),
                            settings.pageStyle(), this);
+    dialog.setLanguages(settings.languages(),
+                        settings.pageLook().value(halvero::PageLook::kSiteBase));
     QUndoStack* history = m_document->history();
     const int atOpen = history->index();
     // The rows as they stand replace the ones shown before: one step at most.

@@ -2,6 +2,9 @@
 
 #include "windows/document/MenuDocument.h"
 
+#include <QComboBox>
+#include <QFont>
+
 // The Menu Items editor reached from the main window, by keys and mouse:
 // what it shows, its limits, and the items it gives the page.
 class MenuItemsDialogTest : public WindowTest {
@@ -189,6 +192,42 @@ private slots:
                      ? QString()
                      : createdPage());
         QVERIFY(createdPage().contains(QStringLiteral(">About us</a>")));
+    }
+
+    // In a site of several languages the editor shows one language's labels
+    // and links at a time: those not given yet show, greyed, what the page
+    // takes instead; typing gives one, and the other language keeps its own.
+    void eachLanguageHasItsLabelsAndLinks() {
+        auto* document = window->findChild<MenuDocument*>();
+        document->change(QStringLiteral("Languages"), [](halvero::MenuSettings& settings) {
+            settings.setLanguages({{"en", "English", ""}, {"de", "Deutsch", "de/"}});
+            settings.setMenuItems({{"About us", "about.html", "", "", false, {}}});
+        });
+        QString shownBefore, linkShown;
+        editItems([&](QDialog* dialog, QTreeView* table) {
+            auto* language = dialog->findChild<QComboBox*>(QStringLiteral("itemsLanguage"));
+            QVERIFY(language && language->isVisible());
+            QTest::keyClick(dialog, Qt::Key_G, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), language);
+            QTest::keyClick(language, Qt::Key_Down); // Deutsch
+            shownBefore = cell(table, 0, 0).data().toString();
+            linkShown = cell(table, 0, 1).data().toString();
+            QVERIFY(cell(table, 0, 0).data(Qt::FontRole).value<QFont>().italic());
+            table->setFocus(); // as Ctrl+Tab would
+            table->setCurrentIndex(cell(table, 0, 0));
+            type(QStringLiteral("Ueber uns\n"));
+            QCOMPARE(cell(table, 0, 0).data().toString(), QStringLiteral("Ueber uns"));
+            QVERIFY(!cell(table, 0, 0).data(Qt::FontRole).value<QFont>().italic());
+            QTest::keyClick(language, Qt::Key_Up); // English again
+            QCOMPARE(cell(table, 0, 0).data().toString(), QStringLiteral("About us"));
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(shownBefore, QStringLiteral("About us"));
+        QCOMPARE(linkShown, QStringLiteral("de/about.html"));
+        const halvero::MenuItem& item = document->settings().menuItems().front();
+        QCOMPARE(item.label, std::string("About us"));
+        QCOMPARE(item.labels.at("de"), std::string("Ueber uns"));
+        QVERIFY(item.links.empty());
     }
 
     // The rows reach the menu, and the live preview, as they are typed;

@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (result.outcome != halvero::SiteUpdate::Outcome::Changed)
         return 0;
-    // The first marker of either kind, and the last closing one.
-    const std::size_t first =
-        std::min(page.find("<!-- halvero-menu"), page.find("<!-- halvero-breadcrumb"));
-    const std::size_t menuEnd = page.rfind("<!-- /halvero-menu");
-    const std::size_t trailEnd = page.rfind("<!-- /halvero-breadcrumb");
-    const std::size_t last = menuEnd == std::string_view::npos    ? trailEnd
-                             : trailEnd == std::string_view::npos ? menuEnd
-                                                                  : std::max(menuEnd, trailEnd);
+    // The first marker of any kind, and the last closing one.
+    std::size_t first = std::string_view::npos, last = std::string_view::npos;
+    for (const char* kind : {"halvero-menu", "halvero-breadcrumb", "halvero-languages"}) {
+        first = std::min(first, page.find(std::string("<!-- ") + kind));
+        const std::size_t end = page.rfind(std::string("<!-- /") + kind);
+        if (end != std::string_view::npos)
+            last = last == std::string_view::npos ? end : std::max(last, end);
+    }
     if (first == std::string_view::npos || last == std::string_view::npos ||
         result.text.compare(0, first, page.substr(0, first)) != 0 ||
         !std::string_view(result.text).ends_with(page.substr(last)))

@@ -3,8 +3,7 @@
 #include "core/settings/LanguageTag.h"
 #include "core/settings/PageLook.h"
 
-#include <algorithm>
-#include <cctype>
+#include "core/text/TextEncoding.h"
 
 namespace halvero {
 
@@ -43,15 +42,8 @@ constexpr PageWords::Language kLanguages[] = {
      "דילוג לתוכן", "שפות"},
 };
 
-std::string lower(std::string_view text) {
-    std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lowered;
-}
-
 const PageWords::Language* find(std::string_view tag) {
-    const std::string wanted = lower(tag);
+    const std::string wanted = asciiLower(tag);
     for (const PageWords::Language& language : kLanguages)
         if (language.tag == wanted)
             return &language;

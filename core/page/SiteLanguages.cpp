@@ -5,8 +5,6 @@
 #include "core/settings/LanguageTag.h"
 #include "core/text/TextEncoding.h"
 
-#include <algorithm>
-
 namespace halvero {
 
 namespace {
@@ -16,10 +14,7 @@ const Setting& lookSetting(PageLook::Key key) {
 }
 
 bool sameTag(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    return asciiLower(a) == asciiLower(b);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "core/settings/LanguageTag.h"
 
+#include "core/text/TextEncoding.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -9,13 +11,6 @@
 namespace halvero {
 
 namespace {
-
-std::string lower(std::string_view text) {
-    std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lowered;
-}
 
 // The subtags of `tag`, parted by hyphens (an underscore is no part).
 std::vector<std::string_view> subtagsOf(std::string_view tag) {
@@ -65,7 +60,7 @@ bool LanguageTag::isWellFormed(std::string_view tag) {
                 return false;
         return true;
     };
-    if (lower(subtags[0]) == "x")
+    if (asciiLower(subtags[0]) == "x")
         return privateUse();
     // language: 2-3 letters (with up to three extlangs of 3) or 4-8 letters
     const std::string_view language = subtags[at++];
@@ -90,14 +85,14 @@ bool LanguageTag::isWellFormed(std::string_view tag) {
              (variant.size() == 4 && std::isdigit(static_cast<unsigned char>(variant[0]))));
         if (!fits)
             break;
-        if (std::find(seen.begin(), seen.end(), lower(variant)) != seen.end())
+        if (std::find(seen.begin(), seen.end(), asciiLower(variant)) != seen.end())
             return false; // a variant twice
-        seen.push_back(lower(variant));
+        seen.push_back(asciiLower(variant));
         ++at;
     }
     seen.clear();
     while (at < subtags.size() && subtags[at].size() == 1) { // extensions
-        const std::string singleton = lower(subtags[at]);
+        const std::string singleton = asciiLower(subtags[at]);
         if (singleton == "x")
             return privateUse();
         if (!isAlphanumeric(singleton) ||
@@ -123,10 +118,10 @@ bool LanguageTag::isRightToLeft(std::string_view tag) {
     const std::vector<std::string_view> subtags = subtagsOf(tag);
     for (std::size_t at = 1; at < subtags.size() && subtags[at].size() != 1; ++at)
         if (subtags[at].size() == 4 && isAlpha(subtags[at])) {
-            const std::string script = lower(subtags[at]);
+            const std::string script = asciiLower(subtags[at]);
             return std::find(kScriptsRtl.begin(), kScriptsRtl.end(), script) != kScriptsRtl.end();
         }
-    const std::string language = lower(subtags[0]);
+    const std::string language = asciiLower(subtags[0]);
     return std::find(kLanguagesRtl.begin(), kLanguagesRtl.end(), language) != kLanguagesRtl.end();
 }
 

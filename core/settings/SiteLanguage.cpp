@@ -10,13 +10,6 @@ namespace halvero {
 
 namespace {
 
-std::string lower(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lowered;
-}
-
 // A folder below the site's root, written from it: names of letters,
 // digits, "-", "_" and ".", each ending in "/" ("de/", "lang/pt-br/").
 bool isFolder(std::string_view folder) {
@@ -58,7 +51,7 @@ std::string SiteLanguage::listProblem(const std::vector<SiteLanguage>& languages
                                                      : "");
         for (std::size_t j = 0; j < i; ++j) {
             const std::string other = "language " + std::to_string(j + 1) + "'s";
-            if (lower(languages[j].tag) == lower(language.tag))
+            if (asciiLower(languages[j].tag) == asciiLower(language.tag))
                 return which + "tag: " + language.tag + " is already " + other;
             if (languages[j].folder == language.folder)
                 return which + "folder: " + language.folder + " is already " + other;

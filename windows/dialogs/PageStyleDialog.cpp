@@ -186,6 +186,17 @@ void PageStyleDialog::build() {
         row(captionOf(key, mnemonic), box);
     };
 
+    // A tick for a Yes or No setting, its caption its own text.
+    auto checkRow = [&](PageLook::Key key, int mnemonic) {
+        auto* box = new QCheckBox(captionOf(key, mnemonic, false), this);
+        box->setObjectName(nameOf(key));
+        connect(box, &QCheckBox::clicked, this, [this, key](bool checked) {
+            edit(key, checked ? QStringLiteral("Yes") : QStringLiteral("No"), false);
+        });
+        m_checks.at(key) = box;
+        form->addRow(QString(), box);
+    };
+
     suggestRow(PageLook::kFoldBelow, 0,
                {QStringLiteral("never"), QStringLiteral("30em"), QStringLiteral("40em"),
                 QStringLiteral("48em"), QStringLiteral("64em")},
@@ -229,13 +240,7 @@ void PageStyleDialog::build() {
              tr("Choose the current item's text colour"));
     colorRow(PageLook::kCurrentBackColor, captionOf(PageLook::kCurrentBackColor, 16),
              tr("Choose the current item's background"));
-    m_underline = new QCheckBox(captionOf(PageLook::kCurrentUnderline, 0, false), this);
-    m_underline->setObjectName(nameOf(PageLook::kCurrentUnderline));
-    connect(m_underline, &QCheckBox::clicked, this, [this](bool checked) {
-        edit(PageLook::kCurrentUnderline, checked ? QStringLiteral("Yes") : QStringLiteral("No"),
-             false);
-    });
-    form->addRow(QString(), m_underline);
+    checkRow(PageLook::kCurrentUnderline, 0);
 
     newPage(tr("Sub-menu pa&nel"));
     auto* panelNote = new QLabel(
@@ -344,25 +349,10 @@ void PageStyleDialog::build() {
     languageButtons->addWidget(removeLanguage);
     languageButtons->addStretch(1);
     form->addRow(QString(), languageButtons);
-    {
-        const QString caption =
-            text(std::string(PageLook::entries()[PageLook::kMissingTranslation].caption));
-        choiceRow(PageLook::kMissingTranslation,
-                  static_cast<int>(caption.indexOf(QLatin1String("page"))),
-                  {tr("Lead to the default language's page"), tr("Leave the item out"),
-                   tr("Lead to the language's home page")});
-    }
-    {
-        QString caption = text(std::string(PageLook::entries()[PageLook::kAlternateLinks].caption));
-        caption.insert(caption.indexOf(QLatin1String("head")), QLatin1Char('&'));
-        m_alternates = new QCheckBox(caption, this);
-        m_alternates->setObjectName(nameOf(PageLook::kAlternateLinks));
-        connect(m_alternates, &QCheckBox::clicked, this, [this](bool checked) {
-            edit(PageLook::kAlternateLinks, checked ? QStringLiteral("Yes") : QStringLiteral("No"),
-                 false);
-        });
-        form->addRow(QString(), m_alternates);
-    }
+    choiceRow(PageLook::kMissingTranslation, 10,
+              {tr("Lead to the default language's page"), tr("Leave the item out"),
+               tr("Lead to the language's home page")});
+    checkRow(PageLook::kAlternateLinks, 23);
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("pageStyleProblem"));
@@ -396,13 +386,13 @@ void PageStyleDialog::showValues() {
         const QString value = text(look.value(key));
         if (QLineEdit* field = m_colors.at(key) ? m_colors.at(key) : m_words.at(key))
             field->setText(value);
+        else if (QCheckBox* check = m_checks.at(key))
+            check->setChecked(value == QLatin1String("Yes"));
         else if (QComboBox* box = m_boxes.at(key); box && box->isEditable())
             box->setEditText(value);
         else if (box)
             box->setCurrentIndex(box->findData(value));
     }
-    m_underline->setChecked(look.value(PageLook::kCurrentUnderline) == "Yes");
-    m_alternates->setChecked(look.value(PageLook::kAlternateLinks) == "Yes");
     showLanguageWords();
     const QSignalBlocker quiet(m_languages);
     m_languages->setRowCount(0);
@@ -460,10 +450,8 @@ void PageStyleDialog::showLanguageWords() {
 QString PageStyleDialog::fieldText(PageLook::Key key) const {
     if (const QLineEdit* word = m_words.at(key))
         return word->text();
-    if (key == PageLook::kCurrentUnderline)
-        return m_underline->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
-    if (key == PageLook::kAlternateLinks)
-        return m_alternates->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
+    if (const QCheckBox* check = m_checks.at(key))
+        return check->isChecked() ? QStringLiteral("Yes") : QStringLiteral("No");
     if (const QLineEdit* color = m_colors.at(key))
         return color->text();
     if (const QComboBox* box = m_boxes.at(key))

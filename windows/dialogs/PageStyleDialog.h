@@ -52,13 +52,12 @@ private:
     int m_typing; // the typing numbers of this dialog's fields start here
     QRadioButton* m_classic = nullptr;
     QRadioButton* m_modern = nullptr;
-    // Each setting's field: a colour's line, a word's line, or a list
+    // Each setting's field: a colour's line, a word's line, a tick, or a list
     // (editable for a length or the language) of the others'.
     std::array<QLineEdit*, halvero::PageLook::kCount> m_colors{};
     std::array<QLineEdit*, halvero::PageLook::kCount> m_words{};
+    std::array<QCheckBox*, halvero::PageLook::kCount> m_checks{}; // Yes or No
     std::array<QComboBox*, halvero::PageLook::kCount> m_boxes{};
-    QCheckBox* m_underline = nullptr;
-    QCheckBox* m_alternates = nullptr;
     QTableWidget* m_languages = nullptr;
     QLabel* m_problem = nullptr;
 };

@@ -10,11 +10,6 @@
 
 namespace {
 
-// The command line's own texts, translated where a translation is installed.
-QString tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 // Every option with its description, and the description of the program
 // with its exit statuses: what --help shows.
 struct Options {
@@ -23,104 +18,119 @@ struct Options {
 
     Options()
         : write({QStringLiteral("w"), QStringLiteral("write")},
-                tr("Write the page to PAGE (\"-\" for standard output) and exit, without a "
-                   "window or a display."),
+                CommandLine::tr(
+                    "Write the page to PAGE (\"-\" for standard output) and exit, without a "
+                    "window or a display."),
                 QStringLiteral("PAGE")),
-          settings({QStringLiteral("s"), QStringLiteral("settings")},
-                   tr("With --write: take the settings from FILE instead of the defaults."),
-                   QStringLiteral("FILE")),
+          settings(
+              {QStringLiteral("s"), QStringLiteral("settings")},
+              CommandLine::tr("With --write: take the settings from FILE instead of the defaults."),
+              QStringLiteral("FILE")),
           look(QStringLiteral("look"),
-               tr("With --write, --site or --save: give the menu the look NAME (see --looks) "
-                  "after FILE and before --set: its page style and every setting of its "
-                  "appearance; the items, the status bar, the target and the site stay."),
+               CommandLine::tr(
+                   "With --write, --site or --save: give the menu the look NAME (see --looks) "
+                   "after FILE and before --set: its page style and every setting of its "
+                   "appearance; the items, the status bar, the target and the site stay."),
                QStringLiteral("NAME")),
           set(QStringLiteral("set"),
-              tr("With --write or --site: set one setting, after FILE; KEY is its group and "
-                 "key as in the settings file (menu.itemCount, normal.fontColor, "
-                 "page.barColor); every key is listed below."),
+              CommandLine::tr(
+                  "With --write or --site: set one setting, after FILE; KEY is its group and "
+                  "key as in the settings file (menu.itemCount, normal.fontColor, "
+                  "page.barColor); every key is listed below."),
               QStringLiteral("KEY=VALUE")),
           items(QStringLiteral("items"),
-                tr("With --write: take the menu's items from FILE (\"-\" for standard input), "
-                   "one a line: label<TAB>link[<TAB>tooltip[<TAB>target]], a sub-menu's items "
-                   "after their parent with one > a level before the label (\"> Web "
-                   "design<TAB>web.html\"); blank lines and lines starting with # are "
-                   "skipped. They replace the settings file's items; the page shows them (at "
-                   "most 20 at the top; the classic page shows no sub-menus)."),
+                CommandLine::tr(
+                    "With --write: take the menu's items from FILE (\"-\" for standard input), "
+                    "one a line: label<TAB>link[<TAB>tooltip[<TAB>target]], a sub-menu's items "
+                    "after their parent with one > a level before the label (\"> Web "
+                    "design<TAB>web.html\"); blank lines and lines starting with # are "
+                    "skipped. They replace the settings file's items; the page shows them (at "
+                    "most 20 at the top; the classic page shows no sub-menus)."),
                 QStringLiteral("FILE")),
           import(QStringLiteral("import"),
-                 tr("Take the menu's items from the navigation of an existing page, as --items "
-                    "does from a list: the page's first <nav> (or, for PAGE#ID, the <nav> or "
-                    "<ul> with that id), its nested lists three levels deep, each link's label, "
-                    "address and target; links are rewritten from the page's folder to the "
-                    "site's root (page.siteFolder, or the page's folder). What was read is "
-                    "listed on standard error."),
+                 CommandLine::tr(
+                     "Take the menu's items from the navigation of an existing page, as --items "
+                     "does from a list: the page's first <nav> (or, for PAGE#ID, the <nav> or "
+                     "<ul> with that id), its nested lists three levels deep, each link's label, "
+                     "address and target; links are rewritten from the page's folder to the "
+                     "site's root (page.siteFolder, or the page's folder). What was read is "
+                     "listed on standard error."),
                  QStringLiteral("PAGE")),
           save(QStringLiteral("save"),
-               tr("Keep the settings as given (--settings, then --items or --import, then "
-                  "--set) in the settings file FILE, replaced whole; alone, or with --write "
-                  "or --site."),
+               CommandLine::tr(
+                   "Keep the settings as given (--settings, then --items or --import, then "
+                   "--set) in the settings file FILE, replaced whole; alone, or with --write "
+                   "or --site."),
                QStringLiteral("FILE")),
           style(QStringLiteral("style"),
-                tr("With --write: the page's style, classic (the XHTML page, the default) or "
-                   "modern (HTML5 and CSS; a small inline script for sub-menus)."),
+                CommandLine::tr(
+                    "With --write: the page's style, classic (the XHTML page, the default) or "
+                    "modern (HTML5 and CSS; a small inline script for sub-menus)."),
                 QStringLiteral("STYLE")),
           fragment(QStringLiteral("fragment"),
-                   tr("With --write: write only the modern menu's <style> and <nav>, to paste "
-                      "into an existing page; --fragment style writes the <style> alone (for "
-                      "the page's <head>), --fragment nav the <nav> and its script alone.")),
+                   CommandLine::tr(
+                       "With --write: write only the modern menu's <style> and <nav>, to paste "
+                       "into an existing page; --fragment style writes the <style> alone (for "
+                       "the page's <head>), --fragment nav the <nav> and its script alone.")),
           current(QStringLiteral("current"),
-                  tr("With --write: mark the first item that links to LINK as the page the "
-                     "menu is on (aria-current in the modern page), and no other."),
+                  CommandLine::tr(
+                      "With --write: mark the first item that links to LINK as the page the "
+                      "menu is on (aria-current in the modern page), and no other."),
                   QStringLiteral("LINK")),
           site(QStringLiteral("site"),
-               tr("Write the menu into every .html and .htm page under DIR, sub-folders "
-                  "included (hidden folders and links leading out of DIR left alone), "
-                  "between the markers <!-- halvero-menu --> and <!-- /halvero-menu --> and "
-                  "its style between <!-- halvero-menu-style --> and <!-- "
-                  "/halvero-menu-style -->, its breadcrumb trail between <!-- "
-                  "halvero-breadcrumb --> and <!-- /halvero-breadcrumb -->, each page with "
-                  "its own current item and links; pages without markers are named and left "
-                  "alone (see --adopt), and so are those page.siteExclude names. Without DIR "
-                  "(last, or \"\"), the settings file's page.siteFolder. Takes --settings, "
-                  "--items and --set as --write does."),
+               CommandLine::tr(
+                   "Write the menu into every .html and .htm page under DIR, sub-folders "
+                   "included (hidden folders and links leading out of DIR left alone), "
+                   "between the markers <!-- halvero-menu --> and <!-- /halvero-menu --> and "
+                   "its style between <!-- halvero-menu-style --> and <!-- "
+                   "/halvero-menu-style -->, its breadcrumb trail between <!-- "
+                   "halvero-breadcrumb --> and <!-- /halvero-breadcrumb -->, each page with "
+                   "its own current item and links; pages without markers are named and left "
+                   "alone (see --adopt), and so are those page.siteExclude names. Without DIR "
+                   "(last, or \"\"), the settings file's page.siteFolder. Takes --settings, "
+                   "--items and --set as --write does."),
                QStringLiteral("DIR")),
           check(QStringLiteral("check"),
-                tr("With --site: write nothing; show how each page's menu differs from what "
-                   "the settings make (a short diff), and exit with 1 when one does, when a "
-                   "page has no markers (and is not excluded), or when an item's link leads to "
-                   "no file of the site.")),
+                CommandLine::tr(
+                    "With --site: write nothing; show how each page's menu differs from what "
+                    "the settings make (a short diff), and exit with 1 when one does, when a "
+                    "page has no markers (and is not excluded), or when an item's link leads to "
+                    "no file of the site.")),
           adopt(QStringLiteral("adopt"),
-                tr("With --site: in each page without markers, put the menu in place of the "
-                   "<nav> whose links are most of the menu's, between the markers, and the "
-                   "style markers before </head>; pages where none is found are named and "
-                   "left alone. With --check, say what it would do.")),
+                CommandLine::tr(
+                    "With --site: in each page without markers, put the menu in place of the "
+                    "<nav> whose links are most of the menu's, between the markers, and the "
+                    "style markers before </head>; pages where none is found are named and "
+                    "left alone. With --check, say what it would do.")),
           looks(QStringLiteral("looks"),
-                tr("List the looks --look takes, one a line: its name, a tab and what it "
-                   "looks like.")) {}
+                CommandLine::tr(
+                    "List the looks --look takes, one a line: its name, a tab and what it "
+                    "looks like.")) {}
 
     // Adds the options to `parser`; returns the help and version options.
     std::pair<QCommandLineOption, QCommandLineOption> addTo(QCommandLineParser& parser) const {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.setApplicationDescription(
-            tr("Builds the page of a web site's navigation menu.\n"
-               "\n"
-               "With no options, opens the window, with the settings of FILE (a\n"
-               ".halvero settings file) when one is given. When Halvero already runs\n"
-               "on this desktop, FILE opens in the running window instead.\n"
-               "\n"
-               "Exit status: 0 when the page was written; 1 for bad input (an unknown\n"
-               "key or option, a value the page cannot take, a settings file that\n"
-               "cannot be read, a file the running window did not take); 2 when the\n"
-               "page cannot be written. With --site: 0 when every page with markers\n"
-               "is up to date, 1 when a page is no UTF-8 text or has broken markers\n"
-               "(or, with --check, differs, has no markers, or an item's link leads\n"
-               "to no file), 2 when a page could not be written; the other pages are\n"
-               "updated all the same."));
+        parser.setApplicationDescription(CommandLine::tr(
+            "Builds the page of a web site's navigation menu.\n"
+            "\n"
+            "With no options, opens the window, with the settings of FILE (a\n"
+            ".halvero settings file) when one is given. When Halvero already runs\n"
+            "on this desktop, FILE opens in the running window instead.\n"
+            "\n"
+            "Exit status: 0 when the page was written; 1 for bad input (an unknown\n"
+            "key or option, a value the page cannot take, a settings file that\n"
+            "cannot be read, a file the running window did not take); 2 when the\n"
+            "page cannot be written. With --site: 0 when every page with markers\n"
+            "is up to date, 1 when a page is no UTF-8 text or has broken markers\n"
+            "(or, with --check, differs, has no markers, or an item's link leads\n"
+            "to no file), 2 when a page could not be written; the other pages are\n"
+            "updated all the same."));
         std::pair<QCommandLineOption, QCommandLineOption> standard{parser.addHelpOption(),
                                                                    parser.addVersionOption()};
         parser.addOptions({write, settings, look, set, items, import, save, style, fragment,
                            current, site, check, adopt, looks});
-        parser.addPositionalArgument(QStringLiteral("FILE"), tr("A settings file to open."),
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+                                     CommandLine::tr("A settings file to open."),
                                      QStringLiteral("[FILE]"));
         return standard;
     }

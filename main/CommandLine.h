@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@
 //   halvero --help | --version
 // It only reads the arguments; the caller acts on them.
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Action { Window, WritePage, UpdateSite, SaveSettings, Looks, Help, Version, Error };
 

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/Translations.h"
 #include "app/platform/FileName.h"
 #include "app/platform/HandOff.h"
 #include "app/platform/SingleInstance.h"
@@ -10,6 +11,7 @@
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -54,6 +56,7 @@ int runWindow(int argc, char** argv, const CommandLine& command) {
     if (canHandOff)
         handOff.listen(desktop);
     Application::configure();
+    Translations::install(&application);
     auto* mainWindow = new MainWindow;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     if (!command.settingsFile().isEmpty())
@@ -69,7 +72,14 @@ int runWindow(int argc, char** argv, const CommandLine& command) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine command(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (CommandLine(arguments).action() == CommandLine::Action::Window)
+        return runWindow(argc, argv, CommandLine(arguments));
+    // Without a window: the command line's own texts (--help, its errors)
+    // in the user's language, read again once the translation is in.
+    QCoreApplication application(argc, argv);
+    Translations::install(&application);
+    const CommandLine command(arguments);
     switch (command.action()) {
     case CommandLine::Action::Help:
         print(stdout, CommandLine::helpText());
@@ -82,7 +92,8 @@ int main(int argc, char** argv) {
             print(stdout, QString::fromStdString(look.name() + "\t" + look.sentence() + "\n"));
         return 0;
     case CommandLine::Action::Error:
-        print(stderr, QStringLiteral("halvero: %1\nTry 'halvero --help'.\n").arg(command.error()));
+        print(stderr, QStringLiteral("halvero: %1\n%2\n")
+                          .arg(command.error(), CommandLine::tr("Try 'halvero --help'.")));
         return 1;
     case CommandLine::Action::WritePage:
         return PageCommand::run(command);
@@ -93,5 +104,5 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Window:
         break;
     }
-    return runWindow(argc, argv, command);
+    return 0;
 }

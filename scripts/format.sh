@@ -12,5 +12,5 @@ esac
 format=tests/web/node_modules/clang-format-node/bin/cfn-$platform/clang-format
 [[ -f $format ]] || (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
 chmod +x "$format"
-find core app windows main tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+find core app windows main translations tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
   xargs -0 "$format" -i

@@ -6,6 +6,9 @@
 # What building and running the program needs.
 run_packages=(cmake g++ make qt6-base-dev qt6-declarative-dev qt6-webengine-dev libgl-dev
               libx11-dev nlohmann-json3-dev fonts-dejavu-core)
+# The window's translations: Qt Linguist's tools build them, and Qt's own
+# translations put its dialogs' buttons in the same language.
+run_packages+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 # What the tests need besides: GoogleTest, a virtual X server and the tools
 # that drive it, clang for the sanitizers and fuzzing, the tools that build
 # and inspect the Debian package, and a headless Wayland compositor with

@@ -36,7 +36,7 @@ esac
 format=$root/tests/web/node_modules/clang-format-node/bin/cfn-$platform/clang-format
 if [[ -n $platform && -f $format ]]; then
   chmod +x "$format"
-  files=$(find core app windows main tests bench -name '*.cpp' -o -name '*.h' | sort)
+  files=$(find core app windows main translations tests bench -name '*.cpp' -o -name '*.h' | sort)
   if ! echo "$files" | xargs -r "$format" --dry-run --Werror 2>/dev/null; then
     echo "$files" | xargs -r "$format" --dry-run --Werror 2>&1 | grep 'error:' >&2
     echo "clang-format: these places differ (run scripts/format.sh)" >&2

@@ -6,6 +6,7 @@
 #include "app/preview/PreviewEngine.h"
 #include "core/page/PageComposer.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -78,12 +79,12 @@ LookDialog::LookDialog(Purpose purpose, QWidget* parent) : QDialog(parent) {
     const qreal scale = devicePixelRatioF();
     m_list->setWordWrap(true);
     for (const MenuLook& look : MenuLook::all()) {
-        auto* item = new QListWidgetItem(blankPicture(scale),
-                                         QString::fromStdString(look.name()) + QLatin1Char('\n') +
-                                             QString::fromStdString(look.sentence()),
-                                         m_list);
-        item->setData(Qt::AccessibleTextRole, QString::fromStdString(look.name()));
-        item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(look.sentence()));
+        const QString name = nameOf(look);
+        const QString sentence = QCoreApplication::translate("MenuLook", look.sentence().c_str());
+        auto* item =
+            new QListWidgetItem(blankPicture(scale), name + QLatin1Char('\n') + sentence, m_list);
+        item->setData(Qt::AccessibleTextRole, name);
+        item->setData(Qt::AccessibleDescriptionRole, sentence);
     }
     auto* caption = new QLabel(tr("&Looks:"), this);
     caption->setBuddy(m_list);
@@ -157,4 +158,8 @@ void LookDialog::showPicture(int row, const QImage& picture) {
 
 const MenuLook& LookDialog::look() const {
     return MenuLook::all()[static_cast<std::size_t>(std::max(0, m_list->currentRow()))];
+}
+
+QString LookDialog::nameOf(const MenuLook& look) {
+    return QCoreApplication::translate("MenuLook", look.name().c_str());
 }

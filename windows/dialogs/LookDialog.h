@@ -23,6 +23,8 @@ public:
 
     // The highlighted look.
     const halvero::MenuLook& look() const;
+    // A look's name in the window's language.
+    static QString nameOf(const halvero::MenuLook& look);
 
 signals:
     void lookShown(const halvero::MenuLook& look);

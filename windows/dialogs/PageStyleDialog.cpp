@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using halvero::MenuSettings;
 using halvero::PageLook;
@@ -40,12 +41,19 @@ QString nameOf(PageLook::Key key) {
 }
 
 // The caption of `key`'s field, from the table of settings: its letter at
-// `mnemonic` the field's Alt shortcut, and a colon unless it is a check
-// box's own text.
+// `mnemonic` (none for -1) the field's Alt shortcut, and a colon unless it
+// is a check box's own text. A translated caption takes the same letter
+// where it has it, or its first.
 QString captionOf(PageLook::Key key, int mnemonic, bool colon = true) {
-    QString caption =
-        QCoreApplication::translate("SettingTable", PageLook::entries()[key].caption.data());
-    caption.insert(mnemonic, QLatin1Char('&'));
+    const std::string english(PageLook::entries()[key].caption);
+    QString caption = QCoreApplication::translate("SettingTable", english.c_str());
+    if (mnemonic >= 0) {
+        const qsizetype at =
+            caption == QLatin1String(english)
+                ? mnemonic
+                : caption.indexOf(QLatin1Char(english.at(mnemonic)), 0, Qt::CaseInsensitive);
+        caption.insert(std::max<qsizetype>(at, 0), QLatin1Char('&'));
+    }
     return colon ? caption + QLatin1Char(':') : caption;
 }
 
@@ -465,8 +473,7 @@ void PageStyleDialog::edit(PageLook::Key key, const QString& typed, bool isTyped
     const std::string value = typed.toStdString();
     if (const std::string problem = PageLook::problem(key, value); !problem.empty()) {
         m_problem->setText(tr("%1: the value %2; the page keeps %3.")
-                               .arg(text(std::string(PageLook::entries()[key].caption)),
-                                    text(problem),
+                               .arg(captionOf(key, -1, false), text(problem),
                                     text(m_document.settings().pageLook().value(key))));
         return;
     }
@@ -479,9 +486,8 @@ void PageStyleDialog::edit(PageLook::Key key, const QString& typed, bool isTyped
 
 void PageStyleDialog::chooseColor(PageLook::Key key) {
     const QColor start(m_colors.at(key)->text());
-    const QColor chosen =
-        QColorDialog::getColor(start.isValid() ? start : QColor(Qt::white), this,
-                               text(std::string(PageLook::entries()[key].caption)));
+    const QColor chosen = QColorDialog::getColor(start.isValid() ? start : QColor(Qt::white), this,
+                                                 captionOf(key, -1, false));
     if (!chosen.isValid())
         return;
     const QString name = chosen.name(QColor::HexRgb).toUpper();

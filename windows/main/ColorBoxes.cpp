@@ -26,10 +26,6 @@ QColor readableOn(const QColor& back) {
                : QColor(Qt::white);
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ColorBoxes", text);
-}
-
 } // namespace
 
 void ColorBoxes::paint(int index) const {

@@ -3,6 +3,7 @@
 #include "core/settings/MenuSettings.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <optional>
 
 class MainControls;
@@ -13,6 +14,8 @@ class QWidget;
 // note beside the commands that says which item's text will be hard to
 // read in the page. It changes no setting.
 class ColorBoxes {
+    Q_DECLARE_TR_FUNCTIONS(ColorBoxes)
+
 public:
     explicit ColorBoxes(const MainControls& controls) : m_controls(controls) {}
 

@@ -3,6 +3,7 @@
 #include "core/settings/ValueRules.h"
 #include "windows/document/MenuDocument.h"
 #include "windows/main/MainControls.h"
+#include "windows/main/MainLayout.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -48,9 +49,9 @@ void EntryEditing::typed(int index, const QString& typedText) {
     std::string value = typedText.toUtf8().toStdString();
     const halvero::Setting& entry = SettingTable::at(index);
     if (const std::string problem = halvero::ValueRules::problem(entry, value); !problem.empty()) {
-        m_status->showMessage(
-            tr("%1: the value %2; the page keeps %3")
-                .arg(text(entry.caption), text(problem), text(m_document.settings().value(index))));
+        m_status->showMessage(tr("%1: the value %2; the page keeps %3")
+                                  .arg(MainLayout::caption(entry.caption), text(problem),
+                                       text(m_document.settings().value(index))));
         return;
     }
     m_status->clearMessage();

@@ -14,6 +14,8 @@ class QStatusBar;
 // Ctrl+Z and Ctrl+Shift+Z undo and redo in a box while it has typing of
 // its own to take back, and reach the document's history once it has none.
 class EntryEditing : public QObject {
+    Q_OBJECT
+
 public:
     EntryEditing(MainControls& controls, MenuDocument& document, QStatusBar* status,
                  QObject* parent);

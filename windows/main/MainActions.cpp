@@ -10,10 +10,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("MainActions", text);
-}
-
 // `action` as an action of `window`, so its shortcut works wherever the
 // focus is in it.
 QAction* adopt(QWidget* window, QAction* action, const char* name,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -10,6 +12,8 @@ class QWidget;
 // menu bar, the context menu and the shortcuts (standard key sequences
 // where the desktop has them). It connects nothing: the window does.
 class MainActions {
+    Q_DECLARE_TR_FUNCTIONS(MainActions)
+
 public:
     MainActions(QWidget* window, QUndoStack* history);
 

@@ -32,10 +32,6 @@ constexpr int kItemRowTop[halvero::ItemEntries::kFieldCount] = {600,  960,  1320
                                                                 2880, 3240, 3720, 4080, 4440, 4920,
                                                                 5280, 5640, 6120, 6480, 6840};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("MainLayout", text);
-}
-
 std::vector<const Setting*> entriesOf(SettingGroup group) {
     std::vector<const Setting*> entries;
     for (const Setting& entry : SettingTable::entries())
@@ -73,10 +69,10 @@ std::vector<MainLayout::Row> build() {
     for (std::size_t row = 0; row < menu.size(); ++row)
         addEntry(rows, *menu[row], kColumnLeft[0], menuRowTop(static_cast<int>(row)));
 
-    addCommand(rows, C::CreatePage, 120, 3600, 4455, tr("Create HTML Page File"));
-    addCommand(rows, C::ShowPreview, 120, 4080, 4455, tr("Preview HTML Page File"));
-    addCommand(rows, C::ShowAbout, 2400, 6840, 2175, tr("&About"));
-    addCommand(rows, C::Exit, 120, 6840, 2175, tr("&Exit"));
+    addCommand(rows, C::CreatePage, 120, 3600, 4455, MainLayout::tr("Create HTML Page File"));
+    addCommand(rows, C::ShowPreview, 120, 4080, 4455, MainLayout::tr("Preview HTML Page File"));
+    addCommand(rows, C::ShowAbout, 2400, 6840, 2175, MainLayout::tr("&About"));
+    addCommand(rows, C::Exit, 120, 6840, 2175, MainLayout::tr("&Exit"));
 
     // The item columns row by row, the normal item's entry before the
     // hovered item's.

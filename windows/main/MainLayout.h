@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@
 // in twips. The entries come from SettingTable, column by column. The table
 // says nothing about looks (Look) or behaviour (MainWindow).
 class MainLayout {
+    Q_DECLARE_TR_FUNCTIONS(MainLayout)
+
 public:
     enum class Kind {
         Title,       // a column's heading

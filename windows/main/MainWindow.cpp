@@ -371,7 +371,7 @@ void MainWindow::applyLook() {
     // Each look highlighted replaces the one before: one step at most.
     auto show = [this, atOpen](const halvero::MenuLook& look) {
         m_document->changeFrom(
-            atOpen, tr("Apply Look %1").arg(QString::fromStdString(look.name())),
+            atOpen, tr("Apply Look %1").arg(LookDialog::nameOf(look)),
             [&look](halvero::MenuSettings& settings) { look.applyTo(settings); });
     };
     connect(&dialog, &LookDialog::lookShown, this, show);

@@ -662,11 +662,11 @@ Schlüssel für --set, mit dem, was jeder enthalten darf, und seiner Vorgabe:
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
 </context>
 <context>

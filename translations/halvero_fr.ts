@@ -660,7 +660,7 @@ Clés de --set, avec ce que chacune peut contenir et sa valeur par défaut :
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

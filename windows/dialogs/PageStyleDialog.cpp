@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -55,6 +56,35 @@ QString captionOf(PageLook::Key key, int mnemonic, bool colon = true) {
         caption.insert(std::max<qsizetype>(at, 0), QLatin1Char('&'));
     }
     return colon ? caption + QLatin1Char(':') : caption;
+}
+
+// Gives each control of `page` an access key that neither `taken` nor a
+// control before it has. A translated caption may take a letter another
+// caption of its tab took, as the translator sees one caption at a time:
+// the first letter of its own still free replaces it.
+void spreadAccessKeys(QWidget* page, QSet<QChar> taken) {
+    for (QWidget* widget : page->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        if (!(label && label->buddy()) && !button)
+            continue;
+        QString text = label ? label->text() : button->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= text.size() || text.at(at + 1) == QLatin1Char('&'))
+            continue;
+        if (!taken.contains(text.at(at + 1).toLower())) {
+            taken.insert(text.at(at + 1).toLower());
+            continue;
+        }
+        text.remove(at, 1);
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (const QChar c = text.at(i).toLower(); c.isLetter() && !taken.contains(c)) {
+                text.insert(i, QLatin1Char('&'));
+                taken.insert(c);
+                break;
+            }
+        label ? label->setText(text) : button->setText(text);
+    }
 }
 
 // An editable list of suggestions for `key`.
@@ -382,6 +412,16 @@ void PageStyleDialog::build() {
     layout->addStretch(1);
     layout->addWidget(buttons);
     setMinimumWidth(460);
+
+    // The keys the dialog's own controls and the tabs hold, then each tab's.
+    QSet<QChar> taken;
+    for (const QString& text : {m_classic->text(), m_modern->text()})
+        taken.insert(text.at(text.indexOf(QLatin1Char('&')) + 1).toLower());
+    for (int i = 0; i < pages->count(); ++i)
+        if (const QString title = pages->tabText(i); title.contains(QLatin1Char('&')))
+            taken.insert(title.at(title.indexOf(QLatin1Char('&')) + 1).toLower());
+    for (int i = 0; i < pages->count(); ++i)
+        spreadAccessKeys(pages->widget(i), taken);
 }
 
 void PageStyleDialog::showValues() {

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMap>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -61,6 +62,35 @@ QStringList cutShort(QWidget* root) {
     return cut;
 }
 
+// The access keys that two of `root`'s visible controls (or its menu
+// bar's menus) share: Alt and the letter would reach only one.
+QStringList sharedAccessKeys(QWidget* root) {
+    QMap<QChar, QStringList> owners;
+    auto add = [&](const QString& text) {
+        const qsizetype at = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (at >= 0)
+            owners[text.at(at + 1).toLower()] << text;
+    };
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(root) || qobject_cast<QMenu*>(widget))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            add(button->text());
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            add(label->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            add(group->title());
+        else if (auto* bar = qobject_cast<QMenuBar*>(widget))
+            for (QAction* menu : bar->actions())
+                add(menu->text());
+    }
+    QStringList shared;
+    for (const QStringList& texts : owners)
+        if (texts.size() > 1)
+            shared << texts.join(QStringLiteral(" / "));
+    return shared;
+}
+
 } // namespace
 
 class WindowLanguageTest : public WindowTest {
@@ -82,6 +112,8 @@ private slots:
     void noTextOfTheMainWindowIsCutShort() {
         const QStringList cut = cutShort(window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        const QStringList shared = sharedAccessKeys(window);
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
     }
 
     void noTextOfADialogIsCutShort() {
@@ -91,7 +123,7 @@ private slots:
                 for (int i = 0; i < tabs->count(); ++i) {
                     tabs->setCurrentIndex(i);
                     QCoreApplication::processEvents();
-                    cut << cutShort(dialog);
+                    cut << cutShort(dialog) << sharedAccessKeys(tabs->currentWidget());
                 }
             cut << cutShort(dialog);
         };

@@ -1362,7 +1362,7 @@ Schlüssel für --set, mit dem, was jeder enthalten darf, und seiner Vorgabe:
     </message>
     <message>
         <source>Fold into a menu button below</source>
-        <translation>Unterhalb davon in eine Menütaste falten</translation>
+        <translation>In eine Menütaste falten unter</translation>
     </message>
     <message>
         <source>Menu button label</source>

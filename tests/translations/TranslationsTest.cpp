@@ -123,12 +123,15 @@ private slots:
         QFETCH(QString, path);
         const QString language = QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1);
         QVERIFY2(Translations::shipped().contains(language), qPrintable(language));
-        QCOMPARE(Translations::install(qApp, QLocale(language + QStringLiteral("_XX"))), language);
+        QCOMPARE(Translations::install(QCoreApplication::instance(),
+                                       QLocale(language + QStringLiteral("_XX"))),
+                 language);
         QVERIFY(QCoreApplication::translate("MainActions", "&File") != QLatin1String("&File"));
     }
 
     void englishNeedsNoTranslation() {
-        QCOMPARE(Translations::install(qApp, QLocale(QLocale::English, QLocale::UnitedStates)),
+        QCOMPARE(Translations::install(QCoreApplication::instance(),
+                                       QLocale(QLocale::English, QLocale::UnitedStates)),
                  QString());
     }
 

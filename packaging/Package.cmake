@@ -22,7 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6webenginewidgets6, libqt6webenginecore6-bin, libqt6quick6, qt6-qpa-plugins")
 # On a Wayland desktop Qt needs its Wayland platform; X11 needs nothing more.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own translations put its dialogs in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 
 # What Debian asks of every package: its copyright and changelog.

@@ -29,6 +29,11 @@ QString Translations::install(QCoreApplication* application, const QLocale& loca
     return own->language();
 }
 
+bool Translations::has(const QLocale& locale) {
+    QTranslator probe;
+    return probe.load(locale, QStringLiteral("halvero"), QStringLiteral("_"), kFolder);
+}
+
 QStringList Translations::shipped() {
     QStringList languages;
     for (const QString& file : QDir(kFolder).entryList({QStringLiteral("halvero_*.qm")}))

@@ -15,6 +15,9 @@ public:
     // languages, the first of them Halvero has; returns the language taken
     // ("de"), or an empty string when the program stays in English.
     static QString install(QCoreApplication* application, const QLocale& locale = QLocale());
+    // Whether Halvero has a translation for one of `locale`'s languages;
+    // needs no application object.
+    static bool has(const QLocale& locale = QLocale());
     // The languages Halvero ships a translation for ("de", "es", "fr").
     static QStringList shipped();
 };

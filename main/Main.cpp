@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -76,9 +77,14 @@ int main(int argc, char** argv) {
     if (CommandLine(arguments).action() == CommandLine::Action::Window)
         return runWindow(argc, argv, CommandLine(arguments));
     // Without a window: the command line's own texts (--help, its errors)
-    // in the user's language, read again once the translation is in.
-    QCoreApplication application(argc, argv);
-    Translations::install(&application);
+    // in the user's language, read again once the translation is in. The
+    // application object that needs is made only then: under a locale that
+    // is not UTF-8 (plain C), Qt warns on standard error as it makes one.
+    std::optional<QCoreApplication> application;
+    if (Translations::has()) {
+        application.emplace(argc, argv);
+        Translations::install(&*application);
+    }
     const CommandLine command(arguments);
     switch (command.action()) {
     case CommandLine::Action::Help:

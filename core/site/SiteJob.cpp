@@ -56,15 +56,30 @@ void SiteJob::checkLinks(const SiteFolder& folder) {
                               " is written from the root the site is served under; with "
                               "page.siteBase=/ such links mark their page as current and are "
                               "checked");
-        if (page.empty())
-            return;
         // A folder's link is good when the folder is there: the server
         // picks its index page.
-        const std::string target =
-            folderLink ? page.substr(0, page.size() - std::string_view("index.html").size()) : page;
-        if (!folder.holds(target.empty() ? "." : target))
-            m_brokenLinks.push_back(MenuItem::describe(number, item) + ": " + printableName(link) +
-                                    " leads to no file of the site");
+        const auto check = [&](const std::string& page, bool folderLink, const std::string& said) {
+            const std::string target =
+                folderLink ? page.substr(0, page.size() - std::string_view("index.html").size())
+                           : page;
+            if (!page.empty() && !folder.holds(target.empty() ? "." : target))
+                m_brokenLinks.push_back(said + " leads to no file of the site");
+        };
+        check(page, folderLink, MenuItem::describe(number, item) + ": " + printableName(link));
+        // A link of its own in one of the site's languages is checked as
+        // well; one moved into a language's folder may be missing there,
+        // which page.missingTranslation answers.
+        for (const SiteLanguage& language : m_settings.languages()) {
+            const auto own = item.links.find(language.tag);
+            if (own == item.links.end())
+                continue;
+            const std::string ownLink = MenuItem::cleanLink(own->second);
+            bool ownFolder = false;
+            const std::string ownPage = SiteLinks::pageOf(ownLink, base, &ownFolder);
+            check(ownPage, ownFolder,
+                  MenuItem::describe(number, item) + " in " + language.tag + ": " +
+                      printableName(ownLink));
+        }
     });
 }
 

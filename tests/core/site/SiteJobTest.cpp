@@ -165,6 +165,30 @@ TEST_F(SiteJobTest, WhatTheWalkPassesOverIsSaid) {
     EXPECT_EQ(job.status(true), 1);
 }
 
+// A link an item has of its own in one of the site's languages is checked
+// like its first one; a link only moved into a language's folder is not,
+// as a page missing in a language is what page.missingTranslation answers.
+TEST_F(SiteJobTest, AnItemsOwnLinkInALanguageIsChecked) {
+    writeFile(site / "index.html", kMarked);
+    writeFile(site / "about.html", kMarked);
+    writeFile(site / "de" / "index.html", kMarked);
+    MenuSettings settings = menu();
+    settings.setLanguages({{"en", "English", ""}, {"de", "Deutsch", "de/"}});
+    std::vector<MenuItem> items = settings.menuItems();
+    items[1].links = {{"de", "de/ueber-uns.html"}, {"fr", "fr/a-propos.html"}};
+    settings.setMenuItems(items);
+
+    SiteJob job(settings, site.string());
+    ASSERT_TRUE(job.run(true, SiteJob::Busy::Refuse));
+    EXPECT_EQ(job.brokenLinks(),
+              std::vector<std::string>{
+                  "item 2 (About) in de: de/ueber-uns.html leads to no file of the site"});
+
+    writeFile(site / "de" / "ueber-uns.html", kMarked);
+    ASSERT_TRUE(job.run(true, SiteJob::Busy::Refuse));
+    EXPECT_TRUE(job.brokenLinks().empty());
+}
+
 // Folders nested deeper than the descriptors a process may hold are
 // walked and updated all the same.
 TEST_F(SiteJobTest, FoldersDeeperThanTheOpenFileLimitAreWalked) {

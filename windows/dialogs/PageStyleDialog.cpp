@@ -58,6 +58,12 @@ QString captionOf(PageLook::Key key, int mnemonic, bool colon = true) {
     return colon ? caption + QLatin1Char(':') : caption;
 }
 
+// Where `text`'s access key stands (after its "&"), or -1 for none.
+qsizetype accessKeyAt(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at < 0 || at + 1 >= text.size() || text.at(at + 1) == QLatin1Char('&') ? -1 : at + 1;
+}
+
 // Gives each control of `page` an access key that neither `taken` nor a
 // control before it has. A translated caption may take a letter another
 // caption of its tab took, as the translator sees one caption at a time:
@@ -69,14 +75,14 @@ void spreadAccessKeys(QWidget* page, QSet<QChar> taken) {
         if (!(label && label->buddy()) && !button)
             continue;
         QString text = label ? label->text() : button->text();
-        const qsizetype at = text.indexOf(QLatin1Char('&'));
-        if (at < 0 || at + 1 >= text.size() || text.at(at + 1) == QLatin1Char('&'))
+        const qsizetype key = accessKeyAt(text);
+        if (key < 0)
             continue;
-        if (!taken.contains(text.at(at + 1).toLower())) {
-            taken.insert(text.at(at + 1).toLower());
+        if (!taken.contains(text.at(key).toLower())) {
+            taken.insert(text.at(key).toLower());
             continue;
         }
-        text.remove(at, 1);
+        text.remove(key - 1, 1);
         for (qsizetype i = 0; i < text.size(); ++i)
             if (const QChar c = text.at(i).toLower(); c.isLetter() && !taken.contains(c)) {
                 text.insert(i, QLatin1Char('&'));
@@ -415,11 +421,12 @@ void PageStyleDialog::build() {
 
     // The keys the dialog's own controls and the tabs hold, then each tab's.
     QSet<QChar> taken;
-    for (const QString& text : {m_classic->text(), m_modern->text()})
-        taken.insert(text.at(text.indexOf(QLatin1Char('&')) + 1).toLower());
+    QStringList held = {m_classic->text(), m_modern->text()};
     for (int i = 0; i < pages->count(); ++i)
-        if (const QString title = pages->tabText(i); title.contains(QLatin1Char('&')))
-            taken.insert(title.at(title.indexOf(QLatin1Char('&')) + 1).toLower());
+        held << pages->tabText(i);
+    for (const QString& text : held)
+        if (const qsizetype key = accessKeyAt(text); key >= 0)
+            taken.insert(text.at(key).toLower());
     for (int i = 0; i < pages->count(); ++i)
         spreadAccessKeys(pages->widget(i), taken);
 }

@@ -1,12 +1,14 @@
 #include "app/preview/PreviewEngine.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QLibrary>
 #include <QLoggingCategory>
 #include <QOpenGLContext>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -29,7 +31,12 @@ PreviewEngine::LiveFactory s_liveFactory = nullptr;
 PreviewEngine::SnapshotsFactory s_snapshotsFactory = nullptr;
 bool s_prepared = false;
 bool s_warming = false;
-bool s_opened = false; // load() has made the preview window
+bool s_opened = false;      // load() has made the preview window
+QPointer<QDialog> s_window; // the window load() made last
+// How long an expected opening is awaited: from the pointer or the focus
+// coming to the control, and from their going.
+constexpr int kExpectedForMs = 5000;
+constexpr int kStillExpectedForMs = 300;
 // The shared context being made on a thread of its own, while warming.
 std::future<QOpenGLContext*> s_contextMaking;
 
@@ -152,7 +159,8 @@ QDialog* PreviewEngine::load(QWidget* owner, const QString& pagePath, const QByt
                              QString* error) {
     prepareEngine();
     s_opened = loadModule(error);
-    return s_opened ? s_factory(owner, pagePath, pageText) : nullptr;
+    s_window = s_opened ? s_factory(owner, pagePath, pageText) : nullptr;
+    return s_window;
 }
 
 QWidget* PreviewEngine::makeLiveView(QWidget* parent, QString* error) {
@@ -214,14 +222,45 @@ public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Enter || event->type() == QEvent::FocusIn)
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type == QEvent::Enter || type == QEvent::FocusIn) {
             PreviewEngine::warmUp();
+            PreviewEngine::expectOpening(true);
+        } else if ((type == QEvent::Leave && !static_cast<QWidget*>(watched)->hasFocus()) ||
+                   (type == QEvent::FocusOut && !static_cast<QWidget*>(watched)->underMouse())) {
+            PreviewEngine::expectOpening(false);
+        }
         return false;
     }
 };
 
+// Ends an expected opening when it lapses; goes with the application.
+QTimer* expectation() {
+    static QPointer<QTimer> lapse;
+    if (!lapse) {
+        lapse = new QTimer(qApp);
+        lapse->setSingleShot(true);
+        QObject::connect(lapse, &QTimer::timeout, [] {
+            if (s_window)
+                QMetaObject::invokeMethod(s_window, "expectOpening", Q_ARG(bool, false));
+        });
+    }
+    return lapse;
+}
+
 } // namespace
+
+void PreviewEngine::expectOpening(bool likely) {
+    if (!s_window)
+        return;
+    if (likely) {
+        QMetaObject::invokeMethod(s_window, "expectOpening", Q_ARG(bool, true));
+        expectation()->start(kExpectedForMs);
+    } else if (expectation()->isActive()) {
+        expectation()->start(kStillExpectedForMs);
+    }
+}
 
 void PreviewEngine::warmUpNear(QWidget* control) {
     control->installEventFilter(new WarmUpNear(control));

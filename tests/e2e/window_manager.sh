@@ -85,6 +85,8 @@ child() {
 }
 child 'HTML Preview' 150 284
 still_one_window "after the preview opened"
+# Opened again: the kept preview, hidden and shown again, is still above.
+child 'HTML Preview' 150 284
 xdotool mousemove $((MX + 5)) $((MY + 5))
 sleep 0.5
 paints_as after-preview "where the closed preview was"

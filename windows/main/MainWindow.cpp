@@ -164,6 +164,12 @@ void MainWindow::connectActions() {
     connect(a.updateSite, &QAction::triggered, this, &MainWindow::updateSite);
     connect(a.createPage, &QAction::triggered, this, &MainWindow::createPage);
     connect(a.preview, &QAction::triggered, this, &MainWindow::showPreview);
+    // Highlighted in its menu, it is likely to be chosen: as the pointer on
+    // the Preview button.
+    connect(a.preview, &QAction::hovered, this, [] {
+        PreviewEngine::warmUp();
+        PreviewEngine::expectOpening(true);
+    });
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
     using Part = halvero::ModernPage::Part;
     for (auto [action, part, said] :

@@ -123,6 +123,11 @@ void PreviewWindow::loadPage() {
     m_page->setHtml(QString::fromUtf8(m_pageText), addressFor(m_pagePath));
 }
 
+void PreviewWindow::expectOpening(bool likely) {
+    if (m_page && !isVisible())
+        m_page->setVisible(likely);
+}
+
 void PreviewWindow::onLoadFinished() {
     m_loadEnded = true;
     m_cover->hide();
@@ -182,6 +187,19 @@ void PreviewWindow::hideEvent(QHideEvent* event) {
     m_page->setAudioMuted(true);
     BorderlessForm::hideEvent(event);
     QTimer::singleShot(kTrimAfterClosingMs, this, &PreviewWindow::trimMemory);
+}
+
+// As QDialog's, but the window is only hidden (which ends exec()), its
+// native window kept: made anew, with its drawing surface, at every
+// opening, it took a good part of the opening's time.
+void PreviewWindow::done(int result) {
+    setResult(result);
+    hide();
+    emit finished(result);
+    if (result == Accepted)
+        emit accepted();
+    else
+        emit rejected();
 }
 
 void PreviewWindow::trimMemory() {

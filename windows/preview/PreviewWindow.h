@@ -18,7 +18,10 @@ class QWebEngineView;
 // is then: an opening whose page text is the one last loaded shows that
 // page at once; one with another text loads it behind a blank sheet, so no
 // earlier page is ever seen. Each load has a browser page of its own, so
-// the memory of the pages before goes with their renderer process.
+// the memory of the pages before goes with their renderer process. Closing
+// only hides the window: its native window and drawing surface stay for
+// the next opening, and while one is expected (expectOpening) so does the
+// engine's picture of the page.
 class PreviewWindow : public BorderlessForm {
     Q_OBJECT
 public:
@@ -35,11 +38,19 @@ public:
 
 public slots:
     void refresh();
+    // Whether an opening is likely now (the pointer or the focus on the
+    // control that opens the window): while the window is closed, its page
+    // stays visible to the engine only then, which keeps its picture ready
+    // for the opening, and rests otherwise.
+    void expectOpening(bool likely);
 
 protected:
     void prepare() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    // Hides the window without destroying its native window, which a
+    // dialog's closing does.
+    void done(int result) override;
     // Escape closes the window wherever its focus is, the page included,
     // which would otherwise take the key for itself.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -16,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDockWidget>
+#include <QEnterEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
+#include <functional>
 
 extern "C" QDialog* halvero_load_preview(QWidget* owner, const QString& pagePath,
                                          const QByteArray& pageText);
@@ -98,6 +100,25 @@ template <typename T> T* child(QWidget* window, const char* name) {
 
 QWebEngineView* browser(QWidget* preview) {
     return child<QWebEngineView>(preview, "browser");
+}
+
+// Presses Preview in `main`, runs `then` in the preview as soon as it has
+// opened, and closes it with Escape, as a user does; returns the preview.
+PreviewWindow* whilePreviewOpen(QWidget* main, const std::function<void(PreviewWindow*)>& then) {
+    PreviewWindow* opened = nullptr;
+    QTimer poll;
+    poll.start(1);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* preview = qobject_cast<PreviewWindow*>(QApplication::activeModalWidget());
+        if (!preview || !preview->isVisible())
+            return;
+        poll.stop();
+        opened = preview;
+        then(preview);
+        QTest::keyClick(child<QPushButton>(preview, "closeButton"), Qt::Key_Escape);
+    });
+    child<QPushButton>(main, "previewButton")->click();
+    return opened;
 }
 
 } // namespace
@@ -580,14 +601,7 @@ private slots:
         // over the view lifts; `then` runs in the open preview.
         auto openAndRead = [&](const QString& read, std::function<void(PreviewWindow*)> then = {}) {
             QString shown;
-            QTimer poll;
-            poll.start(20);
-            connect(&poll, &QTimer::timeout, [&] {
-                auto* preview = qobject_cast<PreviewWindow*>(QApplication::activeModalWidget());
-                if (!preview || !preview->isVisible())
-                    return;
-                poll.stop();
-                seen << preview;
+            seen << whilePreviewOpen(main, [&](PreviewWindow* preview) {
                 (void)QTest::qWaitFor(
                     [&] {
                         if (child<QWidget>(preview, "pageCover")->isVisible())
@@ -598,9 +612,7 @@ private slots:
                     20000);
                 if (then)
                     then(preview);
-                QTest::keyClick(child<QPushButton>(preview, "closeButton"), Qt::Key_Escape);
             });
-            child<QPushButton>(main, "previewButton")->click();
             return shown;
         };
         const QString tableWidth =
@@ -657,6 +669,48 @@ private slots:
         QVERIFY(seen[0] && seen[0] == seen[2]); // one window, kept
         QCOMPARE(width->currentText(), QStringLiteral("175"));
         delete main;
+    }
+
+    // Closed, the kept preview keeps its native window, and its page rests
+    // (hidden from the engine, which would otherwise wake for it sixty
+    // times a second) but while the pointer is on Preview, and for a few
+    // seconds at most: then the engine keeps its picture for the opening.
+    void theClosedPreviewRestsUnlessAnOpeningIsExpected() {
+        MainWindow main;
+        main.setProgramFolder(pageFolder);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        auto* button = child<QPushButton>(&main, "previewButton");
+        WId nativeWindow = 0;
+        PreviewWindow* preview = whilePreviewOpen(&main, [&](PreviewWindow* open) {
+            QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(open, "pageCover")->isVisible(), 20000);
+            nativeWindow = open->winId();
+        });
+        QVERIFY(preview);
+        QWebEnginePage* page = browser(preview)->page();
+        QVERIFY(!page->isVisible());
+
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(button, &enter);
+        QVERIFY(page->isVisible());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(button, &leave);
+        QTRY_VERIFY_WITH_TIMEOUT(!page->isVisible(), 2000);
+
+        QApplication::sendEvent(button, &enter);
+        QTest::qWait(300);
+        bool covered = true;
+        WId reopened = 0;
+        QCOMPARE(whilePreviewOpen(&main,
+                                  [&](PreviewWindow* open) {
+                                      covered = child<QWidget>(open, "pageCover")->isVisible();
+                                      reopened = open->winId();
+                                  }),
+                 preview);
+        QVERIFY(!covered);
+        QCOMPARE(reopened, nativeWindow);
+        // The pointer stays on the button: the expectation lapses.
+        QVERIFY(QTest::qWaitFor([&] { return !page->isVisible(); }, 8000));
     }
 
     // The modern menu shows in the preview as chosen, and axe-core, run in

@@ -1,5 +1,7 @@
 #include "windows/preview/PreviewPage.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -34,12 +36,47 @@ const char kLegacySupport[] = R"JS(
       });
     } catch (e) {}
   }
-  document.addEventListener('DOMContentLoaded', function () {
+  function arm() {
     var sounds = document.getElementsByTagName('bgsound');
     for (var i = 0; i < sounds.length; i++) playable(sounds[i]);
-  });
+  }
+  if (document.readyState === 'loading')
+    document.addEventListener('DOMContentLoaded', arm);
+  else
+    arm();
 })();
 )JS";
+
+// Writes the document anew; its listeners go with the old one, so the
+// support above is set up again.
+const char kWriteInPlace[] = R"JS(
+(function (html) {
+  document.open();
+  document.write(html);
+  document.close();
+  %SUPPORT%
+})(%1[0]);
+)JS";
+
+// Says so on the console two frames later, once the engine has drawn the
+// document as it is now.
+const char kTellWhenDrawn[] = R"JS(
+requestAnimationFrame(function () {
+  requestAnimationFrame(function () { console.log(%1[0]); });
+});
+)JS";
+
+// `values` as the text of a JavaScript array.
+QString arrayOf(const QJsonArray& values) {
+    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
+}
+
+const QString kDrawnMarker = QStringLiteral("\x01halvero-drawn:");
+
+QString legacySupport() {
+    return QString::fromLatin1(kLegacySupport)
+        .replace(QStringLiteral("%MARKER%"), QStringLiteral("\\x01halvero-status:"));
+}
 
 // The page a link meant for a new window would open in: it tells its owner
 // where the link leads, and goes, without loading anything.
@@ -75,9 +112,7 @@ QWebEnginePage* PreviewPage::createWindow(WebWindowType) {
 PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent) {
     QWebEngineScript script;
     script.setName(QStringLiteral("halvero-legacy-support"));
-    script.setSourceCode(
-        QString::fromLatin1(kLegacySupport)
-            .replace(QStringLiteral("%MARKER%"), QStringLiteral("\\x01halvero-status:")));
+    script.setSourceCode(legacySupport());
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(true);
@@ -85,8 +120,21 @@ PreviewPage::PreviewPage(QObject* parent) : QWebEnginePage(parent) {
     settings()->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
 }
 
+void PreviewPage::writeInPlace(const QByteArray& text) {
+    runJavaScript(QString::fromLatin1(kWriteInPlace)
+                      .replace(QStringLiteral("%SUPPORT%"), legacySupport())
+                      .arg(arrayOf({QString::fromUtf8(text)})));
+}
+
+void PreviewPage::tellWhenDrawn(int mark) {
+    runJavaScript(
+        QString::fromLatin1(kTellWhenDrawn).arg(arrayOf({kDrawnMarker + QString::number(mark)})));
+}
+
 void PreviewPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message,
                                            int, const QString&) {
     if (message.startsWith(kStatusMarker))
         emit statusWritten(message.mid(kStatusMarker.size()));
+    else if (message.startsWith(kDrawnMarker))
+        emit drawn(message.mid(kDrawnMarker.size()).toInt());
 }

@@ -17,8 +17,16 @@ public:
     // The console prefix the injected script uses for status writes.
     static const QString kStatusMarker;
 
+    // Writes the document anew with `text` (UTF-8), in place: no
+    // navigation, the same renderer and drawing surface.
+    void writeInPlace(const QByteArray& text);
+    // Tells drawn(mark) once the engine has drawn the document as it is
+    // now, which it does only while the page is visible.
+    void tellWhenDrawn(int mark);
+
 signals:
     void statusWritten(const QString& text);
+    void drawn(int mark);
     void linkClicked(const QUrl& url);
 
 protected:

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QQuickWidget>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
@@ -56,6 +57,9 @@ PreviewWindow::PreviewWindow(QWidget* parent) : BorderlessForm(parent) {
     m_refreshButton->raise();
     QWidget::setTabOrder(closeButton(), m_browser);
     QWidget::setTabOrder(m_browser, m_refreshButton);
+    m_pump = new QTimer(this);
+    m_pump->setInterval(kFrameMs);
+    connect(m_pump, &QTimer::timeout, this, &PreviewWindow::takeFrame);
     loadCommon(Look::Scheme::CreamSheet);
     m_statusLine->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -66,12 +70,17 @@ QUrl PreviewWindow::addressFor(const QString& path) {
 
 // The first page starts loading as soon as it is known, while the window
 // is still being made ready to show. While the kept window is closed, a
-// new page loads out of sight, ready for the next opening; an open window
-// keeps its page until Refresh or the next opening.
+// new text is written into the loaded document (a new path loads anew),
+// ready for the next opening; an open window keeps its page until Refresh
+// or the next opening.
 void PreviewWindow::setPage(const QString& path, const QByteArray& text) {
     m_pagePath = path;
     m_pageText = text;
-    if (!m_page || (!isVisible() && !holdsPage()))
+    if (m_page && (isVisible() || holdsPage()))
+        return;
+    if (m_page && m_loadEnded && m_loadedPath == m_pagePath && m_writes < kWritesPerPage)
+        writePageInPlace();
+    else
         loadPage();
 }
 
@@ -86,7 +95,7 @@ void PreviewWindow::prepare() {
     m_page->setAudioMuted(false);
     showStatus(m_pageStatus);
     m_cover->raise();
-    m_cover->setVisible(!m_loadEnded);
+    m_cover->setVisible(!m_drawn);
 }
 
 // Whether the browser page holds (or is loading) the page to show: then
@@ -104,9 +113,12 @@ void PreviewWindow::useNewPage() {
     connect(m_page, &QWebEnginePage::loadFinished, this, &PreviewWindow::onLoadFinished);
     connect(m_page, &QWebEnginePage::linkHovered, this, &PreviewWindow::onLinkHovered);
     connect(m_page, &PreviewPage::linkClicked, this, &PreviewWindow::onLinkClicked);
+    connect(m_page, &PreviewPage::drawn, this, &PreviewWindow::onDrawn);
     m_browser->setPage(m_page);
     delete old;
     m_loadEnded = false;
+    m_drawn = false;
+    m_writes = 0;
 }
 
 // Every load has a browser page of its own: the memory of the pages before
@@ -123,13 +135,71 @@ void PreviewWindow::loadPage() {
     m_page->setHtml(QString::fromUtf8(m_pageText), addressFor(m_pagePath));
 }
 
-void PreviewWindow::expectOpening(bool likely) {
-    if (m_page && !isVisible())
-        m_page->setVisible(likely);
+// A new text for the page while the window is closed: written into the
+// document the browser page holds, it keeps the page's renderer and
+// drawing surface, so the engine can draw it before the next opening (see
+// expectOpening) instead of after it.
+void PreviewWindow::writePageInPlace() {
+    m_pageStatus.clear();
+    showStatus(QString());
+    m_loadedText = m_pageText;
+    ++m_writes;
+    m_page->writeInPlace(m_pageText);
+    awaitDrawing();
 }
 
+// Until the engine has drawn the page as it is now, the blank sheet is to
+// cover it; while an opening is expected it draws out of sight.
+void PreviewWindow::awaitDrawing() {
+    m_drawn = false;
+    m_page->tellWhenDrawn(++m_marks);
+    pumpWhileExpected();
+}
+
+// The engine has drawn the page as it was last asked; its picture reaches
+// the view with a frame or two more.
+void PreviewWindow::onDrawn(int mark) {
+    if (mark != m_marks)
+        return;
+    QTimer::singleShot(kPictureArrivesMs, m_page, [this, mark] {
+        if (mark != m_marks || m_drawn)
+            return;
+        m_drawn = true;
+        m_cover->hide();
+        pumpWhileExpected();
+    });
+}
+
+void PreviewWindow::expectOpening(bool likely) {
+    m_expected = likely;
+    if (m_page && !isVisible())
+        m_page->setVisible(likely);
+    pumpWhileExpected();
+}
+
+// With the window closed, nothing takes the engine's frames, and it stops
+// drawing after the first few: while an opening is expected and the page's
+// text is not drawn yet, the view's frames are taken out of sight.
+void PreviewWindow::pumpWhileExpected() {
+    if (m_expected && !isVisible() && m_page && m_loadEnded && !m_drawn)
+        m_pump->start();
+    else
+        m_pump->stop();
+}
+
+// Has the hidden view draw the engine's latest frame, as it would on the
+// screen, so the engine goes on to the next.
+void PreviewWindow::takeFrame() {
+    if (auto* view = qobject_cast<QQuickWidget*>(m_browser->focusProxy()))
+        (void)view->grabFramebuffer();
+    pumpWhileExpected();
+}
+
+// A browser page's first drawing comes only once its view is on the
+// screen: a page loaded out of sight lifts the blank sheet at once too.
 void PreviewWindow::onLoadFinished() {
     m_loadEnded = true;
+    m_drawn = true;
     m_cover->hide();
     // Loaded out of sight: what the pages before freed goes back to the
     // system rather than staying with the heap.
@@ -138,6 +208,8 @@ void PreviewWindow::onLoadFinished() {
 
 void PreviewWindow::showEvent(QShowEvent* event) {
     BorderlessForm::showEvent(event);
+    m_expected = false;
+    m_pump->stop();
     qApp->installEventFilter(this);
 }
 

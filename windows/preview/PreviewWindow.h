@@ -5,6 +5,7 @@
 #include <QByteArray>
 
 class PreviewPage;
+class QTimer;
 class QWebEngineView;
 
 // The preview window: shows the page the main window's settings make now,
@@ -14,14 +15,16 @@ class QWebEngineView;
 // page's own message when its script sets one. A click on an item keeps the
 // menu in view and says where the item leads.
 //
-// Kept, it is shown again at the next opening with the page as it
-// is then: an opening whose page text is the one last loaded shows that
-// page at once; one with another text loads it behind a blank sheet, so no
-// earlier page is ever seen. Each load has a browser page of its own, so
-// the memory of the pages before goes with their renderer process. Closing
-// only hides the window: its native window and drawing surface stay for
-// the next opening, and while one is expected (expectOpening) so does the
-// engine's picture of the page.
+// Kept, it is shown again at the next opening with the page as it is
+// then. Closing only hides the window: its native window and drawing
+// surface stay for the next opening. A text that changes while it is
+// closed is written into the loaded document in place, and until the
+// engine has drawn it a blank sheet covers the view, so no earlier page is
+// ever seen; while an opening is expected (expectOpening) the engine draws
+// it out of sight and keeps its picture, so the opening shows the page at
+// once. A page with another path, Refresh, and every few texts load into a
+// browser page of their own, so the memory of the pages before goes with
+// their renderer process.
 class PreviewWindow : public BorderlessForm {
     Q_OBJECT
 public:
@@ -40,8 +43,8 @@ public slots:
     void refresh();
     // Whether an opening is likely now (the pointer or the focus on the
     // control that opens the window): while the window is closed, its page
-    // stays visible to the engine only then, which keeps its picture ready
-    // for the opening, and rests otherwise.
+    // stays visible to the engine only then, which draws it and keeps its
+    // picture ready for the opening, and rests otherwise.
     void expectOpening(bool likely);
 
 protected:
@@ -59,6 +62,11 @@ private:
     bool holdsPage() const;
     void useNewPage();
     void loadPage();
+    void writePageInPlace();
+    void awaitDrawing();
+    void onDrawn(int mark);
+    void pumpWhileExpected();
+    void takeFrame();
     void onLinkClicked(const QUrl& url);
     void trimMemory();
     void showStatus(const QString& text);
@@ -68,6 +76,13 @@ private:
     void escapeInsidePage();
 
     static constexpr int kTrimAfterClosingMs = 500;
+    static constexpr int kPictureArrivesMs = 50;
+    static constexpr int kFrameMs = 16;
+    // The documents written before stay in the renderer's memory until the
+    // engine collects them, which a page at rest hardly does: after this
+    // many writes the next text loads into a new browser page, and their
+    // memory goes with the old one's renderer.
+    static constexpr int kWritesPerPage = 6;
 
     QWebEngineView* m_browser = nullptr;
     PreviewPage* m_page = nullptr; // none until the first load
@@ -82,5 +97,11 @@ private:
     // What the browser page holds (or is loading): the text and its path.
     QByteArray m_loadedText;
     QString m_loadedPath;
-    bool m_loadEnded = false;
+    bool m_loadEnded = false; // the browser page's first load has finished
+    // ... and its text has been drawn since: no blank sheet need cover it.
+    bool m_drawn = false;
+    int m_writes = 0; // in-place writes into this browser page
+    int m_marks = 0;  // drawings awaited: names each
+    bool m_expected = false;
+    QTimer* m_pump = nullptr;
 };

@@ -713,6 +713,52 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return !page->isVisible(); }, 8000));
     }
 
+    // A page changed while the preview is closed is written into its
+    // document and drawn out of sight while an opening is expected (the
+    // pointer on Preview): the opening shows it at once, without the blank
+    // sheet, and its script and sound work as in a page loaded anew.
+    void aChangedPageIsDrawnBeforeAnExpectedOpening() {
+        MainWindow main;
+        main.setProgramFolder(pageFolder);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        PreviewWindow* preview = whilePreviewOpen(&main, [](PreviewWindow* open) {
+            QTRY_VERIFY_WITH_TIMEOUT(!child<QWidget>(open, "pageCover")->isVisible(), 20000);
+        });
+        QVERIFY(preview);
+        QComboBox* width = child<QComboBox>(&main, "menu.itemWidth");
+        width->lineEdit()->selectAll();
+        QTest::keyClicks(width->lineEdit(), QStringLiteral("180"));
+        const QString tableWidth = QStringLiteral("document.querySelector('table').width");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(browser(preview), tableWidth).toString(),
+                                  QStringLiteral("180"), 10000);
+
+        auto* button = child<QPushButton>(&main, "previewButton");
+        QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)));
+        QApplication::sendEvent(button, &enter);
+        QTest::qWait(500); // the pointer rests on the button a moment
+        bool covered = true, soundArmed = false;
+        QString shownWidth, status;
+        whilePreviewOpen(&main, [&](PreviewWindow* open) {
+            covered = child<QWidget>(open, "pageCover")->isVisible();
+            QWebEngineView* view = browser(open);
+            shownWidth = evaluate(view, tableWidth).toString();
+            soundArmed = evaluate(view, QStringLiteral("!!Object.getOwnPropertyDescriptor("
+                                                       "document.getElementById('BGSound'),"
+                                                       "'src')"))
+                             .toBool();
+            const QPoint link = firstLinkCentre(view);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (QTest::mouseMove(inputWidget(view), link),
+                 !(status = child<QLabel>(open, "statusLine")->text()).isEmpty()),
+                10000);
+        });
+        QVERIFY2(!covered, "the changed page was not drawn before the opening");
+        QCOMPARE(shownWidth, QStringLiteral("180"));
+        QVERIFY2(soundArmed, "the page written anew cannot play its sound");
+        QCOMPARE(status, QStringLiteral("Corvantis"));
+    }
+
     // The modern menu shows in the preview as chosen, and axe-core, run in
     // the same browser engine, finds no violation of WCAG 2.2 A and AA.
     void modernPageHasNoAccessibilityViolations() {
